@@ -1,0 +1,15 @@
+// Program entry: the application, its title, the main window and the message loop.
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessarine Vertiloom"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessarine Vertiloom"));
+    vertiloom::QtPlatform platform;
+    vertiloom::MainWindow window(platform);
+    window.show();
+    return QApplication::exec();
+}

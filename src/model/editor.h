@@ -1,0 +1,40 @@
+// Editor: the form plus the state that outlives a command (held tails, current ROM image,
+// catalogue position, language, the two preview layers). Every command takes an Editor.
+#pragma once
+
+#include "model/form.h"
+#include "preview/canvas.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace vertiloom {
+
+inline constexpr int kPreviewSize = 255;
+
+struct Editor {
+    EditorForm form;
+
+    // Tails of the last loaded record: three two-digit texts (empty before any load) and one
+    // sixteen-digit text per polygon position (empty where none was loaded).
+    QStringList letterTail;
+    std::array<QString, kPolygons> polygonTails;
+
+    // The file last accepted in the open dialog; empty until then.
+    QString currentRom;
+
+    // Position in the letter catalogue, 1 to 24.
+    int cataloguePosition = 1;
+
+    // 1 Russian, 2 English.
+    int language = 1;
+
+    // The letter layer (Image1) and the overlay layer above it (Image2), on which black is
+    // transparent.
+    // Each keeps its pen between commands.
+    Canvas letterLayer{kPreviewSize, kPreviewSize};
+    Canvas overlayLayer{kPreviewSize, kPreviewSize};
+};
+
+} // namespace vertiloom

@@ -1,0 +1,23 @@
+// Platform: what a command asks of the desktop (file dialogs, confirmations, messages, the beep).
+// The window implements it with Qt widgets; tests use a scripted fake.
+#pragma once
+
+#include <QString>
+
+namespace vertiloom {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Filters are written as "Name|pattern|Name|pattern". An empty result means cancelled.
+    virtual QString openFileName(const QString& filter) = 0;
+    // The platform asks before a chosen existing file is overwritten when confirmOverwrite is set.
+    virtual QString saveFileName(const QString& filter, bool confirmOverwrite) = 0;
+    // A yes/no question; true for yes.
+    virtual bool confirm(const QString& question) = 0;
+    virtual void showError(const QString& message) = 0;
+    virtual void beep() = 0;
+};
+
+} // namespace vertiloom

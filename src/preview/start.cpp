@@ -1,0 +1,160 @@
+// START!, the overlays and the first state of the window; see start.h.
+#include "preview/start.h"
+
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/compiler.h"
+
+namespace vertiloom {
+
+namespace {
+
+// The preview position of a coordinate text. Anything but the 256 two-digit upper-case texts has
+// no position; the desktop's integer conversion then fails with this message.
+int previewPosition(const QString& coordinate)
+{
+    const QString text = HexToPreviewCoord(coordinate);
+    if (text.isEmpty())
+        throw Error(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return text.toInt();
+}
+
+QPoint pointPixel(const EditorForm& form, int n)
+{
+    return {previewPosition(form.text(FieldId::x(n))), previewPosition(form.text(FieldId::y(n)))};
+}
+
+// The point a corner stands on, or 0 when its reference names none.
+int resolveCorner(const EditorForm& form, int p, int k)
+{
+    const QString n = VertexRefToPointNumber(form.text(FieldId::pol(p, k)));
+    return n.isEmpty() ? 0 : n.toInt();
+}
+
+void drawPolygon(Editor& editor, int p)
+{
+    EditorForm& form = editor.form;
+    Canvas& canvas = editor.letterLayer;
+
+    int count = 0;
+    for (int k = 1; k <= kCorners; ++k)
+        count += form.checked(FieldId::checkPol(p, k)) ? 1 : 0;
+    form.setText(FieldId::degree(p), count == 0 ? QStringLiteral("FF") : TwoDigitHex(count));
+
+    canvas.setPenColor(polygonColor(p));
+    const int first = resolveCorner(form, p, 1);
+    if (form.checked(FieldId::checkPol(p, 1)) && first != 0) {
+        const QPoint at = pointPixel(form, first);
+        canvas.moveTo(at.x(), at.y());
+    }
+    for (int k = 2; k <= kCorners; ++k) {
+        const int n = resolveCorner(form, p, k);
+        if (form.checked(FieldId::checkPol(p, k)) && n != 0) {
+            const QPoint to = pointPixel(form, n);
+            canvas.lineTo(to.x(), to.y());
+        }
+    }
+    // The closing line runs back to corner 1 even when that corner's box is clear.
+    if (form.text(FieldId::degree(p)) != QLatin1String("FF") && first != 0) {
+        const QPoint to = pointPixel(form, first);
+        canvas.lineTo(to.x(), to.y());
+    }
+}
+
+} // namespace
+
+void showAxes(Editor& editor)
+{
+    Canvas& canvas = editor.overlayLayer;
+    const bool on = editor.form.checked(FieldId::checkBox(22));
+    canvas.setPenColor(on ? kAxisColor : kBlack);
+    for (const int x : {128, 64, 192}) {
+        canvas.moveTo(x, 0);
+        canvas.lineTo(x, 255);
+    }
+    for (const int y : {128, 64, 192}) {
+        canvas.moveTo(0, y);
+        canvas.lineTo(255, y);
+    }
+}
+
+void showPointNumbers(Editor& editor)
+{
+    EditorForm& form = editor.form;
+    Canvas& canvas = editor.overlayLayer;
+    canvas.setPenColor(kBlack);
+    canvas.setBrushColor(kBlack);
+    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
+
+    QFont font;
+    font.setPointSize(9);
+    font.setBold(true);
+    const QColor color = form.checked(FieldId::checkBox(21)) ? kWhite : kBlack;
+    for (int n = 1; n <= kPoints; ++n) {
+        if (!form.checked(FieldId::checkBox(n)))
+            continue;
+        const QPoint at = pointPixel(form, n);
+        canvas.textOut(at.x(), at.y(), QString::number(n), font, color);
+    }
+    if (form.checked(FieldId::checkBox(22)))
+        showAxes(editor);
+}
+
+void start(Editor& editor)
+{
+    EditorForm& form = editor.form;
+
+    if (form.checked(FieldId::checkBox(21)))
+        showPointNumbers(editor);
+    if (form.checked(FieldId::checkBox(22)))
+        showAxes(editor);
+
+    form.setMemoForm(MemoForm::Plain);
+    form.setEnabled(FieldId::button(3), true);
+    form.setEnabled(FieldId::button(7), true);
+
+    Canvas& canvas = editor.letterLayer;
+    canvas.setPenColor(kBlack);
+    canvas.setBrushColor(kBlack);
+    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
+
+    for (int n = 1; n <= kPoints; ++n) {
+        if (form.checked(FieldId::checkBox(n))) {
+            const QPoint at = pointPixel(form, n);
+            canvas.setPixel(at.x(), at.y(), kWhite);
+        }
+    }
+    for (int p = 1; p <= kPolygons; ++p)
+        drawPolygon(editor, p);
+
+    compileLetter(editor);
+}
+
+void startUp(Editor& editor)
+{
+    editor.cataloguePosition = 1;
+    Canvas& canvas = editor.letterLayer;
+    canvas.setPenColor(kBlack);
+    canvas.setBrushColor(kBlack);
+    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
+    editor.form.setText(FieldId::memo(), QString());
+    start(editor);
+}
+
+QImage composedPreview(const Editor& editor)
+{
+    QImage out = editor.letterLayer.image().copy();
+    const QImage& overlay = editor.overlayLayer.image();
+    const QRgb black = qRgb(0, 0, 0);
+    for (int y = 0; y < out.height(); ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(overlay.constScanLine(y));
+        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((src[x] & 0xFFFFFFu) != (black & 0xFFFFFFu))
+                dst[x] = src[x];
+        }
+    }
+    return out;
+}
+
+} // namespace vertiloom

@@ -1,0 +1,61 @@
+// The letter compiler; see compiler.h.
+#include "record/compiler.h"
+
+#include "model/hex.h"
+
+namespace vertiloom {
+
+void compileLetter(Editor& editor)
+{
+    EditorForm& form = editor.form;
+    const auto used = [&form](int p) { return form.text(FieldId::degree(p)) != QLatin1String("FF"); };
+
+    int polygons = 0;
+    for (int p = 1; p <= kPolygons; ++p)
+        polygons += used(p) ? 1 : 0;
+    form.setText(FieldId::polygons(), TwoDigitHex(polygons));
+
+    int dots = 0;
+    for (int n = 1; n <= kPoints; ++n)
+        dots += form.checked(FieldId::checkBox(n)) ? 1 : 0;
+    form.setText(FieldId::dots(), TwoDigitHex(dots));
+
+    QString text = form.text(FieldId::dots());
+    for (int n = 1; n <= kPoints; ++n) {
+        if (form.checked(FieldId::checkBox(n)))
+            text += form.text(FieldId::x(n)) + form.text(FieldId::y(n));
+    }
+    text += form.text(FieldId::polygons());
+    for (int p = 1; p <= kPolygons; ++p) {
+        if (!used(p))
+            continue;
+        text += form.text(FieldId::degree(p));
+        for (int k = 1; k <= kCorners; ++k) {
+            if (form.checked(FieldId::checkPol(p, k)))
+                text += form.text(FieldId::pol(p, k));
+        }
+        for (int k = 1; k <= kCorners; ++k) {
+            if (form.checked(FieldId::checkPol(p, k)))
+                text += form.text(FieldId::ipol(p, k));
+        }
+    }
+
+    if (editor.letterTail.isEmpty()) {
+        for (const char* byte : kDefaultLetterTail)
+            text += QLatin1String(byte);
+    } else {
+        text += editor.letterTail.join(QString());
+    }
+
+    for (QString& tail : editor.polygonTails) {
+        if (tail.isEmpty())
+            tail = QLatin1String(kDefaultPolygonTail);
+    }
+    const int tails = HexToInt(form.text(FieldId::polygons()));
+    for (int p = 0; p < tails && p < kPolygons; ++p)
+        text += editor.polygonTails[static_cast<size_t>(p)];
+
+    form.setText(FieldId::memo(), text);
+}
+
+} // namespace vertiloom

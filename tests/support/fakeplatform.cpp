@@ -1,0 +1,27 @@
+// The scripted Platform of the tests; see fakeplatform.h.
+#include "support/fakeplatform.h"
+
+namespace vertiloom::test {
+
+QString FakePlatform::openFileName(const QString& filter)
+{
+    openFilters << filter;
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+{
+    saveFilters << filter;
+    saveConfirmOverwrite << confirmOverwrite;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+bool FakePlatform::confirm(const QString& question)
+{
+    questions << question;
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+}
+
+void FakePlatform::showError(const QString& message) { errors << message; }
+
+} // namespace vertiloom::test

@@ -1,0 +1,35 @@
+// A scripted Platform for tests: answers dialogs and questions from queues and records every
+// message, question and beep.
+#pragma once
+
+#include "model/platform.h"
+
+#include <QStringList>
+#include <QList>
+
+namespace vertiloom::test {
+
+class FakePlatform : public Platform {
+public:
+    // Answers for the next dialogs, in order; an empty string cancels. When a queue is empty
+    // the dialog is cancelled.
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QList<bool> confirmAnswers; // empty: "No"
+
+    // What the commands asked and said.
+    QStringList openFilters;
+    QStringList saveFilters;
+    QList<bool> saveConfirmOverwrite;
+    QStringList questions;
+    QStringList errors;
+    int beeps = 0;
+
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    bool confirm(const QString& question) override;
+    void showError(const QString& message) override;
+    void beep() override { ++beeps; }
+};
+
+} // namespace vertiloom::test
