@@ -24,6 +24,11 @@ struct Editor {
     // The file last accepted in the open dialog; empty until then.
     QString currentRom;
 
+    // The bytes last read for the thirteen word fields (Edit2..Edit14) and the texts they were shown
+    // as, so that a field the user has not changed writes its byte back as it was. -1: none read.
+    std::array<int, kWordFields> wordBytesRead{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<QString, kWordFields> wordTextsRead;
+
     // Position in the letter catalogue, 1 to 24.
     int cataloguePosition = 1;
 
