@@ -1,0 +1,486 @@
+// Tests of the model: the hexadecimal conversions, the controls' object names, and the form with
+// its default letter, design-time decorations and change reactions.
+#include "model/fields.h"
+#include "model/form.h"
+#include "model/hex.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vertiloom;
+
+class ModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Conversions
+    void hexDigitValue_data();
+    void hexDigitValue();
+    void hexToInt_data();
+    void hexToInt();
+    void intToHexText_data();
+    void intToHexText();
+    void negativeValuesRoundTrip_data();
+    void negativeValuesRoundTrip();
+    void hexToBytes_data();
+    void hexToBytes();
+    void vertexRefAllTwoDigitTexts();
+    void vertexRefOtherTexts_data();
+    void vertexRefOtherTexts();
+    void previewCoordAllTwoDigitTexts();
+    void previewCoordOtherTexts_data();
+    void previewCoordOtherTexts();
+
+    // Object names
+    void objectNames_data();
+    void objectNames();
+
+    // The form
+    void defaultLetter();
+    void designTimeDecorations();
+    void setTextRunsReactionOnlyOnChange();
+    void degreeEchoLabel_data();
+    void degreeEchoLabel();
+    void dotsRefreshesPolygonEcho();
+    void polygonsEcho();
+    void cornerCaption_data();
+    void cornerCaption();
+    void parameterColour_data();
+    void parameterColour();
+    void memoByteCount_data();
+    void memoByteCount();
+};
+
+// ---- Conversions -----------------------------------------------------------------------------
+
+void ModelTest::hexDigitValue_data()
+{
+    QTest::addColumn<QChar>("c");
+    QTest::addColumn<int>("value");
+    QTest::newRow("0") << QChar(u'0') << 0;
+    QTest::newRow("9") << QChar(u'9') << 9;
+    QTest::newRow("A") << QChar(u'A') << 10;
+    QTest::newRow("F") << QChar(u'F') << 15;
+    QTest::newRow("lower a is no digit") << QChar(u'a') << 0;
+    QTest::newRow("lower f is no digit") << QChar(u'f') << 0;
+    QTest::newRow("G") << QChar(u'G') << 0;
+    QTest::newRow("space") << QChar(u' ') << 0;
+}
+
+void ModelTest::hexDigitValue()
+{
+    QFETCH(QChar, c);
+    QFETCH(int, value);
+    QCOMPARE(HexDigitValue(c), value);
+}
+
+void ModelTest::hexToInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("invalid digit") << "1G" << 0;
+    QTest::newRow("mixed case") << "fD" << 253;
+    QTest::newRow("lower") << "ff" << 255;
+    QTest::newRow("upper") << "FF" << 255;
+    QTest::newRow("leading zeros") << "0014" << 20;
+    QTest::newRow("eight F wrap") << "FFFFFFFF" << -1;
+    QTest::newRow("most negative") << "80000000" << std::numeric_limits<int>::min();
+    QTest::newRow("largest") << "7FFFFFFF" << std::numeric_limits<int>::max();
+    QTest::newRow("default address") << "476E2" << 292578;
+    QTest::newRow("leading space") << " 1" << 0;
+    QTest::newRow("trailing space") << "1 " << 0;
+    QTest::newRow("dollar prefix") << "$1F" << 0;
+    QTest::newRow("sign") << "-1" << 0;
+    QTest::newRow("invalid at the end") << "123z" << 0;
+}
+
+void ModelTest::hexToInt()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(HexToInt(text), value);
+}
+
+void ModelTest::intToHexText_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << qint64(0) << "0";
+    QTest::newRow("5") << qint64(5) << "5";
+    QTest::newRow("15") << qint64(15) << "F";
+    QTest::newRow("16") << qint64(16) << "10";
+    QTest::newRow("255") << qint64(255) << "FF";
+    QTest::newRow("256") << qint64(256) << "100";
+    QTest::newRow("292578") << qint64(292578) << "476E2";
+    QTest::newRow("seven F") << qint64(268435455) << "FFFFFFF";
+    QTest::newRow("-1") << qint64(-1) << "FFFFFFFF";
+}
+
+void ModelTest::intToHexText()
+{
+    QFETCH(qint64, value);
+    QFETCH(QString, text);
+    QCOMPARE(IntToHexText(value), text);
+}
+
+void ModelTest::negativeValuesRoundTrip_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("-1") << -1;
+    QTest::newRow("-2") << -2;
+    QTest::newRow("-256") << -256;
+    QTest::newRow("-292578") << -292578;
+    QTest::newRow("most negative") << std::numeric_limits<int>::min();
+}
+
+void ModelTest::negativeValuesRoundTrip()
+{
+    QFETCH(int, value);
+    const QString text = IntToHexText(value);
+    QCOMPARE(text.size(), 8);
+    QCOMPARE(HexToInt(text), value);
+}
+
+void ModelTest::hexToBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << "" << QByteArray();
+    QTest::newRow("one character") << "A" << QByteArray();
+    QTest::newRow("odd tail dropped") << "ABC" << QByteArray("\xAB", 1);
+    QTest::newRow("either case") << "0A1b" << QByteArray("\x0A\x1B", 2);
+    QTest::newRow("bad pair is zero") << "zz01" << QByteArray("\x00\x01", 2);
+    QTest::newRow("half-bad pair is zero") << "1zFF" << QByteArray("\x00\xFF", 2);
+    QTest::newRow("space pair is zero") << " 1" << QByteArray("\x00", 1);
+}
+
+void ModelTest::hexToBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(HexToBytes(text), bytes);
+}
+
+void ModelTest::vertexRefAllTwoDigitTexts()
+{
+    for (int v = 0; v < 256; ++v) {
+        const QString text = QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+        const QString expected = (v % 2 == 0 && v <= 0x26) ? QString::number(v / 2 + 1) : QString();
+        QCOMPARE(VertexRefToPointNumber(text), expected);
+        // The same text in lower case is never a reference (digits-only texts are their own lower case).
+        const QString lower = text.toLower();
+        if (lower != text)
+            QCOMPARE(VertexRefToPointNumber(lower), QString());
+    }
+}
+
+void ModelTest::vertexRefOtherTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("point");
+    const char* const oneDigit[] = {"0", "2", "4", "6", "8", "A", "C", "E"};
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("one digit %s", oneDigit[i]) << oneDigit[i] << QString::number(i + 1);
+    for (const char* odd : {"1", "3", "5", "7", "9", "B", "D", "F"})
+        QTest::addRow("odd one digit %s", odd) << odd << "";
+    QTest::newRow("lower one digit") << "a" << "";
+    QTest::newRow("not a digit") << "G" << "";
+    QTest::newRow("10 has no one-digit form") << "10" << "9";
+    QTest::newRow("28 beyond point 20") << "28" << "";
+    QTest::newRow("03 odd") << "03" << "";
+    QTest::newRow("1a lower") << "1a" << "";
+    QTest::newRow("FE") << "FE" << "";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("three digits") << "026" << "";
+    QTest::newRow("leading space") << " 2" << "";
+}
+
+void ModelTest::vertexRefOtherTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, point);
+    QCOMPARE(VertexRefToPointNumber(text), point);
+}
+
+void ModelTest::previewCoordAllTwoDigitTexts()
+{
+    for (int v = 0; v < 256; ++v) {
+        const QString text = QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+        const int signedValue = static_cast<qint8>(static_cast<quint8>(v));
+        QCOMPARE(HexToPreviewCoord(text), QString::number(signedValue + 128));
+    }
+}
+
+void ModelTest::previewCoordOtherTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("coord");
+    QTest::newRow("80 left edge") << "80" << "0";
+    QTest::newRow("00 middle") << "00" << "128";
+    QTest::newRow("7F beyond bitmap") << "7F" << "255";
+    QTest::newRow("FF") << "FF" << "127";
+    QTest::newRow("one digit") << "8" << "";
+    QTest::newRow("lower") << "ff" << "";
+    QTest::newRow("mixed case") << "7f" << "";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("three digits") << "800" << "";
+    QTest::newRow("padded") << "080" << "";
+}
+
+void ModelTest::previewCoordOtherTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, coord);
+    QCOMPARE(HexToPreviewCoord(text), coord);
+}
+
+// ---- Object names ----------------------------------------------------------------------------
+
+void ModelTest::objectNames_data()
+{
+    QTest::addColumn<FieldId>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("x7") << FieldId::x(7) << "x7";
+    QTest::newRow("y20") << FieldId::y(20) << "y20";
+    QTest::newRow("Pol3_11") << FieldId::pol(3, 11) << "Pol3_11";
+    QTest::newRow("CheckPol8_11") << FieldId::checkPol(8, 11) << "CheckPol8_11";
+    QTest::newRow("IPol1_10") << FieldId::ipol(1, 10) << "IPol1_10";
+    QTest::newRow("Degree2") << FieldId::degree(2) << "Degree2";
+    QTest::newRow("Label22") << FieldId::label(22) << "Label22";
+    QTest::newRow("echo of Degree8") << degreeEcho(8) << "Label31";
+    QTest::newRow("CheckBox20") << FieldId::checkBox(20) << "CheckBox20";
+    QTest::newRow("Dots") << FieldId::dots() << "Dots";
+    QTest::newRow("Memo1") << FieldId::memo() << "Memo1";
+}
+
+void ModelTest::objectNames()
+{
+    QFETCH(FieldId, id);
+    QFETCH(QString, name);
+    QCOMPARE(id.objectName(), name);
+}
+
+// ---- The form --------------------------------------------------------------------------------
+
+void ModelTest::defaultLetter()
+{
+    const EditorForm form;
+    const char* const x[] = {"FD", "0D", "1D", "35", "4D", "5D", "2D", "2D", "1D", "0D",
+                             "0D", "DD", "B8", "D8", "98", "C8", "B8", "D8", "98", "B8"};
+    const char* const y[] = {"EC", "FC", "0C", "FC", "DC", "5C", "5C", "1C", "5C", "2C",
+                             "5C", "5C", "8E", "AE", "BE", "BE", "DE", "DE", "DE", "0E"};
+    for (int n = 1; n <= kPoints; ++n) {
+        QCOMPARE(form.text(FieldId::x(n)), QString::fromLatin1(x[n - 1]));
+        QCOMPARE(form.text(FieldId::y(n)), QString::fromLatin1(y[n - 1]));
+        QVERIFY(form.checked(FieldId::checkBox(n)));
+        QCOMPARE(form.text(FieldId::checkBox(n)), QStringLiteral("xy %1").arg(n));
+    }
+    QCOMPARE(form.text(FieldId::dots()), QStringLiteral("14"));
+    QCOMPARE(form.text(FieldId::polygons()), QStringLiteral("07"));
+    QCOMPARE(form.text(FieldId::addr()), QStringLiteral("476E2"));
+
+    // Corners 1..4 of polygon 5 and 7 as the catalogue's first letter has them, the rest empty.
+    const char* const pol5[] = {"18", "1A", "1E", "1C"};
+    const char* const ipol5[] = {"23", "24", "00", "24"};
+    const char* const pol7[] = {"20", "22", "26", "24"};
+    const char* const ipol7[] = {"00", "24", "23", "24"};
+    for (int k = 1; k <= 4; ++k) {
+        QCOMPARE(form.text(FieldId::pol(5, k)), QString::fromLatin1(pol5[k - 1]));
+        QCOMPARE(form.text(FieldId::ipol(5, k)), QString::fromLatin1(ipol5[k - 1]));
+        QCOMPARE(form.text(FieldId::pol(7, k)), QString::fromLatin1(pol7[k - 1]));
+        QCOMPARE(form.text(FieldId::ipol(7, k)), QString::fromLatin1(ipol7[k - 1]));
+    }
+    for (int p = 1; p <= kPolygons; ++p) {
+        QCOMPARE(form.text(FieldId::degree(p)), p <= 3 ? QStringLiteral("04") : QStringLiteral("FF"));
+        for (int k = 1; k <= kCorners; ++k) {
+            const bool used = p <= 7 && k <= 4;
+            QCOMPARE(form.checked(FieldId::checkPol(p, k)), used);
+            QCOMPARE(form.color(FieldId::pol(p, k)), polygonColor(p));
+            if (!used) {
+                QCOMPARE(form.text(FieldId::pol(p, k)), QStringLiteral("00"));
+                QCOMPARE(form.text(FieldId::ipol(p, k)), QStringLiteral("00"));
+            }
+        }
+    }
+    QCOMPARE(polygonColor(1), QColor(255, 255, 0));
+    QCOMPARE(polygonColor(7), QColor(192, 220, 192));
+    QCOMPARE(polygonColor(8), QColor(255, 251, 240));
+    QVERIFY(form.checked(FieldId::checkBox(21)));
+    QVERIFY(form.checked(FieldId::checkBox(22)));
+    QCOMPARE(form.memoForm(), MemoForm::Plain);
+}
+
+void ModelTest::designTimeDecorations()
+{
+    const EditorForm form;
+    for (int p = 1; p <= kPolygons; ++p) {
+        for (int k = 1; k <= kCorners; ++k) {
+            QCOMPARE(form.text(FieldId::checkPol(p, k)), QStringLiteral("xy"));
+            // Ordinary window colour, even where the text is not "00".
+            QCOMPARE(form.color(FieldId::ipol(p, k)), kWindowColor);
+        }
+    }
+    QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("20"));
+    QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("7"));
+    for (int n = 24; n <= 26; ++n)
+        QCOMPARE(form.text(FieldId::label(n)), QStringLiteral("4"));
+    for (int n = 27; n <= 31; ++n)
+        QCOMPARE(form.text(FieldId::label(n)), QStringLiteral("255"));
+}
+
+void ModelTest::setTextRunsReactionOnlyOnChange()
+{
+    EditorForm form;
+    QSignalSpy spy(&form, &EditorForm::changed);
+
+    // The same text: no notification, no reaction (the caption keeps its design-time "xy").
+    form.setText(FieldId::pol(1, 1), QStringLiteral("00"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(form.text(FieldId::checkPol(1, 1)), QStringLiteral("xy"));
+
+    // A different text: the field, then what its reaction changed.
+    form.setText(FieldId::pol(1, 1), QStringLiteral("02"));
+    QCOMPARE(form.text(FieldId::checkPol(1, 1)), QStringLiteral("xy 2"));
+    QVERIFY(spy.count() >= 2);
+    QCOMPARE(spy.at(0).at(0).value<FieldId>(), FieldId::pol(1, 1));
+    bool captionNotified = false;
+    for (const QList<QVariant>& args : spy)
+        captionNotified = captionNotified || args.at(0).value<FieldId>() == FieldId::checkPol(1, 1);
+    QVERIFY(captionNotified);
+
+    // Writing it again changes nothing.
+    spy.clear();
+    form.setText(FieldId::pol(1, 1), QStringLiteral("02"));
+    QCOMPARE(spy.count(), 0);
+
+    // A design-time parameter rewritten with its own text keeps the window colour.
+    form.setText(FieldId::ipol(1, 1), QStringLiteral("23"));
+    QCOMPARE(form.color(FieldId::ipol(1, 1)), kWindowColor);
+    QCOMPARE(spy.count(), 0);
+}
+
+void ModelTest::degreeEchoLabel_data()
+{
+    QTest::addColumn<int>("polygon");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("echo");
+    QTest::newRow("Degree3 empty") << 3 << "" << "0";
+    QTest::newRow("Degree3 FF") << 3 << "FF" << "255";
+    QTest::newRow("Degree1 0B") << 1 << "0B" << "11";
+    QTest::newRow("Degree8 01") << 8 << "01" << "1";
+    QTest::newRow("Degree5 lower") << 5 << "0b" << "11";
+    QTest::newRow("Degree6 invalid") << 6 << "0G" << "0";
+}
+
+void ModelTest::degreeEchoLabel()
+{
+    QFETCH(int, polygon);
+    QFETCH(QString, text);
+    QFETCH(QString, echo);
+    EditorForm form;
+    form.setText(FieldId::degree(polygon), text);
+    QCOMPARE(form.text(FieldId::label(23 + polygon)), echo);
+    // No other echo label moved.
+    for (int p = 1; p <= kPolygons; ++p) {
+        if (p != polygon)
+            QCOMPARE(form.text(vertiloom::degreeEcho(p)), p <= 3 ? QStringLiteral("4") : QStringLiteral("255"));
+    }
+}
+
+void ModelTest::dotsRefreshesPolygonEcho()
+{
+    EditorForm form;
+    form.setText(FieldId::label(23), QStringLiteral("stale"));
+    form.setText(FieldId::dots(), QStringLiteral("0A"));
+    QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("10"));
+    QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("7")); // Polygons itself did not change
+    QCOMPARE(form.text(FieldId::polygons()), QStringLiteral("07"));
+
+    form.setText(FieldId::dots(), QString());
+    QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("0"));
+}
+
+void ModelTest::polygonsEcho()
+{
+    EditorForm form;
+    form.setText(FieldId::polygons(), QStringLiteral("03"));
+    QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("3"));
+    QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("20"));
+    form.setText(FieldId::polygons(), QStringLiteral("xx"));
+    QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("0"));
+}
+
+void ModelTest::cornerCaption_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("0A") << "0A" << "xy 6";
+    QTest::newRow("one digit A") << "A" << "xy 6";
+    QTest::newRow("26") << "26" << "xy 20";
+    QTest::newRow("odd 01") << "01" << "xy ";
+    QTest::newRow("beyond 28") << "28" << "xy ";
+    QTest::newRow("lower 0a") << "0a" << "xy ";
+    QTest::newRow("empty") << "" << "xy ";
+}
+
+void ModelTest::cornerCaption()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    EditorForm form;
+    form.setText(FieldId::pol(2, 3), text);
+    QCOMPARE(form.text(FieldId::checkPol(2, 3)), caption);
+    QCOMPARE(form.text(FieldId::checkPol(2, 2)), QStringLiteral("xy"));
+}
+
+void ModelTest::parameterColour_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("one digit 0") << "0" << kAqua;
+    QTest::newRow("00") << "00" << kWhite;
+    QTest::newRow("empty") << "" << kAqua;
+    QTest::newRow("23") << "23" << kAqua;
+    QTest::newRow("lower text") << "zz" << kAqua;
+}
+
+void ModelTest::parameterColour()
+{
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    EditorForm form;
+    // IPol1_1 starts as "23"; go through "11" first so that every row's text is a change.
+    form.setText(FieldId::ipol(1, 1), QStringLiteral("11"));
+    QCOMPARE(form.color(FieldId::ipol(1, 1)), kAqua);
+    form.setText(FieldId::ipol(1, 1), text);
+    QCOMPARE(form.color(FieldId::ipol(1, 1)), colour);
+    QCOMPARE(form.color(FieldId::ipol(1, 2)), kWindowColor);
+}
+
+void ModelTest::memoByteCount_data()
+{
+    QTest::addColumn<bool>("tagged");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("plain empty") << false << "" << "0";
+    QTest::newRow("plain even") << false << "0A1B2C" << "3";
+    QTest::newRow("plain odd") << false << "0A1B2" << "2";
+    QTest::newRow("tagged two bytes and line break") << true << "<bh:0a><bh:1b>\r\n" << "2";
+    QTest::newRow("tagged short") << true << "<bh:0a" << "0";
+}
+
+void ModelTest::memoByteCount()
+{
+    QFETCH(bool, tagged);
+    QFETCH(QString, text);
+    QFETCH(QString, count);
+    EditorForm form;
+    form.setText(FieldId::memo(), QStringLiteral("something else entirely"));
+    form.setMemoForm(tagged ? MemoForm::Translhextion : MemoForm::Plain);
+    form.setText(FieldId::memo(), text);
+    QCOMPARE(form.text(FieldId::label(32)), count);
+}
+
+QTEST_GUILESS_MAIN(ModelTest)
+#include "tst_model.moc"
