@@ -1,0 +1,493 @@
+// Letter records: loading from ROM images and letter files, compiling back, the three exports,
+// and every way they refuse, leaving the editor and the files as they were.
+#include "model/error.h"
+#include "model/hex.h"
+#include "preview/start.h"
+#include "record/compiler.h"
+#include "record/export.h"
+#include "record/load.h"
+#include "record/record.h"
+#include "support/fakeplatform.h"
+#include "support/romimage.h"
+#include "support/snapshot.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vertiloom;
+using namespace vertiloom::test;
+
+namespace {
+
+// The worked example of the record format: three points, one triangle, tails.
+const char* kExample = "03 FDEC0DFC1D0C 01 03 000204 232221 000000 0000010200000102";
+
+LetterRecord randomRecord(QRandomGenerator& random)
+{
+    const auto byte = [&random] { return static_cast<std::uint8_t>(random.bounded(256)); };
+    const auto bytes = [&](int n) {
+        QByteArray out;
+        for (int i = 0; i < n; ++i)
+            out.append(static_cast<char>(byte()));
+        return out;
+    };
+    LetterRecord record;
+    const int points = random.bounded(kPoints + 1);
+    for (int n = 0; n < points; ++n)
+        record.points.append({byte(), byte()});
+    const int polygons = random.bounded(kPolygons + 1);
+    for (int p = 0; p < polygons; ++p) {
+        const int corners = 1 + random.bounded(kCorners);
+        record.polygons.append({bytes(corners), bytes(corners)});
+        record.polygonTails.append(bytes(kPolygonTailSize));
+    }
+    record.letterTail = bytes(kLetterTailSize);
+    return record;
+}
+
+class RecordTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // An editor after start-up, with Addr set.
+    static void prepare(Editor& editor, const QString& addr = QStringLiteral("476E2"))
+    {
+        startUp(editor);
+        editor.form.setText(FieldId::addr(), addr);
+    }
+
+    static void load(Editor& editor, const QString& file)
+    {
+        FakePlatform platform;
+        platform.openAnswers << file;
+        openLetter(editor, platform);
+    }
+
+private slots:
+    void roundTripOfRandomRecords()
+    {
+        QRandomGenerator random(20261208);
+        const QByteArray blank = makeRomImage();
+        for (int round = 0; round < 150; ++round) {
+            const LetterRecord record = randomRecord(random);
+            const QByteArray bytes = record.toBytes();
+            const qint64 offset = 0x40000 + random.bounded(0x10000);
+            QByteArray image = blank;
+            putBytes(image, offset, bytes);
+            writeFile(path("source.smc"), image);
+
+            Editor editor;
+            prepare(editor, IntToHexText(offset));
+            load(editor, path("source.smc"));
+            QCOMPARE(editor.form.text(FieldId::memo()), recordText(bytes));
+            QCOMPARE(editor.form.enabled(FieldId::bitBtn(1)), !record.polygons.isEmpty());
+
+            FakePlatform platform;
+            platform.saveAnswers << path("letter.bin") << path("target.smc");
+            platform.confirmAnswers << true;
+            writeFile(path("target.smc"), blank);
+            exportLetterToFile(editor, platform);
+            QCOMPARE(readFile(path("letter.bin")), bytes);
+            exportLetterToRom(editor, platform);
+            QCOMPARE(readFile(path("target.smc")), image);
+            QCOMPARE(platform.beeps, 2);
+            QVERIFY(platform.errors.isEmpty());
+
+            // The letter file loads again to the same record.
+            Editor again;
+            prepare(again);
+            load(again, path("letter.bin"));
+            QCOMPARE(again.form.text(FieldId::memo()), recordText(bytes));
+        }
+    }
+
+    void sizeRule_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::addColumn<bool>("atAddr");
+        QTest::newRow("2,000,000 bytes: letter file") << qsizetype(2'000'000) << false;
+        QTest::newRow("2,000,001 bytes: ROM image") << qsizetype(2'000'001) << true;
+    }
+    void sizeRule()
+    {
+        QFETCH(qsizetype, size);
+        QFETCH(bool, atAddr);
+        const QByteArray example = bytesFromHex(kExample);
+        const QByteArray other = bytesFromHex("00 00 AA BB CC");
+        QByteArray file = makeRomImage(size);
+        putBytes(file, 0, other);
+        putBytes(file, 0x476E2, example);
+        writeFile(path("sized.smc"), file);
+        Editor editor;
+        prepare(editor);
+        load(editor, path("sized.smc"));
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(atAddr ? example : other));
+    }
+
+    void workedExampleLoadsIntoTheFields()
+    {
+        writeFile(path("example.bin"), bytesFromHex(kExample));
+        Editor editor;
+        prepare(editor);
+        load(editor, path("example.bin"));
+        const EditorForm& form = editor.form;
+        QCOMPARE(form.text(FieldId::dots()), QStringLiteral("03"));
+        QCOMPARE(form.text(FieldId::x(2)), QStringLiteral("0D"));
+        QCOMPARE(form.text(FieldId::y(3)), QStringLiteral("0C"));
+        QVERIFY(form.checked(FieldId::checkBox(3)));
+        QVERIFY(!form.checked(FieldId::checkBox(4)));
+        QCOMPARE(form.text(FieldId::x(4)), QStringLiteral("00"));
+        QCOMPARE(form.text(FieldId::degree(1)), QStringLiteral("03"));
+        QCOMPARE(form.text(FieldId::degree(2)), QStringLiteral("FF"));
+        QCOMPARE(form.text(FieldId::pol(1, 2)), QStringLiteral("02"));
+        QCOMPARE(form.text(FieldId::checkPol(1, 3)), QStringLiteral("xy 3"));
+        QCOMPARE(form.text(FieldId::ipol(1, 1)), QStringLiteral("23"));
+        QCOMPARE(form.color(FieldId::ipol(1, 1)), kAqua);
+        QCOMPARE(form.color(FieldId::ipol(1, 4)), kWhite);
+        QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("3"));
+        QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("1"));
+        QCOMPARE(form.text(FieldId::memo()), QStringLiteral("03FDEC0DFC1D0C0103000204232221000000") +
+                                                 QStringLiteral("0000010200000102"));
+        QCOMPARE(form.text(FieldId::label(32)), QStringLiteral("26"));
+        QCOMPARE(editor.letterTail, QStringList({"00", "00", "00"}));
+    }
+
+    void cornerCountZeroDropsThePolygonAndTheLastTail()
+    {
+        // Two polygons: the first has no corners, the second a single corner.
+        writeFile(path("zero.bin"), bytesFromHex("01 1020 02 00 01 00 44 ABCDEF 1111111111111111 2222222222222222"));
+        Editor editor;
+        prepare(editor);
+        load(editor, path("zero.bin"));
+        QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("FF")); // START! marked it
+        QCOMPARE(editor.form.text(FieldId::polygons()), QStringLiteral("01"));
+        QCOMPARE(editor.form.text(FieldId::memo()),
+                 QStringLiteral("011020") + QStringLiteral("01") + QStringLiteral("010044") +
+                     QStringLiteral("ABCDEF") + QStringLiteral("1111111111111111"));
+    }
+
+    void tailsFollowTheLastLoad()
+    {
+        Editor editor;
+        prepare(editor);
+        // Before any load: letter tail 00 00 00 and the default polygon tail for all seven polygons.
+        QVERIFY(editor.form.text(FieldId::memo()).endsWith(QStringLiteral("000000") +
+                                                           QString(kDefaultPolygonTail).repeated(7)));
+        QByteArray five = bytesFromHex("00 05 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 A1A2A3");
+        for (int p = 1; p <= 5; ++p)
+            five.append(QByteArray(kPolygonTailSize, static_cast<char>(p)));
+        writeFile(path("five.bin"), five);
+        load(editor, path("five.bin"));
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(five));
+
+        const QByteArray two = bytesFromHex("00 02 01 00 00 01 00 00 B1B2B3 0909090909090909 0808080808080808");
+        writeFile(path("two.bin"), two);
+        load(editor, path("two.bin"));
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(two));
+        QVERIFY(editor.polygonTails[2].isEmpty() || editor.polygonTails[2] == QLatin1String(kDefaultPolygonTail));
+
+        // A third polygon checked by hand gets the default tail, not the one of the earlier load.
+        editor.form.setChecked(FieldId::checkPol(3, 1), true);
+        start(editor);
+        QVERIFY(editor.form.text(FieldId::memo()).endsWith(QStringLiteral("0808080808080808") +
+                                                           QLatin1String(kDefaultPolygonTail)));
+    }
+
+    void reloadReadsTheSameFileAtTheNewAddr()
+    {
+        QByteArray image = makeRomImage();
+        const QByteArray first = bytesFromHex(kExample);
+        const QByteArray second = bytesFromHex("01 0505 01 01 00 77 C1C2C3 0102030405060708");
+        putBytes(image, 0x476E2, first);
+        putBytes(image, 0x47738, second);
+        writeFile(path("reload.smc"), image);
+        Editor editor;
+        prepare(editor);
+        load(editor, path("reload.smc"));
+        editor.form.setText(FieldId::checkPol(1, 1), QStringLiteral("changed"));
+        editor.form.setText(FieldId::addr(), QStringLiteral("47738"));
+        reloadLetter(editor);
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(second));
+        QCOMPARE(editor.form.text(FieldId::checkPol(1, 1)), QStringLiteral("xy 1"));
+        QCOMPARE(editor.form.text(FieldId::checkPol(2, 1)), QStringLiteral("xy"));
+    }
+
+    void readOnlyFileLoads()
+    {
+        writeFile(path("readonly.bin"), bytesFromHex(kExample));
+        QFile::setPermissions(path("readonly.bin"), QFileDevice::ReadOwner);
+        Editor editor;
+        prepare(editor);
+        load(editor, path("readonly.bin"));
+        QCOMPARE(editor.form.text(FieldId::dots()), QStringLiteral("03"));
+    }
+
+    void failedLoadChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("addr");
+        QTest::addColumn<QString>("message");
+        const QString beyond = QStringLiteral("Read beyond end of file");
+        const QByteArray example = bytesFromHex(kExample);
+        // A letter file cut short inside each field of the record.
+        const QList<QPair<int, const char*>> cuts = {
+            {0, "empty file"}, {1, "in the points"}, {7, "before the polygon count"},
+            {8, "before the corner count"}, {10, "in the vertex references"}, {13, "in the parameters"},
+            {15, "in the letter tail"}, {18, "before the polygon tail"}, {25, "in the polygon tail"}};
+        for (const auto& [length, name] : cuts)
+            QTest::newRow(name) << example.left(length) << QString() << beyond;
+        QTest::newRow("21 points") << bytesFromHex("15") + QByteArray(60, 0) << QString()
+                                   << "The letter at offset 0 has 21 points; the editor holds at most 20.";
+        QTest::newRow("9 polygons") << bytesFromHex("00 09") + QByteArray(100, 0) << QString()
+                                    << "The letter at offset 0 has 9 polygons; the editor holds at most 8.";
+        QTest::newRow("12 corners") << bytesFromHex("00 02 01 00 00 0C") + QByteArray(100, 0) << QString()
+                                    << "Polygon 2 of the letter at offset 0 has 12 corners; the editor holds at most 11.";
+        QTest::newRow("corner count FF") << bytesFromHex("00 01 FF") + QByteArray(600, 0) << QString()
+                                         << "Polygon 1 of the letter at offset 0 has 255 corners; the editor holds at most 11.";
+
+        QByteArray rom = makeRomImage();
+        putBytes(rom, 0x476E2, bytesFromHex("15"));
+        QTest::newRow("21 points in a ROM image") << rom << QStringLiteral("476E2")
+                                                  << "The letter at offset 476E2 has 21 points; the editor holds at most 20.";
+        const QByteArray plain = makeRomImage();
+        QTest::newRow("Addr at the end") << plain << IntToHexText(plain.size()) << beyond;
+        QTest::newRow("Addr far past the end") << plain << QStringLiteral("FFFFFFFF") << beyond;
+        QTest::newRow("Addr of nine digits") << plain << QStringLiteral("1000476E2") << beyond;
+        QByteArray tail = makeRomImage();
+        putBytes(tail, tail.size() - 4, bytesFromHex("00 00 AA BB"));
+        QTest::newRow("record cut by the end of the image") << tail << IntToHexText(tail.size() - 4) << beyond;
+        QTest::newRow("empty Addr") << plain << QString()
+                                    << "Addr is empty: enter the offset of the letter record in the ROM image as a "
+                                       "hexadecimal number, such as 476E2.";
+        QTest::newRow("Addr with a prefix") << plain << QStringLiteral("$476E2")
+                                            << "The offset in Addr, \"$476E2\", is not a hexadecimal number "
+                                               "(only the digits 0-9 and A-F, such as 476E2).";
+    }
+    void failedLoadChangesNothing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, addr);
+        QFETCH(QString, message);
+        writeFile(path("good.bin"), bytesFromHex(kExample));
+        writeFile(path("bad.smc"), content);
+        Editor editor;
+        prepare(editor);
+        load(editor, path("good.bin"));
+        editor.form.setText(FieldId::addr(), addr);
+        const QStringList before = snapshot(editor);
+        const QImage preview = composedPreview(editor);
+        editor.currentRom = path("bad.smc");
+        try {
+            reloadLetter(editor);
+            QFAIL("the load should have failed");
+        } catch (const Error& error) {
+            QCOMPARE(error.message(), message);
+        }
+        editor.currentRom = path("good.bin");
+        QCOMPARE(snapshot(editor), before);
+        QVERIFY(composedPreview(editor) == preview);
+    }
+
+    void missingFileAndCancelledDialog()
+    {
+        Editor editor;
+        prepare(editor);
+        const QStringList before = snapshot(editor);
+        FakePlatform platform; // no answer: the dialog is cancelled
+        openLetter(editor, platform);
+        QCOMPARE(platform.openFilters, QStringList{kOpenFilter});
+        QCOMPARE(snapshot(editor), before);
+        platform.openAnswers << path("missing.smc");
+        QVERIFY_THROWS_EXCEPTION(Error, openLetter(editor, platform));
+        try {
+            reloadLetter(editor);
+        } catch (const Error& error) {
+            QVERIFY(error.message().startsWith(QStringLiteral("File not found: ")));
+        }
+    }
+
+    void malformedMemoIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("message");
+        const QString prefix = QStringLiteral("The memo is not a letter record: ");
+        QTest::newRow("stray character") << "03FDEC0DFC1D0C01030002042322G1000000" << prefix + "'G' at position 29 is not a hexadecimal digit.";
+        QTest::newRow("odd digit") << "0000000000F" << prefix + "it holds 11 hexadecimal digits, an odd number, so its last byte is incomplete.";
+        QTest::newRow("shorter than its counts") << "0100" << prefix + "its 2 bytes end before the record that its counts describe does.";
+        QTest::newRow("longer than its counts") << "000000000000" << prefix + "its counts describe a record of 5 bytes, but it holds 6 bytes.";
+        QTest::newRow("over a limit") << "15" + QString(200, u'0') << prefix + "The letter has 21 points; the editor holds at most 20.";
+        QTest::newRow("empty") << QString() << "The memo is empty: press START! to compile the letter first.";
+        QTest::newRow("broken tag") << "<bh:00><bh:00><bh:0><bh:00><bh:00>" << prefix + "the tag at position 15 should read <bh:xx> with two hexadecimal digits.";
+    }
+    void malformedMemoIsNeverWritten()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, message);
+        const QByteArray rom = makeRomImage();
+        writeFile(path("keep.smc"), rom);
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), memo);
+        for (const bool toRom : {false, true}) {
+            FakePlatform platform;
+            platform.saveAnswers << (toRom ? path("keep.smc") : path("never.bin"));
+            platform.confirmAnswers << true;
+            try {
+                toRom ? exportLetterToRom(editor, platform) : exportLetterToFile(editor, platform);
+                QFAIL("the export should have been refused");
+            } catch (const Error& error) {
+                QCOMPARE(error.message(), message);
+            }
+            QCOMPARE(platform.beeps, 0);
+        }
+        QVERIFY(!QFile::exists(path("never.bin")));
+        QCOMPARE(readFile(path("keep.smc")), rom);
+    }
+
+    void memoAcceptsBlanksAndTags()
+    {
+        const QByteArray example = bytesFromHex(kExample);
+        QCOMPARE(memoRecord(QString::fromLatin1(kExample)), example);
+        QCOMPARE(memoRecord(QStringLiteral("03fdec\n0dfc1d0c 01 03 000204 232221 000000\t0000010200000102\r\n")), example);
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), recordText(example));
+        convertToTranslhextion(editor);
+        QCOMPARE(memoRecord(editor.form.text(FieldId::memo())), example);
+        // An export after the conversion writes the record, not the bytes of the tags.
+        FakePlatform platform;
+        platform.saveAnswers << path("tagged.bin");
+        exportLetterToFile(editor, platform);
+        QCOMPARE(readFile(path("tagged.bin")), example);
+        QCOMPARE(platform.saveConfirmOverwrite, QList<bool>{true});
+    }
+
+    void romExportGuardsTheImage_data()
+    {
+        QTest::addColumn<QString>("addr");
+        QTest::addColumn<QByteArray>("existing"); // what stands at Addr before
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<bool>("writes");
+        QTest::addColumn<QString>("message"); // non-empty: refused with this text
+        const QByteArray sameLength = bytesFromHex("03 010101010101 01 03 000204 000000 AAAAAA 0000000000000000");
+        const QByteArray shorter = bytesFromHex("00 00 AAAAAA");
+        QTest::newRow("same length: no question") << "476E2" << sameLength << false << false << true << QString();
+        QTest::newRow("longer, confirmed") << "476E2" << shorter << true << true << true << QString();
+        QTest::newRow("longer, declined") << "476E2" << shorter << false << true << false << QString();
+        QTest::newRow("nothing readable, declined") << "476E2" << bytesFromHex("FF") << false << true << false << QString();
+        QTest::newRow("past the end of the image") << "1FFFF0" << QByteArray() << true << false << false
+                                                   << "The record of 26 bytes does not fit at offset 1FFFF0 of %1: the file is only 2097152 bytes long. Nothing was written.";
+        QTest::newRow("Addr empty") << "" << QByteArray() << true << false << false
+                                    << "Addr is empty: enter the offset of the letter record in the ROM image as a hexadecimal number, such as 476E2.";
+        QTest::newRow("Addr not hex") << "476G2" << QByteArray() << true << false << false
+                                      << "The offset in Addr, \"476G2\", is not a hexadecimal number (only the digits 0-9 and A-F, such as 476E2).";
+    }
+    void romExportGuardsTheImage()
+    {
+        QFETCH(QString, addr);
+        QFETCH(QByteArray, existing);
+        QFETCH(bool, answer);
+        QFETCH(bool, asks);
+        QFETCH(bool, writes);
+        QFETCH(QString, message);
+        QByteArray rom = makeRomImage();
+        if (!existing.isEmpty())
+            putBytes(rom, 0x476E2, existing);
+        const QString target = path("target.smc");
+        writeFile(target, rom);
+
+        const QByteArray record = bytesFromHex(kExample);
+        Editor editor;
+        prepare(editor, addr);
+        editor.form.setText(FieldId::memo(), recordText(record));
+        FakePlatform platform;
+        platform.saveAnswers << target;
+        platform.confirmAnswers << answer;
+        try {
+            exportLetterToRom(editor, platform);
+            QVERIFY(message.isEmpty());
+        } catch (const Error& error) {
+            QCOMPARE(error.message(), message.contains(QLatin1String("%1")) ? message.arg(QDir::toNativeSeparators(target)) : message);
+        }
+        QCOMPARE(platform.questions.size(), asks ? 1 : 0);
+        if (asks && existing == bytesFromHex("00 00 AAAAAA"))
+            QVERIFY(platform.questions[0].contains(QStringLiteral("so the 21 bytes after the old record will be overwritten")));
+        QCOMPARE(platform.beeps, writes ? 1 : 0);
+        QByteArray expected = rom;
+        if (writes)
+            putBytes(expected, 0x476E2, record);
+        QCOMPARE(readFile(target), expected);
+    }
+
+    void cancelledExportsBeep()
+    {
+        Editor editor;
+        prepare(editor);
+        FakePlatform platform;
+        exportLetterToFile(editor, platform);
+        exportLetterToRom(editor, platform);
+        QCOMPARE(platform.beeps, 2);
+        QCOMPARE(platform.saveFilters, QStringList({kLetterFileFilter, kRomFilter}));
+    }
+
+    void letterFileExportIntoAMissingFolderFails()
+    {
+        Editor editor;
+        prepare(editor);
+        FakePlatform platform;
+        platform.saveAnswers << path("no/such/folder/letter.bin");
+        QVERIFY_THROWS_EXCEPTION(Error, exportLetterToFile(editor, platform));
+        QCOMPARE(platform.beeps, 0);
+    }
+
+    void translhextionForm_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("tags");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("empty") << QString() << QString() << "0";
+        QTest::newRow("record text") << "03FDEC" << "<bh:03><bh:fd><bh:ec>\r\n" << "3";
+        QTest::newRow("odd length drops the last") << "0AB" << "<bh:0a>\r\n" << "1";
+        QTest::newRow("a blank at an even position") << "0A1 BC" << "<bh:0a><bh:bc>\r\n" << "2";
+    }
+    void translhextionForm()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, tags);
+        QFETCH(QString, count);
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), memo);
+        convertToTranslhextion(editor);
+        QCOMPARE(editor.form.memoForm(), MemoForm::Translhextion);
+        QCOMPARE(editor.form.text(FieldId::memo()), tags);
+        QCOMPARE(editor.form.text(FieldId::label(32)), count);
+        QVERIFY(!editor.form.enabled(FieldId::button(3)));
+        QVERIFY(!editor.form.enabled(FieldId::button(7)));
+        QVERIFY(editor.form.enabled(FieldId::button(6)));
+        start(editor);
+        QCOMPARE(editor.form.memoForm(), MemoForm::Plain);
+        QVERIFY(editor.form.enabled(FieldId::button(3)));
+    }
+
+    void byteCountFollowsTyping()
+    {
+        Editor editor;
+        prepare(editor);
+        QString typed;
+        for (const QChar c : QStringLiteral("0000AB")) {
+            typed += c;
+            editor.form.setText(FieldId::memo(), typed);
+            QCOMPARE(editor.form.text(FieldId::label(32)), QString::number(typed.size() / 2));
+        }
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(RecordTest)
+#include "test_record.moc"
