@@ -27,3 +27,14 @@ asan: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS ?= 5000
+
+# Builds the fuzz targets with clang and runs each on FUZZ_RUNS generated inputs.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERTILOOM_FUZZ=ON -DVERTILOOM_SANITIZE=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_record_reader fuzz_memo_reader
+	mkdir -p $(FUZZ_BUILD)/corpus-record $(FUZZ_BUILD)/corpus-memo
+	ASAN_OPTIONS=detect_leaks=0 ./$(FUZZ_BUILD)/fuzz/fuzz_record_reader -runs=$(FUZZ_RUNS) -seed=1 $(FUZZ_BUILD)/corpus-record
+	ASAN_OPTIONS=detect_leaks=0 ./$(FUZZ_BUILD)/fuzz/fuzz_memo_reader -runs=$(FUZZ_RUNS) -seed=1 -max_len=2048 $(FUZZ_BUILD)/corpus-memo
