@@ -1,0 +1,445 @@
+// Tests of the ROM variants, the letter catalogue and its stepping, and of reading and writing the
+// PAUSE and GAME OVER words through synthetic ROM images.
+#include "model/editor.h"
+#include "model/error.h"
+#include "rom/catalogue.h"
+#include "rom/words.h"
+#include "support/romimage.h"
+
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vertiloom;
+using namespace vertiloom::test;
+
+namespace {
+
+// The catalogue as the dumps hold it: label, offset in (U) (V1.0), both (U) (M3), both (E) (M3).
+const char* const kExpected[24][4] = {
+    {"P (59) 86", "476E2", "474E2", "47639"},   {"A (57) 84", "47738", "47538", "4768F"},
+    {"U (53) 80", "4778C", "4758C", "476E3"},   {"S (45) 72", "477DC", "475DC", "47733"},
+    {"E (66) 101", "47824", "47624", "4777B"},  {"D (63) 106", "47EFD", "47CFD", "47E54"},
+    {"!! (82) 117", "47F67", "47D67", "47EBE"}, {"0 (64) 99", "47889", "47689", "477E0"},
+    {"I (17) 30", "478EC", "476EC", "47843"},   {"2 (49) 76", "4790A", "4770A", "47861"},
+    {"3 (58) 93", "47956", "47756", "478AD"},   {"4 (66) 101", "479B3", "477B3", "4790A"},
+    {"5 (75) 118", "47A18", "47818", "4796F"},  {"6 (66) 101", "47A8E", "4788E", "479E5"},
+    {"7 (45) 72", "47AF3", "478F3", "47A4A"},   {"8 (103) 162", "47B3B", "4793B", "47A92"},
+    {"9 (62) 97", "47BDD", "479DD", "47B34"},   {"L (32) 51", "47C3E", "47A3E", "47B95"},
+    {"C (73) 116", "47C71", "47A71", "47BC8"},  {"T (36) 55", "47CE5", "47AE5", "47C3C"},
+    {"G (69) 112", "47D1C", "47B1C", "47C73"},  {"M (62) 97", "47D8C", "47B8C", "47CE3"},
+    {"V (38) 57", "47DED", "47BED", "47D44"},   {"R (70) 105", "47E26", "47C26", "47D7D"},
+};
+// The radio buttons of the dumps that share each offset column.
+const QList<int> kColumnButtons[3] = {{21}, {22, 23}, {28, 24}};
+const QList<int> kButtons = {21, 28, 24, 22, 23};
+
+// Word offsets (pause, game over) per radio button, written out rather than taken from the code.
+std::pair<qint64, qint64> wordOffsets(int button)
+{
+    switch (button) {
+    case 28: return {0xCBF8, 0x860FA};
+    case 24: return {0xCC01, 0x860FA};
+    case 22: return {0xCA60, 0x85F9F};
+    case 23: return {0xCA6D, 0x85F9F};
+    default: return {0xCC60, 0x8619F};
+    }
+}
+
+const QByteArray kPauseCodes = bytesFromHex("00 01 02 03 04");
+const QByteArray kGameOverCodes = bytesFromHex("15 01 16 04 17 18 04 19");
+
+QString addr(const Editor& e) { return e.form.text(FieldId::addr()); }
+QString label(const Editor& e) { return e.form.text(FieldId::label(34)); }
+
+QStringList wordTexts(const Editor& editor)
+{
+    QStringList texts;
+    for (int n = 2; n <= 14; ++n)
+        texts << editor.form.text(FieldId::edit(n));
+    return texts;
+}
+
+QByteArray withWords(QByteArray image, int button, const QByteArray& pause, const QByteArray& gameOver)
+{
+    putBytes(image, wordOffsets(button).first, pause);
+    putBytes(image, wordOffsets(button).second, gameOver);
+    return image;
+}
+
+// Offset of the first byte where the file differs from the expected bytes; -1 when identical.
+qint64 firstDifference(const QString& path, const QByteArray& expected)
+{
+    const QByteArray actual = readFile(path);
+    const auto mismatch = std::mismatch(actual.cbegin(), actual.cend(), expected.cbegin(), expected.cend());
+    if (mismatch.first == actual.cend() && mismatch.second == expected.cend())
+        return -1;
+    return mismatch.first - actual.cbegin();
+}
+
+} // namespace
+
+class RomTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offsets_data();
+    void offsets();
+    void wrapAround_data();
+    void wrapAround();
+    void fullCycle();
+    void variantChange();
+    void steppingTouchesOnlyAddrAndLabel();
+
+    void readWords_data();
+    void readWords();
+    void roundTrip_data();
+    void roundTrip();
+    void unknownBytesSurvive();
+    void writeChangesExactlyThirteenBytes_data();
+    void writeChangesExactlyThirteenBytes();
+    void refusals_data();
+    void refusals();
+    void wordsInsideFile_data();
+    void wordsInsideFile();
+
+private:
+    QString romWith(const QByteArray& content)
+    {
+        const QString path = dir_.filePath(QStringLiteral("rom.smc"));
+        writeFile(path, content);
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+void RomTest::offsets_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QList<int>>("buttons");
+    QTest::addColumn<QString>("offset");
+    for (int p = 1; p <= 24; ++p) {
+        for (int c = 0; c < 3; ++c)
+            QTest::addRow("%d %s, column %d", p, kExpected[p - 1][0], c + 1)
+                << p << kColumnButtons[c] << QString::fromLatin1(kExpected[p - 1][c + 1]);
+    }
+}
+
+// ">" into the position shows its label and offset; so does a variant choice at the position.
+void RomTest::offsets()
+{
+    QFETCH(int, position);
+    QFETCH(QList<int>, buttons);
+    QFETCH(QString, offset);
+    for (int button : buttons) {
+        Editor stepped;
+        selectVariant(stepped.form, button);
+        stepped.cataloguePosition = position == 1 ? 24 : position - 1;
+        nextLetter(stepped);
+        QCOMPARE(stepped.cataloguePosition, position);
+        QCOMPARE(addr(stepped), offset);
+        QCOMPARE(label(stepped), QString::fromLatin1(kExpected[position - 1][0]));
+
+        Editor chosen;
+        chosen.cataloguePosition = position;
+        selectVariant(chosen.form, button);
+        chooseVariant(chosen);
+        QCOMPARE(addr(chosen), offset);
+    }
+}
+
+void RomTest::wrapAround_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("offset");
+    QTest::newRow("> at 24") << 21 << true << 24 << "P (59) 86" << "476E2";
+    QTest::newRow("< at 1") << 21 << false << 1 << "R (70) 105" << "47E26";
+    QTest::newRow("< at 1, (E) (M3) (V1.0)") << 28 << false << 1 << "R (70) 105" << "47D7D";
+    QTest::newRow("< at 1, (E) (M3) (V1.1)") << 24 << false << 1 << "R (70) 105" << "47D7D";
+    QTest::newRow("< at 2") << 21 << false << 2 << "P (59) 86" << "476E2";
+}
+
+void RomTest::wrapAround()
+{
+    QFETCH(int, button);
+    QFETCH(bool, forward);
+    QFETCH(int, from);
+    QFETCH(QString, label);
+    QFETCH(QString, offset);
+    Editor editor;
+    selectVariant(editor.form, button);
+    editor.cataloguePosition = from;
+    forward ? nextLetter(editor) : previousLetter(editor);
+    QCOMPARE(::label(editor), label);
+    QCOMPARE(addr(editor), offset);
+}
+
+// Twenty-four steps either way visit every entry once and come back to the start.
+void RomTest::fullCycle()
+{
+    for (bool forward : {true, false}) {
+        Editor editor;
+        QSet<QString> labels;
+        for (int step = 0; step < 24; ++step) {
+            forward ? nextLetter(editor) : previousLetter(editor);
+            labels.insert(label(editor));
+        }
+        QCOMPARE(labels.size(), 24);
+        QCOMPARE(editor.cataloguePosition, 1);
+        QCOMPARE(label(editor), QStringLiteral("P (59) 86"));
+        QCOMPARE(addr(editor), QStringLiteral("476E2"));
+    }
+}
+
+// A variant choice keeps the letter shown and replaces a hand-typed offset.
+void RomTest::variantChange()
+{
+    Editor editor;
+    selectVariant(editor.form, 28);
+    chooseVariant(editor);
+    QCOMPARE(addr(editor), QStringLiteral("47639"));
+    selectVariant(editor.form, 21);
+    for (int step = 0; step < 5; ++step)
+        nextLetter(editor);
+    editor.form.setText(FieldId::addr(), QStringLiteral("12345"));
+    selectVariant(editor.form, 23);
+    chooseVariant(editor);
+    QCOMPARE(addr(editor), QStringLiteral("47CFD"));
+    QCOMPARE(label(editor), QStringLiteral("D (63) 106"));
+    QCOMPARE(editor.cataloguePosition, 6);
+    selectVariant(editor.form, 21);
+    chooseVariant(editor);
+    QCOMPARE(addr(editor), QStringLiteral("47EFD"));
+}
+
+void RomTest::steppingTouchesOnlyAddrAndLabel()
+{
+    Editor editor;
+    editor.form.setText(FieldId::memo(), QStringLiteral("0102"));
+    editor.letterLayer.setPixel(10, 20, Qt::red);
+    editor.overlayLayer.setPixel(30, 40, Qt::green);
+    const QImage letter = editor.letterLayer.image();
+    const QImage overlay = editor.overlayLayer.image();
+    QSignalSpy spy(&editor.form, &EditorForm::changed);
+    nextLetter(editor);
+    previousLetter(editor);
+    previousLetter(editor);
+    chooseVariant(editor);
+    QVERIFY(!spy.isEmpty());
+    for (const QList<QVariant>& signal : spy) {
+        const FieldId id = signal.at(0).value<FieldId>();
+        QVERIFY2(id == FieldId::addr() || id == FieldId::label(34), qPrintable(id.objectName()));
+    }
+    QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("0102"));
+    QCOMPARE(editor.letterLayer.image(), letter);
+    QCOMPARE(editor.overlayLayer.image(), overlay);
+}
+
+void RomTest::readWords_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QByteArray>("pause");
+    QTest::addColumn<QByteArray>("gameOver");
+    QTest::addColumn<QString>("texts"); // "|" between fields
+    for (int button : kButtons)
+        QTest::addRow("PAUSE GAME OVER, RadioButton%d", button)
+            << button << kPauseCodes << kGameOverCodes << "P|A|U|S|E|G|A|M|E|O|V|E|R";
+    QTest::newRow("codes 05 to 11") << 21 << bytesFromHex("05 06 07 08 09")
+                                    << bytesFromHex("0A 0B 0C 0D 0E 0F 10 11") << "D|!|0|1|2|3|4|5|6|7|8|9|L";
+    QTest::newRow("blank and no codes") << 21 << bytesFromHex("12 13 14 1A FF")
+                                        << bytesFromHex("80 14 19 00 20 7F 15 16") << "C|T| |||| |R|P|||G|M";
+}
+
+void RomTest::readWords()
+{
+    QFETCH(int, button);
+    QFETCH(QByteArray, pause);
+    QFETCH(QByteArray, gameOver);
+    QFETCH(QString, texts);
+    const QByteArray image = withWords(makeRomImage(), button, pause, gameOver);
+    Editor editor;
+    editor.currentRom = romWith(image);
+    selectVariant(editor.form, button);
+    vertiloom::readWords(editor);
+    QCOMPARE(wordTexts(editor).join(QLatin1Char('|')), texts);
+    QCOMPARE(firstDifference(editor.currentRom, image), -1);
+}
+
+void RomTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("I is 1") << "I" << 0x08 << "1";
+    QTest::newRow("underscore") << "_" << 0x14 << " ";
+    QTest::newRow("empty") << "" << 0x14 << " ";
+    QTest::newRow("blank") << " " << 0x14 << " ";
+    QTest::newRow("P") << "P" << 0x00 << "P";
+    QTest::newRow("R") << "R" << 0x19 << "R";
+}
+
+// Typed into letter 3 of each word: the code lands there and reads back as the table says.
+void RomTest::roundTrip()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, code);
+    QFETCH(QString, readBack);
+    Editor editor;
+    editor.currentRom = romWith(makeRomImage());
+    editor.form.setText(FieldId::edit(4), typed);
+    editor.form.setText(FieldId::edit(9), typed);
+    writeWords(editor);
+    const QByteArray written = readFile(editor.currentRom);
+    QCOMPARE(quint8(written[wordOffsets(21).first + 2]), quint8(code));
+    QCOMPARE(quint8(written[wordOffsets(21).second + 2]), quint8(code));
+    Editor fresh;
+    fresh.currentRom = editor.currentRom;
+    vertiloom::readWords(fresh);
+    QCOMPARE(fresh.form.text(FieldId::edit(4)), readBack);
+    QCOMPARE(fresh.form.text(FieldId::edit(9)), readBack);
+}
+
+// Bytes that are no tile code read as empty fields and are written back as they were, also at
+// another variant's offsets; only a field the user changed is encoded from its character.
+void RomTest::unknownBytesSurvive()
+{
+    const QByteArray pause = bytesFromHex("1A 01 FF 03 80");
+    const QByteArray gameOver = bytesFromHex("15 1B 16 04 17 18 04 C0");
+    const QByteArray image = withWords(makeRomImage(), 21, pause, gameOver);
+    Editor editor;
+    editor.currentRom = romWith(image);
+    vertiloom::readWords(editor);
+    QCOMPARE(editor.form.text(FieldId::edit(2)), QString());
+    writeWords(editor);
+    QCOMPARE(firstDifference(editor.currentRom, image), -1);
+
+    editor.form.setText(FieldId::edit(4), QStringLiteral("T"));
+    editor.form.setText(FieldId::edit(6), QStringLiteral("A"));
+    editor.form.setText(FieldId::edit(6), QString()); // cleared again: what was read
+    selectVariant(editor.form, 22);
+    writeWords(editor);
+    const QByteArray changed = withWords(image, 22, bytesFromHex("1A 01 13 03 80"), gameOver);
+    QCOMPARE(firstDifference(editor.currentRom, changed), -1);
+}
+
+void RomTest::writeChangesExactlyThirteenBytes_data()
+{
+    QTest::addColumn<int>("button");
+    for (int button : kButtons)
+        QTest::addRow("RadioButton%d", button) << button;
+}
+
+// The whole file equals the original with the five and the eight word bytes replaced.
+void RomTest::writeChangesExactlyThirteenBytes()
+{
+    QFETCH(int, button);
+    const QByteArray image = makeRomImage(kRomSize + 3);
+    Editor editor;
+    editor.currentRom = romWith(image);
+    selectVariant(editor.form, button);
+    const QStringList texts = {"D", "_", "L", "I", "!", "C", "0", "9", "", "T", "V", "O", "R"};
+    for (int i = 0; i < texts.size(); ++i)
+        editor.form.setText(FieldId::edit(2 + i), texts[i]);
+    writeWords(editor);
+    const QByteArray expected =
+        withWords(image, button, bytesFromHex("05 14 11 08 06"), bytesFromHex("12 07 10 14 13 18 17 19"));
+    QCOMPARE(firstDifference(editor.currentRom, expected), -1);
+}
+
+void RomTest::refusals_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("file"); // "" none opened yet, "missing", "letter", "2000000", "rom"
+    QTest::addColumn<int>("field");    // Edit<n> to change before the command, 0 for none
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    for (bool write : {false, true}) {
+        const char* verb = write ? "write" : "read";
+        QTest::addRow("%s, no file", verb)
+            << write << "" << 0 << "" << "No ROM image is open yet. Open a ROM image with \"Open file\" first";
+        QTest::addRow("%s, missing file", verb) << write << "missing" << 0 << "" << "Cannot open";
+        QTest::addRow("%s, letter file", verb) << write << "letter" << 0 << "" << "is a letter file, not a ROM image";
+        QTest::addRow("%s, 2,000,000 bytes", verb) << write << "2000000" << 0 << "" << "(2,000,000 bytes;";
+    }
+    QTest::newRow("lower case")
+        << true << "rom" << 8 << "a" << "Letter 2 of GAME OVER: 'a' is not a character the game can show.";
+    QTest::newRow("not a tile") << true << "rom" << 6 << "W" << "Letter 5 of PAUSE: 'W' is not a character";
+    QTest::newRow("two characters") << true << "rom" << 7 << "GA"
+                                    << "Letter 1 of GAME OVER: 'GA' is 2 characters, but each letter of "
+                                       "the word is one character.";
+    QTest::newRow("typo and letter file") << true << "letter" << 2 << "p" << "is a letter file";
+}
+
+// Each refusal is an Error with its message; the file and the word fields stay as they were.
+void RomTest::refusals()
+{
+    QFETCH(bool, write);
+    QFETCH(QString, file);
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QByteArray content;
+    if (file == QLatin1String("letter"))
+        content = bytesFromHex("03 FD EC 0D FC 1D 0C 01 03 00 23 02 22 04 21");
+    else if (file == QLatin1String("2000000"))
+        content = makeRomImage(2'000'000);
+    else if (file == QLatin1String("rom"))
+        content = withWords(makeRomImage(), 21, bytesFromHex("1A 01 FF 03 80"), kGameOverCodes);
+    Editor editor;
+    if (!file.isEmpty())
+        editor.currentRom = content.isEmpty() ? dir_.filePath(QStringLiteral("gone.smc")) : romWith(content);
+    if (field)
+        editor.form.setText(FieldId::edit(field), text);
+    const QStringList before = wordTexts(editor);
+    try {
+        write ? writeWords(editor) : vertiloom::readWords(editor);
+        QFAIL("the command was not refused");
+    } catch (const Error& error) {
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+        if (!file.isEmpty() && !message.startsWith(QLatin1String("Letter ")))
+            QVERIFY2(error.message().contains(editor.currentRom), qPrintable(error.message()));
+    }
+    QCOMPARE(wordTexts(editor), before);
+    if (content.isEmpty())
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("gone.smc"))));
+    else
+        QCOMPARE(firstDifference(editor.currentRom, content), -1);
+}
+
+void RomTest::wordsInsideFile_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("outside"); // the word the refusal names; "" when both fit
+    for (int button : kButtons) {
+        const auto [pause, gameOver] = wordOffsets(button);
+        QTest::addRow("%d, ends after GAME OVER", button) << button << gameOver + 8 << "";
+        QTest::addRow("%d, GAME OVER one short", button) << button << gameOver + 7 << "GAME OVER";
+        QTest::addRow("%d, PAUSE one short", button) << button << pause + 4 << "PAUSE";
+    }
+}
+
+// Every file larger than 2,000,000 bytes holds both words, so the check is exercised by size.
+void RomTest::wordsInsideFile()
+{
+    QFETCH(int, button);
+    QFETCH(qint64, size);
+    QFETCH(QString, outside);
+    const auto variant = std::find_if(kRomVariants.cbegin(), kRomVariants.cend(),
+                                      [button](const RomVariant& v) { return v.radioButton == button; });
+    QVERIFY(variant != kRomVariants.cend());
+    try {
+        checkWordsInside(QStringLiteral("short.smc"), size, *variant);
+        QVERIFY2(outside.isEmpty(), "a word outside the file was not refused");
+    } catch (const Error& error) {
+        QVERIFY2(error.message().contains(QStringLiteral("the %1 word").arg(outside)) && !outside.isEmpty(),
+                 qPrintable(error.message()));
+    }
+}
+
+QTEST_GUILESS_MAIN(RomTest)
+#include "tst_rom.moc"
