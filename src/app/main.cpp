@@ -1,5 +1,6 @@
 // Program entry: the application, its title, the main window and the message loop.
 #include "app/mainwindow.h"
+#include "app/qtplatform.h"
 
 #include <QApplication>
 

@@ -1,0 +1,264 @@
+// The main window: controls from the layout table, the binding to the form, the command
+// dispatcher and start-up; see mainwindow.h.
+#include "app/mainwindow.h"
+
+#include "app/captions.h"
+#include "app/glyphs.h"
+#include "app/widgets.h"
+#include "model/error.h"
+#include "preview/start.h"
+
+#include <QButtonGroup>
+#include <algorithm>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace vertiloom {
+
+namespace {
+
+// A compact sans at 8 points for every control, the memo included.
+const char* const kFontFamily = "Liberation Sans";
+constexpr int kFontPointSize = 8;
+
+// The window's outer size and its place on the screen where it fits.
+constexpr int kOuterWidth = 969;
+constexpr int kOuterHeight = 684;
+constexpr int kScreenLeft = 594;
+constexpr int kScreenTop = 87;
+
+const char* const kAutoSize = "autoSize";
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent, int language)
+    : QWidget(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tessarine Vertiloom"));
+    QFont font(QString::fromLatin1(kFontFamily));
+    font.setPointSize(kFontPointSize);
+    setFont(font);
+    resize(kClientWidth, kClientHeight);
+    placeOnScreen();
+
+    createControls();
+    connectCommands();
+    formCreate(language);
+}
+
+MainWindow::~MainWindow()
+{
+    // The controls write into the form until they are gone, so they go before the editor does.
+    widgets_.clear();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void MainWindow::placeOnScreen()
+{
+    QRect where(kScreenLeft, kScreenTop, kOuterWidth, kOuterHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // A small screen keeps the whole window visible rather than the exact place.
+        const QRect available = screen->availableGeometry();
+        if (where.right() > available.right())
+            where.moveRight(available.right());
+        if (where.bottom() > available.bottom())
+            where.moveBottom(available.bottom());
+        where.moveLeft(std::max(where.left(), available.left()));
+        where.moveTop(std::max(where.top(), available.top()));
+    }
+    move(where.topLeft());
+}
+
+void MainWindow::createControls()
+{
+    EditorForm& form = editor_.form;
+    QHash<QString, QWidget*> panels;
+    QButtonGroup* groups[3] = {};
+    for (const ControlSpec& spec : layoutTable()) {
+        QWidget* parent = spec.parent.isEmpty() ? this : panels.value(spec.parent);
+        QWidget* widget = createControl(spec, parent);
+        widget->setObjectName(spec.name);
+        if (spec.geometry.width() > 0) {
+            widget->setGeometry(spec.geometry);
+        } else {
+            widget->move(spec.geometry.topLeft());
+            widget->setProperty(kAutoSize, true);
+        }
+        if (!spec.hint.isEmpty())
+            widget->setToolTip(spec.hint);
+        if (spec.bold) {
+            QFont bold = widget->font();
+            bold.setBold(true);
+            widget->setFont(bold);
+        }
+        if (spec.hidden)
+            widget->hide();
+        if (spec.widget == Widget::Panel)
+            panels.insert(spec.name, widget);
+        if (spec.group != RadioGroup::None) {
+            QButtonGroup*& group = groups[static_cast<int>(spec.group)];
+            if (!group)
+                group = new QButtonGroup(this);
+            group->addButton(static_cast<QAbstractButton*>(widget));
+        }
+        if (spec.id) {
+            // Design-time captions of controls whose caption the form does not already hold.
+            if (!spec.caption.isEmpty() && form.text(*spec.id).isEmpty())
+                form.setText(*spec.id, spec.caption);
+            widgets_.insert(*spec.id, widget);
+            bind(spec, widget);
+        }
+    }
+    connect(&form, &EditorForm::changed, this, &MainWindow::refresh);
+    for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
+        refresh(it.key());
+}
+
+QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.widget) {
+    case Widget::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case Widget::Edit:
+        return new FieldEdit(editor_.form, *spec.id, parent);
+    case Widget::CheckBox:
+        return new QCheckBox(parent);
+    case Widget::Radio:
+        return new QRadioButton(parent);
+    case Widget::Button:
+        return new QPushButton(parent);
+    case Widget::BitBtn: {
+        auto* button = new QPushButton(parent);
+        button->setIcon(bitBtnGlyph(spec.id->a));
+        button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+        return button;
+    }
+    case Widget::Image: {
+        // Image1 shows the letter layer; Image2, created later and so lying over it, the overlay.
+        const bool overlay = spec.name == QLatin1String("Image2");
+        auto* image = new PreviewImage(overlay ? editor_.overlayLayer.image() : editor_.letterLayer.image(),
+                                       overlay, parent);
+        (overlay ? image2_ : image1_) = image;
+        image->setMouseTracking(overlay);
+        return image;
+    }
+    case Widget::Memo: {
+        auto* memo = new QPlainTextEdit(parent);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return memo;
+    }
+    case Widget::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        return panel;
+    }
+    }
+    return nullptr;
+}
+
+void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
+{
+    // What the user does goes into the form; the form's notification brings the widget back in line.
+    EditorForm& form = editor_.form;
+    const FieldId id = *spec.id;
+    if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
+        connect(edit, &QLineEdit::textEdited, this, [&form, id](const QString& text) { form.setText(id, text); });
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        connect(memo, &QPlainTextEdit::textChanged, this,
+                [&form, id, memo] { form.setText(id, memo->toPlainText()); });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        connect(box, &QCheckBox::clicked, this, [&form, id](bool checked) { form.setChecked(id, checked); });
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        // Choosing a radio button deselects the others of its group.
+        if (spec.group == RadioGroup::Points) {
+            connect(radio, &QRadioButton::clicked, this, [&form, id] { form.selectPoint(id.a); });
+        } else {
+            connect(radio, &QRadioButton::clicked, this, [this, id] {
+                for (const ControlSpec& other : layoutTable()) {
+                    if (other.group == RadioGroup::Variants)
+                        editor_.form.setChecked(*other.id, *other.id == id);
+                }
+            });
+        }
+    }
+}
+
+void MainWindow::refresh(const FieldId& id)
+{
+    QWidget* widget = widgets_.value(id);
+    if (!widget)
+        return;
+    const EditorForm& form = editor_.form;
+    const QString text = form.text(id);
+    widget->setEnabled(form.enabled(id));
+    if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
+        if (edit->text() != text)
+            edit->setText(text);
+        const QColor color = form.color(id);
+        QPalette palette;
+        if (color.isValid())
+            palette.setColor(QPalette::Base, color);
+        edit->setPalette(palette);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (memo->toPlainText() != text)
+            memo->setPlainText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+        if (label->property(kAutoSize).toBool())
+            label->adjustSize();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+        if (button->isCheckable())
+            button->setChecked(form.checked(id));
+    }
+}
+
+void MainWindow::run(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const Error& error) {
+        platform_.showError(error.message());
+    }
+    image1_->update();
+    image2_->update();
+}
+
+void MainWindow::onClicked(const FieldId& id, std::function<void()> command)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget(id));
+    // Connected after the binding, so a check box's new state is in the form when the command runs.
+    connect(button, &QAbstractButton::clicked, this, [this, command = std::move(command)] { run(command); });
+}
+
+void MainWindow::connectCommands()
+{
+    // Every command the window runs is connected here, each through run(). Still to come here:
+    // open and reload (Button2, BitBtn1), the exports (Button7, Button6, Button3), the catalogue
+    // (Button4, Button5, RadioButton21..28), the words (BitBtn3, BitBtn4), nudging and clearing
+    // (Button8..11, BitBtn2), the key filters of the fields (FieldEdit::setKeyFilter), the vertex
+    // menu (FieldEdit::doubleClicked of the Pol fields), and the preview's clicked, doubleClicked
+    // and mouseMoved (image1_, image2_).
+    onClicked(FieldId::button(1), [this] { start(editor_); });
+    onClicked(FieldId::checkBox(21), [this] { showPointNumbers(editor_); });
+    onClicked(FieldId::checkBox(22), [this] { showAxes(editor_); });
+}
+
+void MainWindow::formCreate(int language)
+{
+    editor_.language = language;
+    writeCaptions(editor_.form, editor_.language);
+    run([this] { startUp(editor_); });
+}
+
+} // namespace vertiloom

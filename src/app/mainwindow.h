@@ -1,0 +1,53 @@
+// MainWindow ("Form1"): every control of the editor, built from the layout table and bound to the
+// editor's form, and the one place where control events run core commands.
+#pragma once
+
+#include "app/layout.h"
+#include "model/editor.h"
+#include "model/platform.h"
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+namespace vertiloom {
+
+class PreviewImage;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // language: the caption language that start-up writes, 1 Russian (the program's own setting)
+    // or 2 English.
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr, int language = 1);
+    ~MainWindow() override;
+
+    Editor& editor() { return editor_; }
+
+    // The widget that shows this form control, or nullptr.
+    QWidget* widget(const FieldId& id) const { return widgets_.value(id); }
+
+    // Runs one core command for a control event. A failure stops the command where it was; its
+    // message goes to the user and what the command had done stays. The preview shows the layers
+    // as the command left them.
+    void run(const std::function<void()>& command);
+
+private:
+    void createControls();
+    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    void bind(const ControlSpec& spec, QWidget* widget);
+    // Makes the widget of this form control show the form's values.
+    void refresh(const FieldId& id);
+    void connectCommands();
+    void onClicked(const FieldId& id, std::function<void()> command);
+    void formCreate(int language);
+    void placeOnScreen();
+
+    Platform& platform_;
+    Editor editor_;
+    QHash<FieldId, QWidget*> widgets_;
+    PreviewImage* image1_ = nullptr;
+    PreviewImage* image2_ = nullptr;
+};
+
+} // namespace vertiloom

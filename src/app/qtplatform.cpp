@@ -1,0 +1,61 @@
+// The Qt desktop services; see qtplatform.h.
+#include "app/qtplatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace vertiloom {
+
+namespace {
+
+const char* const kTitle = "Tessarine Vertiloom";
+
+} // namespace
+
+QString qtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    return filters.join(QStringLiteral(";;"));
+}
+
+QWidget* QtPlatform::dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+QString QtPlatform::openFileName(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter));
+}
+
+QString QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+{
+    const QFileDialog::Options options =
+        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr,
+                                        options);
+}
+
+bool QtPlatform::confirm(const QString& question)
+{
+    return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
+                                 QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void QtPlatform::showError(const QString& message)
+{
+    QMessageBox::critical(dialogParent(), QString::fromLatin1(kTitle), message);
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace vertiloom

@@ -1,0 +1,26 @@
+// The desktop services of the editor with Qt widgets: file dialogs, questions, error messages and
+// the beep.
+#pragma once
+
+#include "model/platform.h"
+
+class QWidget;
+
+namespace vertiloom {
+
+// "Name|pattern|Name|pattern" as a Qt dialog filter: "Name (pattern);;Name (pattern)".
+QString qtFileFilter(const QString& filter);
+
+class QtPlatform : public Platform {
+public:
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    bool confirm(const QString& question) override;
+    void showError(const QString& message) override;
+    void beep() override;
+
+private:
+    static QWidget* dialogParent();
+};
+
+} // namespace vertiloom

@@ -1,0 +1,116 @@
+// The bound edit field and the preview layer; see widgets.h.
+#include "app/widgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QValidator>
+
+namespace vertiloom {
+
+namespace {
+
+// Refuses an edit that makes the text longer than the form's limit. While the field validates,
+// the form still holds the text from before the edit, so a text that was already longer (written
+// by the program before the limit was set) may stay, shrink or be typed over, but not grow.
+class LengthLimit : public QValidator {
+public:
+    LengthLimit(const EditorForm& form, const FieldId& id, QObject* parent)
+        : QValidator(parent), form_(form), id_(id) {}
+
+    State validate(QString& input, int&) const override
+    {
+        const int limit = form_.maxLength(id_);
+        if (limit >= 0 && input.size() > limit && input.size() > form_.text(id_).size())
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    const EditorForm& form_;
+    FieldId id_;
+};
+
+} // namespace
+
+FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent)
+    : QLineEdit(parent), id_(id)
+{
+    setValidator(new LengthLimit(form, id, this));
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (keyFilter_) {
+        for (const QChar c : event->text()) {
+            if (!keyFilter_(c)) {
+                event->accept();
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+PreviewImage::PreviewImage(const QImage& image, bool blackTransparent, QWidget* parent)
+    : QWidget(parent), image_(image), blackTransparent_(blackTransparent)
+{
+}
+
+void PreviewImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!blackTransparent_) {
+        painter.drawImage(0, 0, image_);
+        return;
+    }
+    QImage shown = image_.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < shown.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) == 0)
+                line[x] = 0;
+        }
+    }
+    painter.drawImage(0, 0, shown);
+}
+
+void PreviewImage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void PreviewImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = pressed_ && !inDoubleClick_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    inDoubleClick_ = false;
+    if (click)
+        emit clicked();
+}
+
+void PreviewImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The release that ends a double click is not a click of its own.
+    pressed_ = true;
+    inDoubleClick_ = true;
+    emit doubleClicked();
+}
+
+void PreviewImage::mouseMoveEvent(QMouseEvent*)
+{
+    emit mouseMoved();
+}
+
+} // namespace vertiloom
