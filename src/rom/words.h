@@ -10,9 +10,6 @@ namespace vertiloom {
 struct Editor;
 struct RomVariant;
 
-// What every word field shows as its hint: the characters the game can show.
-inline constexpr const char* kWordHint = "P A U S E D ! 0 1 2 3 4 5 6 7 8 9 L C T _ G M O V R";
-
 inline constexpr int kPauseLength = 5;    // Edit2 .. Edit6
 inline constexpr int kGameOverLength = 8; // Edit7 .. Edit14
 
