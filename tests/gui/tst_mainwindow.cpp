@@ -1,0 +1,587 @@
+// The window: every control at its place with its caption in both languages, the first state,
+// the binding between widgets and form, START! and the overlay switches, and the error message.
+#include "app/mainwindow.h"
+#include "app/qtplatform.h"
+#include "model/hex.h"
+#include "preview/start.h"
+#include "support/fakeplatform.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <memory>
+
+using vertiloom::FieldId;
+using vertiloom::MainWindow;
+using vertiloom::test::FakePlatform;
+
+namespace {
+
+QString caption(const QWidget* widget)
+{
+    return widget->property("text").toString();
+}
+
+int countPixels(const QImage& image, QRgb rgb)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFFu) == (rgb & 0xFFFFFFu) ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowFrame();
+    void geometry_data();
+    void geometry();
+    void russianCaptions_data();
+    void russianCaptions();
+    void englishCaptions_data();
+    void englishCaptions();
+    void captionsFit_data();
+    void captionsFit();
+    void startUpState();
+
+    void typingGoesToForm();
+    void formGoesToWidgets();
+    void lengthLimitBindsTypingOnly();
+    void radioGroups();
+
+    void startButtonRedraws();
+    void previewShowsLetterThroughOverlay();
+    void overlaySwitches();
+    void startErrorReachesPlatform();
+
+    void fileFilters_data();
+    void fileFilters();
+
+private:
+    void makeWindow(int language);
+    QWidget* find(const QString& name) const;
+    template <class T> T* find(const FieldId& id) const;
+    void captionRows();
+
+    FakePlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestMainWindow::makeWindow(int language)
+{
+    window_ = std::make_unique<MainWindow>(platform_, nullptr, language);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestMainWindow::init()
+{
+    platform_ = FakePlatform();
+    makeWindow(1);
+}
+
+void TestMainWindow::cleanup()
+{
+    window_.reset();
+}
+
+QWidget* TestMainWindow::find(const QString& name) const
+{
+    return window_->findChild<QWidget*>(name);
+}
+
+template <class T> T* TestMainWindow::find(const FieldId& id) const
+{
+    return window_->findChild<T*>(id.objectName());
+}
+
+void TestMainWindow::windowFrame()
+{
+    QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Tessarine Vertiloom"));
+    QCOMPARE(window_->size(), QSize(953, 645));
+    // Nothing moves when the window is resized.
+    const QRect pol = find(QStringLiteral("Pol8_11"))->geometry();
+    window_->resize(600, 400);
+    QCOMPARE(find(QStringLiteral("Pol8_11"))->geometry(), pol);
+}
+
+void TestMainWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect"); // width -1: a label sized by its text, only its place counts
+
+    const auto row = [](const QString& name, int x, int y, int w, int h) {
+        QTest::newRow(qPrintable(name)) << name << QRect(x, y, w, h);
+    };
+    for (int n = 1; n <= 20; ++n)
+        row(QStringLiteral("x%1").arg(n), 76, 20 + 24 * (n - 1), 41, 21);
+    for (int n : {1, 7, 20}) {
+        const int top = 20 + 24 * (n - 1);
+        row(QStringLiteral("y%1").arg(n), 127, top, 41, 21);
+        row(QStringLiteral("CheckBox%1").arg(n), 6, top, 49, 17);
+        row(QStringLiteral("RadioButton%1").arg(n), 54, top + 1, 17, 17);
+    }
+    row(QStringLiteral("Label1"), 92, 4, -1, -1);
+    row(QStringLiteral("Label2"), 143, 4, -1, -1);
+    row(QStringLiteral("Label21"), 6, 508, -1, -1);
+    row(QStringLiteral("Dots"), 100, 505, 39, 21);
+    row(QStringLiteral("Label22"), 143, 508, -1, -1);
+    row(QStringLiteral("Label3"), 6, 532, -1, -1);
+    row(QStringLiteral("Polygons"), 100, 529, 39, 21);
+    row(QStringLiteral("Label23"), 143, 532, -1, -1);
+
+    // The panel and, relative to it, its contents.
+    row(QStringLiteral("Panel1"), 5, 552, 163, 90);
+    row(QStringLiteral("Label35"), 130, 5, -1, -1);
+    const char* variants[] = {"RadioButton21", "RadioButton28", "RadioButton24", "RadioButton22", "RadioButton23"};
+    for (int i = 0; i < 5; ++i)
+        row(QString::fromLatin1(variants[i]), 5, 5 + 15 * i, -1, -1);
+
+    row(QStringLiteral("Label36"), 175, 4, -1, -1);
+    row(QStringLiteral("Label20"), 247, 4, -1, -1);
+    row(QStringLiteral("Label33"), 367, 4, -1, -1);
+    row(QStringLiteral("Image1"), 176, 20, 255, 255);
+    row(QStringLiteral("Image2"), 176, 20, 255, 255);
+    row(QStringLiteral("CheckBox21"), 176, 279, 121, 17);
+    row(QStringLiteral("CheckBox22"), 312, 279, 121, 17);
+    row(QStringLiteral("Button8"), 176, 298, 64, 20);
+    row(QStringLiteral("Button9"), 240, 298, 64, 20);
+    row(QStringLiteral("Button10"), 304, 298, 64, 20);
+    row(QStringLiteral("Button11"), 368, 298, 62, 20);
+    row(QStringLiteral("Button1"), 175, 324, 73, 25);
+    row(QStringLiteral("BitBtn1"), 248, 324, 57, 25);
+    row(QStringLiteral("Button5"), 312, 324, 20, 25);
+    row(QStringLiteral("Addr"), 336, 328, 65, 21);
+    row(QStringLiteral("Button4"), 408, 324, 20, 25);
+    row(QStringLiteral("Button2"), 175, 356, 82, 25);
+    row(QStringLiteral("Button7"), 257, 356, 121, 25);
+    row(QStringLiteral("BitBtn2"), 378, 356, 50, 25);
+    row(QStringLiteral("BitBtn3"), 176, 388, 41, 25);
+    for (int i = 0; i < 5; ++i)
+        row(QStringLiteral("Edit%1").arg(2 + i), 223 + 32 * i, 388, 30, 21);
+    row(QStringLiteral("BitBtn4"), 387, 388, 41, 25);
+    for (int i = 0; i < 8; ++i)
+        row(QStringLiteral("Edit%1").arg(7 + i), 175 + 32 * i, 420, 30, 21);
+    row(QStringLiteral("Memo1"), 176, 448, 257, 145);
+    row(QStringLiteral("Label37"), 175, 596, -1, -1);
+    row(QStringLiteral("Label32"), 240, 596, -1, -1);
+    row(QStringLiteral("Label34"), 376, 596, -1, -1);
+    row(QStringLiteral("Button6"), 175, 616, 124, 25);
+    row(QStringLiteral("Button3"), 299, 616, 130, 25);
+
+    // Polygon blocks: upper row, then the lower one 318 lower, its corner column one or two more.
+    row(QStringLiteral("Label4"), 439, 4, -1, -1);
+    row(QStringLiteral("Degree1"), 442, 20, 39, 21);
+    row(QStringLiteral("Label24"), 487, 23, -1, -1);
+    row(QStringLiteral("Label5"), 438, 44, -1, -1);
+    row(QStringLiteral("Pol1_1"), 439, 60, 26, 21);
+    row(QStringLiteral("IPol1_1"), 471, 60, 26, 21);
+    row(QStringLiteral("CheckPol1_1"), 506, 60, 49, 17);
+    row(QStringLiteral("Label11"), 823, 4, -1, -1);
+    row(QStringLiteral("Degree4"), 826, 20, 39, 21);
+    row(QStringLiteral("Label27"), 871, 23, -1, -1);
+    row(QStringLiteral("Label10"), 822, 44, -1, -1);
+    row(QStringLiteral("Pol4_11"), 823, 300, 26, 21);
+    row(QStringLiteral("IPol4_11"), 855, 300, 26, 21);
+    row(QStringLiteral("CheckPol4_11"), 890, 300, 49, 17);
+    row(QStringLiteral("Label13"), 439, 322, -1, -1);
+    row(QStringLiteral("Degree5"), 442, 338, 39, 21);
+    row(QStringLiteral("Label28"), 487, 341, -1, -1);
+    row(QStringLiteral("Label12"), 438, 363, -1, -1);
+    row(QStringLiteral("Pol5_1"), 439, 379, 26, 21);
+    row(QStringLiteral("Pol5_8"), 439, 547, 26, 21);
+    row(QStringLiteral("Pol5_9"), 439, 572, 26, 21);
+    row(QStringLiteral("IPol6_8"), 599, 547, 26, 21);
+    row(QStringLiteral("CheckPol7_9"), 762, 572, 49, 17);
+    row(QStringLiteral("Label19"), 823, 322, -1, -1);
+    row(QStringLiteral("Degree8"), 826, 338, 39, 21);
+    row(QStringLiteral("Label31"), 871, 341, -1, -1);
+    row(QStringLiteral("Label18"), 822, 363, -1, -1);
+    row(QStringLiteral("Pol8_11"), 823, 620, 26, 21);
+    row(QStringLiteral("IPol8_11"), 855, 620, 26, 21);
+    row(QStringLiteral("CheckPol8_11"), 890, 620, 49, 17);
+}
+
+void TestMainWindow::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    const QWidget* widget = find(name);
+    QVERIFY2(widget, qPrintable(name));
+    if (rect.width() < 0)
+        QCOMPARE(widget->pos(), rect.topLeft());
+    else
+        QCOMPARE(widget->geometry(), rect);
+}
+
+void TestMainWindow::captionRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("english");
+    const auto row = [](const char* name, const QString& russian, const QString& english) {
+        QTest::newRow(name) << QString::fromLatin1(name) << russian << english;
+    };
+    row("Label36", QStringLiteral("Координаты:"), QStringLiteral("Coordinates:"));
+    row("Label21", QStringLiteral("Число точек"), QStringLiteral("Points"));
+    row("Label3", QStringLiteral("Число полигонов"), QStringLiteral("Polygons"));
+    row("Label37", QStringLiteral("Всего байт: "), QStringLiteral("Total bytes: "));
+    row("Button1", QStringLiteral("ПУСК!"), QStringLiteral("START!"));
+    row("Button2", QStringLiteral("Открыть файл"), QStringLiteral("Open file"));
+    row("Button7", QStringLiteral("Экспорт буквы в Rom"), QStringLiteral("Export letter to Rom"));
+    row("Button6", QStringLiteral("Экспорт буквы в файл"), QStringLiteral("Export letter to file"));
+    row("Button3", QStringLiteral("Экспорт в Translhextion"), QStringLiteral("Convert to Translhextion"));
+    row("CheckBox21", QStringLiteral("Отображать точки"), QStringLiteral("Display points"));
+    row("CheckBox22", QStringLiteral("Отображать оси"), QStringLiteral("Display axes"));
+    row("Label4", QStringLiteral("Число углов 1 полигона"), QStringLiteral("Angles of 1 polygon"));
+    row("Label11", QStringLiteral("Число углов 4 полигона"), QStringLiteral("Angles of 4 polygon"));
+    row("Label13", QStringLiteral("Число углов 5 полигона"), QStringLiteral("Angles of 5 polygon"));
+    row("Label19", QStringLiteral("Число углов 8 полигона"), QStringLiteral("Angles of 8 polygon"));
+    row("Label5", QStringLiteral("вершины/параметры"), QStringLiteral("vertex/parameters"));
+    row("Label18", QStringLiteral("вершины/параметры"), QStringLiteral("vertex/parameters"));
+    // The same in both languages.
+    row("Label1", QStringLiteral("Х"), QStringLiteral("Х"));
+    row("Label2", QStringLiteral("У"), QStringLiteral("У"));
+    row("Label35", QStringLiteral("ROM"), QStringLiteral("ROM"));
+    row("RadioButton21", QStringLiteral("Brindle (U) (V1.0)"), QStringLiteral("Brindle (U) (V1.0)"));
+    row("RadioButton28", QStringLiteral("Brindle (E) (M3) (V1.0)"), QStringLiteral("Brindle (E) (M3) (V1.0)"));
+    row("RadioButton24", QStringLiteral("Brindle (E) (M3) (V1.1)"), QStringLiteral("Brindle (E) (M3) (V1.1)"));
+    row("RadioButton22", QStringLiteral("Brindle (U) (M3) (V1.0)"), QStringLiteral("Brindle (U) (M3) (V1.0)"));
+    row("RadioButton23", QStringLiteral("Brindle (U) (M3) (V1.1)"), QStringLiteral("Brindle (U) (M3) (V1.1)"));
+    row("Button8", QStringLiteral("LEFT"), QStringLiteral("LEFT"));
+    row("Button9", QStringLiteral("UP"), QStringLiteral("UP"));
+    row("Button10", QStringLiteral("DOWN"), QStringLiteral("DOWN"));
+    row("Button11", QStringLiteral("RIGHT"), QStringLiteral("RIGHT"));
+    row("Button5", QStringLiteral("<"), QStringLiteral("<"));
+    row("Button4", QStringLiteral(">"), QStringLiteral(">"));
+    row("CheckBox1", QStringLiteral("xy 1"), QStringLiteral("xy 1"));
+    row("CheckBox20", QStringLiteral("xy 20"), QStringLiteral("xy 20"));
+    row("CheckPol1_1", QStringLiteral("xy"), QStringLiteral("xy"));
+    row("Label20", QStringLiteral("..."), QStringLiteral("..."));
+    row("Label33", QString(), QString());
+    row("Label34", QStringLiteral("P (59) 86"), QStringLiteral("P (59) 86"));
+    row("BitBtn1", QString(), QString());
+    row("BitBtn4", QString(), QString());
+}
+
+void TestMainWindow::russianCaptions_data() { captionRows(); }
+
+void TestMainWindow::russianCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, russian);
+    const QWidget* widget = find(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(caption(widget), russian);
+}
+
+void TestMainWindow::englishCaptions_data() { captionRows(); }
+
+void TestMainWindow::englishCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, english);
+    makeWindow(2);
+    const QWidget* widget = find(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(caption(widget), english);
+    QCOMPARE(window_->editor().language, 2);
+}
+
+void TestMainWindow::captionsFit_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    const char* names[] = {"Button1", "Button2", "Button3", "Button6", "Button7", "Button8", "Button9",
+                           "Button10", "Button11", "CheckBox21", "CheckBox22", "CheckBox20",
+                           "RadioButton21", "RadioButton28", "RadioButton24", "RadioButton22",
+                           "RadioButton23"};
+    for (int language : {1, 2}) {
+        for (const char* name : names)
+            QTest::addRow("%d %s", language, name) << language << QString::fromLatin1(name);
+    }
+}
+
+void TestMainWindow::captionsFit()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    makeWindow(language);
+    const auto* button = window_->findChild<QAbstractButton*>(name);
+    QVERIFY(button);
+    const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QRect room;
+    if (qobject_cast<const QCheckBox*>(button))
+        room = button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
+    else if (qobject_cast<const QRadioButton*>(button))
+        room = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+    else
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    QVERIFY2(textWidth <= room.width(),
+             qPrintable(QStringLiteral("\"%1\" is %2 wide in %3").arg(button->text()).arg(textWidth).arg(room.width())));
+    // The panel's buttons stay inside the panel.
+    if (name.startsWith(QLatin1String("RadioButton")))
+        QVERIFY(button->x() + room.left() + textWidth <= button->parentWidget()->width());
+}
+
+void TestMainWindow::startUpState()
+{
+    const auto text = [this](const QString& name) { return caption(find(name)); };
+    for (int p = 1; p <= 7; ++p) {
+        QCOMPARE(text(QStringLiteral("Degree%1").arg(p)), QStringLiteral("04"));
+        QCOMPARE(text(QStringLiteral("Label%1").arg(23 + p)), QStringLiteral("4"));
+    }
+    QCOMPARE(text(QStringLiteral("Degree8")), QStringLiteral("FF"));
+    QCOMPARE(text(QStringLiteral("Label31")), QStringLiteral("255"));
+    QCOMPARE(text(QStringLiteral("Dots")), QStringLiteral("14"));
+    QCOMPARE(text(QStringLiteral("Label22")), QStringLiteral("20"));
+    QCOMPARE(text(QStringLiteral("Polygons")), QStringLiteral("07"));
+    QCOMPARE(text(QStringLiteral("Label23")), QStringLiteral("7"));
+    QCOMPARE(text(QStringLiteral("x1")), QStringLiteral("FD"));
+    QCOMPARE(text(QStringLiteral("Addr")), QStringLiteral("476E2"));
+
+    const auto* memo = find<QPlainTextEdit>(FieldId::memo());
+    QVERIFY(memo);
+    QVERIFY(memo->toPlainText() != QLatin1String("Memo1"));
+    QVERIFY(!memo->toPlainText().isEmpty());
+    QCOMPARE(memo->toPlainText(), window_->editor().form.text(FieldId::memo()));
+    QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text(QStringLiteral("Label32")), QString::number(memo->toPlainText().size() / 2));
+
+    QVERIFY(!find(QStringLiteral("BitBtn1"))->isEnabled());
+    QVERIFY(find(QStringLiteral("Button1"))->isEnabled());
+    QVERIFY(find<QRadioButton>(FieldId::radio(1))->isChecked());
+    QVERIFY(find<QRadioButton>(FieldId::radio(21))->isChecked());
+    QVERIFY(find<QCheckBox>(FieldId::checkBox(21))->isChecked());
+    QVERIFY(find<QCheckBox>(FieldId::checkBox(22))->isChecked());
+    QVERIFY(find<QCheckBox>(FieldId::checkPol(1, 4))->isChecked());
+    QVERIFY(!find<QCheckBox>(FieldId::checkPol(1, 5))->isChecked());
+    QVERIFY(find(QStringLiteral("Edit1"))->isHidden());
+    QVERIFY(find(QStringLiteral("Label35"))->font().bold());
+    QCOMPARE(find(QStringLiteral("Memo1"))->font().pointSize(), 8);
+    // The chosen face is really there (it comes with the project's dependencies), not a fallback.
+    QCOMPARE(QFontInfo(find(QStringLiteral("Button3"))->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(find(QStringLiteral("Edit9"))->toolTip(),
+             QStringLiteral("P A U S E D ! 0 1 2 3 4 5 6 7 8 9 L C T _ G M O V R"));
+    // The corner fields carry their polygon's colour.
+    QCOMPARE(find(QStringLiteral("Pol2_5"))->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(find(QStringLiteral("Pol6_1"))->palette().color(QPalette::Base), vertiloom::polygonColor(6));
+    QVERIFY(platform_.errors.isEmpty());
+}
+
+void TestMainWindow::typingGoesToForm()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* x3 = find<QLineEdit>(FieldId::x(3));
+    x3->selectAll();
+    QTest::keyClicks(x3, "7E");
+    QCOMPARE(form.text(FieldId::x(3)), QStringLiteral("7E"));
+
+    // A reaction of the form shows in the widgets it touches.
+    auto* degree = find<QLineEdit>(FieldId::degree(2));
+    degree->selectAll();
+    QTest::keyClicks(degree, "0B");
+    QCOMPARE(caption(find(QStringLiteral("Label25"))), QStringLiteral("11"));
+
+    auto* ipol = find<QLineEdit>(FieldId::ipol(3, 7));
+    ipol->selectAll();
+    QTest::keyClicks(ipol, "5");
+    QCOMPARE(ipol->palette().color(QPalette::Base), vertiloom::kAqua);
+
+    auto* memo = find<QPlainTextEdit>(FieldId::memo());
+    memo->selectAll();
+    QTest::keyClicks(memo, "0102AB");
+    QCOMPARE(form.text(FieldId::memo()), QStringLiteral("0102AB"));
+    QCOMPARE(caption(find(QStringLiteral("Label32"))), QStringLiteral("3"));
+
+    auto* box = find<QCheckBox>(FieldId::checkBox(3));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QVERIFY(!form.checked(FieldId::checkBox(3)));
+    QVERIFY(!box->isChecked());
+}
+
+void TestMainWindow::formGoesToWidgets()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    form.setText(FieldId::pol(2, 3), QStringLiteral("0A"));
+    QCOMPARE(caption(find(QStringLiteral("Pol2_3"))), QStringLiteral("0A"));
+    QCOMPARE(caption(find(QStringLiteral("CheckPol2_3"))), QStringLiteral("xy 6"));
+    form.setText(FieldId::ipol(1, 1), QStringLiteral("00"));
+    QCOMPARE(find(QStringLiteral("IPol1_1"))->palette().color(QPalette::Base), vertiloom::kWhite);
+    form.setChecked(FieldId::checkPol(8, 11), true);
+    QVERIFY(find<QCheckBox>(FieldId::checkPol(8, 11))->isChecked());
+    form.setEnabled(FieldId::bitBtn(1), true);
+    QVERIFY(find(QStringLiteral("BitBtn1"))->isEnabled());
+    form.setEnabled(FieldId::button(7), false);
+    QVERIFY(!find(QStringLiteral("Button7"))->isEnabled());
+    form.setText(FieldId::memo(), QStringLiteral("AABB"));
+    QCOMPARE(find<QPlainTextEdit>(FieldId::memo())->toPlainText(), QStringLiteral("AABB"));
+    QCOMPARE(caption(find(QStringLiteral("Label32"))), QStringLiteral("2"));
+    // A label sizes itself to a longer text.
+    auto* label = find<QLabel>(FieldId::label(33));
+    form.setText(FieldId::label(33), QStringLiteral("X: 80  Y: 80"));
+    QCOMPARE(label->text(), QStringLiteral("X: 80  Y: 80"));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+}
+
+void TestMainWindow::lengthLimitBindsTypingOnly()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* edit = find<QLineEdit>(FieldId::edit(3));
+    form.setMaxLength(FieldId::edit(3), 1);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, "X");
+    QCOMPARE(edit->text(), QStringLiteral("A"));
+    QCOMPARE(form.text(FieldId::edit(3)), QStringLiteral("A"));
+    // Typing over the selected character replaces it.
+    edit->selectAll();
+    QTest::keyClicks(edit, "Z");
+    QCOMPARE(form.text(FieldId::edit(3)), QStringLiteral("Z"));
+    // The program's text is not cut, and the user may shorten it but not lengthen it.
+    form.setText(FieldId::edit(3), QStringLiteral("LONG"));
+    QCOMPARE(edit->text(), QStringLiteral("LONG"));
+    edit->end(false);
+    QTest::keyClicks(edit, "X");
+    QCOMPARE(form.text(FieldId::edit(3)), QStringLiteral("LONG"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(form.text(FieldId::edit(3)), QStringLiteral("LON"));
+    // Fields without a limit take any length.
+    auto* addr = find<QLineEdit>(FieldId::addr());
+    addr->selectAll();
+    QTest::keyClicks(addr, "1234567");
+    QCOMPARE(form.text(FieldId::addr()), QStringLiteral("1234567"));
+}
+
+void TestMainWindow::radioGroups()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* five = find<QRadioButton>(FieldId::radio(5));
+    QTest::mouseClick(five, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(form.selectedPoint(), 5);
+    QVERIFY(!form.checked(FieldId::radio(1)));
+    QVERIFY(!find<QRadioButton>(FieldId::radio(1))->isChecked());
+    // Selecting a point leaves the ROM variant alone.
+    QVERIFY(find<QRadioButton>(FieldId::radio(21))->isChecked());
+
+    form.selectPoint(7);
+    QVERIFY(find<QRadioButton>(FieldId::radio(7))->isChecked());
+    QVERIFY(!five->isChecked());
+
+    auto* variant = find<QRadioButton>(FieldId::radio(24));
+    QTest::mouseClick(variant, Qt::LeftButton, {}, QPoint(8, variant->height() / 2));
+    QVERIFY(form.checked(FieldId::radio(24)));
+    QVERIFY(!form.checked(FieldId::radio(21)));
+    QVERIFY(!find<QRadioButton>(FieldId::radio(21))->isChecked());
+    QCOMPARE(form.selectedPoint(), 7);
+}
+
+void TestMainWindow::startButtonRedraws()
+{
+    vertiloom::Editor& editor = window_->editor();
+    const QImage before = editor.letterLayer.image().copy();
+    auto* x1 = find<QLineEdit>(FieldId::x(1));
+    x1->selectAll();
+    QTest::keyClicks(x1, "80");
+    // Typing alone does not redraw.
+    QCOMPARE(editor.letterLayer.image(), before);
+
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QVERIFY(editor.letterLayer.image() != before);
+    // Point 1 now stands on the left edge, row 108: the start of polygon 1's outline.
+    QCOMPARE(editor.letterLayer.image().pixelColor(0, 108), vertiloom::polygonColor(1));
+    QVERIFY(platform_.errors.isEmpty());
+}
+
+void TestMainWindow::previewShowsLetterThroughOverlay()
+{
+    const QImage shown = window_->grab(QRect(176, 20, 255, 255)).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected = vertiloom::composedPreview(window_->editor()).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), expected.size());
+    QCOMPARE(shown, expected);
+    // Yellow of polygon 1's edge from point 11 to point 12 (row 220) shows through the overlay.
+    QCOMPARE(shown.pixelColor(120, 220), vertiloom::polygonColor(1));
+}
+
+void TestMainWindow::overlaySwitches()
+{
+    const QImage& overlay = window_->editor().overlayLayer.image();
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb axis = vertiloom::kAxisColor.rgb();
+    QVERIFY(countPixels(overlay, white) > 0);
+    QVERIFY(countPixels(overlay, axis) > 0);
+
+    auto* points = find<QCheckBox>(FieldId::checkBox(21));
+    auto* axes = find<QCheckBox>(FieldId::checkBox(22));
+    QTest::mouseClick(points, Qt::LeftButton, {}, QPoint(8, points->height() / 2));
+    QVERIFY(!window_->editor().form.checked(FieldId::checkBox(21)));
+    QCOMPARE(countPixels(overlay, white), 0);
+    QVERIFY(countPixels(overlay, axis) > 0);
+
+    QTest::mouseClick(axes, Qt::LeftButton, {}, QPoint(8, axes->height() / 2));
+    QVERIFY(!window_->editor().form.checked(FieldId::checkBox(22)));
+    QCOMPARE(countPixels(overlay, axis), 0);
+    QCOMPARE(countPixels(overlay, qRgb(0, 0, 0)), 255 * 255);
+
+    QTest::mouseClick(points, Qt::LeftButton, {}, QPoint(8, points->height() / 2));
+    QVERIFY(countPixels(overlay, white) > 0);
+    QCOMPARE(countPixels(overlay, axis), 0);
+
+    // What the window shows follows the overlay.
+    const QImage shown = window_->grab(QRect(176, 20, 255, 255)).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, vertiloom::composedPreview(window_->editor()).convertToFormat(QImage::Format_RGB32));
+}
+
+void TestMainWindow::startErrorReachesPlatform()
+{
+    vertiloom::Editor& editor = window_->editor();
+    const QString memo = editor.form.text(FieldId::memo());
+    editor.form.setText(FieldId::x(1), QString());
+    QCOMPARE(caption(find(QStringLiteral("x1"))), QString());
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(platform_.errors, QStringList{QStringLiteral("'' is not a valid integer value")});
+    // The command stopped before it compiled.
+    QCOMPARE(find<QPlainTextEdit>(FieldId::memo())->toPlainText(), memo);
+    // The window goes on: a good coordinate and START! again work.
+    editor.form.setText(FieldId::x(1), QStringLiteral("FD"));
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(platform_.errors.size(), 1);
+}
+
+void TestMainWindow::fileFilters_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("qt");
+    QTest::newRow("open") << "Tessarine|*.smc|All|*.*" << "Tessarine (*.smc);;All (*.*)";
+    QTest::newRow("hex") << "Hex files|*.*" << "Hex files (*.*)";
+    QTest::newRow("rom") << "Tessarine Rom|*.smc|All files|*.*" << "Tessarine Rom (*.smc);;All files (*.*)";
+}
+
+void TestMainWindow::fileFilters()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, qt);
+    QCOMPARE(vertiloom::qtFileFilter(filter), qt);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
