@@ -7,6 +7,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // One look on every desktop, so that the captions fit the fixed control widths everywhere.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Tessarine Vertiloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessarine Vertiloom"));
     vertiloom::QtPlatform platform;

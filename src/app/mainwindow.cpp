@@ -204,11 +204,13 @@ void MainWindow::refresh(const FieldId& id)
     if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
         if (edit->text() != text)
             edit->setText(text);
-        const QColor color = form.color(id);
+        // Fields without a colour of their own keep the ordinary one.
         QPalette palette;
+        const QColor color = form.color(id);
         if (color.isValid())
             palette.setColor(QPalette::Base, color);
-        edit->setPalette(palette);
+        if (edit->palette().color(QPalette::Base) != palette.color(QPalette::Base))
+            edit->setPalette(palette);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         if (memo->toPlainText() != text)
             memo->setPlainText(text);
