@@ -6,7 +6,13 @@
 #include "app/glyphs.h"
 #include "app/widgets.h"
 #include "model/error.h"
+#include "model/input.h"
+#include "preview/interaction.h"
 #include "preview/start.h"
+#include "record/export.h"
+#include "record/load.h"
+#include "rom/catalogue.h"
+#include "rom/words.h"
 
 #include <QButtonGroup>
 #include <algorithm>
@@ -183,12 +189,7 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
         if (spec.group == RadioGroup::Points) {
             connect(radio, &QRadioButton::clicked, this, [&form, id] { form.selectPoint(id.a); });
         } else {
-            connect(radio, &QRadioButton::clicked, this, [this, id] {
-                for (const ControlSpec& other : layoutTable()) {
-                    if (other.group == RadioGroup::Variants)
-                        editor_.form.setChecked(*other.id, *other.id == id);
-                }
-            });
+            connect(radio, &QRadioButton::clicked, this, [&form, id] { selectVariant(form, id.a); });
         }
     }
 }
@@ -212,8 +213,11 @@ void MainWindow::refresh(const FieldId& id)
         if (edit->palette().color(QPalette::Base) != palette.color(QPalette::Base))
             edit->setPalette(palette);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (memo->toPlainText() != text)
+        if (memo->toPlainText() != text) {
+            // The form already holds the text; the widget only shows it.
+            const QSignalBlocker quiet(memo);
             memo->setPlainText(text);
+        }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
         if (label->property(kAutoSize).toBool())
@@ -245,15 +249,69 @@ void MainWindow::onClicked(const FieldId& id, std::function<void()> command)
 
 void MainWindow::connectCommands()
 {
-    // Every command the window runs is connected here, each through run(). Still to come here:
-    // open and reload (Button2, BitBtn1), the exports (Button7, Button6, Button3), the catalogue
-    // (Button4, Button5, RadioButton21..28), the words (BitBtn3, BitBtn4), nudging and clearing
-    // (Button8..11, BitBtn2), the key filters of the fields (FieldEdit::setKeyFilter), the vertex
-    // menu (FieldEdit::doubleClicked of the Pol fields), and the preview's clicked, doubleClicked
-    // and mouseMoved (image1_, image2_).
-    onClicked(FieldId::button(1), [this] { start(editor_); });
-    onClicked(FieldId::checkBox(21), [this] { showPointNumbers(editor_); });
-    onClicked(FieldId::checkBox(22), [this] { showAxes(editor_); });
+    // Every command the window runs is connected here, each through run().
+    Editor& e = editor_;
+    Platform& platform = platform_;
+    onClicked(FieldId::button(1), [&e] { start(e); });
+    onClicked(FieldId::checkBox(21), [&e] { showPointNumbers(e); });
+    onClicked(FieldId::checkBox(22), [&e] { showAxes(e); });
+
+    onClicked(FieldId::button(2), [&e, &platform] { openLetter(e, platform); });
+    onClicked(FieldId::bitBtn(1), [&e] { reloadLetter(e); });
+    onClicked(FieldId::button(6), [&e, &platform] { exportLetterToFile(e, platform); });
+    onClicked(FieldId::button(7), [&e, &platform] { exportLetterToRom(e, platform); });
+    onClicked(FieldId::button(3), [&e] { convertToTranslhextion(e); });
+
+    onClicked(FieldId::button(4), [&e] { nextLetter(e); });
+    onClicked(FieldId::button(5), [&e] { previousLetter(e); });
+    for (const RomVariant& variant : kRomVariants)
+        onClicked(FieldId::radio(variant.radioButton), [&e] { chooseVariant(e); });
+    onClicked(FieldId::bitBtn(3), [&e] { readWords(e); });
+    onClicked(FieldId::bitBtn(4), [&e] { writeWords(e); });
+
+    onClicked(FieldId::button(8), [&e] { nudge(e, Nudge::Left); });
+    onClicked(FieldId::button(9), [&e] { nudge(e, Nudge::Up); });
+    onClicked(FieldId::button(10), [&e] { nudge(e, Nudge::Down); });
+    onClicked(FieldId::button(11), [&e] { nudge(e, Nudge::Right); });
+    onClicked(FieldId::bitBtn(2), [&e] { clearLetter(e); });
+
+    for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it) {
+        auto* edit = qobject_cast<FieldEdit*>(it.value());
+        if (!edit)
+            continue;
+        const FieldId id = it.key();
+        edit->setKeyFilter([&e, id](QChar key) {
+            beforeKey(e.form, id);
+            return keyAccepted(id, key);
+        });
+        if (id.kind == Kind::Pol)
+            connect(edit, &FieldEdit::doubleClicked, this, [this, id] { openVertexMenu(id.a); });
+    }
+
+    vertexMenu_ = new QMenu(this);
+    vertexMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    for (int n = 1; n <= kPoints; ++n) {
+        QAction* item = vertexMenu_->addAction(QString::number(n));
+        item->setObjectName(QStringLiteral("N%11").arg(n));
+        connect(item, &QAction::triggered, this, [this, n] {
+            auto* focused = qobject_cast<FieldEdit*>(focusWidget());
+            const std::optional<FieldId> field = focused ? std::optional(focused->id()) : std::nullopt;
+            run([this, field, n] { pickVertex(editor_, field, n); });
+        });
+    }
+
+    for (PreviewImage* image : {image1_, image2_}) {
+        connect(image, &PreviewImage::clicked, this, [this](QPoint pixel) { run([this, pixel] { placePoint(editor_, pixel); }); });
+        connect(image, &PreviewImage::doubleClicked, this, [this] { run([this] { start(editor_); }); });
+    }
+    connect(image2_, &PreviewImage::mouseMoved, this, [this](QPoint pixel) { run([this, pixel] { showReadout(editor_, pixel); }); });
+}
+
+void MainWindow::openVertexMenu(int polygon)
+{
+    const QWidget* first = widget(FieldId::pol(polygon, 1));
+    const QPoint topLeft = first->pos() - QPoint(0, vertexMenuRaise(polygon));
+    vertexMenu_->popup(mapToGlobal(topLeft));
 }
 
 void MainWindow::formCreate(int language)

@@ -7,12 +7,14 @@
 #include "model/platform.h"
 
 #include <QHash>
+#include <QMenu>
 #include <QWidget>
 #include <functional>
 
 namespace vertiloom {
 
 class PreviewImage;
+
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -42,12 +44,15 @@ private:
     void onClicked(const FieldId& id, std::function<void()> command);
     void formCreate(int language);
     void placeOnScreen();
+    // Opens the vertex menu over the first corner field of the polygon (higher for the lower row).
+    void openVertexMenu(int polygon);
 
     Platform& platform_;
     Editor editor_;
     QHash<FieldId, QWidget*> widgets_;
     PreviewImage* image1_ = nullptr;
     PreviewImage* image2_ = nullptr;
+    QMenu* vertexMenu_ = nullptr;
 };
 
 } // namespace vertiloom

@@ -83,8 +83,10 @@ void PreviewImage::paintEvent(QPaintEvent*)
 
 void PreviewImage::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         pressed_ = true;
+        pressedAt_ = event->position().toPoint();
+    }
 }
 
 void PreviewImage::mouseReleaseEvent(QMouseEvent* event)
@@ -95,7 +97,7 @@ void PreviewImage::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     inDoubleClick_ = false;
     if (click)
-        emit clicked();
+        emit clicked(pressedAt_);
 }
 
 void PreviewImage::mouseDoubleClickEvent(QMouseEvent* event)
@@ -108,9 +110,9 @@ void PreviewImage::mouseDoubleClickEvent(QMouseEvent* event)
     emit doubleClicked();
 }
 
-void PreviewImage::mouseMoveEvent(QMouseEvent*)
+void PreviewImage::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved();
+    emit mouseMoved(event->position().toPoint());
 }
 
 } // namespace vertiloom

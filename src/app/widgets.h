@@ -44,10 +44,11 @@ public:
     PreviewImage(const QImage& image, bool blackTransparent, QWidget* parent);
 
 signals:
-    // A click (press and release of the left button) that is not part of a double click.
-    void clicked();
+    // A click (press and release of the left button) that is not part of a double click, at the
+    // pixel where the button went down.
+    void clicked(QPoint pixel);
     void doubleClicked();
-    void mouseMoved();
+    void mouseMoved(QPoint pixel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +61,7 @@ private:
     const QImage& image_;
     bool blackTransparent_;
     bool pressed_ = false;
+    QPoint pressedAt_;
     bool inDoubleClick_ = false;
 };
 
