@@ -44,7 +44,7 @@ QString QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
 bool QtPlatform::confirm(const QString& question)
 {
     return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
-                                 QMessageBox::Yes | QMessageBox::No)
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
