@@ -4,6 +4,7 @@
 #include "model/editor.h"
 #include "model/error.h"
 #include "model/hex.h"
+#include "record/files.h"
 #include "rom/catalogue.h"
 
 #include <QByteArray>
@@ -54,7 +55,7 @@ void openRomImageToRead(const Editor& editor, QFile& file, const QString& action
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Cannot open \"%1\" to %2 the words: %3.")
                         .arg(shown(file.fileName()), action, file.errorString()));
-    if (file.size() <= kLetterFileLimit)
+    if (!isRomImage(file.size()))
         throw Error(QStringLiteral("The file last opened, \"%1\", is a letter file, not a ROM image "
                                    "(%2 bytes; a ROM image is larger than 2,000,000 bytes). Open "
                                    "a ROM image with \"Open file\" first, then %3 the words.")

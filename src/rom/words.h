@@ -13,9 +13,6 @@ struct RomVariant;
 inline constexpr int kPauseLength = 5;    // Edit2 .. Edit6
 inline constexpr int kGameOverLength = 8; // Edit7 .. Edit14
 
-// A file must be larger than this to be a ROM image; anything smaller is a letter file.
-inline constexpr qint64 kLetterFileLimit = 2'000'000;
-
 // The character the game shows for a tile code 00..19; empty for any other byte.
 QString tileCharacter(int code);
 
