@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test asan bench fuzz clean
+.PHONY: deps build run test asan bench fuzz demo clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,6 +15,10 @@ build: deps
 
 run: build
 	./$(BUILD)/vertiloom
+
+# The sample ROM image, build/sample.smc: open it with "Open file".
+demo: build
+	./$(BUILD)/vertiloom-sample $(BUILD)/sample.smc
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -2,7 +2,10 @@
 // PAUSE and GAME OVER words through synthetic ROM images.
 #include "model/editor.h"
 #include "model/error.h"
+#include "model/hex.h"
+#include "record/load.h"
 #include "rom/catalogue.h"
+#include "rom/sample.h"
 #include "rom/words.h"
 #include "support/romimage.h"
 
@@ -103,6 +106,8 @@ private slots:
     void refusals();
     void wordsInsideFile_data();
     void wordsInsideFile();
+
+    void sampleImage();
 
 private:
     QString romWith(const QByteArray& content)
@@ -439,6 +444,36 @@ void RomTest::wordsInsideFile()
         QVERIFY2(error.message().contains(QStringLiteral("the %1 word").arg(outside)) && !outside.isEmpty(),
                  qPrintable(error.message()));
     }
+}
+
+void RomTest::sampleImage()
+{
+    // Every sample letter loads from the sample image at its catalogue offset, fits its catalogue
+    // length, and the words read as PAUSE and GAME OVER; every other byte is the filler.
+    const QByteArray image = sampleRomImage();
+    QCOMPARE(image.size(), kSampleImageSize);
+    const QString path = romWith(image);
+    Editor editor;
+    editor.currentRom = path;
+    QByteArray rest = image;
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        const QString label = QString::fromLatin1(kCatalogue[position - 1].label);
+        const LetterRecord letter = readLetterFile(path, editor.form.text(FieldId::addr()));
+        QCOMPARE(letter, sampleLetter(position));
+        QVERIFY2(letter.toBytes().size() <= label.section(u' ', -1).toInt(), qPrintable(label));
+        QVERIFY(!letter.polygons.isEmpty());
+        const qint64 offset = HexToInt(editor.form.text(FieldId::addr()));
+        rest.replace(offset, letter.toBytes().size(), QByteArray(letter.toBytes().size(), kSampleFiller));
+        nextLetter(editor);
+    }
+    vertiloom::readWords(editor);
+    QString words;
+    for (int n = 2; n <= 14; ++n)
+        words += editor.form.text(FieldId::edit(n));
+    QCOMPARE(words, QStringLiteral("PAUSEGAMEOVER"));
+    rest.replace(0xCC60, 5, QByteArray(5, kSampleFiller));
+    rest.replace(0x8619F, 8, QByteArray(8, kSampleFiller));
+    QCOMPARE(rest, QByteArray(kSampleImageSize, kSampleFiller));
 }
 
 QTEST_GUILESS_MAIN(RomTest)
