@@ -2,6 +2,8 @@
 // single controls are listed as they stand.
 #include "app/layout.h"
 
+#include "rom/catalogue.h"
+
 namespace vertiloom {
 
 namespace {
@@ -61,21 +63,12 @@ void addRomPanel(std::vector<ControlSpec>& table)
     rom.bold = true;
     table.push_back(rom);
 
-    struct Variant {
-        int number;
-        const char* caption;
-    };
-    static const Variant variants[] = {
-        {21, "Brindle (U) (V1.0)"},      {28, "Brindle (E) (M3) (V1.0)"},
-        {24, "Brindle (E) (M3) (V1.1)"}, {22, "Brindle (U) (M3) (V1.0)"},
-        {23, "Brindle (U) (M3) (V1.1)"},
-    };
     int top = 5;
-    for (const Variant& v : variants) {
+    for (const RomVariant& v : kRomVariants) {
         // The first button stops short of the "ROM" label beside it.
         const int width = top == 5 ? 122 : 153;
-        ControlSpec radio = control(Widget::Radio, FieldId::radio(v.number), 5, top, width, 15,
-                                    QString::fromUtf8(v.caption));
+        ControlSpec radio = control(Widget::Radio, FieldId::radio(v.radioButton), 5, top, width, 15,
+                                    QString::fromLatin1(v.caption));
         radio.parent = QStringLiteral("Panel1");
         radio.group = RadioGroup::Variants;
         table.push_back(radio);
