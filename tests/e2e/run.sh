@@ -1,0 +1,348 @@
+#!/usr/bin/env bash
+# End-to-end run of the editor in a real X server (Xvfb, 1280x800x24, no window manager).
+#
+# Starts the built editor, waits for its window, and checks on screenshots:
+#   1. the window appears;
+#   2. the preview shows the default letter (polygon 1 in yellow, black around it);
+#   3. START! and then "LEFT" move the outline one pixel to the left;
+#   4. "Open file", the path of sample.smc typed into the real open dialog, and Return bring the
+#      sample's first letter, a "P", onto the preview;
+#   5. closing the window (WM_DELETE_WINDOW, as a window manager would send it) ends the program.
+#
+# Usage: tests/e2e/run.sh [BUILD_DIR]   (default: the build folder beside tests/)
+# BUILD_DIR must hold vertiloom and sample.smc (make demo). Screenshots and logs go to
+# $E2E_ARTIFACTS (default BUILD_DIR/e2e-artifacts) and are kept whatever the outcome.
+# Exits 0 when every check passes, 1 when one fails, 2 when something it needs is missing.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build_arg=${1:-$here/../../build}
+
+die() {
+  echo "e2e: $*" >&2
+  exit 2
+}
+
+[ -d "$build_arg" ] || die "build folder $build_arg does not exist (run make demo first)"
+build=$(cd "$build_arg" && pwd)
+editor=$build/vertiloom
+sample=$build/sample.smc
+[ -x "$editor" ] || die "$editor is missing or not executable (run make demo first)"
+[ -f "$sample" ] || die "$sample is missing (run make demo to write it)"
+for tool in Xvfb xdotool xwininfo import convert; do
+  command -v "$tool" >/dev/null 2>&1 || die "$tool is not installed (scripts/install-deps.sh installs it)"
+done
+
+artifacts=${E2E_ARTIFACTS:-$build/e2e-artifacts}
+mkdir -p "$artifacts" || die "cannot create $artifacts"
+artifacts=$(cd "$artifacts" && pwd)
+rm -f "$artifacts"/[0-9]-*.png "$artifacts"/xvfb.log "$artifacts"/vertiloom-*.log
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vertiloom-e2e.XXXXXX") || die "cannot create a temporary folder"
+chmod 700 "$work"
+
+# alive PID: the process runs (a child that has ended stays a zombie until it is waited for).
+alive() {
+  local state=
+  read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" || return 1
+  [ "$state" != Z ]
+}
+
+xvfb_pid=
+app_pid=
+
+# shellcheck disable=SC2317 # run by the EXIT trap
+cleanup() {
+  if [ -n "$app_pid" ] && alive "$app_pid"; then
+    kill -TERM "$app_pid" 2>/dev/null
+    for _ in $(seq 50); do alive "$app_pid" || break; sleep 0.1; done
+    kill -KILL "$app_pid" 2>/dev/null
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill -TERM "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+passed=0
+failed=0
+pass() {
+  passed=$((passed + 1))
+  echo "e2e: ok   $1"
+}
+fail() {
+  failed=$((failed + 1))
+  echo "e2e: FAIL $1: $2"
+}
+finish() {
+  echo "e2e: screenshots and logs in $artifacts"
+  echo "e2e: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit $?
+}
+
+# --- The X server -----------------------------------------------------------------------------
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=
+for _ in $(seq 500); do
+  display=$(tr -dc '0-9' <"$work/display")
+  [ -n "$display" ] && break
+  alive "$xvfb_pid" || break
+  sleep 0.02
+done
+[ -n "$display" ] || die "Xvfb did not start (see $artifacts/xvfb.log)"
+export DISPLAY=:$display
+# The editor talks to this X server whatever the caller's environment says (CI sets offscreen).
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+# Keep the dialog's remembered folders and Qt's runtime files out of the user's home.
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+
+# --- Pixels -----------------------------------------------------------------------------------
+# The preview's top-left pixel on the screen; set once the window is found.
+preview_x=0
+preview_y=0
+shot=
+
+declare -A colour=([yellow]="255,255,0" [black]="0,0,0" [white]="255,255,255")
+
+# screenshot NAME: grabs the whole screen into $artifacts/NAME.png and the preview into
+# $artifacts/NAME-preview.png; sets shot.
+screenshot() {
+  shot=$artifacts/$1.png
+  import -window root "$shot" 2>>"$artifacts/xvfb.log" || return 1
+  convert "$shot" -crop "255x255+$preview_x+$preview_y" +repage "$artifacts/$1-preview.png" 2>/dev/null
+  return 0
+}
+
+# probe_preview X,Y...: prints "R,G,B" for each preview pixel of the last screenshot, one a line.
+probe_preview() {
+  local format='' p x y
+  for p in "$@"; do
+    x=$((preview_x + ${p%,*}))
+    y=$((preview_y + ${p#*,}))
+    format+="%[fx:int(255*p{$x,$y}.r+0.5)],%[fx:int(255*p{$x,$y}.g+0.5)],%[fx:int(255*p{$x,$y}.b+0.5)]\n"
+  done
+  convert "$shot" -format "$format" info: 2>/dev/null
+}
+
+# expect_preview NAME CHECK...: takes screenshots until every CHECK holds on the preview, for up
+# to 5 s (the editor paints on its own schedule). A CHECK is COLOUR@X,Y or !COLOUR@X,Y in preview
+# pixels. On failure, sets "mismatch" to what the last screenshot showed and returns 1.
+mismatch=
+expect_preview() {
+  local name=$1
+  shift
+  local -a where=()
+  local check
+  for check in "$@"; do where+=("${check#*@}"); done
+  local deadline=$((SECONDS + 5)) seen i want negate expected got
+  while :; do
+    mismatch=
+    if screenshot "$name"; then
+      mapfile -t seen < <(probe_preview "${where[@]}")
+      for i in "${!where[@]}"; do
+        check=${*:i+1:1}
+        want=${check%@*}
+        negate=
+        if [ "${want:0:1}" = "!" ]; then
+          negate=1
+          want=${want:1}
+        fi
+        expected=${colour[$want]}
+        got=${seen[i]:-unreadable}
+        if { [ -z "$negate" ] && [ "$got" != "$expected" ]; } || { [ -n "$negate" ] && [ "$got" = "$expected" ]; }; then
+          mismatch+="${mismatch:+; }preview pixel (${where[i]}) is $got, expected ${negate:+not }$want ($expected)"
+        fi
+      done
+    else
+      mismatch="the screenshot could not be taken"
+    fi
+    [ -z "$mismatch" ] && return 0
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+}
+
+# --- Window handling --------------------------------------------------------------------------
+# windows_of PID: the visible top-level windows of the process.
+windows_of() {
+  xdotool search --all --onlyvisible --pid "$1" 2>/dev/null
+}
+
+# click_client X Y: one left click at the point (X, Y) of the main window's client area.
+click_client() {
+  xdotool mousemove $((client_x + $1)) $((client_y + $2)) click 1
+}
+
+# wait_for_other_window SECONDS: waits for a visible window of the editor other than the main one
+# and sets "other" to it.
+other=
+wait_for_other_window() {
+  local deadline=$((SECONDS + $1)) w
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    for w in $(windows_of "$app_pid"); do
+      if [ "$w" != "$main_window" ]; then
+        other=$w
+        return 0
+      fi
+    done
+    sleep 0.02
+  done
+  return 1
+}
+
+# window_gone ID SECONDS: waits until the window is no longer visible.
+window_gone() {
+  local deadline=$((SECONDS + $2))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    windows_of "$app_pid" | grep -qx "$1" || return 0
+    sleep 0.02
+  done
+  return 1
+}
+
+# --- 1. Start the editor and wait for its window ----------------------------------------------
+main_window=
+launch_note=
+for attempt in 1 2 3; do
+  log=$artifacts/vertiloom-$attempt.log
+  "$editor" >"$log" 2>&1 &
+  app_pid=$!
+  # Look every 15 ms for up to 15 s.
+  for _ in $(seq 1000); do
+    main_window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tessarine Vertiloom$' 2>/dev/null | head -n 1)
+    [ -n "$main_window" ] && break
+    alive "$app_pid" || break
+    sleep 0.015
+  done
+  [ -n "$main_window" ] && break
+  if alive "$app_pid"; then
+    launch_note="the editor runs but showed no window titled \"Tessarine Vertiloom\" within 15 s (see $log)"
+    break
+  fi
+  wait "$app_pid"
+  status=$?
+  app_pid=
+  echo "e2e: launch $attempt of 3: the editor ended with status $status before its window appeared (see $log)"
+  launch_note="the editor ended before its window appeared in each of 3 launches (last status $status, see $log)"
+done
+if [ -z "$main_window" ]; then
+  fail "window appears" "$launch_note"
+  echo "e2e: the other checks need the window and did not run"
+  finish
+fi
+
+# Without a window manager there is no frame: the window's origin is its client area's origin.
+geometry=$(xwininfo -id "$main_window")
+client_x=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$geometry")
+client_y=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$geometry")
+if [ -z "$client_x" ] || [ -z "$client_y" ]; then
+  fail "window appears" "cannot read the position of window $main_window from xwininfo"
+  finish
+fi
+# The preview (the letter layer and the overlay above it) stands at (176, 20) of the client area.
+preview_x=$((client_x + 176))
+preview_y=$((client_y + 20))
+pass "window appears (window $main_window, client area at $client_x,$client_y)"
+
+# --- 2. The default letter --------------------------------------------------------------------
+# Polygon 1 runs (125,108) (141,124) (141,220) (93,220). Polygon 2 (red) covers column 141 down to
+# row 172, point numbers sit below and right of their points and the axes lie on rows and columns
+# 64, 128 and 192, so the yellow probes are the right edge at rows 182 and 205 and the bottom edge
+# at (117,220); the black ones are beside the right edge and away from everything.
+if expect_preview 1-default \
+    yellow@141,182 yellow@141,205 yellow@117,220 \
+    black@140,205 black@142,205 black@60,240 black@200,240; then
+  pass "default letter"
+else
+  fail "default letter" "$mismatch (see $shot)"
+fi
+
+# --- 3. START! then LEFT: the outline moves one pixel left ------------------------------------
+# Every point of the default letter is checked, so everything moves, the numbers too: "10" then
+# covers (141,182), which is why the black probes beside the new edge are at column 139 and row 205.
+click_client $((175 + 36)) $((324 + 12)) # Button1, START!
+click_client $((176 + 32)) $((298 + 10)) # Button8, LEFT
+if expect_preview 2-left yellow@140,182 yellow@140,205 black@139,182 black@139,205 black@141,205; then
+  pass "START! and LEFT move the outline one pixel left"
+else
+  fail "START! and LEFT move the outline one pixel left" "$mismatch (see $shot)"
+fi
+
+# --- 4. Open the sample image through the open dialog -----------------------------------------
+# Its first letter is a "P" on a 20-unit grid: stem at column 88 from row 68 to 188, top bar on
+# row 68 to column 148, bowl out to column 168 and back to the stem at row 128 (under the axis).
+click_client $((175 + 41)) $((356 + 12)) # Button2, open file
+if ! wait_for_other_window 10; then
+  screenshot 3-no-dialog
+  fail "open the sample image" "no open dialog appeared within 10 s after \"Open file\" (see $shot)"
+else
+  dialog=$other
+  xdotool windowfocus --sync "$dialog" 2>/dev/null
+  # Qt maps the dialog before it settles its focus on the file name field.
+  sleep 0.2
+  xdotool type --delay 10 "$sample"
+  screenshot 3-dialog
+  xdotool key Return
+  if ! window_gone "$dialog" 3; then
+    # The completion list may have taken the first Return.
+    xdotool key Return
+  fi
+  if ! window_gone "$dialog" 5; then
+    screenshot 3-dialog-stays
+    fail "open the sample image" "the open dialog stayed after the path and Return were typed (see $shot)"
+  elif expect_preview 4-sample \
+      yellow@88,100 yellow@88,160 yellow@118,68 yellow@168,104 \
+      black@87,160 black@89,160 black@110,100 '!yellow@140,205' '!yellow@141,205'; then
+    pass "open the sample image: the preview shows its first letter"
+  else
+    if wait_for_other_window 1; then
+      mismatch+="; the editor shows another window (an error message?)"
+    fi
+    fail "open the sample image" "$mismatch (see $shot)"
+  fi
+fi
+
+# --- 5. Close the window ----------------------------------------------------------------------
+# A bare X server has no window manager, so the script sends the window manager's close message
+# itself. Without python3 it can only end the program with SIGTERM.
+close_note=
+closed_by_signal=
+if command -v python3 >/dev/null 2>&1; then
+  python3 "$here/close-window.py" "$main_window" || close_note="the close message could not be sent"
+else
+  echo "e2e: python3 is missing; ending the editor with SIGTERM instead of closing its window" >&2
+  closed_by_signal=1
+  kill -TERM "$app_pid"
+fi
+if [ -z "$close_note" ]; then
+  for _ in $(seq 250); do
+    alive "$app_pid" || break
+    sleep 0.02
+  done
+  if alive "$app_pid"; then
+    screenshot 5-still-open
+    close_note="the editor still runs 5 s after its window was asked to close (see $shot)"
+  else
+    wait "$app_pid"
+    status=$?
+    app_pid=
+    if [ -z "$closed_by_signal" ] && [ "$status" -ne 0 ]; then
+      close_note="the editor ended with status $status after its window was closed (see $artifacts/vertiloom-$attempt.log)"
+    fi
+  fi
+fi
+if [ -z "$close_note" ]; then
+  pass "closing the window ends the program"
+else
+  fail "closing the window ends the program" "$close_note"
+fi
+
+finish
