@@ -29,6 +29,14 @@ asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
 
+# Benchmarks (Release): the core's commands against their floors, then the start-up and memory of
+# the editor against a bare Qt window under Xvfb. Prints the ratios against the goals.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVERTILOOM_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vertiloom core_bench bare_window
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/core_bench
+	bash scripts/startup-bench.sh $(BENCH_BUILD)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
 

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-dev
   libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick python3
+  xvfb xauth xdotool x11-utils imagemagick python3 time
 )
 
 missing=()

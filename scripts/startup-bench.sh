@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Start-up benchmark: under one Xvfb server, launches the editor and the bare Qt window program
+# (bench/bare_window) alternately N times each, and prints for each the median time from launch
+# until its window is mapped and the median peak resident memory, with the ratios to the bare window.
+#
+#   scripts/startup-bench.sh [BUILD_DIR]      (default build-bench; N=15 by default, e.g. N=5 ...)
+#
+# The window is looked for every 10 to 20 ms (xdotool search --onlyvisible, then sleep 0.01): a
+# coarser poll would hide the difference. A launch that dies before its window appears (Xvfb now and then refuses a
+# connection) is tried again. Peak memory comes from /usr/bin/time (%M) of the program, which is
+# closed after a short settle once its window is mapped.
+set -euo pipefail
+
+build=${1:-build-bench}
+runs=${N:-15}
+settle=${SETTLE:-0.5}
+editor="$build/vertiloom"
+bare="$build/bench/bare_window"
+editor_title="Tessarine Vertiloom"
+bare_title="Vertiloom bare window"
+
+for program in "$editor" "$bare"; do
+  if [ ! -x "$program" ]; then
+    echo "startup-bench: $program is not built (make bench builds it)" >&2
+    exit 1
+  fi
+done
+for tool in xvfb-run xdotool /usr/bin/time; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "startup-bench: $tool is missing (scripts/install-deps.sh installs it)" >&2
+    exit 1
+  fi
+done
+
+# One X server for the whole run.
+if [ -z "${VERTILOOM_STARTUP_BENCH_XVFB:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    env VERTILOOM_STARTUP_BENCH_XVFB=1 bash "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+now_us() { local t=${EPOCHREALTIME/./}; echo "$t"; }
+
+# The editor also owns an unmapped 1x1 window of the same name, so only a viewable one counts.
+mapped() {
+  xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+# measure PROGRAM TITLE: prints "MILLISECONDS KIB" for one launch that reached its window.
+measure() {
+  local program=$1 title=$2 attempt
+  for attempt in 1 2 3 4 5; do
+    local rss_file="$work/rss" start end timer child=""
+    rm -f "$rss_file"
+    start=$(now_us)
+    /usr/bin/time -f '%M' -o "$rss_file" "$program" >"$work/out" 2>&1 &
+    timer=$!
+    local seen=0
+    while kill -0 "$timer" 2>/dev/null; do
+      if mapped "$title"; then
+        seen=1
+        break
+      fi
+      sleep 0.01
+    done
+    end=$(now_us)
+    if [ "$seen" -eq 1 ]; then
+      sleep "$settle"
+      child=$(ps -o pid= --ppid "$timer" | tr -d ' ' || true)
+      [ -n "$child" ] && kill "$child" 2>/dev/null || true
+      wait "$timer" 2>/dev/null || true
+      echo "$(( (end - start) / 1000 )) $(tail -n 1 "$rss_file")"
+      return 0
+    fi
+    wait "$timer" 2>/dev/null || true
+    echo "startup-bench: $(basename "$program") died before its window appeared (attempt $attempt):" \
+      "$(tail -n 2 "$work/out" | tr '\n' ' ')" >&2
+    sleep 0.2
+  done
+  echo "startup-bench: $(basename "$program") never showed its window" >&2
+  exit 1
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# One launch of each first, not counted: the fonts and libraries come into the page cache.
+measure "$editor" "$editor_title" >/dev/null
+measure "$bare" "$bare_title" >/dev/null
+
+: >"$work/editor"
+: >"$work/bare"
+for ((i = 1; i <= runs; i++)); do
+  measure "$editor" "$editor_title" >>"$work/editor"
+  measure "$bare" "$bare_title" >>"$work/bare"
+done
+
+editor_ms=$(cut -d' ' -f1 "$work/editor" | median)
+editor_kib=$(cut -d' ' -f2 "$work/editor" | median)
+bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
+bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
+
+verdict() { awk -v r="$1" -v g="$2" 'BEGIN { print (r <= g ? "met" : "MISSED") }'; }
+time_ratio=$(awk -v a="$editor_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')
+memory_ratio=$(awk -v a="$editor_kib" -v b="$bare_kib" 'BEGIN { printf "%.2f", a / b }')
+
+echo "Start-up under Xvfb, $runs launches of each, alternately (medians):"
+printf '  %-12s %6s ms to its mapped window, peak RSS %7s KiB\n' "editor" "$editor_ms" "$editor_kib"
+printf '  %-12s %6s ms to its mapped window, peak RSS %7s KiB\n' "bare window" "$bare_ms" "$bare_kib"
+echo "  all editor launches (ms KiB): $(tr '\n' ',' <"$work/editor" | sed 's/,$//')"
+echo "  all bare launches   (ms KiB): $(tr '\n' ',' <"$work/bare" | sed 's/,$//')"
+echo "Start-up: ${time_ratio}x the bare window (goal <= 1.3x): $(verdict "$time_ratio" 1.3)"
+echo "Memory:   ${memory_ratio}x the bare window (goal <= 1.3x): $(verdict "$memory_ratio" 1.3)"
