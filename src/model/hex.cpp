@@ -63,38 +63,50 @@ QByteArray HexToBytes(const QString& text)
     return bytes;
 }
 
-QString VertexRefToPointNumber(const QString& text)
+int VertexRefToPoint(const QString& text)
 {
     if (text.size() == 1) {
         const int v = HexDigitValue(text[0]);
         // Only the references of points 1 to 8 have a one-digit form: "0", "2" ... "E".
         if ((v != 0 || text[0] == u'0') && v % 2 == 0)
-            return QString::number(v / 2 + 1);
-        return {};
+            return v / 2 + 1;
+        return 0;
     }
     if (text.size() != 2)
-        return {};
+        return 0;
     for (const QChar c : text) {
         if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-            return {};
+            return 0;
     }
     const int v = HexDigitValue(text[0]) * 16 + HexDigitValue(text[1]);
     if (v % 2 != 0 || v > 0x26)
-        return {};
-    return QString::number(v / 2 + 1);
+        return 0;
+    return v / 2 + 1;
+}
+
+QString VertexRefToPointNumber(const QString& text)
+{
+    const int n = VertexRefToPoint(text);
+    return n == 0 ? QString() : QString::number(n);
+}
+
+int HexToPreviewPosition(const QString& text)
+{
+    if (text.size() != 2)
+        return -1;
+    for (const QChar c : text) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
+            return -1;
+    }
+    const int byte = HexDigitValue(text[0]) * 16 + HexDigitValue(text[1]);
+    const int signedValue = byte >= 128 ? byte - 256 : byte;
+    return signedValue + 128;
 }
 
 QString HexToPreviewCoord(const QString& text)
 {
-    if (text.size() != 2)
-        return {};
-    for (const QChar c : text) {
-        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-            return {};
-    }
-    const int byte = HexDigitValue(text[0]) * 16 + HexDigitValue(text[1]);
-    const int signedValue = byte >= 128 ? byte - 256 : byte;
-    return QString::number(signedValue + 128);
+    const int position = HexToPreviewPosition(text);
+    return position < 0 ? QString() : QString::number(position);
 }
 
 QString TwoDigitHex(std::int64_t value) { return PadToTwo(IntToHexText(value)); }

@@ -31,6 +31,11 @@ QString VertexRefToPointNumber(const QString& text);
 // ("80" gives "0", "00" gives "128", "7F" gives "255"); any other text gives "".
 QString HexToPreviewCoord(const QString& text);
 
+// The same two conversions as numbers, for drawing: the point number, 0 where
+// VertexRefToPointNumber gives ""; the preview position, -1 where HexToPreviewCoord gives "".
+int VertexRefToPoint(const QString& text);
+int HexToPreviewPosition(const QString& text);
+
 // The two-digit form that every field writer stores: IntToHexText with a "0" in front of a single
 // digit.
 QString TwoDigitHex(std::int64_t value);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <vector>
 
 namespace vertiloom {
 
@@ -36,6 +37,18 @@ public:
 
 private:
     void plot(int x, int y, const QColor& color);
+
+    // A text box as textOut drew it. START! writes the same point numbers every time, and laying
+    // out and drawing the text anew costs more than all the rest of START!.
+    struct TextBox {
+        QString text;
+        QFont font;
+        QRgb color;
+        QRgb brush;
+        QImage pixels;
+    };
+    const QImage& textBox(const QString& text, const QFont& font, QRgb color);
+    std::vector<TextBox> textBoxes_;
 
     QImage image_;
     QPoint pen_{0, 0};

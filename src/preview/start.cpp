@@ -5,6 +5,8 @@
 #include "model/hex.h"
 #include "record/compiler.h"
 
+#include <array>
+
 namespace vertiloom {
 
 namespace {
@@ -13,10 +15,10 @@ namespace {
 // no position; the desktop's integer conversion then fails with this message.
 int previewPosition(const QString& coordinate)
 {
-    const QString text = HexToPreviewCoord(coordinate);
-    if (text.isEmpty())
-        throw Error(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return text.toInt();
+    const int position = HexToPreviewPosition(coordinate);
+    if (position < 0)
+        throw Error(QStringLiteral("'' is not a valid integer value"));
+    return position;
 }
 
 QPoint pointPixel(const EditorForm& form, int n)
@@ -27,8 +29,7 @@ QPoint pointPixel(const EditorForm& form, int n)
 // The point a corner stands on, or 0 when its reference names none.
 int resolveCorner(const EditorForm& form, int p, int k)
 {
-    const QString n = VertexRefToPointNumber(form.text(FieldId::pol(p, k)));
-    return n.isEmpty() ? 0 : n.toInt();
+    return VertexRefToPoint(form.text(FieldId::pol(p, k)));
 }
 
 void drawPolygon(Editor& editor, int p)
@@ -36,20 +37,23 @@ void drawPolygon(Editor& editor, int p)
     EditorForm& form = editor.form;
     Canvas& canvas = editor.letterLayer;
 
+    std::array<bool, kCorners + 1> on{};
     int count = 0;
-    for (int k = 1; k <= kCorners; ++k)
-        count += form.checked(FieldId::checkPol(p, k)) ? 1 : 0;
+    for (int k = 1; k <= kCorners; ++k) {
+        on[k] = form.checked(FieldId::checkPol(p, k));
+        count += on[k] ? 1 : 0;
+    }
     form.setText(FieldId::degree(p), count == 0 ? QStringLiteral("FF") : TwoDigitHex(count));
 
     canvas.setPenColor(polygonColor(p));
     const int first = resolveCorner(form, p, 1);
-    if (form.checked(FieldId::checkPol(p, 1)) && first != 0) {
+    if (on[1] && first != 0) {
         const QPoint at = pointPixel(form, first);
         canvas.moveTo(at.x(), at.y());
     }
     for (int k = 2; k <= kCorners; ++k) {
-        const int n = resolveCorner(form, p, k);
-        if (form.checked(FieldId::checkPol(p, k)) && n != 0) {
+        const int n = on[k] ? resolveCorner(form, p, k) : 0;
+        if (n != 0) {
             const QPoint to = pointPixel(form, n);
             canvas.lineTo(to.x(), to.y());
         }
@@ -104,9 +108,10 @@ void start(Editor& editor)
 {
     EditorForm& form = editor.form;
 
+    // Redrawing the point numbers redraws the axes over them too when those are on.
     if (form.checked(FieldId::checkBox(21)))
         showPointNumbers(editor);
-    if (form.checked(FieldId::checkBox(22)))
+    else if (form.checked(FieldId::checkBox(22)))
         showAxes(editor);
 
     form.setMemoForm(MemoForm::Plain);

@@ -2,6 +2,9 @@
 #include "record/compiler.h"
 
 #include "model/hex.h"
+#include "record/record.h"
+
+#include <array>
 
 namespace vertiloom {
 
@@ -20,7 +23,9 @@ void compileLetter(Editor& editor)
         dots += form.checked(FieldId::checkBox(n)) ? 1 : 0;
     form.setText(FieldId::dots(), TwoDigitHex(dots));
 
-    QString text = form.text(FieldId::dots());
+    QString text;
+    text.reserve(2 * kMaxRecordSize);
+    text += form.text(FieldId::dots());
     for (int n = 1; n <= kPoints; ++n) {
         if (form.checked(FieldId::checkBox(n)))
             text += form.text(FieldId::x(n)) + form.text(FieldId::y(n));
@@ -30,12 +35,14 @@ void compileLetter(Editor& editor)
         if (!used(p))
             continue;
         text += form.text(FieldId::degree(p));
+        std::array<bool, kCorners + 1> on{};
         for (int k = 1; k <= kCorners; ++k) {
-            if (form.checked(FieldId::checkPol(p, k)))
+            on[k] = form.checked(FieldId::checkPol(p, k));
+            if (on[k])
                 text += form.text(FieldId::pol(p, k));
         }
         for (int k = 1; k <= kCorners; ++k) {
-            if (form.checked(FieldId::checkPol(p, k)))
+            if (on[k])
                 text += form.text(FieldId::ipol(p, k));
         }
     }
