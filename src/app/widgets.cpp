@@ -70,15 +70,19 @@ void PreviewImage::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, image_);
         return;
     }
-    QImage shown = image_.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < shown.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
-        for (int x = 0; x < shown.width(); ++x) {
-            if ((line[x] & 0x00FFFFFFu) == 0)
-                line[x] = 0;
+    // The transparent copy is made again only when the layer has changed since the last paint.
+    if (shown_.isNull() || shownKey_ != image_.cacheKey()) {
+        shownKey_ = image_.cacheKey();
+        shown_ = image_.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < shown_.height(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(shown_.scanLine(y));
+            for (int x = 0; x < shown_.width(); ++x) {
+                if ((line[x] & 0x00FFFFFFu) == 0)
+                    line[x] = 0;
+            }
         }
     }
-    painter.drawImage(0, 0, shown);
+    painter.drawImage(0, 0, shown_);
 }
 
 void PreviewImage::mousePressEvent(QMouseEvent* event)

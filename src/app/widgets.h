@@ -60,6 +60,8 @@ protected:
 private:
     const QImage& image_;
     bool blackTransparent_;
+    QImage shown_;
+    qint64 shownKey_ = 0;
     bool pressed_ = false;
     QPoint pressedAt_;
     bool inDoubleClick_ = false;

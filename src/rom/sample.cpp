@@ -1,5 +1,5 @@
 // The sample ROM image; see sample.h. Each glyph is drawn on a grid of 5 columns and 7 rows
-// (20 units apart, centred on the preview) from strokes: a loop is a closed outline, a line is an
+// (20 units apart, about the centre of the preview) from strokes: a loop is a closed outline, a line is an
 // open stroke drawn there and back, so its outline retraces itself.
 #include "rom/sample.h"
 
@@ -56,6 +56,11 @@ const QList<Glyph>& glyphs()
     return all;
 }
 
+// The grid's first column and row. Two units off the centre, so that no stroke lies under the
+// preview's axes at 128 (the middle row and column of the grid would otherwise fall on them).
+constexpr int kLeft = -38;
+constexpr int kTop = -58;
+
 std::uint8_t coordinate(int grid, int origin) { return static_cast<std::uint8_t>(origin + 20 * grid); }
 
 const QByteArray kPolygonTail = QByteArray::fromHex(kDefaultPolygonTail);
@@ -72,7 +77,7 @@ LetterRecord sampleLetter(int position)
         if (n < 0) {
             n = points.size();
             points.append(p);
-            record.points.append({coordinate(p.x(), -40), coordinate(p.y(), -60)});
+            record.points.append({coordinate(p.x(), kLeft), coordinate(p.y(), kTop)});
         }
         return static_cast<char>(2 * n);
     };

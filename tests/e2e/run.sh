@@ -277,8 +277,8 @@ else
 fi
 
 # --- 4. Open the sample image through the open dialog -----------------------------------------
-# Its first letter is a "P" on a 20-unit grid: stem at column 88 from row 68 to 188, top bar on
-# row 68 to column 148, bowl out to column 168 and back to the stem at row 128 (under the axis).
+# Its first letter is a "P" on a 20-unit grid: stem at column 90 from row 70 to 190, top bar on
+# row 70 to column 150, bowl out to column 170 and back to the stem at row 130.
 click_client $((175 + 41)) $((356 + 12)) # Button2, open file
 if ! wait_for_other_window 10; then
   screenshot 3-no-dialog
@@ -299,8 +299,8 @@ else
     screenshot 3-dialog-stays
     fail "open the sample image" "the open dialog stayed after the path and Return were typed (see $shot)"
   elif expect_preview 4-sample \
-      yellow@88,100 yellow@88,160 yellow@118,68 yellow@168,104 \
-      black@87,160 black@89,160 black@110,100 '!yellow@140,205' '!yellow@141,205'; then
+      yellow@90,100 yellow@90,160 yellow@118,70 yellow@170,104 yellow@110,130 \
+      black@89,160 black@91,160 black@110,100 '!yellow@140,205' '!yellow@141,205'; then
     pass "open the sample image: the preview shows its first letter"
   else
     if wait_for_other_window 1; then
