@@ -140,7 +140,7 @@ void BM_Sweep(benchmark::State& state)
     for (auto _ : state) {
         for (int i = 0; i < kCatalogueSize; ++i) {
             nextLetter(editor);
-            reloadLetter(editor);
+            reloadLetter(editor, platform);
             platform.savePath = files->letterFiles[static_cast<size_t>(editor.cataloguePosition - 1)];
             exportLetterToFile(editor, platform);
         }

@@ -257,7 +257,7 @@ void MainWindow::connectCommands()
     onClicked(FieldId::checkBox(22), [&e] { showAxes(e); });
 
     onClicked(FieldId::button(2), [&e, &platform] { openLetter(e, platform); });
-    onClicked(FieldId::bitBtn(1), [&e] { reloadLetter(e); });
+    onClicked(FieldId::bitBtn(1), [&e, &platform] { reloadLetter(e, platform); });
     onClicked(FieldId::button(6), [&e, &platform] { exportLetterToFile(e, platform); });
     onClicked(FieldId::button(7), [&e, &platform] { exportLetterToRom(e, platform); });
     onClicked(FieldId::button(3), [&e] { convertToTranslhextion(e); });

@@ -23,11 +23,23 @@ struct Editor {
 
     // The file last accepted in the open dialog; empty until then.
     QString currentRom;
+    // What that file was when it was opened: a ROM image (larger than 2,000,000 bytes) or a letter
+    // file. A reload asks before it reads the file the other way.
+    struct {
+        QString path;
+        bool romImage = false;
+    } openedAs;
 
     // The bytes last read for the thirteen word fields (Edit2..Edit14) and the texts they were shown
     // as, so that a field the user has not changed writes its byte back as it was. -1: none read.
     std::array<int, kWordFields> wordBytesRead{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     std::array<QString, kWordFields> wordTextsRead;
+    // The image and the variant (its radio button) those bytes belong to: in any other they are
+    // forgotten.
+    struct {
+        QString path;
+        int variant = 0;
+    } wordBytesSource;
 
     // Position in the letter catalogue, 1 to 24.
     int cataloguePosition = 1;

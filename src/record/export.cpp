@@ -7,9 +7,9 @@
 #include "model/hex.h"
 #include "record/files.h"
 #include "record/record.h"
+#include "record/writes.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace vertiloom {
 
@@ -72,7 +72,6 @@ QByteArray taggedBytes(const QString& memo)
     return bytes;
 }
 
-QString fileName(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
@@ -109,16 +108,25 @@ QByteArray memoRecord(const QString& memo)
 void exportLetterToFile(Editor& editor, Platform& platform)
 {
     const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
-    const QString path = platform.saveFileName(QLatin1String(kLetterFileFilter), true);
+    // The dialog does not ask before overwriting: the question below names what would be lost.
+    const QString path = platform.saveFileName(QLatin1String(kLetterFileFilter), false);
     if (path.isEmpty()) {
         platform.beep();
         return;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Cannot write %1: %2").arg(fileName(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(QStringLiteral("Cannot write %1: %2").arg(fileName(path), file.errorString()));
+    const QFileInfo target(path);
+    if (target.exists() && target.isFile()) {
+        const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
+        const QString question =
+            romImage ? QStringLiteral("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
+                                      "letter file?")
+                           .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
+                     : QStringLiteral("%1 already exists. Replace it with this %2-byte letter file?")
+                           .arg(shownPath(path), groupedNumber(bytes.size()));
+        if (!platform.confirm(question))
+            return;
+    }
+    saveWholeFile(path, bytes);
     platform.beep();
 }
 
@@ -132,10 +140,10 @@ void exportLetterToRom(Editor& editor, Platform& platform)
         return;
     }
 
-    QFile file(path);
-    openOrThrow(file, QIODevice::ReadWrite);
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadWrite);
     const qint64 size = file.size();
-    const QString where = QStringLiteral("offset %1 of %2").arg(IntToHexText(offset), fileName(path));
+    const QString where = QStringLiteral("offset %1 of %2").arg(IntToHexText(offset), shownPath(path));
     if (offset >= size || bytes.size() > size - offset)
         throw Error(QStringLiteral("The record of %1 bytes does not fit at %2: the file is only %3 bytes long. "
                                    "Nothing was written.")
@@ -143,20 +151,26 @@ void exportLetterToRom(Editor& editor, Platform& platform)
                         .arg(where)
                         .arg(size));
 
-    if (!file.seek(offset))
-        throw Error(QStringLiteral("Cannot read %1: %2").arg(fileName(path), file.errorString()));
-    const QByteArray old = file.read(kMaxRecordSize);
+    QByteArray old;
+    if (file.seek(offset))
+        old = file.read(kMaxRecordSize);
+    if (old.size() < bytes.size())
+        throw Error(QStringLiteral("Cannot read %1: %2. Nothing was written.")
+                        .arg(where, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                       : QStringLiteral("the file ended early")));
     QString question;
     try {
         qsizetype oldLength = 0;
         parseRecord(old, 0, offset, &oldLength);
-        if (bytes.size() > oldLength)
+        if (bytes.size() > oldLength) {
+            const qsizetype over = bytes.size() - oldLength;
             question = QStringLiteral("The record at %1 is %2 bytes long; the new one is %3 bytes, so the %4 "
-                                      "bytes after the old record will be overwritten. Write it anyway?")
+                                      "after the old record will be overwritten. Write it anyway?")
                            .arg(where)
                            .arg(oldLength)
                            .arg(bytes.size())
-                           .arg(bytes.size() - oldLength);
+                           .arg(over == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(over));
+        }
     } catch (const Error& error) {
         question = QStringLiteral("No letter record can be read at %1 (%2). Writing the new record overwrites "
                                   "the %3 bytes there. Write it anyway?")
@@ -166,11 +180,8 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     if (!question.isEmpty() && !platform.confirm(question))
         return;
 
-    if (!file.seek(offset) || file.write(bytes) != bytes.size() || !file.flush())
-        throw Error(QStringLiteral("Cannot write %1: %2").arg(fileName(path), file.errorString()));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Cannot write %1: %2").arg(fileName(path), file.errorString()));
+    patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
+              QStringLiteral("the record at offset %1").arg(IntToHexText(offset)));
     platform.beep();
 }
 

@@ -5,26 +5,69 @@
 #include "model/hex.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QLocale>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vertiloom {
 
-void openOrThrow(QFile& file, QIODevice::OpenMode mode)
+QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString groupedNumber(qint64 n) { return QLocale(QLocale::English, QLocale::UnitedStates).toString(n); }
+
+void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
 {
-    const QString name = QDir::toNativeSeparators(file.fileName());
-    if (file.fileName().isEmpty())
+    const QString name = shownPath(path);
+    if (path.isEmpty())
         throw Error(QStringLiteral("Invalid filename"));
-    const QFileInfo info(file.fileName());
-    if (!info.exists())
-        throw Error(QStringLiteral("File not found: %1").arg(name));
-    if (info.isDir())
-        throw Error(QStringLiteral("%1 is a folder, not a file.").arg(name));
-    if (!file.open(mode | QIODevice::ExistingOnly)) {
-        const QString cause = file.error() == QFileDevice::PermissionsError
-                                  ? QStringLiteral("File access denied")
-                                  : file.errorString();
-        throw Error(QStringLiteral("Cannot open %1: %2").arg(name, cause));
+    const auto refuse = [&name](int error) -> Error {
+        if (error == ENOENT)
+            return Error(QStringLiteral("File not found: %1").arg(name));
+        if (error == EISDIR)
+            return Error(QStringLiteral("%1 is a folder, not a file.").arg(name));
+        if (error == EACCES || error == EPERM || error == EROFS)
+            return Error(QStringLiteral("Cannot open %1: File access denied").arg(name));
+        return Error(QStringLiteral("Cannot open %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(error))));
+    };
+    const auto notRegular = [&name](const struct stat& info) -> std::optional<Error> {
+        if (S_ISDIR(info.st_mode))
+            return Error(QStringLiteral("%1 is a folder, not a file.").arg(name));
+        if (!S_ISREG(info.st_mode))
+            return Error(QStringLiteral("%1 is not a regular file.").arg(name));
+        return std::nullopt;
+    };
+
+    // A FIFO without a writer or a device would block the open or the reads for ever: look before
+    // opening, and open without blocking so that a file swapped in between is caught by fstat.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        throw refuse(errno);
+    if (auto error = notRegular(info))
+        throw *error;
+    const int flags = ((mode & QIODevice::WriteOnly) ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    int fd = -1;
+    do
+        fd = ::open(native.constData(), flags);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        throw refuse(errno);
+    if (::fstat(fd, &info) != 0 || notRegular(info) || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK & ~O_CLOEXEC) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (auto refusal = notRegular(info))
+            throw *refusal;
+        throw refuse(error);
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
     }
 }
 

@@ -13,9 +13,17 @@ inline constexpr qint64 kRomImageThreshold = 2'000'000;
 
 inline bool isRomImage(qint64 size) { return size > kRomImageThreshold; }
 
+// A path as the user's desktop writes it, for messages.
+QString shownPath(const QString& path);
+
+// A number of bytes as messages show it: "2,097,152".
+QString groupedNumber(qint64 n);
+
 // Opens the file in the given mode or throws Error naming the file and the cause ("File not
-// found", "File access denied", ...). Never creates or truncates a file.
-void openOrThrow(QFile& file, QIODevice::OpenMode mode);
+// found", "File access denied", "... is not a regular file."). Never creates or truncates a file, and
+// never blocks: a FIFO, a device or a socket is refused before anything is read from it.
+// The QFile is opened on a descriptor and so holds no name: messages take the path given here.
+void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode);
 
 // The file offset written in Addr. Throws Error when Addr is empty or not a hexadecimal number
 // (a "$" or "0x" prefix, a blank, a minus sign...), instead of quietly using offset 0.

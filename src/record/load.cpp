@@ -7,12 +7,14 @@
 #include "preview/start.h"
 #include "record/files.h"
 
+#include <QFileInfo>
+
 namespace vertiloom {
 
 LetterRecord readLetterFile(const QString& path, const QString& addr)
 {
-    QFile file(path);
-    openOrThrow(file, QIODevice::ReadOnly);
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadOnly);
     const qint64 size = file.size();
     qint64 offset = 0;
     if (isRomImage(size)) {
@@ -20,11 +22,11 @@ LetterRecord readLetterFile(const QString& path, const QString& addr)
         if (offset >= size)
             throw Error(QStringLiteral("Read beyond end of file"));
         if (!file.seek(offset))
-            throw Error(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+            throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
     }
     const QByteArray data = file.read(kMaxRecordSize);
     if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
     return parseRecord(data, 0, offset);
 }
 
@@ -109,13 +111,27 @@ void openLetter(Editor& editor, Platform& platform)
     if (path.isEmpty())
         return;
     editor.currentRom = path;
+    editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
     applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
 }
 
-void reloadLetter(Editor& editor)
+void reloadLetter(Editor& editor, Platform& platform)
 {
     if (editor.currentRom.isEmpty())
         throw Error(QStringLiteral("No file has been opened yet: choose a ROM image with \"Open file\" first."));
+    // The size rule decides how the file is read; when the file crossed the line since it was
+    // opened (cut short, or overwritten by a letter file), say so before reading it the other way.
+    const QFileInfo info(editor.currentRom);
+    const bool romImage = isRomImage(info.size());
+    if (info.isFile() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage != romImage) {
+        const QString now = QStringLiteral("%1 is now %2 bytes: ").arg(shownPath(editor.currentRom), groupedNumber(info.size()));
+        const QString question =
+            romImage ? now + QStringLiteral("it will be read as a ROM image, at the offset in Addr. Load it?")
+                     : now + QStringLiteral("it will be read as a letter file from its start. Load it?");
+        if (!platform.confirm(question))
+            return;
+        editor.openedAs.romImage = romImage;
+    }
     applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
 }
 

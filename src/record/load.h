@@ -15,8 +15,9 @@ inline constexpr const char* kOpenFilter = "Tessarine|*.smc|All|*.*";
 // ROM image and the letter is loaded from it.
 void openLetter(Editor& editor, Platform& platform);
 
-// Reload: loads again from the current ROM image, at the Addr that stands now.
-void reloadLetter(Editor& editor);
+// Reload: loads again from the current ROM image, at the Addr that stands now. When the file was a
+// ROM image when it was opened and is a letter file now, or the other way round, asks first.
+void reloadLetter(Editor& editor, Platform& platform);
 
 // Reads and checks the whole record from the file, without touching the editor. Throws Error.
 LetterRecord readLetterFile(const QString& path, const QString& addr);

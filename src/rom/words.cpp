@@ -5,12 +5,12 @@
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/files.h"
+#include "record/writes.h"
 #include "rom/catalogue.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QLocale>
+#include <QList>
 #include <array>
 
 namespace vertiloom {
@@ -39,10 +39,6 @@ std::array<WordPlace, 2> wordPlaces(const RomVariant& variant)
 
 FieldId wordField(int index) { return FieldId::edit(2 + index); }
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-QString count(qint64 n) { return QLocale(QLocale::English, QLocale::UnitedStates).toString(n); }
-
 // The current ROM image opened read-only, its size checked: a letter file is refused by name.
 // action is "read" or "write".
 void openRomImageToRead(const Editor& editor, QFile& file, const QString& action)
@@ -51,15 +47,12 @@ void openRomImageToRead(const Editor& editor, QFile& file, const QString& action
         throw Error(QStringLiteral("No ROM image is open yet. Open a ROM image with \"Open file\" "
                                    "first, then %1 the words.")
                         .arg(action));
-    file.setFileName(editor.currentRom);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Cannot open \"%1\" to %2 the words: %3.")
-                        .arg(shown(file.fileName()), action, file.errorString()));
+    openOrThrow(file, editor.currentRom, QIODevice::ReadOnly);
     if (!isRomImage(file.size()))
         throw Error(QStringLiteral("The file last opened, \"%1\", is a letter file, not a ROM image "
                                    "(%2 bytes; a ROM image is larger than 2,000,000 bytes). Open "
                                    "a ROM image with \"Open file\" first, then %3 the words.")
-                        .arg(shown(file.fileName()), count(file.size()), action));
+                        .arg(shownPath(editor.currentRom), groupedNumber(file.size()), action));
 }
 
 // The byte a field writes as, or an Error naming the field's place in its word.
@@ -68,7 +61,9 @@ char encodeField(const Editor& editor, const WordPlace& word, int place)
     const int index = word.firstIndex + place;
     const QString text = editor.form.text(wordField(index));
     const size_t i = static_cast<size_t>(index);
-    if (editor.wordBytesRead[i] >= 0 && text == editor.wordTextsRead[i])
+    const bool sameSource = editor.wordBytesSource.path == editor.currentRom &&
+                            editor.wordBytesSource.variant == selectedVariant(editor.form).radioButton;
+    if (sameSource && editor.wordBytesRead[i] >= 0 && text == editor.wordTextsRead[i])
         return static_cast<char>(editor.wordBytesRead[i]);
     const int code = tileCode(text);
     if (code >= 0)
@@ -112,8 +107,8 @@ void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& va
         if (word.offset + word.length > fileSize)
             throw Error(QStringLiteral("\"%1\" is too short for the words of the %2 dump: the %3 "
                                        "word lies at offset %4, but the file ends after %5 bytes.")
-                            .arg(shown(path), QString::fromLatin1(variant.caption), word.name,
-                                 IntToHexText(word.offset), count(fileSize)));
+                            .arg(shownPath(path), QString::fromLatin1(variant.caption), word.name,
+                                 IntToHexText(word.offset), groupedNumber(fileSize)));
     }
 }
 
@@ -124,17 +119,17 @@ void readWords(Editor& editor)
     openRomImageToRead(editor, file, action);
     const RomVariant& variant = selectedVariant(editor.form);
     const auto words = wordPlaces(variant);
-    checkWordsInside(file.fileName(), file.size(), variant);
+    checkWordsInside(editor.currentRom, file.size(), variant);
 
     std::array<int, kWordFields> bytes{};
     for (const WordPlace& word : words) {
         if (!file.seek(word.offset))
             throw Error(QStringLiteral("Cannot read the %1 word from \"%2\": %3.")
-                            .arg(word.name, shown(file.fileName()), file.errorString()));
+                            .arg(word.name, shownPath(editor.currentRom), file.errorString()));
         const QByteArray read = file.read(word.length);
         if (read.size() != word.length)
             throw Error(QStringLiteral("Cannot read the %1 word from \"%2\": %3.")
-                            .arg(word.name, shown(file.fileName()),
+                            .arg(word.name, shownPath(editor.currentRom),
                                  read.size() < 0 ? file.errorString()
                                                  : QStringLiteral("the file ended early")));
         for (int place = 0; place < word.length; ++place)
@@ -142,6 +137,7 @@ void readWords(Editor& editor)
     }
     file.close();
 
+    editor.wordBytesSource = {editor.currentRom, variant.radioButton};
     for (int index = 0; index < kWordFields; ++index) {
         const size_t i = static_cast<size_t>(index);
         const QString text = tileCharacter(bytes[i]);
@@ -164,26 +160,30 @@ void writeWords(Editor& editor)
         for (int place = 0; place < words[w].length; ++place)
             bytes[w].append(encodeField(editor, words[w], place));
     }
-    checkWordsInside(file.fileName(), file.size(), variant);
+    checkWordsInside(editor.currentRom, file.size(), variant);
     file.close();
 
     // Only now, with every byte known to be good, is the file opened for writing: in place, never
     // truncated, and never created if it has gone in the meantime.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        throw Error(QStringLiteral("Cannot open \"%1\" to write the words: %2.")
-                        .arg(shown(file.fileName()), file.errorString()));
-    checkWordsInside(file.fileName(), file.size(), variant);
+    openOrThrow(file, editor.currentRom, QIODevice::ReadWrite);
+    checkWordsInside(editor.currentRom, file.size(), variant);
+    QList<Patch> patches;
     for (size_t w = 0; w < words.size(); ++w) {
-        if (!file.seek(words[w].offset) || file.write(bytes[w]) != bytes[w].size())
-            throw Error(QStringLiteral("Cannot write the %1 word into \"%2\": %3.")
-                            .arg(words[w].name, shown(file.fileName()), file.errorString()));
+        QByteArray old;
+        if (file.seek(words[w].offset))
+            old = file.read(words[w].length);
+        if (old.size() != words[w].length)
+            throw Error(QStringLiteral("Cannot read the %1 word from \"%2\": %3. Nothing was written.")
+                            .arg(words[w].name, shownPath(editor.currentRom),
+                                 file.error() != QFileDevice::NoError ? file.errorString()
+                                                                      : QStringLiteral("the file ended early")));
+        patches << Patch{words[w].offset, bytes[w], old};
     }
-    if (!file.flush())
-        throw Error(QStringLiteral("Cannot write the words into \"%1\": %2.")
-                        .arg(shown(file.fileName()), file.errorString()));
+    patchFile(file, editor.currentRom, patches, QStringLiteral("the words"));
     file.close();
 
     // The file now holds these bytes for these texts.
+    editor.wordBytesSource = {editor.currentRom, variant.radioButton};
     for (size_t w = 0; w < words.size(); ++w) {
         for (int place = 0; place < words[w].length; ++place) {
             const size_t i = static_cast<size_t>(words[w].firstIndex + place);

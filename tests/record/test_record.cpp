@@ -87,7 +87,7 @@ private slots:
 
             FakePlatform platform;
             platform.saveAnswers << path("letter.bin") << path("target.smc");
-            platform.confirmAnswers << true;
+            platform.confirmAnswers << true << true; // replace the last letter file; write a longer record
             writeFile(path("target.smc"), blank);
             exportLetterToFile(editor, platform);
             QCOMPARE(readFile(path("letter.bin")), bytes);
@@ -202,14 +202,17 @@ private slots:
         const QByteArray first = bytesFromHex(kExample);
         const QByteArray second = bytesFromHex("01 0505 01 01 00 77 C1C2C3 0102030405060708");
         putBytes(image, 0x476E2, first);
-        putBytes(image, 0x47738, second);
+        putBytes(image, 0x4773E, second);
         writeFile(path("reload.smc"), image);
         Editor editor;
-        prepare(editor);
+        prepare(editor, QStringLiteral("476e2"));
         load(editor, path("reload.smc"));
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(first));
         editor.form.setText(FieldId::checkPol(1, 1), QStringLiteral("changed"));
-        editor.form.setText(FieldId::addr(), QStringLiteral("47738"));
-        reloadLetter(editor);
+        editor.form.setText(FieldId::addr(), QStringLiteral("4773e"));
+        FakePlatform platform;
+        reloadLetter(editor, platform);
+        QVERIFY(platform.questions.isEmpty());
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(second));
         QCOMPARE(editor.form.text(FieldId::checkPol(1, 1)), QStringLiteral("xy 1"));
         QCOMPARE(editor.form.text(FieldId::checkPol(2, 1)), QStringLiteral("xy"));
@@ -281,7 +284,8 @@ private slots:
         const QImage preview = composedPreview(editor);
         editor.currentRom = path("bad.smc");
         try {
-            reloadLetter(editor);
+            FakePlatform platform;
+            reloadLetter(editor, platform);
             QFAIL("the load should have failed");
         } catch (const Error& error) {
             QCOMPARE(error.message(), message);
@@ -303,7 +307,8 @@ private slots:
         platform.openAnswers << path("missing.smc");
         QVERIFY_THROWS_EXCEPTION(Error, openLetter(editor, platform));
         try {
-            reloadLetter(editor);
+            reloadLetter(editor, platform);
+            QFAIL("the reload should have failed");
         } catch (const Error& error) {
             QVERIFY(error.message().startsWith(QStringLiteral("File not found: ")));
         }
@@ -362,41 +367,48 @@ private slots:
         platform.saveAnswers << path("tagged.bin");
         exportLetterToFile(editor, platform);
         QCOMPARE(readFile(path("tagged.bin")), example);
-        QCOMPARE(platform.saveConfirmOverwrite, QList<bool>{true});
+        QCOMPARE(platform.saveConfirmOverwrite, QList<bool>{false});
     }
 
     void romExportGuardsTheImage_data()
     {
         QTest::addColumn<QString>("addr");
-        QTest::addColumn<QByteArray>("existing"); // what stands at Addr before
+        QTest::addColumn<qint64>("at");           // the offset that Addr names
+        QTest::addColumn<QByteArray>("existing"); // what stands there before
         QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asks");
+        QTest::addColumn<QString>("question");    // a part of the question asked; empty: none asked
         QTest::addColumn<bool>("writes");
-        QTest::addColumn<QString>("message"); // non-empty: refused with this text
+        QTest::addColumn<QString>("message");     // non-empty: refused with this text
         const QByteArray sameLength = bytesFromHex("03 010101010101 01 03 000204 000000 AAAAAA 0000000000000000");
         const QByteArray shorter = bytesFromHex("00 00 AAAAAA");
-        QTest::newRow("same length: no question") << "476E2" << sameLength << false << false << true << QString();
-        QTest::newRow("longer, confirmed") << "476E2" << shorter << true << true << true << QString();
-        QTest::newRow("longer, declined") << "476E2" << shorter << false << true << false << QString();
-        QTest::newRow("nothing readable, declined") << "476E2" << bytesFromHex("FF") << false << true << false << QString();
-        QTest::newRow("past the end of the image") << "1FFFF0" << QByteArray() << true << false << false
-                                                   << "The record of 26 bytes does not fit at offset 1FFFF0 of %1: the file is only 2097152 bytes long. Nothing was written.";
-        QTest::newRow("Addr empty") << "" << QByteArray() << true << false << false
+        const QByteArray oneByteShorter = bytesFromHex("0A 0000000000000000000000000000000000000000 00 AAAAAA");
+        const QString unreadable = QStringLiteral("No letter record can be read");
+        QTest::newRow("same length: no question") << "476E2" << 0x476E2LL << sameLength << false << QString() << true << QString();
+        QTest::newRow("lower-case Addr") << "476e2" << 0x476E2LL << sameLength << false << QString() << true << QString();
+        QTest::newRow("longer, confirmed") << "476E2" << 0x476E2LL << shorter << true << "so the 21 bytes after the old record will be overwritten" << true << QString();
+        QTest::newRow("longer, declined") << "476E2" << 0x476E2LL << shorter << false << "so the 21 bytes after" << false << QString();
+        QTest::newRow("one byte longer, declined") << "476E2" << 0x476E2LL << oneByteShorter << false << "so the 1 byte after the old record will be overwritten" << false << QString();
+        QTest::newRow("nothing readable, declined") << "476E2" << 0x476E2LL << bytesFromHex("FF") << false << unreadable << false << QString();
+        QTest::newRow("ends at the last byte") << "1FFFE6" << 0x1FFFE6LL << QByteArray() << true << unreadable << true << QString();
+        QTest::newRow("ends one byte beyond") << "1FFFE7" << 0x1FFFE7LL << QByteArray() << true << QString() << false
+                                              << "The record of 26 bytes does not fit at offset 1FFFE7 of %1: the file is only 2097152 bytes long. Nothing was written.";
+        QTest::newRow("Addr empty") << "" << 0LL << QByteArray() << true << QString() << false
                                     << "Addr is empty: enter the offset of the letter record in the ROM image as a hexadecimal number, such as 476E2.";
-        QTest::newRow("Addr not hex") << "476G2" << QByteArray() << true << false << false
+        QTest::newRow("Addr not hex") << "476G2" << 0LL << QByteArray() << true << QString() << false
                                       << "The offset in Addr, \"476G2\", is not a hexadecimal number (only the digits 0-9 and A-F, such as 476E2).";
     }
     void romExportGuardsTheImage()
     {
         QFETCH(QString, addr);
+        QFETCH(qint64, at);
         QFETCH(QByteArray, existing);
         QFETCH(bool, answer);
-        QFETCH(bool, asks);
+        QFETCH(QString, question);
         QFETCH(bool, writes);
         QFETCH(QString, message);
         QByteArray rom = makeRomImage();
         if (!existing.isEmpty())
-            putBytes(rom, 0x476E2, existing);
+            putBytes(rom, at, existing);
         const QString target = path("target.smc");
         writeFile(target, rom);
 
@@ -413,13 +425,13 @@ private slots:
         } catch (const Error& error) {
             QCOMPARE(error.message(), message.contains(QLatin1String("%1")) ? message.arg(QDir::toNativeSeparators(target)) : message);
         }
-        QCOMPARE(platform.questions.size(), asks ? 1 : 0);
-        if (asks && existing == bytesFromHex("00 00 AAAAAA"))
-            QVERIFY(platform.questions[0].contains(QStringLiteral("so the 21 bytes after the old record will be overwritten")));
+        QCOMPARE(platform.questions.size(), question.isEmpty() ? 0 : 1);
+        if (!question.isEmpty())
+            QVERIFY2(platform.questions[0].contains(question), qPrintable(platform.questions[0]));
         QCOMPARE(platform.beeps, writes ? 1 : 0);
         QByteArray expected = rom;
         if (writes)
-            putBytes(expected, 0x476E2, record);
+            putBytes(expected, at, record);
         QCOMPARE(readFile(target), expected);
     }
 
@@ -479,10 +491,11 @@ private slots:
         Editor editor;
         prepare(editor);
         QString typed;
-        for (const QChar c : QStringLiteral("0000AB")) {
-            typed += c;
+        const QStringList counts{"0", "1", "1", "2", "2", "3"};
+        for (const QString& count : counts) {
+            typed += u'A';
             editor.form.setText(FieldId::memo(), typed);
-            QCOMPARE(editor.form.text(FieldId::label(32)), QString::number(typed.size() / 2));
+            QCOMPARE(editor.form.text(FieldId::label(32)), count);
         }
     }
 };

@@ -110,9 +110,9 @@ private slots:
     void sampleImage();
 
 private:
-    QString romWith(const QByteArray& content)
+    QString romWith(const QByteArray& content, const QString& name = QStringLiteral("rom.smc"))
     {
-        const QString path = dir_.filePath(QStringLiteral("rom.smc"));
+        const QString path = dir_.filePath(name);
         writeFile(path, content);
         return path;
     }
@@ -308,8 +308,8 @@ void RomTest::roundTrip()
     QCOMPARE(fresh.form.text(FieldId::edit(9)), readBack);
 }
 
-// Bytes that are no tile code read as empty fields and are written back as they were, also at
-// another variant's offsets; only a field the user changed is encoded from its character.
+// Bytes that are no tile code read as empty fields and are written back as they were into the
+// image and variant they were read from; only a field the user changed is encoded from its character.
 void RomTest::unknownBytesSurvive()
 {
     const QByteArray pause = bytesFromHex("1A 01 FF 03 80");
@@ -325,10 +325,21 @@ void RomTest::unknownBytesSurvive()
     editor.form.setText(FieldId::edit(4), QStringLiteral("T"));
     editor.form.setText(FieldId::edit(6), QStringLiteral("A"));
     editor.form.setText(FieldId::edit(6), QString()); // cleared again: what was read
+    // At another variant's offsets, or in another image, the bytes read here are other bytes: what
+    // the empty fields stood for is forgotten and they write the blank.
     selectVariant(editor.form, 22);
     writeWords(editor);
-    const QByteArray changed = withWords(image, 22, bytesFromHex("1A 01 13 03 80"), gameOver);
+    const QByteArray blanks = bytesFromHex("15 14 16 04 17 18 04 14");
+    const QByteArray changed = withWords(image, 22, bytesFromHex("14 01 13 03 14"), blanks);
     QCOMPARE(firstDifference(editor.currentRom, changed), -1);
+
+    Editor other;
+    other.currentRom = romWith(image);
+    vertiloom::readWords(other);
+    const QByteArray second = makeRomImage(kRomSize + 1);
+    other.currentRom = romWith(second, QStringLiteral("other.smc"));
+    writeWords(other);
+    QCOMPARE(firstDifference(other.currentRom, withWords(second, 21, bytesFromHex("14 01 14 03 14"), blanks)), -1);
 }
 
 void RomTest::writeChangesExactlyThirteenBytes_data()
@@ -366,7 +377,7 @@ void RomTest::refusals_data()
         const char* verb = write ? "write" : "read";
         QTest::addRow("%s, no file", verb)
             << write << "" << 0 << "" << "No ROM image is open yet. Open a ROM image with \"Open file\" first";
-        QTest::addRow("%s, missing file", verb) << write << "missing" << 0 << "" << "Cannot open";
+        QTest::addRow("%s, missing file", verb) << write << "missing" << 0 << "" << "File not found: ";
         QTest::addRow("%s, letter file", verb) << write << "letter" << 0 << "" << "is a letter file, not a ROM image";
         QTest::addRow("%s, 2,000,000 bytes", verb) << write << "2000000" << 0 << "" << "(2,000,000 bytes;";
     }

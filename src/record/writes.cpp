@@ -1,0 +1,176 @@
+// Safe whole-file saves and in-place patches with their way back; see writes.h. The bytes go to the
+// file descriptor directly (no buffer of Qt's in between), so that every failure is seen where it
+// happens and with the system's own errno, and nothing is reported written before it is on disk.
+#include "record/writes.h"
+
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/files.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace vertiloom {
+
+namespace {
+
+IoFaultHook& faultHook()
+{
+    static IoFaultHook hook;
+    return hook;
+}
+
+QString cause(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+bool diskFull(int error) { return error == ENOSPC || error == EDQUOT; }
+
+// Writes data at offset; returns 0 or the errno of the failure, with *done set to the number of
+// bytes that reached the file.
+int writeAt(int fd, qint64 offset, const QByteArray& data, qint64* done)
+{
+    *done = 0;
+    qint64 limit = data.size();
+    int injected = 0;
+    if (faultHook()) {
+        const IoFault fault = faultHook()(IoStep::Write, offset, data.size());
+        if (fault.error != 0) {
+            injected = fault.error;
+            limit = std::clamp<qint64>(fault.bytesBeforeFailure, 0, data.size());
+        }
+    }
+    while (*done < limit) {
+        const ssize_t n = ::pwrite(fd, data.constData() + *done, static_cast<size_t>(limit - *done),
+                                   static_cast<off_t>(offset + *done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        *done += n;
+    }
+    return injected;
+}
+
+int syncToDisk(int fd)
+{
+    if (faultHook()) {
+        const IoFault fault = faultHook()(IoStep::Sync, 0, 0);
+        if (fault.error != 0)
+            return fault.error;
+    }
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR)
+            return errno;
+    }
+    return 0;
+}
+
+// Whether the file now holds expected at offset.
+bool holds(int fd, qint64 offset, const QByteArray& expected)
+{
+    QByteArray actual(expected.size(), '\0');
+    qint64 done = 0;
+    while (done < actual.size()) {
+        const ssize_t n = ::pread(fd, actual.data() + done, static_cast<size_t>(actual.size() - done),
+                                  static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return actual == expected;
+}
+
+QString ranges(const QList<Patch>& patches, const QList<qint64>& written)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written[i] > 0)
+            parts << QStringLiteral("%1 to %2").arg(IntToHexText(patches[i].offset),
+                                                    IntToHexText(patches[i].offset + written[i] - 1));
+    }
+    return parts.join(QStringLiteral(" and "));
+}
+
+} // namespace
+
+void setIoFaultHook(IoFaultHook hook) { faultHook() = std::move(hook); }
+
+void saveWholeFile(const QString& path, const QByteArray& content)
+{
+    const QFileInfo target(path);
+    const bool existed = target.exists();
+    if (existed && !target.isFile())
+        throw Error(QStringLiteral("%1 is not a regular file. Nothing was written.").arg(shownPath(path)));
+    const QString leftAlone = existed ? QStringLiteral("%1 was left as it was.").arg(shownPath(path))
+                                      : QStringLiteral("%1 was not created.").arg(shownPath(path));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
+    qint64 done = 0;
+    int error = writeAt(file.handle(), 0, content, &done);
+    if (error == 0)
+        error = syncToDisk(file.handle());
+    if (error != 0) {
+        file.cancelWriting(); // the temporary file goes with the QSaveFile
+        if (diskFull(error))
+            throw Error(QStringLiteral("The disk is full: %1").arg(leftAlone));
+        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), cause(error), leftAlone));
+    }
+    if (!file.commit())
+        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
+}
+
+void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches, const QString& what)
+{
+    const int fd = file.handle();
+    const QString path = shownPath(filePath);
+    QList<qint64> written;
+    int error = 0;
+    for (const Patch& patch : patches) {
+        Q_ASSERT(patch.old.size() == patch.bytes.size());
+        qint64 done = 0;
+        error = writeAt(fd, patch.offset, patch.bytes, &done);
+        written << done;
+        if (error != 0)
+            break;
+    }
+    const bool allWritten = error == 0;
+    if (allWritten)
+        error = syncToDisk(fd);
+    if (error == 0)
+        return;
+
+    const QString failure = QStringLiteral("Cannot write %1 into %2: %3.").arg(what, path, cause(error));
+    if (!allWritten && std::all_of(written.cbegin(), written.cend(), [](qint64 n) { return n == 0; }))
+        throw Error(QStringLiteral("%1 Nothing was written.").arg(failure));
+    int restoreError = 0;
+    for (qsizetype i = 0; i < written.size() && restoreError == 0; ++i) {
+        qint64 done = 0;
+        restoreError = writeAt(fd, patches[i].offset, patches[i].old.left(written[i]), &done);
+    }
+    if (restoreError == 0)
+        restoreError = syncToDisk(fd);
+    for (qsizetype i = 0; i < written.size() && restoreError == 0; ++i) {
+        if (!holds(fd, patches[i].offset, patches[i].old.left(written[i])))
+            restoreError = EIO;
+    }
+    if (restoreError == 0)
+        throw Error(QStringLiteral("%1 The bytes that were there before were put back: the file is as it was.")
+                        .arg(failure));
+    throw Error(QStringLiteral("%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have "
+                               "been changed.")
+                    .arg(failure, cause(restoreError), ranges(patches, written), path));
+}
+
+} // namespace vertiloom

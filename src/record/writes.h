@@ -1,0 +1,44 @@
+// Writing users' files so that a failure changes nothing: a whole file is replaced only once every
+// byte of the new content has reached the disk, and an in-place patch of a ROM image puts the old
+// bytes back when it fails part-way. Every failure names its cause as the system gives it
+// ("No space left on device"). Both go through one seam that tests use to make the disk fail.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace vertiloom {
+
+// One range of an in-place patch: the new bytes and the bytes that stand there now.
+struct Patch {
+    qint64 offset = 0;
+    QByteArray bytes;
+    QByteArray old; // as long as bytes
+};
+
+// Replaces the file at path (or creates it) with content through a temporary file beside it, which
+// takes the file's place only after every byte and the sync to disk succeeded. On any failure the
+// temporary file is removed and Error says why; the old file is left as it was.
+void saveWholeFile(const QString& path, const QByteArray& content);
+
+// Writes the patches into the file (open for reading and writing) in order, then syncs it to disk.
+// When a write or the sync fails, the old bytes of every range written so far are put back and
+// Error says so; when that fails too, Error names the exact ranges that may have been changed.
+// what names the data in messages ("the record", "the words").
+void patchFile(QFile& file, const QString& path, const QList<Patch>& patches, const QString& what);
+
+// The seam for tests. When a hook is set, every low-level write and sync asks it first: a fault
+// with a non-zero error makes the call write its first bytesBeforeFailure bytes (writes only) and
+// then fail with that errno value.
+enum class IoStep { Write, Sync };
+struct IoFault {
+    int error = 0;
+    qint64 bytesBeforeFailure = 0;
+};
+using IoFaultHook = std::function<IoFault(IoStep step, qint64 offset, qint64 size)>;
+void setIoFaultHook(IoFaultHook hook);
+
+} // namespace vertiloom
