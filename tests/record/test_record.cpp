@@ -7,13 +7,21 @@
 #include "record/export.h"
 #include "record/load.h"
 #include "record/record.h"
+#include "record/writes.h"
+#include "rom/words.h"
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
 #include "support/snapshot.h"
 
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <functional>
+#include <sys/stat.h>
 
 using namespace vertiloom;
 using namespace vertiloom::test;
@@ -454,6 +462,209 @@ private slots:
         platform.saveAnswers << path("no/such/folder/letter.bin");
         QVERIFY_THROWS_EXCEPTION(Error, exportLetterToFile(editor, platform));
         QCOMPARE(platform.beeps, 0);
+    }
+
+    // Faults injected at the lowest write: a failed write never leaves a changed file behind, and
+    // the message names the system's cause.
+    void failedWritesChangeNothing_data()
+    {
+        QTest::addColumn<bool>("toRom");
+        QTest::addColumn<bool>("atSync");       // the sync fails rather than a write
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("bytesBefore");   // bytes the failing write gets onto the disk
+        QTest::addColumn<bool>("restoreFails");
+        QTest::addColumn<QString>("message");   // %1: the file
+        QTest::newRow("letter file, disk full") << false << false << ENOSPC << 10 << false
+                                                << "The disk is full: %1 was left as it was.";
+        QTest::newRow("letter file, sync fails") << false << true << EIO << 0 << false
+                                                 << "Cannot write %1: Input/output error. %1 was left as it was.";
+        QTest::newRow("image, first byte refused") << true << false << ENOSPC << 0 << false
+                                                   << "Cannot write the record at offset 476E2 into %1: No space left on device. Nothing was written.";
+        QTest::newRow("image, torn record put back") << true << false << ENOSPC << 5 << false
+                                                     << "Cannot write the record at offset 476E2 into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
+        QTest::newRow("image, sync fails") << true << true << EIO << 0 << false
+                                           << "Cannot write the record at offset 476E2 into %1: Input/output error. The bytes that were there before were put back: the file is as it was.";
+        QTest::newRow("image, no way back") << true << false << EIO << 5 << true
+                                            << "Cannot write the record at offset 476E2 into %1: Input/output error. Putting the old bytes back failed too (Input/output error): offsets 476E2 to 476E6 of %1 may have been changed.";
+    }
+    void failedWritesChangeNothing()
+    {
+        QFETCH(bool, toRom);
+        QFETCH(bool, atSync);
+        QFETCH(int, error);
+        QFETCH(int, bytesBefore);
+        QFETCH(bool, restoreFails);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString target = folder.filePath(toRom ? "target.smc" : "letter.bin");
+        const QByteArray before = toRom ? makeRomImage() : bytesFromHex("00 00 AAAAAA");
+        writeFile(target, before);
+        const QByteArray record = bytesFromHex(kExample);
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), recordText(record));
+        FakePlatform platform;
+        platform.saveAnswers << target;
+        platform.confirmAnswers << true;
+        int writes = 0, syncs = 0;
+        setIoFaultHook([&](IoStep step, qint64, qint64) {
+            if (step == IoStep::Sync)
+                return ++syncs == 1 && atSync ? IoFault{error, 0} : IoFault{};
+            ++writes;
+            if (writes == 1 && !atSync)
+                return IoFault{error, bytesBefore};
+            return writes == 2 && restoreFails ? IoFault{EIO, 0} : IoFault{};
+        });
+        try {
+            toRom ? exportLetterToRom(editor, platform) : exportLetterToFile(editor, platform);
+            setIoFaultHook({});
+            QFAIL("the export should have failed");
+        } catch (const Error& e) {
+            setIoFaultHook({});
+            QCOMPARE(e.message(), message.arg(QDir::toNativeSeparators(target)));
+        }
+        QCOMPARE(platform.beeps, 0);
+        QByteArray expected = before;
+        if (restoreFails)
+            putBytes(expected, 0x476E2, record.left(5));
+        QCOMPARE(readFile(target), expected);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(target).fileName()});
+    }
+
+    // A real full file system: a small tmpfs filled to the last page.
+    void letterFileExportOnAFullDisk()
+    {
+        QTemporaryDir mountPoint;
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint.path()}) != 0)
+            QSKIP("mounting a tmpfs needs root and a mount namespace that allows it; the injected faults above cover the same path");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
+        const QString letter = mountPoint.filePath("letter.bin");
+        const QByteArray old = bytesFromHex("00 00 AAAAAA");
+        writeFile(letter, old);
+        QFile filler(mountPoint.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'F')) > 0) {
+        }
+        filler.close();
+
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), QString::fromLatin1(kExample).remove(u' '));
+        FakePlatform platform;
+        platform.saveAnswers << letter;
+        platform.confirmAnswers << true;
+        try {
+            exportLetterToFile(editor, platform);
+            QFAIL("the export should have failed");
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("The disk is full: %1 was left as it was.").arg(letter));
+        }
+        QCOMPARE(platform.beeps, 0);
+        QCOMPARE(readFile(letter), old);
+        QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "letter.bin"}));
+    }
+
+    // A FIFO without a writer (or a device) would block the open for ever: every command that
+    // opens a file refuses it at once.
+    void fifoIsRefusedWithoutBlocking()
+    {
+        const QString fifo = path("pipe.smc");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString refusal = QStringLiteral("%1 is not a regular file.").arg(fifo);
+        Editor editor;
+        prepare(editor);
+        const QStringList before = snapshot(editor);
+        FakePlatform platform;
+        platform.openAnswers << fifo;
+        platform.saveAnswers << fifo << fifo;
+        platform.confirmAnswers << true;
+        const std::function<void()> commands[] = {
+            [&] { openLetter(editor, platform); },
+            [&] { reloadLetter(editor, platform); },
+            [&] { readWords(editor); },
+            [&] { writeWords(editor); },
+            [&] { exportLetterToRom(editor, platform); },
+            [&] { exportLetterToFile(editor, platform); },
+        };
+        for (const auto& command : commands) {
+            try {
+                command();
+                QFAIL("a FIFO should have been refused");
+            } catch (const Error& e) {
+                QVERIFY2(e.message().startsWith(refusal), qPrintable(e.message()));
+            }
+        }
+        editor.currentRom.clear();
+        editor.openedAs = {};
+        QCOMPARE(snapshot(editor), before);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    }
+
+    void letterFileExportNamesWhatItReplaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("size");        // of the file already there; -1: none
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question"); // %1: the file
+        QTest::newRow("ROM image, declined") << "image.bin" << 2'097'152 << false
+                                             << "%1 is a ROM image of 2,097,152 bytes. Replace the whole image with this 26-byte letter file?";
+        QTest::newRow("named .smc, declined") << "small.SMC" << 100 << false
+                                              << "%1 is a ROM image of 100 bytes. Replace the whole image with this 26-byte letter file?";
+        QTest::newRow("letter file, confirmed") << "old.bin" << 5 << true
+                                                << "%1 already exists. Replace it with this 26-byte letter file?";
+        QTest::newRow("new file") << "new.bin" << -1 << false << QString();
+    }
+    void letterFileExportNamesWhatItReplaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, size);
+        QFETCH(bool, answer);
+        QFETCH(QString, question);
+        const QString target = path(name);
+        QFile::remove(target);
+        const QByteArray before = size < 0 ? QByteArray() : makeRomImage(size);
+        if (size >= 0)
+            writeFile(target, before);
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), QString::fromLatin1(kExample).remove(u' '));
+        FakePlatform platform;
+        platform.saveAnswers << target;
+        platform.confirmAnswers << answer;
+        exportLetterToFile(editor, platform);
+        QCOMPARE(platform.questions, question.isEmpty() ? QStringList() : QStringList{question.arg(target)});
+        const bool written = question.isEmpty() || answer;
+        QCOMPARE(readFile(target), written ? bytesFromHex(kExample) : before);
+        QCOMPARE(platform.beeps, written ? 1 : 0);
+    }
+
+    // The size rule is kept, but a file that crossed it since it was opened is not read the other
+    // way without a word.
+    void reloadAsksWhenTheFileChangedItsKind()
+    {
+        QByteArray image = makeRomImage();
+        putBytes(image, 0x476E2, bytesFromHex(kExample));
+        const QString file = path("shrinks.smc");
+        writeFile(file, image);
+        Editor editor;
+        prepare(editor);
+        load(editor, file);
+        QByteArray letterSized = makeRomImage(1'000'000);
+        const QByteArray other = bytesFromHex("01 0505 01 01 00 77 C1C2C3 0102030405060708");
+        putBytes(letterSized, 0, other);
+        writeFile(file, letterSized);
+
+        const QStringList before = snapshot(editor);
+        FakePlatform platform;
+        platform.confirmAnswers << false << true;
+        reloadLetter(editor, platform);
+        QCOMPARE(platform.questions, QStringList{QStringLiteral("%1 is now 1,000,000 bytes: it will be read as a "
+                                                                "letter file from its start. Load it?").arg(file)});
+        QCOMPARE(snapshot(editor), before);
+        reloadLetter(editor, platform);
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(other));
+        reloadLetter(editor, platform);
+        QCOMPARE(platform.questions.size(), 2);
     }
 
     void translhextionForm_data()

@@ -4,6 +4,7 @@
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/load.h"
+#include "record/writes.h"
 #include "rom/catalogue.h"
 #include "rom/sample.h"
 #include "rom/words.h"
@@ -13,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace vertiloom;
 using namespace vertiloom::test;
@@ -104,6 +107,8 @@ private slots:
     void writeChangesExactlyThirteenBytes();
     void refusals_data();
     void refusals();
+    void failedWriteIsUndone_data();
+    void failedWriteIsUndone();
     void wordsInsideFile_data();
     void wordsInsideFile();
 
@@ -489,3 +494,44 @@ void RomTest::sampleImage()
 
 QTEST_GUILESS_MAIN(RomTest)
 #include "tst_rom.moc"
+
+void RomTest::failedWriteIsUndone_data()
+{
+    QTest::addColumn<bool>("restoreFails");
+    QTest::addColumn<QString>("message"); // %1: the image
+    QTest::newRow("put back") << false
+                              << "Cannot write the words into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
+    QTest::newRow("no way back") << true
+                                 << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed.";
+}
+
+// The GAME OVER word fails after three bytes, when PAUSE is already written.
+void RomTest::failedWriteIsUndone()
+{
+    QFETCH(bool, restoreFails);
+    QFETCH(QString, message);
+    const QByteArray image = makeRomImage();
+    Editor editor;
+    editor.currentRom = romWith(image);
+    for (int i = 0; i < kWordFields; ++i)
+        editor.form.setText(FieldId::edit(2 + i), QStringLiteral("0"));
+    int writes = 0;
+    setIoFaultHook([&](IoStep step, qint64, qint64) {
+        if (step == IoStep::Sync)
+            return IoFault{};
+        ++writes;
+        if (writes == 2)
+            return IoFault{ENOSPC, 3};
+        return writes == 3 && restoreFails ? IoFault{EIO, 0} : IoFault{};
+    });
+    try {
+        writeWords(editor);
+        setIoFaultHook({});
+        QFAIL("the write should have failed");
+    } catch (const Error& error) {
+        setIoFaultHook({});
+        QCOMPARE(error.message(), message.arg(editor.currentRom));
+    }
+    const QByteArray torn = withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
+    QCOMPARE(firstDifference(editor.currentRom, restoreFails ? torn : image), -1);
+}
