@@ -113,6 +113,9 @@ void PreviewTest::lineRule_data()
     QTest::newRow("cut at the right edge") << QPoint(250, 10) << QPoint(300, 10) << 5;
     QTest::newRow("from outside in") << QPoint(300, 50) << QPoint(200, 50) << 54;
     QTest::newRow("below the image") << QPoint(10, 260) << QPoint(100, 270) << 0;
+    // Column 255 of a row is column 0 of the next one in the image's memory.
+    QTest::newRow("sloped, from the first column outside") << QPoint(255, 100) << QPoint(200, 130) << 54;
+    QTest::newRow("sloped, from past the last pixel") << QPoint(255, 254) << QPoint(200, 230) << 54;
 }
 
 void PreviewTest::lineRule()
