@@ -203,7 +203,17 @@ void EditorForm::react(const FieldId& id)
 
 void EditorForm::showByteCount()
 {
-    const qsizetype length = text(FieldId::memo()).size();
+    // A line break counts as the two characters carriage return and line feed. The record text the
+    // program writes ends its line with both, but the memo keeps a break as one "\n" once the user
+    // edits it, and shows a lone "\r" as a break too; the count must not change with that.
+    const QString memo = text(FieldId::memo());
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < memo.size(); ++i) {
+        const QChar c = memo.at(i);
+        if (c == u'\r' && i + 1 < memo.size() && memo.at(i + 1) == u'\n')
+            ++i;
+        length += c == u'\r' || c == u'\n' ? 2 : 1;
+    }
     const qsizetype count = memoForm_ == MemoForm::Plain ? length / 2 : length / 7;
     setText(FieldId::label(32), QString::number(count));
 }

@@ -454,6 +454,12 @@ void ModelTest::memoByteCount_data()
     QTest::newRow("plain odd") << false << "0A1B2" << "2";
     QTest::newRow("tagged two bytes and line break") << true << "<bh:0a><bh:1b>\r\n" << "2";
     QTest::newRow("tagged short") << true << "<bh:0a" << "0";
+    // A line break counts as carriage return and line feed, also where the memo keeps only "\n".
+    QTest::newRow("tagged three bytes, line break, five typed")
+        << true << "<bh:0a><bh:1b><bh:2c>\nABCDE" << "4";
+    QTest::newRow("plain line feed") << false << "A\nB" << "2";
+    QTest::newRow("plain both breaks") << false << "A\r\n\nB" << "3";
+    QTest::newRow("plain carriage return") << false << "A\rB" << "2"; // the memo shows two lines
 }
 
 void ModelTest::memoByteCount()
