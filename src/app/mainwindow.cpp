@@ -280,9 +280,10 @@ void MainWindow::connectCommands()
         if (!edit)
             continue;
         const FieldId id = it.key();
-        edit->setKeyFilter([&e, id](QChar key) {
-            beforeKey(e.form, id);
-            return keyAccepted(id, key);
+        edit->setKeyFilter({
+            [&e, id] { beforeKey(e.form, id); },
+            [id](const QString& text) { return textAccepted(id, text); },
+            [this] { platform_.beep(); },
         });
         if (id.kind == Kind::Pol)
             connect(edit, &FieldEdit::doubleClicked, this, [this, id] { openVertexMenu(id.a); });

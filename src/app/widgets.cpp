@@ -1,7 +1,10 @@
 // The bound edit field and the preview layer; see widgets.h.
 #include "app/widgets.h"
 
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QValidator>
@@ -31,6 +34,22 @@ private:
     FieldId id_;
 };
 
+// The characters a key would insert. Keys that edit, move or run a shortcut insert none: they carry
+// no text, a control character (Delete is 0x7F, Ctrl with a letter that letter's control
+// character), or a letter with Ctrl held, which the line edit does not insert either.
+QString typedText(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return {};
+    QString typed;
+    for (const QChar c : event->text()) {
+        if (c.category() != QChar::Other_Control)
+            typed += c;
+    }
+    return typed;
+}
+
 } // namespace
 
 FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent)
@@ -41,15 +60,61 @@ FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent)
 
 void FieldEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (keyFilter_) {
-        for (const QChar c : event->text()) {
-            if (!keyFilter_(c)) {
-                event->accept();
-                return;
-            }
+    if (keyFilter_.beforeKey && !event->text().isEmpty())
+        keyFilter_.beforeKey();
+    if (event->matches(QKeySequence::Paste)) {
+        if (!pasteAccepted(QClipboard::Clipboard)) {
+            event->accept();
+            return;
+        }
+    } else if (keyFilter_.accepts) {
+        const QString typed = typedText(event);
+        if (!typed.isEmpty() && !keyFilter_.accepts(typed)) {
+            event->accept();
+            return;
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Where the desktop has a selection, the middle button pastes it.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && !pasteAccepted(QClipboard::Selection)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste goes through the same judgement as the shortcut. It is found by its
+    // connection to paste(), which Qt makes by name (and might one day make by pointer).
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))
+            || disconnect(action, &QAction::triggered, this, &QLineEdit::paste)) {
+            connect(action, &QAction::triggered, this, [this] {
+                if (pasteAccepted(QClipboard::Clipboard))
+                    paste();
+            });
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+bool FieldEdit::pasteAccepted(QClipboard::Mode mode)
+{
+    if (!keyFilter_.accepts || isReadOnly())
+        return true;
+    if (keyFilter_.accepts(QGuiApplication::clipboard()->text(mode)))
+        return true;
+    if (keyFilter_.pasteRefused)
+        keyFilter_.pasteRefused();
+    return false;
 }
 
 void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event)

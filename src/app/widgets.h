@@ -3,6 +3,7 @@
 
 #include "model/form.h"
 
+#include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
 #include <QWidget>
@@ -15,9 +16,16 @@ namespace vertiloom {
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
-    // Runs for every character typed into the field before the field inserts it (backspace and the
-    // control characters of shortcuts included); false discards the key.
-    using KeyFilter = std::function<bool(QChar)>;
+    // What the window asks of a field's keys. beforeKey runs ahead of every key that carries text
+    // (the control characters of Delete, Backspace and the shortcuts included). accepts judges the
+    // characters a key would insert, and a pasted text as a whole: a refused key is discarded
+    // silently, a refused paste inserts nothing and pasteRefused runs. Keys that edit or move and
+    // the editing shortcuts work as in any line edit.
+    struct KeyFilter {
+        std::function<void()> beforeKey;
+        std::function<bool(const QString&)> accepts;
+        std::function<void()> pasteRefused;
+    };
 
     FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent);
 
@@ -30,8 +38,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Whether the clipboard's text may be pasted; a refused paste is reported.
+    bool pasteAccepted(QClipboard::Mode mode);
+
     FieldId id_;
     KeyFilter keyFilter_;
 };

@@ -1,6 +1,8 @@
 // Key filters and the word fields' limit; see input.h.
 #include "model/input.h"
 
+#include <algorithm>
+
 namespace vertiloom {
 
 bool keyAccepted(const FieldId& field, QChar key)
@@ -18,6 +20,11 @@ bool keyAccepted(const FieldId& field, QChar key)
     default:
         return true;
     }
+}
+
+bool textAccepted(const FieldId& field, const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [&field](QChar c) { return keyAccepted(field, c); });
 }
 
 void beforeKey(EditorForm& form, const FieldId& field)

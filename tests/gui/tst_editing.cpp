@@ -14,11 +14,60 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 using vertiloom::FieldId;
 
 Q_DECLARE_METATYPE(vertiloom::FieldId)
+
+namespace {
+
+// A key as the desktop delivers it: Delete carries the character 0x7F and Ctrl with a letter the
+// control character of that letter, neither of which a field may refuse.
+class PlatformKey : public QTestEvent {
+public:
+    PlatformKey(Qt::Key key, QString text, Qt::KeyboardModifiers modifiers = {})
+        : key_(key), text_(std::move(text)), modifiers_(modifiers) {}
+    static PlatformKey* ctrl(char letter)
+    {
+        return new PlatformKey(Qt::Key(Qt::Key_A + letter - 'A'), QString(QChar(letter - 'A' + 1)),
+                               Qt::ControlModifier);
+    }
+    void simulate(QWidget* widget) override
+    {
+        QTest::sendKeyEvent(QTest::Click, widget, key_, text_, modifiers_);
+    }
+    QTestEvent* clone() const override { return new PlatformKey(*this); }
+
+private:
+    Qt::Key key_;
+    QString text_;
+    Qt::KeyboardModifiers modifiers_;
+};
+
+// Opens the field's own context menu and chooses Paste in it.
+class MenuPaste : public QTestEvent {
+public:
+    void simulate(QWidget* widget) override
+    {
+        QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(widget, &open);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.cbegin(), actions.cend(), [](const QAction* action) {
+            return action->text().startsWith(QLatin1String("&Paste"));
+        });
+        QVERIFY(paste != actions.cend());
+        menu->close();
+        (*paste)->trigger();
+    }
+    QTestEvent* clone() const override { return new MenuPaste(*this); }
+};
+
+} // namespace
 
 class TestEditing : public QObject {
     Q_OBJECT
@@ -39,6 +88,8 @@ private slots:
 
     void typing_data();
     void typing();
+    void editingKeys_data();
+    void editingKeys();
     void echoes_data();
     void echoes();
     void vertexMenu_data();
@@ -136,11 +187,11 @@ void TestEditing::typing_data()
     row(FieldId::degree(3), "", "Ee", "E");
     row(FieldId::pol(2, 3), "", "0a A", "0A");
     row(FieldId::pol(8, 11), "26", "\b", "2");
-    // Clipboard shortcuts are discarded like any other control character.
-    row(FieldId::x(1), "12", "^V", "12", true);
-    row(FieldId::x(1), "12", "^X", "12", true);
-    row(FieldId::pol(8, 11), "12", "^X", "12", true);
-    row(FieldId::addr(), "12", "^V", "12", true);
+    // Clipboard shortcuts work as in any line edit, though they arrive as control characters.
+    row(FieldId::x(1), "12", "^V", "AB", true);
+    row(FieldId::x(1), "12", "^X", "", true);
+    row(FieldId::pol(8, 11), "12", "^X", "", true);
+    row(FieldId::addr(), "12", "^V", "AB", true);
     // The address takes lower-case digits too.
     row(FieldId::addr(), "", "ab", "ab");
     row(FieldId::addr(), "", "4G7e-2 F", "47e2F");
@@ -172,6 +223,83 @@ void TestEditing::typing()
     type(field, initial, keys, selectAll);
     QCOMPARE(text(field), expected);
     QCOMPARE(form().text(field), expected);
+}
+
+void TestEditing::editingKeys_data()
+{
+    QTest::addColumn<FieldId>("field"); // holds "3C"
+    QTest::addColumn<FieldId>("other"); // holds "00"
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QTestEventList>("otherKeys");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("otherExpected");
+    QTest::addColumn<int>("beeps");
+    const auto list = [](std::initializer_list<QTestEvent*> events) {
+        QTestEventList list;
+        for (QTestEvent* event : events)
+            list.append(event);
+        return list;
+    };
+    const auto ctrl = PlatformKey::ctrl;
+    const auto del = [] { return new PlatformKey(Qt::Key_Delete, QStringLiteral("\x7f")); };
+    const auto home = [] { return new PlatformKey(Qt::Key_Home, QString()); };
+    const auto typed = [](char c) { return new PlatformKey(Qt::Key(QChar(c).unicode()), QString(QChar(c))); };
+    const auto shiftInsert = [] { return new PlatformKey(Qt::Key_Insert, QString(), Qt::ShiftModifier); };
+    const std::pair<FieldId, FieldId> fields[] = {
+        {FieldId::x(1), FieldId::x(2)},          {FieldId::y(20), FieldId::y(19)},
+        {FieldId::dots(), FieldId::polygons()},  {FieldId::polygons(), FieldId::dots()},
+        {FieldId::degree(3), FieldId::degree(8)}, {FieldId::pol(2, 3), FieldId::pol(7, 11)},
+        {FieldId::addr(), FieldId::pol(1, 1)},
+    };
+    for (const auto& [field, other] : fields) {
+        const auto row = [&](const char* name, const char* clipboard, const QTestEventList& keys,
+                             const QTestEventList& otherKeys, const char* expected,
+                             const char* otherExpected, int beeps) {
+            QTest::addRow("%s %s", qPrintable(field.objectName()), name)
+                << field << other << QString::fromLatin1(clipboard) << keys << otherKeys
+                << QString::fromLatin1(expected) << QString::fromLatin1(otherExpected) << beeps;
+        };
+        row("Delete", "", list({home(), del()}), {}, "C", "00", 0);
+        row("select all and type", "", list({ctrl('A'), typed('7'), typed('E')}), {}, "7E", "00", 0);
+        row("undo", "", list({ctrl('A'), typed('7'), ctrl('Z')}), {}, "3C", "00", 0);
+        row("undo and redo", "", list({ctrl('A'), typed('7'), ctrl('Z'), ctrl('Y')}), {}, "7", "00", 0);
+        row("copy and paste", "", list({ctrl('A'), ctrl('C')}), list({ctrl('A'), ctrl('V')}), "3C", "3C", 0);
+        row("cut and paste", "", list({ctrl('A'), ctrl('X')}), list({ctrl('A'), ctrl('V')}), "", "3C", 0);
+        row("paste 7F", "7F", list({ctrl('V')}), {}, "3C7F", "00", 0);
+        row("paste 1G", "1G", list({ctrl('A'), ctrl('V')}), {}, "3C", "00", 1);
+        row("Shift+Insert 7F", "7F", list({home(), shiftInsert()}), {}, "7F3C", "00", 0);
+        row("Shift+Insert 1G", "1G", list({shiftInsert()}), {}, "3C", "00", 1);
+        row("menu paste 7F", "7F", list({ctrl('A'), new MenuPaste}), {}, "7F", "00", 0);
+        row("menu paste 1G", "1G", list({new MenuPaste}), {}, "3C", "00", 1);
+    }
+    // A field that takes everything takes any paste.
+    QTest::newRow("IPol1_1 paste 1G") << FieldId::ipol(1, 1) << FieldId::ipol(1, 2) << "1G"
+                                      << list({ctrl('V')}) << QTestEventList() << "3C1G" << "00" << 0;
+}
+
+void TestEditing::editingKeys()
+{
+    QFETCH(FieldId, field);
+    QFETCH(FieldId, other);
+    QFETCH(QString, clipboard);
+    QFETCH(QTestEventList, keys);
+    QFETCH(QTestEventList, otherKeys);
+    QFETCH(QString, expected);
+    QFETCH(QString, otherExpected);
+    QFETCH(int, beeps);
+    QGuiApplication::clipboard()->setText(clipboard);
+    const int beepsBefore = platform_.beeps;
+    form().setText(field, QStringLiteral("3C"));
+    form().setText(other, QStringLiteral("00"));
+    find(field)->setFocus();
+    keys.simulate(find(field));
+    find(other)->setFocus();
+    otherKeys.simulate(find(other));
+    QCOMPARE(text(field), expected);
+    QCOMPARE(form().text(field), expected);
+    QCOMPARE(form().text(other), otherExpected);
+    QCOMPARE(platform_.beeps - beepsBefore, beeps);
 }
 
 void TestEditing::echoes_data()
