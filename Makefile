@@ -41,12 +41,35 @@ clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
 
 FUZZ_BUILD ?= build-fuzz
-FUZZ_RUNS ?= 5000
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := record_reader memo_reader file_paths
+# Longest input per target: a record is at most 293 bytes, its tagged memo about 2 KB, a file path
+# input carries two records and the word edits.
+FUZZ_MAX_LEN_record_reader := 512
+FUZZ_MAX_LEN_memo_reader := 4096
+FUZZ_MAX_LEN_file_paths := 1024
 
-# Builds the fuzz targets with clang and runs each on FUZZ_RUNS generated inputs.
+# Builds the fuzz targets with clang (the core instrumented for libFuzzer, under AddressSanitizer
+# and UndefinedBehaviorSanitizer) and runs each for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600 for a
+# longer run; FUZZ_RUNS=n also stops each after n inputs). The seeds of fuzz/corpus/<target> are
+# copied into $(FUZZ_BUILD)/corpus/<target>, which keeps what each run finds; the repository's
+# seeds are only read (scripts/make-fuzz-seeds.py writes them). Crashes go to $(FUZZ_BUILD)/artifacts.
+# Leaks are reported, but for fontconfig's, which stays unreferenced once Qt has loaded the fonts.
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERTILOOM_FUZZ=ON -DVERTILOOM_SANITIZE=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_record_reader fuzz_memo_reader
-	mkdir -p $(FUZZ_BUILD)/corpus-record $(FUZZ_BUILD)/corpus-memo
-	ASAN_OPTIONS=detect_leaks=0 ./$(FUZZ_BUILD)/fuzz/fuzz_record_reader -runs=$(FUZZ_RUNS) -seed=1 $(FUZZ_BUILD)/corpus-record
-	ASAN_OPTIONS=detect_leaks=0 ./$(FUZZ_BUILD)/fuzz/fuzz_memo_reader -runs=$(FUZZ_RUNS) -seed=1 -max_len=2048 $(FUZZ_BUILD)/corpus-memo
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERTILOOM_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	mkdir -p $(FUZZ_BUILD)/artifacts
+	set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  cp fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/; \
+	done
+	$(foreach t,$(FUZZ_TARGETS),$(call fuzz-run,$(t)))
+
+define fuzz-run
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$(1) -seed=1 -max_total_time=$(FUZZ_SECONDS) $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS)) \
+	  -max_len=$(FUZZ_MAX_LEN_$(1)) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/artifacts/$(1)- \
+	  $(FUZZ_BUILD)/corpus/$(1)
+	
+endef
