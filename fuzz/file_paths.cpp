@@ -13,7 +13,7 @@
 //   rest       the exported bytes; its last 13 bytes also edit the word fields after the read
 //
 // The image (2 MiB, every byte a function of its offset, the sample letters and words at their
-// places) is written once to a temporary folder (in /dev/shm when there is one) and mapped; each
+// places) is written once to a folder of this run (in /dev/shm when there is one) and mapped; each
 // input patches it and puts the patched and written bytes back afterwards, so no input pays for
 // rewriting 2 MiB and every input starts from the same image.
 #include "model/editor.h"
@@ -28,10 +28,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -325,12 +327,38 @@ public:
 
 struct World {
     std::unique_ptr<QGuiApplication> app;
-    std::unique_ptr<QTemporaryDir> dir;
+    QString dir;
     Image image;
     LetterFile letter;
 };
 
 World* world = nullptr;
+
+// The folder of this run's files, named after the process: a run that ends by a crash can't remove
+// its own, so each run first removes those of runs that are no longer alive.
+QString makeWorkFolder()
+{
+    const QString shm = QStringLiteral("/dev/shm");
+    const QDir parent(QFileInfo(shm).isDir() && QFileInfo(shm).isWritable() ? shm : QDir::tempPath());
+    const QString prefix = QStringLiteral("vertiloom-fuzz-");
+    for (const QString& name : parent.entryList({prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool number = false;
+        const qint64 pid = name.mid(prefix.size()).toLongLong(&number);
+        if (number && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            QDir(parent.filePath(name)).removeRecursively();
+    }
+    const QString path = parent.filePath(prefix + QString::number(::getpid()));
+    QDir(path).removeRecursively();
+    if (!parent.mkdir(path))
+        broken("cannot make the work folder");
+    return path;
+}
+
+void removeWorkFolder()
+{
+    if (world)
+        QDir(world->dir).removeRecursively();
+}
 
 // The tile of each code 00..19 and the field texts the words accept, read from the game's tiles.
 constexpr char kTiles[] = "PAUSED!0123456789LCT GMOVR";
@@ -375,13 +403,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static char* appArgv[] = {appName, nullptr};
     world = new World;
     world->app = std::make_unique<QGuiApplication>(appArgc, appArgv);
-    const QString shm = QStringLiteral("/dev/shm");
-    world->dir = QDir(shm).exists() ? std::make_unique<QTemporaryDir>(shm + QStringLiteral("/vertiloom-fuzz-XXXXXX"))
-                                    : std::make_unique<QTemporaryDir>();
-    if (!world->dir->isValid())
-        broken("cannot make a temporary folder");
-    world->image.create(world->dir->filePath(QStringLiteral("image.smc")));
-    world->letter.path = world->dir->filePath(QStringLiteral("letter.bin"));
+    world->dir = makeWorkFolder();
+    std::atexit(removeWorkFolder);
+    world->image.create(QDir(world->dir).filePath(QStringLiteral("image.smc")));
+    world->letter.path = QDir(world->dir).filePath(QStringLiteral("letter.bin"));
     return 0;
 }
 
