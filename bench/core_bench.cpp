@@ -3,9 +3,9 @@
 //   START! on the default letter          / filling one 255x255 layer once (QImage::fill)
 //   one load from the sample image        / opening it and one QFile::read of the same bytes
 //   the sweep of the 24 catalogue letters / one QFile::read of the same bytes per letter
-#include "model/editor.h"
-#include "model/platform.h"
-#include "preview/start.h"
+#include "commands/editor.h"
+#include "commands/platform.h"
+#include "commands/commands.h"
 #include "record/export.h"
 #include "record/files.h"
 #include "record/load.h"

@@ -16,10 +16,10 @@
 // places) is written once to a folder of this run (in /dev/shm when there is one) and mapped; each
 // input patches it and puts the patched and written bytes back afterwards, so no input pays for
 // rewriting 2 MiB and every input starts from the same image.
-#include "model/editor.h"
+#include "commands/editor.h"
 #include "model/error.h"
-#include "model/platform.h"
-#include "preview/start.h"
+#include "commands/platform.h"
+#include "commands/commands.h"
 #include "record/export.h"
 #include "record/load.h"
 #include "rom/catalogue.h"

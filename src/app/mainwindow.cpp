@@ -8,7 +8,7 @@
 #include "model/error.h"
 #include "model/input.h"
 #include "preview/interaction.h"
-#include "preview/start.h"
+#include "commands/commands.h"
 #include "record/export.h"
 #include "record/load.h"
 #include "rom/catalogue.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/layout.h"
-#include "model/editor.h"
-#include "model/platform.h"
+#include "commands/editor.h"
+#include "commands/platform.h"
 
 #include <QHash>
 #include <QMenu>

@@ -2,7 +2,7 @@
 // the beep.
 #pragma once
 
-#include "model/platform.h"
+#include "commands/platform.h"
 
 class QWidget;
 

@@ -2,7 +2,6 @@
 #include "preview/interaction.h"
 
 #include "model/hex.h"
-#include "preview/start.h"
 
 namespace vertiloom {
 
@@ -13,9 +12,8 @@ QString coordinateText(int pixel)
     return TwoDigitHex((pixel + 128) % 256);
 }
 
-void placePoint(Editor& editor, QPoint pixel)
+void placePoint(EditorForm& form, QPoint pixel)
 {
-    EditorForm& form = editor.form;
     const QString x = coordinateText(pixel.x());
     const QString y = coordinateText(pixel.y());
     form.setText(FieldId::label(33), QStringLiteral("X: ") + x + QStringLiteral("  Y: ") + y);
@@ -24,15 +22,14 @@ void placePoint(Editor& editor, QPoint pixel)
     form.setText(FieldId::y(n), y);
 }
 
-void showReadout(Editor& editor, QPoint pixel)
+void showReadout(EditorForm& form, QPoint pixel)
 {
-    editor.form.setText(FieldId::label(20),
+    form.setText(FieldId::label(20),
                         coordinateText(pixel.x()) + QStringLiteral("  Y: ") + coordinateText(pixel.y()));
 }
 
-void nudge(Editor& editor, Nudge direction)
+void nudgePoints(EditorForm& form, Nudge direction)
 {
-    EditorForm& form = editor.form;
     const bool horizontal = direction == Nudge::Left || direction == Nudge::Right;
     const int step = (direction == Nudge::Left || direction == Nudge::Up) ? -1 : 1;
     for (int n = 1; n <= kPoints; ++n) {
@@ -43,12 +40,10 @@ void nudge(Editor& editor, Nudge direction)
         const int value = (HexToInt(form.text(field)) + step) & 0xFF;
         form.setText(field, TwoDigitHex(value));
     }
-    start(editor);
 }
 
-void clearLetter(Editor& editor)
+void clearLetter(EditorForm& form)
 {
-    EditorForm& form = editor.form;
     const QString zero = QStringLiteral("00");
     form.setText(FieldId::dots(), zero);
     form.setText(FieldId::polygons(), zero);
@@ -74,11 +69,10 @@ void clearLetter(Editor& editor)
         form.setChecked(FieldId::checkBox(n), false);
 }
 
-void pickVertex(Editor& editor, std::optional<FieldId> focusedEdit, int n)
+void writeVertexReference(EditorForm& form, std::optional<FieldId> focusedEdit, int n)
 {
     if (focusedEdit && focusedEdit->isTextField() && focusedEdit->kind != Kind::Memo)
-        editor.form.setText(*focusedEdit, TwoDigitHex(2 * (n - 1)));
-    start(editor);
+        form.setText(*focusedEdit, TwoDigitHex(2 * (n - 1)));
 }
 
 } // namespace vertiloom

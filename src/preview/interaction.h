@@ -2,7 +2,7 @@
 // readout, nudging the checked points, clearing the letter and picking a vertex from the menu.
 #pragma once
 
-#include "model/editor.h"
+#include "model/form.h"
 
 #include <QPoint>
 #include <optional>
@@ -17,21 +17,20 @@ QString coordinateText(int pixel);
 
 // A click at this pixel of the preview: Label33 shows it, and the selected point moves there,
 // checked or not. The preview is redrawn only by the next START!.
-void placePoint(Editor& editor, QPoint pixel);
+void placePoint(EditorForm& form, QPoint pixel);
 
 // The mouse is over this pixel of the preview: Label20 follows it.
-void showReadout(Editor& editor, QPoint pixel);
+void showReadout(EditorForm& form, QPoint pixel);
 
-// Moves every checked point one unit (byte arithmetic modulo 256 on the field's value), then
-// runs START!, also when no point moved.
-void nudge(Editor& editor, Nudge direction);
+// Moves every checked point one unit (byte arithmetic modulo 256 on the field's value).
+void nudgePoints(EditorForm& form, Nudge direction);
 
 // Resets every field to the empty letter; the preview and the memo stay until the next START!.
-void clearLetter(Editor& editor);
+void clearLetter(EditorForm& form);
 
-// Item n (1..20) of the vertex menu: the focused edit field, if any, receives the vertex reference
-// of point n; then START! runs.
-void pickVertex(Editor& editor, std::optional<FieldId> focusedEdit, int n);
+// Item n (1..20) of the vertex menu: the focused edit field, if any (and not the memo), receives the
+// vertex reference of point n.
+void writeVertexReference(EditorForm& form, std::optional<FieldId> focusedEdit, int n);
 
 // How far above the first corner field of polygon p the vertex menu opens.
 inline int vertexMenuRaise(int p) { return p >= 5 ? 184 : 0; }

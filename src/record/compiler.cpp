@@ -8,9 +8,8 @@
 
 namespace vertiloom {
 
-void compileLetter(Editor& editor)
+void compileLetter(EditorForm& form, const QStringList& letterTail, std::array<QString, kPolygons>& polygonTails)
 {
-    EditorForm& form = editor.form;
     const auto used = [&form](int p) { return form.text(FieldId::degree(p)) != QLatin1String("FF"); };
 
     int polygons = 0;
@@ -47,20 +46,20 @@ void compileLetter(Editor& editor)
         }
     }
 
-    if (editor.letterTail.isEmpty()) {
+    if (letterTail.isEmpty()) {
         for (const char* byte : kDefaultLetterTail)
             text += QLatin1String(byte);
     } else {
-        text += editor.letterTail.join(QString());
+        text += letterTail.join(QString());
     }
 
-    for (QString& tail : editor.polygonTails) {
+    for (QString& tail : polygonTails) {
         if (tail.isEmpty())
             tail = QLatin1String(kDefaultPolygonTail);
     }
     const int tails = HexToInt(form.text(FieldId::polygons()));
     for (int p = 0; p < tails && p < kPolygons; ++p)
-        text += editor.polygonTails[static_cast<size_t>(p)];
+        text += polygonTails[static_cast<size_t>(p)];
 
     form.setText(FieldId::memo(), text);
 }

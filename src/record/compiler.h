@@ -2,7 +2,10 @@
 // memo and recounting Polygons and Dots.
 #pragma once
 
-#include "model/editor.h"
+#include "model/form.h"
+
+#include <QStringList>
+#include <array>
 
 namespace vertiloom {
 
@@ -12,7 +15,8 @@ inline constexpr const char* kDefaultLetterTail[3] = {"00", "00", "00"};
 inline constexpr const char* kDefaultPolygonTail = "0000010200000102";
 
 // Recount Polygons and Dots, then set the memo to the record text of the fields, every field text
-// appended as it stands. Empty held polygon tails are filled with the default.
-void compileLetter(Editor& editor);
+// appended as it stands, followed by the held tails of the last load (the default letter tail when
+// none is held). Empty held polygon tails are filled with the default.
+void compileLetter(EditorForm& form, const QStringList& letterTail, std::array<QString, kPolygons>& polygonTails);
 
 } // namespace vertiloom

@@ -1,13 +1,10 @@
-// Loading a letter; see load.h. A load is all or nothing: the whole record is read and checked
-// before the first field changes, so a failed load leaves the editor as it was.
+// Reading a letter record and putting it into the fields; see load.h. The whole record is read and
+// checked before the first field changes, so a failed load leaves the fields as they were.
 #include "record/load.h"
 
 #include "model/error.h"
 #include "model/hex.h"
-#include "preview/start.h"
 #include "record/files.h"
-
-#include <QFileInfo>
 
 namespace vertiloom {
 
@@ -30,9 +27,8 @@ LetterRecord readLetterFile(const QString& path, const QString& addr)
     return parseRecord(data, 0, offset);
 }
 
-void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
+void putRecord(EditorForm& form, const LetterRecord& record, bool reload)
 {
-    EditorForm& form = editor.form;
     const auto hex = [](std::uint8_t byte) { return IntToHexText(byte); };
 
     for (int n = 1; n <= kPoints; ++n) {
@@ -78,14 +74,6 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
         form.setEnabled(FieldId::bitBtn(1), true);
     }
 
-    editor.letterTail.clear();
-    for (const char byte : record.letterTail)
-        editor.letterTail.append(TwoDigitHex(static_cast<std::uint8_t>(byte)));
-    for (QString& tail : editor.polygonTails)
-        tail.clear();
-    for (int p = 0; p < record.polygonTails.size(); ++p)
-        editor.polygonTails[static_cast<size_t>(p)] = recordText(record.polygonTails[p]);
-
     const auto complete = [&form](const FieldId& id) { form.setText(id, PadToTwo(form.text(id))); };
     for (int p = 1; p <= kPolygons; ++p) {
         for (int k = 1; k <= kCorners; ++k) {
@@ -101,38 +89,16 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
         complete(FieldId::degree(p));
     complete(FieldId::dots());
     complete(FieldId::polygons());
-
-    start(editor);
 }
 
-void openLetter(Editor& editor, Platform& platform)
+HeldTails heldTails(const LetterRecord& record)
 {
-    const QString path = platform.openFileName(QLatin1String(kOpenFilter));
-    if (path.isEmpty())
-        return;
-    editor.currentRom = path;
-    editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
-    applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
-}
-
-void reloadLetter(Editor& editor, Platform& platform)
-{
-    if (editor.currentRom.isEmpty())
-        throw Error(QStringLiteral("No file has been opened yet: choose a ROM image with \"Open file\" first."));
-    // The size rule decides how the file is read; when the file crossed the line since it was
-    // opened (cut short, or overwritten by a letter file), say so before reading it the other way.
-    const QFileInfo info(editor.currentRom);
-    const bool romImage = isRomImage(info.size());
-    if (info.isFile() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage != romImage) {
-        const QString now = QStringLiteral("%1 is now %2 bytes: ").arg(shownPath(editor.currentRom), groupedNumber(info.size()));
-        const QString question =
-            romImage ? now + QStringLiteral("it will be read as a ROM image, at the offset in Addr. Load it?")
-                     : now + QStringLiteral("it will be read as a letter file from its start. Load it?");
-        if (!platform.confirm(question))
-            return;
-        editor.openedAs.romImage = romImage;
-    }
-    applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
+    HeldTails tails;
+    for (const char byte : record.letterTail)
+        tails.letter.append(TwoDigitHex(static_cast<std::uint8_t>(byte)));
+    for (int p = 0; p < record.polygonTails.size() && p < kPolygons; ++p)
+        tails.polygons[static_cast<size_t>(p)] = recordText(record.polygonTails[p]);
+    return tails;
 }
 
 } // namespace vertiloom

@@ -1,29 +1,15 @@
-// ROM variant selection and stepping through the letter catalogue; see catalogue.h.
+// ROM variants and the letter catalogue; see catalogue.h.
 #include "rom/catalogue.h"
 
-#include "model/editor.h"
+#include "model/form.h"
 #include "model/hex.h"
 
 namespace vertiloom {
-
-namespace {
 
 int wrapPosition(int position)
 {
     return ((position - 1) % kCatalogueSize + kCatalogueSize) % kCatalogueSize + 1;
 }
-
-// Stepping touches only Addr, Label34 and the remembered position.
-void showEntry(Editor& editor, int position)
-{
-    position = wrapPosition(position);
-    const QString offset = catalogueOffset(position, selectedVariant(editor.form));
-    editor.form.setText(FieldId::addr(), offset);
-    editor.cataloguePosition = position;
-    editor.form.setText(FieldId::label(34), QString::fromLatin1(catalogueEntry(position).label));
-}
-
-} // namespace
 
 const RomVariant& selectedVariant(const EditorForm& form)
 {
@@ -54,23 +40,6 @@ QString catalogueOffset(int position, const RomVariant& variant)
 {
     const QString base = QString::fromLatin1(catalogueEntry(position).baseOffset);
     return IntToHexText(HexToInt(base) + variant.displacement);
-}
-
-void chooseVariant(Editor& editor)
-{
-    editor.cataloguePosition = wrapPosition(editor.cataloguePosition);
-    editor.form.setText(FieldId::addr(),
-                        catalogueOffset(editor.cataloguePosition, selectedVariant(editor.form)));
-}
-
-void nextLetter(Editor& editor)
-{
-    showEntry(editor, editor.cataloguePosition + 1);
-}
-
-void previousLetter(Editor& editor)
-{
-    showEntry(editor, editor.cataloguePosition - 1);
 }
 
 } // namespace vertiloom

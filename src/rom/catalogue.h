@@ -1,6 +1,5 @@
 // The five known dumps of the game (ROM variants) with where each keeps the letters and the two
-// words, the catalogue of the 24 known letters, and the commands that choose a variant and step
-// through the catalogue.
+// words, and the catalogue of the 24 known letters.
 #pragma once
 
 #include <QString>
@@ -8,7 +7,6 @@
 
 namespace vertiloom {
 
-struct Editor;
 class EditorForm;
 
 struct RomVariant {
@@ -57,21 +55,14 @@ const RomVariant& selectedVariant(const EditorForm& form);
 // A number that is not one of the five changes nothing.
 void selectVariant(EditorForm& form, int radioButton);
 
+// A position outside 1..24 wrapped round onto it (25 is 1, 0 is 24).
+int wrapPosition(int position);
+
 // The catalogue entry at a position; positions outside 1..24 wrap round onto it.
 const CatalogueEntry& catalogueEntry(int position);
 
 // The file offset of the letter at a catalogue position in the dump of that variant, as the
 // upper-case hexadecimal text that Addr shows.
 QString catalogueOffset(int position, const RomVariant& variant);
-
-// After the user selected a variant: Addr shows the offset of the current catalogue entry in that
-// dump. The position and Label34 stay as they are; a hand-typed Addr is replaced.
-void chooseVariant(Editor& editor);
-
-// ">": the next catalogue entry (24 is followed by 1); writes Addr and Label34.
-void nextLetter(Editor& editor);
-
-// "<": the previous catalogue entry (1 is preceded by 24); writes Addr and Label34.
-void previousLetter(Editor& editor);
 
 } // namespace vertiloom

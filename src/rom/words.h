@@ -1,17 +1,35 @@
-// The game's tile codes for the letters of its PAUSE and GAME OVER words, and the two commands that
-// read those words from the current ROM image into the word fields and write them back.
+// The game's tile codes for the letters of its PAUSE and GAME OVER words, where each dump keeps
+// the two words, and reading and writing their thirteen bytes in a ROM image.
 #pragma once
+
+#include "model/fields.h"
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 namespace vertiloom {
 
-struct Editor;
 struct RomVariant;
 
 inline constexpr int kPauseLength = 5;    // Edit2 .. Edit6
 inline constexpr int kGameOverLength = 8; // Edit7 .. Edit14
+
+// One word in a dump: its name as a user reads it, its first field counted from Edit2, its length
+// and the file offset of its first byte.
+struct WordPlace {
+    QString name;
+    int firstIndex;
+    int length;
+    qint64 offset;
+};
+std::array<WordPlace, 2> wordPlaces(const RomVariant& variant);
+
+// The field of the word letter at index 0..12: Edit2..Edit14.
+inline FieldId wordField(int index) { return FieldId::edit(2 + index); }
+
+// The thirteen bytes of the two words, PAUSE first.
+using WordBytes = std::array<int, kWordFields>;
 
 // The character the game shows for a tile code 00..19; empty for any other byte.
 QString tileCharacter(int code);
@@ -24,17 +42,17 @@ int tileCode(const QString& text);
 // Throws Error unless both words of the variant lie wholly inside a file of that size.
 void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant);
 
-// Fills Edit2..Edit14 from the current ROM image at the selected variant's word offsets. The file
-// is only read. All thirteen bytes are read before any field changes; each byte is remembered with
-// the text shown for it, so that a byte that is no tile code (shown empty) survives a later write.
-// Throws Error, with no field changed, when no ROM image is open, the file last opened is a letter
-// file, the words lie outside it, or it can't be read.
-void readWords(Editor& editor);
+// Reads the words of the variant from the ROM image at path; the file is only read. Throws Error
+// when there is no path, the file is a letter file, the words lie outside it, or it can't be read.
+// action ("read" or "write") ends the messages that tell the user what to do first.
+WordBytes readWordBytes(const QString& path, const RomVariant& variant, const QString& action);
 
-// Writes Edit2..Edit14 into the current ROM image at the selected variant's word offsets: exactly
-// 5 + 8 bytes change, in place. A field that still holds the text last read (or written) for it
-// writes that same byte again; any other field is encoded from its character. Everything is
-// checked before the file is opened for writing; a refusal throws Error and writes nothing.
-void writeWords(Editor& editor);
+// The byte the text of a word letter writes as: remembered (0..255) when the field still shows what
+// was read for that byte, else the text's tile code. Throws Error naming the letter's place.
+char wordByte(const QString& text, int remembered, const WordPlace& word, int place);
+
+// Writes the bytes of both words into the ROM image at path, in place: exactly 5 + 8 bytes change,
+// synced to disk, the old bytes put back if the write fails part-way. Throws Error.
+void writeWordBytes(const QString& path, const RomVariant& variant, const std::array<QByteArray, 2>& bytes);
 
 } // namespace vertiloom

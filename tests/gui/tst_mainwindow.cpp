@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
 #include "model/hex.h"
-#include "preview/start.h"
+#include "commands/commands.h"
 #include "support/fakeplatform.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 // and the point-number and axis overlays.
 #include "model/error.h"
 #include "model/hex.h"
-#include "preview/start.h"
+#include "commands/commands.h"
 #include "record/compiler.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 // and every way they refuse, leaving the editor and the files as they were.
 #include "model/error.h"
 #include "model/hex.h"
-#include "preview/start.h"
+#include "commands/commands.h"
 #include "record/compiler.h"
 #include "record/export.h"
 #include "record/load.h"

@@ -1,6 +1,7 @@
 // Tests of the ROM variants, the letter catalogue and its stepping, and of reading and writing the
 // PAUSE and GAME OVER words through synthetic ROM images.
-#include "model/editor.h"
+#include "commands/commands.h"
+#include "commands/editor.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/load.h"

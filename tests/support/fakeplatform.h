@@ -2,7 +2,7 @@
 // message, question and beep.
 #pragma once
 
-#include "model/platform.h"
+#include "commands/platform.h"
 
 #include <QStringList>
 #include <QList>

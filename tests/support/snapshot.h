@@ -2,7 +2,7 @@
 // colour and enabled flag, the held tails, the current ROM image), for asserting "nothing changed".
 #pragma once
 
-#include "model/editor.h"
+#include "commands/editor.h"
 
 #include <QStringList>
 

@@ -4,14 +4,13 @@
 
 #include "model/form.h"
 #include "preview/canvas.h"
+#include "preview/draw.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 
 namespace vertiloom {
-
-inline constexpr int kPreviewSize = 255;
 
 struct Editor {
     EditorForm form;

@@ -1,9 +1,8 @@
-// START!, the overlays and the first state of the window; see start.h.
-#include "preview/start.h"
+// Drawing the letter and the overlays; see draw.h.
+#include "preview/draw.h"
 
 #include "model/error.h"
 #include "model/hex.h"
-#include "record/compiler.h"
 
 #include <array>
 
@@ -32,11 +31,8 @@ int resolveCorner(const EditorForm& form, int p, int k)
     return VertexRefToPoint(form.text(FieldId::pol(p, k)));
 }
 
-void drawPolygon(Editor& editor, int p)
+void drawPolygon(EditorForm& form, Canvas& canvas, int p)
 {
-    EditorForm& form = editor.form;
-    Canvas& canvas = editor.letterLayer;
-
     std::array<bool, kCorners + 1> on{};
     int count = 0;
     for (int k = 1; k <= kCorners; ++k) {
@@ -67,10 +63,16 @@ void drawPolygon(Editor& editor, int p)
 
 } // namespace
 
-void showAxes(Editor& editor)
+void clearLayer(Canvas& layer)
 {
-    Canvas& canvas = editor.overlayLayer;
-    const bool on = editor.form.checked(FieldId::checkBox(22));
+    layer.setPenColor(kBlack);
+    layer.setBrushColor(kBlack);
+    layer.rectangle(0, 0, kPreviewSize, kPreviewSize);
+}
+
+void drawAxes(const EditorForm& form, Canvas& canvas)
+{
+    const bool on = form.checked(FieldId::checkBox(22));
     canvas.setPenColor(on ? kAxisColor : kBlack);
     for (const int x : {128, 64, 192}) {
         canvas.moveTo(x, 0);
@@ -82,14 +84,9 @@ void showAxes(Editor& editor)
     }
 }
 
-void showPointNumbers(Editor& editor)
+void drawPointNumbers(const EditorForm& form, Canvas& canvas)
 {
-    EditorForm& form = editor.form;
-    Canvas& canvas = editor.overlayLayer;
-    canvas.setPenColor(kBlack);
-    canvas.setBrushColor(kBlack);
-    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
-
+    clearLayer(canvas);
     QFont font;
     font.setPointSize(9);
     font.setBold(true);
@@ -101,28 +98,21 @@ void showPointNumbers(Editor& editor)
         canvas.textOut(at.x(), at.y(), QString::number(n), font, color);
     }
     if (form.checked(FieldId::checkBox(22)))
-        showAxes(editor);
+        drawAxes(form, canvas);
 }
 
-void start(Editor& editor)
+void refreshOverlays(const EditorForm& form, Canvas& overlay)
 {
-    EditorForm& form = editor.form;
-
     // Redrawing the point numbers redraws the axes over them too when those are on.
     if (form.checked(FieldId::checkBox(21)))
-        showPointNumbers(editor);
+        drawPointNumbers(form, overlay);
     else if (form.checked(FieldId::checkBox(22)))
-        showAxes(editor);
+        drawAxes(form, overlay);
+}
 
-    form.setMemoForm(MemoForm::Plain);
-    form.setEnabled(FieldId::button(3), true);
-    form.setEnabled(FieldId::button(7), true);
-
-    Canvas& canvas = editor.letterLayer;
-    canvas.setPenColor(kBlack);
-    canvas.setBrushColor(kBlack);
-    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
-
+void drawLetter(EditorForm& form, Canvas& canvas)
+{
+    clearLayer(canvas);
     for (int n = 1; n <= kPoints; ++n) {
         if (form.checked(FieldId::checkBox(n))) {
             const QPoint at = pointPixel(form, n);
@@ -130,26 +120,12 @@ void start(Editor& editor)
         }
     }
     for (int p = 1; p <= kPolygons; ++p)
-        drawPolygon(editor, p);
-
-    compileLetter(editor);
+        drawPolygon(form, canvas, p);
 }
 
-void startUp(Editor& editor)
+QImage composedPreview(const QImage& letterLayer, const QImage& overlay)
 {
-    editor.cataloguePosition = 1;
-    Canvas& canvas = editor.letterLayer;
-    canvas.setPenColor(kBlack);
-    canvas.setBrushColor(kBlack);
-    canvas.rectangle(0, 0, kPreviewSize, kPreviewSize);
-    editor.form.setText(FieldId::memo(), QString());
-    start(editor);
-}
-
-QImage composedPreview(const Editor& editor)
-{
-    QImage out = editor.letterLayer.image().copy();
-    const QImage& overlay = editor.overlayLayer.image();
+    QImage out = letterLayer.copy();
     const QRgb black = qRgb(0, 0, 0);
     for (int y = 0; y < out.height(); ++y) {
         const QRgb* src = reinterpret_cast<const QRgb*>(overlay.constScanLine(y));

@@ -1,0 +1,93 @@
+// One function per user action, each taking the editor (and the platform where it asks the user or
+// touches the desktop). They compose the pieces of the rooms below: the fields and their rules,
+// the record's bytes and files, the preview's drawing, the catalogue and the words.
+#pragma once
+
+#include "commands/editor.h"
+#include "commands/platform.h"
+#include "preview/interaction.h"
+#include "record/record.h"
+
+#include <QImage>
+#include <QPoint>
+#include <optional>
+
+namespace vertiloom {
+
+// --- START! and the view --------------------------------------------------------------------
+// START!: refresh the switched-on overlays, set the memo to plain text and enable the two buttons
+// that need it, clear the letter layer, draw the checked points, recount and draw the polygons,
+// then compile. Throws Error when a coordinate it needs is not a two-digit upper-case hex text;
+// what was done before stays done.
+void start(Editor& editor);
+
+// The window's first state after its captions: catalogue position 1, a black preview, an empty
+// memo, and one START!.
+void startUp(Editor& editor);
+
+// "Display points" clicked: the overlay is redrawn with the numbers (or cleared of them).
+void showPointNumbers(Editor& editor);
+// "Display axes" clicked: the axes are drawn or erased.
+void showAxes(Editor& editor);
+
+// What the preview shows: the letter layer with the overlay over it.
+QImage composedPreview(const Editor& editor);
+
+// --- Loading --------------------------------------------------------------------------------
+// "Open file": asks for a file; cancelled, nothing happens. The accepted file becomes the current
+// ROM image and the letter is loaded from it (at Addr in a ROM image, from the start of a letter
+// file), its tails held, and START! runs. A failed load leaves the letter as it was.
+void openLetter(Editor& editor, Platform& platform);
+
+// Reload: loads again from the current ROM image, at the Addr that stands now. When the file was a
+// ROM image when it was opened and is a letter file now, or the other way round, asks first.
+void reloadLetter(Editor& editor, Platform& platform);
+
+// Puts a record that has been read into the editor as a load does: the fields, the held tails,
+// then START!.
+void applyRecord(Editor& editor, const LetterRecord& record, bool reload);
+
+// --- Exports --------------------------------------------------------------------------------
+// "Export letter to file": writes the memo's record into a file chosen in a save dialog, asking
+// first when that replaces a file (by name when it is a ROM image).
+void exportLetterToFile(Editor& editor, Platform& platform);
+
+// "Export letter to Rom": writes the memo's record into a chosen ROM image at Addr, in place,
+// asking before it overwrites anything beyond the old record.
+void exportLetterToRom(Editor& editor, Platform& platform);
+
+// "Convert to Translhextion": rewrites the memo into the tagged form.
+void convertToTranslhextion(Editor& editor);
+
+// --- The catalogue --------------------------------------------------------------------------
+// After the user selected a variant: Addr shows the offset of the current catalogue entry in that
+// dump. The position and Label34 stay as they are; a hand-typed Addr is replaced.
+void chooseVariant(Editor& editor);
+// ">": the next catalogue entry (24 is followed by 1); writes Addr and Label34.
+void nextLetter(Editor& editor);
+// "<": the previous catalogue entry (1 is preceded by 24); writes Addr and Label34.
+void previousLetter(Editor& editor);
+
+// --- The words ------------------------------------------------------------------------------
+// Fills Edit2..Edit14 from the current ROM image at the selected variant's word offsets. All
+// thirteen bytes are read before any field changes; each byte is remembered with the text shown
+// for it, so that a byte that is no tile code (shown empty) survives a later write into the same
+// image and variant.
+void readWords(Editor& editor);
+
+// Writes Edit2..Edit14 into the current ROM image at the selected variant's word offsets: exactly
+// 5 + 8 bytes change, in place. A field that still holds the text last read (or written) for it in
+// this image and variant writes that same byte again; any other field is encoded from its
+// character. Everything is checked before the file is opened for writing.
+void writeWords(Editor& editor);
+
+// --- Editing on the preview -----------------------------------------------------------------
+void placePoint(Editor& editor, QPoint pixel);
+void showReadout(Editor& editor, QPoint pixel);
+// Moves every checked point one unit, then runs START!, also when no point moved.
+void nudge(Editor& editor, Nudge direction);
+void clearLetter(Editor& editor);
+// Item n of the vertex menu: the focused edit field receives point n's reference; START! runs.
+void pickVertex(Editor& editor, std::optional<FieldId> focusedEdit, int n);
+
+} // namespace vertiloom

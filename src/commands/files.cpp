@@ -1,0 +1,138 @@
+// The commands that read or write the user's files: open and reload a letter, and the two file
+// exports. Everything is checked before a byte is written: the memo must be one letter record,
+// Addr an offset inside the image, and a longer record is written only when the user agrees to
+// overwrite what follows the old one.
+#include "commands/commands.h"
+
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/export.h"
+#include "record/files.h"
+#include "record/load.h"
+#include "record/writes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vertiloom {
+
+void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
+{
+    putRecord(editor.form, record, reload);
+    HeldTails tails = heldTails(record);
+    editor.letterTail = tails.letter;
+    editor.polygonTails = tails.polygons;
+    start(editor);
+}
+
+void openLetter(Editor& editor, Platform& platform)
+{
+    const QString path = platform.openFileName(QLatin1String(kOpenFilter));
+    if (path.isEmpty())
+        return;
+    editor.currentRom = path;
+    editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
+    applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
+}
+
+void reloadLetter(Editor& editor, Platform& platform)
+{
+    if (editor.currentRom.isEmpty())
+        throw Error(QStringLiteral("No file has been opened yet: choose a ROM image with \"Open file\" first."));
+    // The size rule decides how the file is read; when the file crossed the line since it was
+    // opened (cut short, or overwritten by a letter file), say so before reading it the other way.
+    const QFileInfo info(editor.currentRom);
+    const bool romImage = isRomImage(info.size());
+    if (info.isFile() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage != romImage) {
+        const QString now = QStringLiteral("%1 is now %2 bytes: ").arg(shownPath(editor.currentRom), groupedNumber(info.size()));
+        const QString question =
+            romImage ? now + QStringLiteral("it will be read as a ROM image, at the offset in Addr. Load it?")
+                     : now + QStringLiteral("it will be read as a letter file from its start. Load it?");
+        if (!platform.confirm(question))
+            return;
+        editor.openedAs.romImage = romImage;
+    }
+    applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
+}
+
+void exportLetterToFile(Editor& editor, Platform& platform)
+{
+    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
+    // The dialog does not ask before overwriting: the question below names what would be lost.
+    const QString path = platform.saveFileName(QLatin1String(kLetterFileFilter), false);
+    if (path.isEmpty()) {
+        platform.beep();
+        return;
+    }
+    const QFileInfo target(path);
+    if (target.exists() && target.isFile()) {
+        const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
+        const QString question =
+            romImage ? QStringLiteral("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
+                                      "letter file?")
+                           .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
+                     : QStringLiteral("%1 already exists. Replace it with this %2-byte letter file?")
+                           .arg(shownPath(path), groupedNumber(bytes.size()));
+        if (!platform.confirm(question))
+            return;
+    }
+    saveWholeFile(path, bytes);
+    platform.beep();
+}
+
+void exportLetterToRom(Editor& editor, Platform& platform)
+{
+    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
+    const qint64 offset = offsetFromAddr(editor.form.text(FieldId::addr()));
+    const QString path = platform.saveFileName(QLatin1String(kRomFilter), false);
+    if (path.isEmpty()) {
+        platform.beep();
+        return;
+    }
+
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadWrite);
+    const qint64 size = file.size();
+    const QString where = QStringLiteral("offset %1 of %2").arg(IntToHexText(offset), shownPath(path));
+    if (offset >= size || bytes.size() > size - offset)
+        throw Error(QStringLiteral("The record of %1 bytes does not fit at %2: the file is only %3 bytes long. "
+                                   "Nothing was written.")
+                        .arg(bytes.size())
+                        .arg(where)
+                        .arg(size));
+
+    QByteArray old;
+    if (file.seek(offset))
+        old = file.read(kMaxRecordSize);
+    if (old.size() < bytes.size())
+        throw Error(QStringLiteral("Cannot read %1: %2. Nothing was written.")
+                        .arg(where, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                       : QStringLiteral("the file ended early")));
+    QString question;
+    try {
+        qsizetype oldLength = 0;
+        parseRecord(old, 0, offset, &oldLength);
+        if (bytes.size() > oldLength) {
+            const qsizetype over = bytes.size() - oldLength;
+            question = QStringLiteral("The record at %1 is %2 bytes long; the new one is %3 bytes, so the %4 "
+                                      "after the old record will be overwritten. Write it anyway?")
+                           .arg(where)
+                           .arg(oldLength)
+                           .arg(bytes.size())
+                           .arg(over == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(over));
+        }
+    } catch (const Error& error) {
+        question = QStringLiteral("No letter record can be read at %1 (%2). Writing the new record overwrites "
+                                  "the %3 bytes there. Write it anyway?")
+                       .arg(where, error.message())
+                       .arg(bytes.size());
+    }
+    if (!question.isEmpty() && !platform.confirm(question))
+        return;
+
+    patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
+              QStringLiteral("the record at offset %1").arg(IntToHexText(offset)));
+    platform.beep();
+}
+
+} // namespace vertiloom
