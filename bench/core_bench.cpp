@@ -49,6 +49,7 @@ public:
     QString openFileName(const QString&) override { return files->image; }
     QString saveFileName(const QString&, bool) override { return savePath; }
     bool confirm(const QString&) override { return true; }
+    bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString& message) override
     {
         std::fprintf(stderr, "core_bench: unexpected error: %s\n", qPrintable(message));

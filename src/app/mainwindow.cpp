@@ -14,9 +14,15 @@
 #include "rom/catalogue.h"
 #include "rom/words.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <algorithm>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QShortcut>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -123,6 +129,8 @@ void MainWindow::createControls()
         }
     }
     connect(&form, &EditorForm::changed, this, &MainWindow::refresh);
+    // Typing into a field is one step until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, this, [this] { history_.endMerge(); });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
 }
@@ -177,13 +185,21 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
     // What the user does goes into the form; the form's notification brings the widget back in line.
     EditorForm& form = editor_.form;
     const FieldId id = *spec.id;
+    const QString key = id.objectName();
     if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
-        connect(edit, &QLineEdit::textEdited, this, [&form, id](const QString& text) { form.setText(id, text); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, &form, id, key](const QString& text) { step([&] { form.setText(id, text); }, key); });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        memo->setUndoRedoEnabled(false);
+        memo->installEventFilter(this);
         connect(memo, &QPlainTextEdit::textChanged, this,
-                [&form, id, memo] { form.setText(id, memo->toPlainText()); });
+                [this, &form, id, key, memo] { step([&] { form.setText(id, memo->toPlainText()); }, key); });
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        connect(box, &QCheckBox::clicked, this, [&form, id](bool checked) { form.setChecked(id, checked); });
+        // The two overlay switches are a view setting, not a change to the letter.
+        const bool view = id == FieldId::checkBox(21) || id == FieldId::checkBox(22);
+        connect(box, &QCheckBox::clicked, this, [this, &form, id, view](bool checked) {
+            view ? form.setChecked(id, checked) : step([&] { form.setChecked(id, checked); });
+        });
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         // Choosing a radio button deselects the others of its group.
         if (spec.group == RadioGroup::Points) {
@@ -238,13 +254,84 @@ void MainWindow::run(const std::function<void()>& command)
     }
     image1_->update();
     image2_->update();
+    setWindowTitle(vertiloom::windowTitle(editor_));
 }
 
-void MainWindow::onClicked(const FieldId& id, std::function<void()> command)
+void MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
+{
+    run([&] { history_.run(mergeKey, command); });
+}
+
+void MainWindow::undo()
+{
+    run([this] { history_.undo(); });
+}
+
+void MainWindow::redo()
+{
+    run([this] { history_.redo(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDiscardChanges(editor_, platform_))
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace {
+
+// The one local file a drag carries, or empty.
+QString droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    step([this, path] { openDroppedFile(editor_, platform_, path); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The memo: the undo and redo keys reach the editor's history, and a dropped file the window.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (const int key = historyKey(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                key < 0 ? undo() : redo();
+            return true;
+        }
+    }
+    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) &&
+        !droppedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+        event->type() == QEvent::DragEnter ? dragEnterEvent(static_cast<QDragEnterEvent*>(event))
+                                           : dropEvent(static_cast<QDropEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::onClicked(const FieldId& id, std::function<void()> command, bool isStep)
 {
     auto* button = qobject_cast<QAbstractButton*>(widget(id));
     // Connected after the binding, so a check box's new state is in the form when the command runs.
-    connect(button, &QAbstractButton::clicked, this, [this, command = std::move(command)] { run(command); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, isStep, command = std::move(command)] { isStep ? step(command) : run(command); });
 }
 
 void MainWindow::connectCommands()
@@ -252,28 +339,45 @@ void MainWindow::connectCommands()
     // Every command the window runs is connected here, each through run().
     Editor& e = editor_;
     Platform& platform = platform_;
-    onClicked(FieldId::button(1), [&e] { start(e); });
+    // Steps change the letter or the words; the others are navigation, view settings and writes
+    // to files, which the history leaves alone.
+    const bool isStep = true;
+    onClicked(FieldId::button(1), [&e] { start(e); }, isStep);
     onClicked(FieldId::checkBox(21), [&e] { showPointNumbers(e); });
     onClicked(FieldId::checkBox(22), [&e] { showAxes(e); });
 
-    onClicked(FieldId::button(2), [&e, &platform] { openLetter(e, platform); });
-    onClicked(FieldId::bitBtn(1), [&e, &platform] { reloadLetter(e, platform); });
+    onClicked(FieldId::button(2), [&e, &platform] { openLetter(e, platform); }, isStep);
+    onClicked(FieldId::bitBtn(1), [&e, &platform] { reloadLetter(e, platform); }, isStep);
     onClicked(FieldId::button(6), [&e, &platform] { exportLetterToFile(e, platform); });
     onClicked(FieldId::button(7), [&e, &platform] { exportLetterToRom(e, platform); });
-    onClicked(FieldId::button(3), [&e] { convertToTranslhextion(e); });
+    onClicked(FieldId::button(3), [&e] { convertToTranslhextion(e); }, isStep);
 
     onClicked(FieldId::button(4), [&e] { nextLetter(e); });
     onClicked(FieldId::button(5), [&e] { previousLetter(e); });
     for (const RomVariant& variant : kRomVariants)
         onClicked(FieldId::radio(variant.radioButton), [&e] { chooseVariant(e); });
-    onClicked(FieldId::bitBtn(3), [&e] { readWords(e); });
+    onClicked(FieldId::bitBtn(3), [&e] { readWords(e); }, isStep);
     onClicked(FieldId::bitBtn(4), [&e] { writeWords(e); });
 
-    onClicked(FieldId::button(8), [&e] { nudge(e, Nudge::Left); });
-    onClicked(FieldId::button(9), [&e] { nudge(e, Nudge::Up); });
-    onClicked(FieldId::button(10), [&e] { nudge(e, Nudge::Down); });
-    onClicked(FieldId::button(11), [&e] { nudge(e, Nudge::Right); });
-    onClicked(FieldId::bitBtn(2), [&e] { clearLetter(e); });
+    onClicked(FieldId::button(8), [&e] { nudge(e, Nudge::Left); }, isStep);
+    onClicked(FieldId::button(9), [&e] { nudge(e, Nudge::Up); }, isStep);
+    onClicked(FieldId::button(10), [&e] { nudge(e, Nudge::Down); }, isStep);
+    onClicked(FieldId::button(11), [&e] { nudge(e, Nudge::Right); }, isStep);
+    onClicked(FieldId::bitBtn(2), [&e] { clearLetter(e); }, isStep);
+
+    // The keys of a desktop editor. In a field or the memo, the undo and redo keys reach the same
+    // history through the field (a line edit would otherwise take them for its own undo).
+    const auto shortcut = [this](const QKeySequence& keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence::Undo, [this] { undo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(2)))->click(); });
+    shortcut(QKeySequence(Qt::Key_F5), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(1)))->click(); });
+    widget(FieldId::button(2))->setToolTip(QStringLiteral("Ctrl+O"));
+    widget(FieldId::button(1))->setToolTip(QStringLiteral("F5"));
+    setAcceptDrops(true);
 
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it) {
         auto* edit = qobject_cast<FieldEdit*>(it.value());
@@ -284,6 +388,12 @@ void MainWindow::connectCommands()
             [&e, id] { beforeKey(e.form, id); },
             [id](const QString& text) { return textAccepted(id, text); },
             [this] { platform_.beep(); },
+        });
+        edit->setHistory({
+            [this] { undo(); },
+            [this] { redo(); },
+            [this] { return history_.canUndo(); },
+            [this] { return history_.canRedo(); },
         });
         if (id.kind == Kind::Pol)
             connect(edit, &FieldEdit::doubleClicked, this, [this, id] { openVertexMenu(id.a); });
@@ -297,13 +407,13 @@ void MainWindow::connectCommands()
         connect(item, &QAction::triggered, this, [this, n] {
             auto* focused = qobject_cast<FieldEdit*>(focusWidget());
             const std::optional<FieldId> field = focused ? std::optional(focused->id()) : std::nullopt;
-            run([this, field, n] { pickVertex(editor_, field, n); });
+            step([this, field, n] { pickVertex(editor_, field, n); });
         });
     }
 
     for (PreviewImage* image : {image1_, image2_}) {
-        connect(image, &PreviewImage::clicked, this, [this](QPoint pixel) { run([this, pixel] { placePoint(editor_, pixel); }); });
-        connect(image, &PreviewImage::doubleClicked, this, [this] { run([this] { start(editor_); }); });
+        connect(image, &PreviewImage::clicked, this, [this](QPoint pixel) { step([this, pixel] { placePoint(editor_, pixel); }); });
+        connect(image, &PreviewImage::doubleClicked, this, [this] { step([this] { start(editor_); }); });
     }
     connect(image2_, &PreviewImage::mouseMoved, this, [this](QPoint pixel) { run([this, pixel] { showReadout(editor_, pixel); }); });
 }

@@ -4,6 +4,7 @@
 
 #include "app/layout.h"
 #include "commands/editor.h"
+#include "commands/history.h"
 #include "commands/platform.h"
 
 #include <QHash>
@@ -25,6 +26,7 @@ public:
     ~MainWindow() override;
 
     Editor& editor() { return editor_; }
+    History& history() { return history_; }
 
     // The widget that shows this form control, or nullptr.
     QWidget* widget(const FieldId& id) const { return widgets_.value(id); }
@@ -33,6 +35,17 @@ public:
     // message goes to the user and what the command had done stays. The preview shows the layers
     // as the command left them.
     void run(const std::function<void()>& command);
+    // Runs a command that changes the letter or the words as one step of the undo history; steps
+    // with the same merge key that follow each other are one (typing into one field).
+    void step(const std::function<void()>& command, const QString& mergeKey = QString());
+    void undo();
+    void redo();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -41,7 +54,7 @@ private:
     // Makes the widget of this form control show the form's values.
     void refresh(const FieldId& id);
     void connectCommands();
-    void onClicked(const FieldId& id, std::function<void()> command);
+    void onClicked(const FieldId& id, std::function<void()> command, bool isStep = false);
     void formCreate(int language);
     void placeOnScreen();
     // Opens the vertex menu over the first corner field of the polygon (higher for the lower row).
@@ -49,6 +62,7 @@ private:
 
     Platform& platform_;
     Editor editor_;
+    History history_{editor_};
     QHash<FieldId, QWidget*> widgets_;
     PreviewImage* image1_ = nullptr;
     PreviewImage* image2_ = nullptr;

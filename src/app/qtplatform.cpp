@@ -48,6 +48,13 @@ bool QtPlatform::confirm(const QString& question)
         == QMessageBox::Yes;
 }
 
+bool QtPlatform::confirmDiscard(const QString& question)
+{
+    return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
+                                 QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Discard;
+}
+
 void QtPlatform::showError(const QString& message)
 {
     QMessageBox::critical(dialogParent(), QString::fromLatin1(kTitle), message);

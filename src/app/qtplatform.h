@@ -16,6 +16,7 @@ public:
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool confirmOverwrite) override;
     bool confirm(const QString& question) override;
+    bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
     void beep() override;
 

@@ -3,7 +3,10 @@
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,8 +61,36 @@ FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent)
     setValidator(new LengthLimit(form, id, this));
 }
 
+int historyKey(const QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Undo))
+        return -1;
+    const QKeyCombination key = event->keyCombination();
+    if (event->matches(QKeySequence::Redo) || key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        key == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+        return 1;
+    return 0;
+}
+
+bool FieldEdit::event(QEvent* event)
+{
+    // The undo and redo keys come to the field as key presses rather than as the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && history_.undo && historyKey(static_cast<QKeyEvent*>(event)) != 0) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void FieldEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (history_.undo) {
+        if (const int key = historyKey(event)) {
+            key < 0 ? history_.undo() : history_.redo();
+            event->accept();
+            return;
+        }
+    }
     if (keyFilter_.beforeKey && !event->text().isEmpty())
         keyFilter_.beforeKey();
     if (event->matches(QKeySequence::Paste)) {
@@ -95,6 +126,17 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
     // The menu's Paste goes through the same judgement as the shortcut. It is found by its
     // connection to paste(), which Qt makes by name (and might one day make by pointer).
     for (QAction* action : menu->actions()) {
+        if (history_.undo) {
+            const bool undo = disconnect(action, SIGNAL(triggered()), this, SLOT(undo())) ||
+                              disconnect(action, &QAction::triggered, this, &QLineEdit::undo);
+            const bool redo = !undo && (disconnect(action, SIGNAL(triggered()), this, SLOT(redo())) ||
+                                        disconnect(action, &QAction::triggered, this, &QLineEdit::redo));
+            if (undo || redo) {
+                action->setEnabled(undo ? history_.canUndo() : history_.canRedo());
+                connect(action, &QAction::triggered, this, undo ? history_.undo : history_.redo);
+                continue;
+            }
+        }
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))
             || disconnect(action, &QAction::triggered, this, &QLineEdit::paste)) {
             connect(action, &QAction::triggered, this, [this] {
@@ -104,6 +146,29 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
         }
     }
     menu->popup(event->globalPos());
+}
+
+void FieldEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    // A dragged file is for the window, which opens it; not a text for the field.
+    if (event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void FieldEdit::dropEvent(QDropEvent* event)
+{
+    // A dropped text is judged as a pasted one.
+    if (keyFilter_.accepts && !isReadOnly() && event->mimeData()->hasText() &&
+        !keyFilter_.accepts(event->mimeData()->text())) {
+        if (keyFilter_.pasteRefused)
+            keyFilter_.pasteRefused();
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
 }
 
 bool FieldEdit::pasteAccepted(QClipboard::Mode mode)

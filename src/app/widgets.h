@@ -32,14 +32,27 @@ public:
     const FieldId& id() const { return id_; }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
 
+    // The editor's one history, which the undo and redo keys and the context menu's Undo and Redo
+    // reach instead of the line edit's own.
+    struct History {
+        std::function<void()> undo;
+        std::function<void()> redo;
+        std::function<bool()> canUndo;
+        std::function<bool()> canRedo;
+    };
+    void setHistory(History history) { history_ = std::move(history); }
+
 signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Whether the clipboard's text may be pasted; a refused paste is reported.
@@ -47,7 +60,11 @@ private:
 
     FieldId id_;
     KeyFilter keyFilter_;
+    History history_;
 };
+
+// The undo and redo keys of the desktop, Ctrl+Y and Ctrl+Shift+Z included: -1 undo, 1 redo, 0 neither.
+int historyKey(const QKeyEvent* event);
 
 // One 255×255 layer of the preview, painting an image that the editor owns. With blackTransparent
 // the black pixels are not painted, so the layer below shows through them.

@@ -33,14 +33,35 @@ void showAxes(Editor& editor);
 // What the preview shows: the letter layer with the overlay over it.
 QImage composedPreview(const Editor& editor);
 
+// --- Changes that are in no file yet --------------------------------------------------------
+// Whether anything an export would write (the letter's fields, the memo, the held tails) differs
+// from what was last loaded or exported.
+bool letterChanged(const Editor& editor);
+// The letter as it stands now is in a file: it counts as unchanged.
+void markSaved(Editor& editor);
+// Asks before changes that are in no file yet are thrown away: true when there are none, or the
+// user chose Discard.
+bool mayDiscardChanges(Editor& editor, Platform& platform);
+// "Tessarine Vertiloom — <file> — <catalogue label> *": the current file's name, the label of the
+// letter whose offset Addr holds, and a star while the letter has changes.
+QString windowTitle(const Editor& editor);
+// Before the first write in this run into a ROM image: copies the image as it is to <image>.bak
+// beside it. Throws Error, and nothing may be written, when the copy fails.
+void backUpBeforeFirstWrite(Editor& editor, const QString& image);
+
 // --- Loading --------------------------------------------------------------------------------
-// "Open file": asks for a file; cancelled, nothing happens. The accepted file becomes the current
+// "Open file": asks first when the letter has changes that are in no file yet; then asks for a
+// file; cancelled, nothing happens. The accepted file becomes the current
 // ROM image and the letter is loaded from it (at Addr in a ROM image, from the start of a letter
 // file), its tails held, and START! runs. A failed load leaves the letter as it was.
 void openLetter(Editor& editor, Platform& platform);
 
+// A file dropped on the window: opened as if chosen in the open dialog, after the same question.
+void openDroppedFile(Editor& editor, Platform& platform, const QString& path);
+
 // Reload: loads again from the current ROM image, at the Addr that stands now. When the file was a
-// ROM image when it was opened and is a letter file now, or the other way round, asks first.
+// ROM image when it was opened and is a letter file now, or the other way round, asks first; so it
+// does when the letter has changes that are in no file yet.
 void reloadLetter(Editor& editor, Platform& platform);
 
 // Puts a record that has been read into the editor as a load does: the fields, the held tails,

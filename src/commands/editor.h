@@ -6,6 +6,7 @@
 #include "preview/canvas.h"
 #include "preview/draw.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,6 +40,13 @@ struct Editor {
         QString path;
         int variant = 0;
     } wordBytesSource;
+
+    // The letter as it stood after the last load or export (or start-up): while what an export
+    // would write differs from it, the letter has changes that are in no file yet.
+    QStringList savedContent;
+
+    // The ROM images backed up to <image>.bak in this run, before the first write into each.
+    QSet<QString> backedUp;
 
     // Position in the letter catalogue, 1 to 24.
     int cataloguePosition = 1;

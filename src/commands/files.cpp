@@ -23,16 +23,35 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
     editor.letterTail = tails.letter;
     editor.polygonTails = tails.polygons;
     start(editor);
+    markSaved(editor);
 }
 
-void openLetter(Editor& editor, Platform& platform)
+namespace {
+
+void loadFile(Editor& editor, const QString& path)
 {
-    const QString path = platform.openFileName(QLatin1String(kOpenFilter));
-    if (path.isEmpty())
-        return;
     editor.currentRom = path;
     editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
     applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
+}
+
+} // namespace
+
+void openLetter(Editor& editor, Platform& platform)
+{
+    if (!mayDiscardChanges(editor, platform))
+        return;
+    const QString path = platform.openFileName(QLatin1String(kOpenFilter));
+    if (path.isEmpty())
+        return;
+    loadFile(editor, path);
+}
+
+void openDroppedFile(Editor& editor, Platform& platform, const QString& path)
+{
+    if (!mayDiscardChanges(editor, platform))
+        return;
+    loadFile(editor, path);
 }
 
 void reloadLetter(Editor& editor, Platform& platform)
@@ -52,6 +71,8 @@ void reloadLetter(Editor& editor, Platform& platform)
             return;
         editor.openedAs.romImage = romImage;
     }
+    if (!mayDiscardChanges(editor, platform))
+        return;
     applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
 }
 
@@ -77,6 +98,7 @@ void exportLetterToFile(Editor& editor, Platform& platform)
             return;
     }
     saveWholeFile(path, bytes);
+    markSaved(editor);
     platform.beep();
 }
 
@@ -130,8 +152,10 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     if (!question.isEmpty() && !platform.confirm(question))
         return;
 
+    backUpBeforeFirstWrite(editor, path);
     patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
               QStringLiteral("the record at offset %1").arg(IntToHexText(offset)));
+    markSaved(editor);
     platform.beep();
 }
 

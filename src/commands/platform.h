@@ -16,6 +16,9 @@ public:
     virtual QString saveFileName(const QString& filter, bool confirmOverwrite) = 0;
     // A yes/no question; true for yes.
     virtual bool confirm(const QString& question) = 0;
+    // The question before changes are thrown away, with the answers Discard and Cancel (the
+    // default); true for Discard.
+    virtual bool confirmDiscard(const QString& question) = 0;
     virtual void showError(const QString& message) = 0;
     virtual void beep() = 0;
 };

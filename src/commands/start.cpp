@@ -24,6 +24,7 @@ void startUp(Editor& editor)
     clearLayer(editor.letterLayer);
     editor.form.setText(FieldId::memo(), QString());
     start(editor);
+    markSaved(editor);
 }
 
 void showPointNumbers(Editor& editor) { drawPointNumbers(editor.form, editor.overlayLayer); }

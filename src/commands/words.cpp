@@ -51,6 +51,7 @@ void writeWords(Editor& editor)
                                      words[w], place));
         }
     }
+    backUpBeforeFirstWrite(editor, editor.currentRom);
     writeWordBytes(editor.currentRom, variant, bytes);
 
     // The file now holds these bytes for these texts.

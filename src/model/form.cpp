@@ -82,6 +82,15 @@ void EditorForm::setText(const FieldId& id, const QString& text)
     react(id);
 }
 
+void EditorForm::restore(const FieldId& id, const Control& values)
+{
+    Control& c = control(id);
+    if (c == values)
+        return;
+    c = values;
+    emit changed(id);
+}
+
 bool EditorForm::checked(const FieldId& id) const
 {
     const Control* c = find(id);

@@ -49,18 +49,27 @@ public:
     // Selects point n and deselects the other nineteen.
     void selectPoint(int n);
 
-signals:
-    // Some property of the control with this id changed.
-    void changed(const vertiloom::FieldId& id);
-
-private:
+    // Every value of one control; the whole set is what the undo history compares and restores.
     struct Control {
         QString text;
         bool checked = false;
         QColor color;
         bool enabled = true;
         int maxLength = -1;
+        friend bool operator==(const Control&, const Control&) = default;
     };
+    using Controls = QHash<FieldId, Control>;
+    // All controls; a copy is cheap (shared until either side changes).
+    const Controls& controls() const { return controls_; }
+    // Puts one control back as it was and notifies; no change reaction runs, since the values put
+    // back already are what the reactions made of them.
+    void restore(const FieldId& id, const Control& values);
+
+signals:
+    // Some property of the control with this id changed.
+    void changed(const vertiloom::FieldId& id);
+
+private:
     Control& control(const FieldId& id);
     const Control* find(const FieldId& id) const;
     void react(const FieldId& id);

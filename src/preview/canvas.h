@@ -22,6 +22,22 @@ public:
     void setPenColor(const QColor& color) { penColor_ = color; }
     void setBrushColor(const QColor& color) { brushColor_ = color; }
 
+    // Where the pen stands and the colours it draws with; they carry over from one command to the
+    // next, so the undo history keeps them with the pixels.
+    struct Pen {
+        QPoint position;
+        QColor color;
+        QColor brush;
+        friend bool operator==(const Pen&, const Pen&) = default;
+    };
+    Pen pen() const { return {pen_, penColor_, brushColor_}; }
+    void setPen(const Pen& pen)
+    {
+        pen_ = pen.position;
+        penColor_ = pen.color;
+        brushColor_ = pen.brush;
+    }
+
     // The rectangle from (left, top) to (right, bottom), right and bottom excluded: outlined with
     // the pen, filled with the brush. The pen does not move.
     void rectangle(int left, int top, int right, int bottom);

@@ -503,6 +503,7 @@ private slots:
         Editor editor;
         prepare(editor);
         editor.form.setText(FieldId::memo(), recordText(record));
+        editor.backedUp.insert(QFileInfo(target).canonicalFilePath()); // the faults are for the write itself
         FakePlatform platform;
         platform.saveAnswers << target;
         platform.confirmAnswers << true;

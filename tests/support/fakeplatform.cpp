@@ -16,6 +16,12 @@ QString FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite)
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
+bool FakePlatform::confirmDiscard(const QString& question)
+{
+    discardQuestions << question;
+    return discardAnswers.isEmpty() ? false : discardAnswers.takeFirst();
+}
+
 bool FakePlatform::confirm(const QString& question)
 {
     questions << question;

@@ -16,18 +16,21 @@ public:
     QStringList openAnswers;
     QStringList saveAnswers;
     QList<bool> confirmAnswers; // empty: "No"
+    QList<bool> discardAnswers; // empty: "Cancel"
 
     // What the commands asked and said.
     QStringList openFilters;
     QStringList saveFilters;
     QList<bool> saveConfirmOverwrite;
     QStringList questions;
+    QStringList discardQuestions;
     QStringList errors;
     int beeps = 0;
 
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool confirmOverwrite) override;
     bool confirm(const QString& question) override;
+    bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
     void beep() override { ++beeps; }
 };

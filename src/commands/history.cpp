@@ -1,0 +1,250 @@
+// The undo history; see history.h. QUndoStack keeps the order of the steps and merges typing; each
+// step holds the differences it made, so a thousand steps of typing, placing and nudging cost a few
+// megabytes at most: a nudge changes a few hundred pixels, which compress to a few hundred bytes.
+#include "commands/history.h"
+
+#include <QList>
+#include <QUndoCommand>
+#include <utility>
+
+namespace vertiloom {
+
+// Everything a step may change besides the form's controls and the pixels.
+struct History::Extras {
+    MemoForm memoForm = MemoForm::Plain;
+    QStringList letterTail;
+    std::array<QString, kPolygons> polygonTails;
+    std::array<int, kWordFields> wordBytesRead{};
+    std::array<QString, kWordFields> wordTextsRead;
+    QString wordBytesPath;
+    int wordBytesVariant = 0;
+    Canvas::Pen letterPen;
+    Canvas::Pen overlayPen;
+    friend bool operator==(const Extras&, const Extras&) = default;
+
+    qsizetype bytes() const
+    {
+        qsizetype n = sizeof(Extras);
+        for (const QString& s : letterTail)
+            n += s.size() * 2;
+        for (const QString& s : polygonTails)
+            n += s.size() * 2;
+        for (const QString& s : wordTextsRead)
+            n += s.size() * 2;
+        return n;
+    }
+};
+
+namespace {
+
+// The bytes of b XOR a, compressed; empty when the two images are the same.
+QByteArray difference(const QImage& a, const QImage& b)
+{
+    if (a.cacheKey() == b.cacheKey() || a == b)
+        return {};
+    QByteArray out(a.sizeInBytes(), '\0');
+    const uchar* pa = a.constBits();
+    const uchar* pb = b.constBits();
+    for (qsizetype i = 0; i < out.size(); ++i)
+        out[i] = static_cast<char>(pa[i] ^ pb[i]);
+    return qCompress(out);
+}
+
+QImage applied(const QImage& image, const QByteArray& difference)
+{
+    if (difference.isEmpty())
+        return image;
+    const QByteArray raw = qUncompress(difference);
+    QImage out = image.copy();
+    uchar* bits = out.bits();
+    for (qsizetype i = 0; i < raw.size() && i < out.sizeInBytes(); ++i)
+        bits[i] ^= static_cast<uchar>(raw[i]);
+    return out;
+}
+
+// Two differences made one: (a XOR b) compressed.
+QByteArray combined(const QByteArray& first, const QByteArray& second)
+{
+    if (first.isEmpty())
+        return second;
+    if (second.isEmpty())
+        return first;
+    QByteArray a = qUncompress(first);
+    const QByteArray b = qUncompress(second);
+    bool any = false;
+    for (qsizetype i = 0; i < a.size() && i < b.size(); ++i) {
+        a[i] = static_cast<char>(a[i] ^ b[i]);
+        any = any || a[i] != 0;
+    }
+    return any ? qCompress(a) : QByteArray();
+}
+
+struct ControlChange {
+    FieldId id;
+    EditorForm::Control before;
+    EditorForm::Control after;
+};
+
+} // namespace
+
+class History::Step : public QUndoCommand {
+public:
+    Step(History& history, QString mergeKey) : history_(history), mergeKey_(std::move(mergeKey)) {}
+
+    QList<ControlChange> controls;
+    Extras before;
+    Extras after;
+    QByteArray letterDifference;
+    QByteArray overlayDifference;
+
+    bool empty() const
+    {
+        return controls.isEmpty() && before == after && letterDifference.isEmpty() && overlayDifference.isEmpty();
+    }
+
+    qsizetype bytes() const
+    {
+        qsizetype n = sizeof(Step) + before.bytes() + after.bytes() + letterDifference.size() +
+                      overlayDifference.size() + mergeKey_.size() * 2;
+        for (const ControlChange& change : controls)
+            n += sizeof(ControlChange) + (change.before.text.size() + change.after.text.size()) * 2;
+        return n;
+    }
+
+    void undo() override { history_.apply(*this, false); }
+    void redo() override
+    {
+        // The first redo is the push: the command has already run.
+        if (pushed_)
+            history_.apply(*this, true);
+        pushed_ = true;
+    }
+    int id() const override { return mergeKey_.isEmpty() ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const Step*>(other);
+        if (next->mergeKey_ != mergeKey_ || history_.openMergeKey_ != mergeKey_)
+            return false;
+        for (const ControlChange& change : next->controls) {
+            auto it = std::find_if(controls.begin(), controls.end(),
+                                   [&change](const ControlChange& c) { return c.id == change.id; });
+            if (it == controls.end())
+                controls << change;
+            else
+                it->after = change.after;
+        }
+        after = next->after;
+        letterDifference = combined(letterDifference, next->letterDifference);
+        overlayDifference = combined(overlayDifference, next->overlayDifference);
+        return true;
+    }
+
+private:
+    History& history_;
+    QString mergeKey_;
+    bool pushed_ = false;
+};
+
+History::History(Editor& editor) : editor_(editor) {}
+
+History::~History() = default;
+
+History::Extras History::extras() const
+{
+    Extras e;
+    e.memoForm = editor_.form.memoForm();
+    e.letterTail = editor_.letterTail;
+    e.polygonTails = editor_.polygonTails;
+    e.wordBytesRead = editor_.wordBytesRead;
+    e.wordTextsRead = editor_.wordTextsRead;
+    e.wordBytesPath = editor_.wordBytesSource.path;
+    e.wordBytesVariant = editor_.wordBytesSource.variant;
+    e.letterPen = editor_.letterLayer.pen();
+    e.overlayPen = editor_.overlayLayer.pen();
+    return e;
+}
+
+void History::put(const Extras& e)
+{
+    editor_.form.setMemoForm(e.memoForm);
+    editor_.letterTail = e.letterTail;
+    editor_.polygonTails = e.polygonTails;
+    editor_.wordBytesRead = e.wordBytesRead;
+    editor_.wordTextsRead = e.wordTextsRead;
+    editor_.wordBytesSource = {e.wordBytesPath, e.wordBytesVariant};
+    editor_.letterLayer.setPen(e.letterPen);
+    editor_.overlayLayer.setPen(e.overlayPen);
+}
+
+void History::run(const QString& mergeKey, const std::function<void()>& command)
+{
+    if (mergeKey.isEmpty() || mergeKey != openMergeKey_)
+        openMergeKey_.clear();
+    if (letterTip_.isNull()) {
+        letterTip_ = editor_.letterLayer.image();
+        overlayTip_ = editor_.overlayLayer.image();
+    }
+    const EditorForm::Controls before = editor_.form.controls();
+    auto step = std::make_unique<Step>(*this, mergeKey);
+    step->before = extras();
+
+    const auto record = [&] {
+        const EditorForm::Controls& after = editor_.form.controls();
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            const EditorForm::Control old = before.value(it.key());
+            if (!(old == it.value()))
+                step->controls << ControlChange{it.key(), old, it.value()};
+        }
+        step->after = extras();
+        step->letterDifference = difference(letterTip_, editor_.letterLayer.image());
+        step->overlayDifference = difference(overlayTip_, editor_.overlayLayer.image());
+        if (step->empty())
+            return;
+        letterTip_ = editor_.letterLayer.image();
+        overlayTip_ = editor_.overlayLayer.image();
+        stack_.push(step.release());
+        openMergeKey_ = mergeKey;
+    };
+    try {
+        command();
+    } catch (...) {
+        record();
+        throw;
+    }
+    record();
+}
+
+void History::endMerge() { openMergeKey_.clear(); }
+
+void History::undo()
+{
+    openMergeKey_.clear();
+    stack_.undo();
+}
+
+void History::redo()
+{
+    openMergeKey_.clear();
+    stack_.redo();
+}
+
+void History::apply(const Step& step, bool forward)
+{
+    for (const ControlChange& change : step.controls)
+        editor_.form.restore(change.id, forward ? change.after : change.before);
+    put(forward ? step.after : step.before);
+    letterTip_ = applied(letterTip_, step.letterDifference);
+    overlayTip_ = applied(overlayTip_, step.overlayDifference);
+    editor_.letterLayer.image() = letterTip_;
+    editor_.overlayLayer.image() = overlayTip_;
+}
+
+qsizetype History::memoryBytes() const
+{
+    qsizetype n = 0;
+    for (int i = 0; i < stack_.count(); ++i)
+        n += static_cast<const Step*>(stack_.command(i))->bytes();
+    return n;
+}
+
+} // namespace vertiloom

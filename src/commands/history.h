@@ -1,0 +1,56 @@
+// The undo history: every user action that changes the letter or the words runs through run() and
+// becomes one step that undo() takes back and redo() puts again. A step keeps only what it changed:
+// the controls whose values differ, the held tails and remembered word bytes when they differ, and
+// the preview's pixels as a compressed difference.
+#pragma once
+
+#include "commands/editor.h"
+
+#include <QImage>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+
+namespace vertiloom {
+
+class History {
+public:
+    explicit History(Editor& editor);
+    ~History();
+    History(const History&) = delete;
+    History& operator=(const History&) = delete;
+
+    // Runs the command as one step. Steps with the same non-empty merge key that follow each other
+    // (typing into one field) become one, until endMerge(). A command that changes nothing leaves
+    // no step; one that fails keeps what it had changed as a step, then the failure goes on.
+    void run(const QString& mergeKey, const std::function<void()>& command);
+    // The next step starts a new one whatever its key (the focus left the field).
+    void endMerge();
+
+    bool canUndo() const { return stack_.canUndo(); }
+    bool canRedo() const { return stack_.canRedo(); }
+    // Everything back as it was just after the step before the last one; the preview's pixels too.
+    void undo();
+    void redo();
+
+    int count() const { return stack_.count(); }
+    int position() const { return stack_.index(); }
+    // The memory the steps hold, in bytes (what they keep, not the containers' slack).
+    qsizetype memoryBytes() const;
+
+private:
+    class Step;
+    struct Extras;
+    Extras extras() const;
+    void put(const Extras& extras);
+    void apply(const Step& step, bool forward);
+
+    Editor& editor_;
+    QUndoStack stack_;
+    QString openMergeKey_;
+    // The preview's two layers as the history last left them: just after the step at position().
+    QImage letterTip_;
+    QImage overlayTip_;
+};
+
+} // namespace vertiloom
