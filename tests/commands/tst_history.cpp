@@ -1,0 +1,170 @@
+// The undo history through the command layer: random sequences of user actions, undone and redone
+// in random order, against a plain list of the editor's states.
+#include "commands/commands.h"
+#include "commands/history.h"
+#include "model/error.h"
+#include "model/hex.h"
+#include "support/fakeplatform.h"
+#include "support/romimage.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vertiloom;
+using namespace vertiloom::test;
+
+namespace {
+
+// Everything a step may change and the user can see, pixels included.
+struct State {
+    EditorForm::Controls controls;
+    MemoForm memoForm;
+    QStringList letterTail;
+    std::array<QString, kPolygons> polygonTails;
+    QImage letter;
+    QImage overlay;
+    bool operator==(const State&) const = default;
+};
+
+State stateOf(const Editor& editor)
+{
+    return {editor.form.controls(), editor.form.memoForm(), editor.letterTail, editor.polygonTails,
+            editor.letterLayer.image().copy(), editor.overlayLayer.image().copy()};
+}
+
+// Which control differs first, for a readable failure.
+QString firstDifference(const State& a, const State& b)
+{
+    for (auto it = a.controls.cbegin(); it != a.controls.cend(); ++it) {
+        if (!(b.controls.value(it.key()) == it.value()))
+            return it.key().objectName() + QStringLiteral(": '%1' vs '%2'").arg(it.value().text, b.controls.value(it.key()).text);
+    }
+    if (a.letter != b.letter)
+        return QStringLiteral("letter layer");
+    if (a.overlay != b.overlay)
+        return QStringLiteral("overlay layer");
+    return QStringLiteral("memo form or tails");
+}
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomActionsUndoAndRedo_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 12; ++seed)
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void randomActionsUndoAndRedo()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        Editor editor;
+        startUp(editor);
+        History history(editor);
+        FakePlatform platform;
+
+        const auto hex = [&] { return TwoDigitHex(random.bounded(256)); };
+        const auto anyPoint = [&] { return 1 + random.bounded(kPoints); };
+        const auto anyPolygon = [&] { return 1 + random.bounded(kPolygons); };
+        const auto anyCorner = [&] { return 1 + random.bounded(kCorners); };
+        std::optional<FieldId> lastTyped;
+        // One user action; returns the field it typed into, if it typed.
+        const auto act = [&]() -> std::optional<FieldId> {
+            const int kind = random.bounded(10);
+            if (kind <= 2) {
+                // Typing: often into the same field again, now and then a one-digit text that makes
+                // START! fail later.
+                FieldId field = FieldId::x(anyPoint());
+                if (lastTyped && random.bounded(2) == 0)
+                    field = *lastTyped;
+                else if (random.bounded(3) == 0)
+                    field = FieldId::pol(anyPolygon(), anyCorner());
+                const QString text = random.bounded(12) == 0 ? QStringLiteral("5") : hex();
+                history.run(field.objectName(), [&] { editor.form.setText(field, text); });
+                return field;
+            }
+            const std::function<void()> commands[] = {
+                [&] { const FieldId box = random.bounded(2) ? FieldId::checkBox(anyPoint()) : FieldId::checkPol(anyPolygon(), anyCorner());
+                      editor.form.setChecked(box, !editor.form.checked(box)); },
+                [&] { editor.form.selectPoint(anyPoint()); placePoint(editor, QPoint(random.bounded(255), random.bounded(255))); },
+                [&] { nudge(editor, static_cast<Nudge>(random.bounded(4))); },
+                [&] { pickVertex(editor, FieldId::pol(anyPolygon(), anyCorner()), anyPoint()); },
+                [&] { start(editor); },
+                [&] { clearLetter(editor); },
+                [&] {
+                    // A load of a random record (a record always fits the editor's limits).
+                    LetterRecord record;
+                    for (int n = random.bounded(kPoints + 1); n > 0; --n)
+                        record.points.append({static_cast<std::uint8_t>(random.bounded(256)), static_cast<std::uint8_t>(random.bounded(256))});
+                    for (int p = random.bounded(kPolygons + 1); p > 0; --p) {
+                        QByteArray refs, params;
+                        for (int k = 1 + random.bounded(kCorners); k > 0; --k) {
+                            refs.append(static_cast<char>(2 * random.bounded(record.points.size() + 1)));
+                            params.append(static_cast<char>(random.bounded(256)));
+                        }
+                        record.polygons.append({refs, params});
+                        record.polygonTails.append(QByteArray(kPolygonTailSize, static_cast<char>(p)));
+                    }
+                    record.letterTail = QByteArray(kLetterTailSize, static_cast<char>(random.bounded(256)));
+                    applyRecord(editor, record, random.bounded(2));
+                },
+            };
+            const int which = random.bounded(int(std::size(commands)));
+            history.run(QString(), commands[which]);
+            return std::nullopt;
+        };
+
+        // The model: the state after each step, and where the history stands.
+        QList<State> states{stateOf(editor)};
+        int at = 0;
+        for (int i = 0; i < 150; ++i) {
+            const int choice = random.bounded(10);
+            if (choice == 0 && at > 0) {
+                history.undo();
+                --at;
+                lastTyped.reset();
+            } else if (choice == 1 && at + 1 < states.size()) {
+                history.redo();
+                ++at;
+                lastTyped.reset();
+            } else {
+                if (choice == 2)
+                    history.endMerge(), lastTyped.reset();
+                const int before = history.position();
+                try {
+                    lastTyped = act();
+                } catch (const Error&) {
+                    // START! stops at a one-digit coordinate; what it did stays as a step.
+                }
+                const State now = stateOf(editor);
+                if (history.position() == before + 1) {
+                    states.erase(states.begin() + at + 1, states.end());
+                    states << now;
+                    ++at;
+                } else if (history.position() == before && now != states[at]) {
+                    states[at] = now; // merged into the step before
+                } else {
+                    QCOMPARE(now, states[at]); // nothing changed, no step
+                }
+            }
+            QCOMPARE(history.position(), at);
+            if (!(stateOf(editor) == states[at]))
+                QFAIL(qPrintable(QStringLiteral("after action %1: %2").arg(i).arg(firstDifference(stateOf(editor), states[at]))));
+        }
+        while (history.canUndo())
+            history.undo();
+        QVERIFY2(stateOf(editor) == states.front(), qPrintable(firstDifference(stateOf(editor), states.front())));
+        while (history.canRedo())
+            history.redo();
+        QVERIFY2(stateOf(editor) == states.back(), qPrintable(firstDifference(stateOf(editor), states.back())));
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(HistoryTest)
+#include "tst_history.moc"
