@@ -102,8 +102,8 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image)
             throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(image), file.errorString()));
         saveWholeFile(backup, content);
     } catch (const Error& error) {
-        throw Error(QStringLiteral("Before the first write into %1 the editor keeps a copy of it in %2, and that "
-                                   "copy could not be made: %3 Nothing was written into %1.")
+        throw Error(QStringLiteral("Nothing was written into %1. Before the first write into an image the editor "
+                                   "keeps a copy of it, and the copy %2 could not be made: %3")
                         .arg(shownPath(image), shownPath(backup), error.message()));
     }
     editor.backedUp.insert(key);

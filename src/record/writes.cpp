@@ -110,7 +110,7 @@ void saveWholeFile(const QString& path, const QByteArray& content)
     const QFileInfo target(path);
     const bool existed = target.exists();
     if (existed && !target.isFile())
-        throw Error(QStringLiteral("%1 is not a regular file. Nothing was written.").arg(shownPath(path)));
+        throw Error(QStringLiteral("%1 is not a regular file: it was left as it was.").arg(shownPath(path)));
     const QString leftAlone = existed ? QStringLiteral("%1 was left as it was.").arg(shownPath(path))
                                       : QStringLiteral("%1 was not created.").arg(shownPath(path));
 

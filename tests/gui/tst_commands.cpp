@@ -1,10 +1,14 @@
 // The window's file commands through their real buttons: open and reload, the three exports, the
-// ROM panel's stepping and variants, and reading and writing the PAUSE and GAME OVER words.
+// ROM panel's stepping and variants, and reading and writing the PAUSE and GAME OVER words; the
+// undo keys, the question before unsaved changes go, dropped files and the title.
 #include "app/mainwindow.h"
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -374,6 +378,84 @@ private slots:
         QCOMPARE(words(), before);
         QVERIFY(readFile(path("rom.smc")) == rom);
         QCOMPARE(readFile(path("letter.bin")), kLetterP);
+    }
+
+    // Ctrl+Z and the redo keys reach the editor's one history wherever the focus is: in a field
+    // they undo the last step of the editor, not only what was typed into that field.
+    void undoKeysReachTheHistory()
+    {
+        openRom(image({{kOffsetP, kLetterP}}));
+        const QStringList loaded = widgetState();
+        click(QStringLiteral("Button8")); // LEFT
+        QCOMPARE(text("x1"), QStringLiteral("FC"));
+        const QStringList nudged = widgetState();
+        retype(QStringLiteral("y1"), QStringLiteral("7F"));
+        QTest::keyClick(find("x3"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text("y1"), QStringLiteral("EC"));
+        QCOMPARE(widgetState(), nudged);
+        QTest::keyClick(find("Memo1"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(widgetState(), loaded);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tessarine Vertiloom \u2014 rom.smc \u2014 P (59) 86"));
+        QTest::keyClick(find("Button1"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(widgetState(), nudged);
+        QTest::keyClick(find("x3"), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text("y1"), QStringLiteral("7F"));
+        QVERIFY(window_->windowTitle().endsWith(QStringLiteral(" *")));
+    }
+
+    void guardBeforeChangesGo_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("discard");
+        for (const char* trigger : {"close", "open", "reload", "drop"}) {
+            QTest::addRow("%s, Cancel", trigger) << trigger << false;
+            QTest::addRow("%s, Discard", trigger) << trigger << true;
+        }
+    }
+    void guardBeforeChangesGo()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, discard);
+        openRom(image({{kOffsetP, kLetterP}}));
+        writeFile(path("other.smc"), image({{kOffsetP, kLetterA}}));
+        QVERIFY(platform_.discardQuestions.isEmpty());
+        click(QStringLiteral("Button8")); // LEFT: the letter now has changes in no file
+        QVERIFY(window_->windowTitle().endsWith(QStringLiteral(" *")));
+        const QStringList changed = widgetState();
+        platform_.discardAnswers << discard;
+        if (trigger == "close") {
+            QCOMPARE(window_->close(), discard);
+        } else if (trigger == "open") {
+            platform_.openAnswers << path("other.smc");
+            click(QStringLiteral("Button2"));
+        } else if (trigger == "reload") {
+            click(QStringLiteral("BitBtn1"));
+        } else {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path("other.smc"))});
+            const QPointF at(300, 300);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window_.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window_.get(), &drop);
+        }
+        QCOMPARE(platform_.discardQuestions,
+                 QStringList{QStringLiteral("The letter has changes that are in no file yet. Discard them?")});
+        if (!discard) {
+            QCOMPARE(widgetState(), changed);
+            QVERIFY(window_->isVisible());
+            return;
+        }
+        if (trigger == "close") {
+            QVERIFY(!window_->isVisible());
+        } else {
+            // A letter as it is in its file again: no star.
+            const bool other = trigger != "reload";
+            QCOMPARE(text("Dots"), other ? QStringLiteral("02") : QStringLiteral("03"));
+            QCOMPARE(window_->windowTitle(), QStringLiteral("Tessarine Vertiloom \u2014 %1 \u2014 P (59) 86")
+                                                 .arg(other ? "other.smc" : "rom.smc"));
+        }
     }
 };
 

@@ -571,7 +571,7 @@ private slots:
     {
         const QString fifo = path("pipe.smc");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString refusal = QStringLiteral("%1 is not a regular file.").arg(fifo);
+        const QString refusal = QStringLiteral("%1 is not a regular file").arg(fifo);
         Editor editor;
         prepare(editor);
         const QStringList before = snapshot(editor);
@@ -637,6 +637,54 @@ private slots:
         const bool written = question.isEmpty() || answer;
         QCOMPARE(readFile(target), written ? bytesFromHex(kExample) : before);
         QCOMPARE(platform.beeps, written ? 1 : 0);
+    }
+
+    // The first write into an image in a run keeps the image as it was in <image>.bak; later writes
+    // (letters and words alike) leave that copy alone. A backup that can't be written stops the write.
+    void backupBeforeTheFirstWrite()
+    {
+        const QByteArray original = makeRomImage();
+        const QString image = path("backed.smc");
+        const QString backup = image + QStringLiteral(".bak");
+        writeFile(image, original);
+        writeFile(backup, "an older backup");
+        Editor editor;
+        prepare(editor);
+        const QByteArray first = bytesFromHex(kExample);
+        const QByteArray second = bytesFromHex("03 010101010101 01 03 000204 000000 AAAAAA 0000000000000000");
+        QByteArray expected = original;
+        for (const QByteArray& record : {first, second}) {
+            editor.form.setText(FieldId::memo(), recordText(record));
+            FakePlatform platform;
+            platform.saveAnswers << image;
+            platform.confirmAnswers << true;
+            exportLetterToRom(editor, platform);
+            putBytes(expected, 0x476E2, record);
+            QCOMPARE(readFile(image), expected);
+            QCOMPARE(readFile(backup), original);
+        }
+        editor.currentRom = image;
+        writeWords(editor);
+        QVERIFY(readFile(image) != expected);
+        QCOMPARE(readFile(backup), original);
+
+        // Where the copy can't be made (its name is taken by a folder), nothing is written.
+        const QString other = path("nobackup.smc");
+        writeFile(other, original);
+        QVERIFY(QDir().mkdir(other + QStringLiteral(".bak")));
+        FakePlatform platform;
+        platform.saveAnswers << other;
+        platform.confirmAnswers << true;
+        try {
+            exportLetterToRom(editor, platform);
+            QFAIL("the write should have been refused");
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("Nothing was written into %1. Before the first write into an image the "
+                                                 "editor keeps a copy of it, and the copy %1.bak could not be made: %1.bak "
+                                                 "is not a regular file: it was left as it was.").arg(other));
+        }
+        QCOMPARE(readFile(other), original);
+        QCOMPARE(platform.beeps, 0);
     }
 
     // The size rule is kept, but a file that crossed it since it was opened is not read the other
