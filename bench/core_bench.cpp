@@ -3,9 +3,14 @@
 //   START! on the default letter          / filling one 255x255 layer once (QImage::fill)
 //   one load from the sample image        / opening it and one QFile::read of the same bytes
 //   the sweep of the 24 catalogue letters / one QFile::read of the same bytes per letter
+// and, once before those, the undo history over 1,000 steps of typing, placing and nudging: what the
+// steps hold (History::memoryBytes, the resident memory and the heap in use as a cross-check), the
+// time per step, undo and redo, and whether undoing everything gives back the letter it started from.
 #include "commands/editor.h"
 #include "commands/platform.h"
 #include "commands/commands.h"
+#include "commands/history.h"
+#include "model/hex.h"
 #include "record/export.h"
 #include "record/files.h"
 #include "record/load.h"
@@ -22,12 +27,18 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -148,6 +159,223 @@ void BM_Sweep(benchmark::State& state)
     }
 }
 
+// --- The undo history ----------------------------------------------------------------------------
+
+constexpr int kHistorySteps = 1000;
+
+// The process's resident memory, from /proc/self/statm; -1 where there is none.
+qint64 residentBytes()
+{
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return -1;
+    long size = 0;
+    long resident = -1;
+    if (std::fscanf(statm, "%ld %ld", &size, &resident) != 2)
+        resident = -1;
+    std::fclose(statm);
+    return resident < 0 ? -1 : static_cast<qint64>(resident) * sysconf(_SC_PAGESIZE);
+}
+
+// The bytes malloc has handed out and not taken back (its own bookkeeping); -1 off glibc.
+qint64 heapInUse()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<qint64>(info.uordblks + info.hblkhd);
+#else
+    return -1;
+#endif
+}
+
+// Everything a step may change that the user sees or an export writes.
+struct EditorState {
+    EditorForm::Controls controls;
+    QImage letter;
+    QImage overlay;
+    MemoForm memoForm = MemoForm::Plain;
+    QStringList letterTail;
+    std::array<QString, kPolygons> polygonTails;
+    bool operator==(const EditorState&) const = default;
+};
+
+EditorState stateOf(const Editor& editor)
+{
+    return {editor.form.controls(),         editor.letterLayer.image().copy(), editor.overlayLayer.image().copy(),
+            editor.form.memoForm(),         editor.letterTail,                 editor.polygonTails};
+}
+
+// The preview pixel of a coordinate text (the inverse of coordinateText).
+int pixelOf(const QString& coordinate) { return (HexToInt(coordinate) + 128) & 0xFF; }
+
+struct HistoryFigures {
+    int pointsInUse = 0;
+    int checkedPoints = 0;
+    int steps = 0;
+    qint64 memoryBytes = 0;
+    std::array<qint64, 3> bytesByKind{};
+    std::array<qint64, 3> heapByKind{};
+    std::array<int, 3> stepsByKind{};
+    std::array<double, 3> microsByKind{};
+    qint64 residentGrowth = -1;
+    qint64 heapGrowth = -1;
+    double microsPerUndo = 0;
+    double microsPerRedo = 0;
+    bool undoRestoresStart = false;
+    bool redoRestoresEnd = false;
+};
+
+enum StepKind { Typing, Placing, Nudging };
+
+// The window's ways into the history, one step each: typing a two-digit value into an x field (two
+// keys merged under the field's name, then the focus leaves), a click on the preview after a point
+// was selected (the radio button is no step), and a nudge button (the checked points move, START!).
+// Typing and placing go round the points in use, so that every step changes the outline, by a few
+// pixels each way (never none), so that the letter keeps its shape.
+int shift(int round) { return ((round / 2) % 4 + 1) * (round % 2 ? -1 : 1); }
+
+void historyStep(History& history, Editor& editor, const std::vector<int>& points, int i)
+{
+    EditorForm& form = editor.form;
+    const int round = i / 3;
+    const int n = points[static_cast<size_t>(round) % points.size()];
+    switch (i % 3) {
+    case Typing: {
+        const FieldId field = FieldId::x(n);
+        const int delta = shift(round);
+        const QString typed = TwoDigitHex((HexToInt(form.text(field)) + delta) & 0xFF);
+        const QString key = field.objectName();
+        history.run(key, [&] { form.setText(field, typed.left(1)); });
+        history.run(key, [&] { form.setText(field, typed); });
+        history.endMerge();
+        break;
+    }
+    case Placing: {
+        const int m = points[static_cast<size_t>(round * 3 + 1) % points.size()];
+        form.selectPoint(m);
+        const QPoint pixel((pixelOf(form.text(FieldId::x(m))) + shift(round)) & 0xFF,
+                           (pixelOf(form.text(FieldId::y(m))) + shift(round + 1)) & 0xFF);
+        history.run(QString(), [&] { placePoint(editor, pixel); });
+        break;
+    }
+    case Nudging: {
+        constexpr std::array<Nudge, 4> directions{Nudge::Left, Nudge::Up, Nudge::Right, Nudge::Down};
+        history.run(QString(), [&] { nudge(editor, directions[static_cast<size_t>(round % 4)]); });
+        break;
+    }
+    }
+}
+
+// The sample image's first letter after start-up, then 1,000 steps through a history, then all
+// undone and all redone. Runs before the benchmarks, on a heap that has not yet been churned.
+HistoryFigures measureHistory()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto micros = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
+
+    HistoryFigures figures;
+    Editor editor;
+    BenchPlatform platform;
+    startUp(editor);
+    openLetter(editor, platform);
+    figures.pointsInUse = HexToInt(editor.form.text(FieldId::dots()));
+    std::vector<int> points;
+    for (int n = 1; n <= kPoints; ++n) {
+        if (editor.form.checked(FieldId::checkBox(n)))
+            points.push_back(n);
+    }
+    figures.checkedPoints = static_cast<int>(points.size());
+    if (points.empty())
+        std::abort();
+
+    // A few steps through a history of their own, all undone, so that what a first use allocates once
+    // (fonts, zlib, Qt's caches) is not counted as held by the steps.
+    const int startPoint = editor.form.selectedPoint();
+    {
+        History warmUp(editor);
+        for (int i = 0; i < 12; ++i)
+            historyStep(warmUp, editor, points, i);
+        while (warmUp.canUndo())
+            warmUp.undo();
+        editor.form.selectPoint(startPoint);
+    }
+    const EditorState start = stateOf(editor);
+
+    const qint64 resident = residentBytes();
+    const qint64 heap = heapInUse();
+    History history(editor);
+    for (int i = 0; i < kHistorySteps; ++i) {
+        const auto kind = static_cast<size_t>(i % 3);
+        const qint64 counted = history.memoryBytes();
+        const qint64 inUse = heapInUse();
+        const auto t0 = Clock::now();
+        historyStep(history, editor, points, i);
+        const auto t1 = Clock::now();
+        figures.microsByKind[kind] += micros(t1 - t0);
+        figures.heapByKind[kind] += heapInUse() - inUse;
+        figures.bytesByKind[kind] += history.memoryBytes() - counted;
+        ++figures.stepsByKind[kind];
+    }
+    figures.steps = history.count();
+    figures.memoryBytes = history.memoryBytes();
+    if (resident >= 0)
+        figures.residentGrowth = residentBytes() - resident;
+    if (heap >= 0)
+        figures.heapGrowth = heapInUse() - heap;
+
+    // The point selection is a view choice outside the history: it is put back by hand before the
+    // comparisons.
+    const int endPoint = editor.form.selectedPoint();
+    const EditorState end = stateOf(editor);
+    auto t0 = Clock::now();
+    while (history.canUndo())
+        history.undo();
+    figures.microsPerUndo = micros(Clock::now() - t0) / figures.steps;
+    editor.form.selectPoint(startPoint);
+    figures.undoRestoresStart = stateOf(editor) == start;
+
+    t0 = Clock::now();
+    while (history.canRedo())
+        history.redo();
+    figures.microsPerRedo = micros(Clock::now() - t0) / figures.steps;
+    editor.form.selectPoint(endPoint);
+    figures.redoRestoresEnd = stateOf(editor) == end;
+    return figures;
+}
+
+void printHistory(const HistoryFigures& f)
+{
+    constexpr double kMB = 1024.0 * 1024.0;
+    constexpr double kGoalMB = 5;
+    std::printf("\nUndo history, %d steps of typing, placing and nudging (the sample letter: %d points in use, "
+                "%d checked):\n",
+                kHistorySteps, f.pointsInUse, f.checkedPoints);
+    std::printf("Steps   %9d in the history%s\n", f.steps,
+                f.steps == kHistorySteps ? "" : " (MISSED: not one step per action)");
+    std::printf("Memory  %9.2f MB held by the steps as History::memoryBytes counts it\n", f.memoryBytes / kMB);
+    std::printf("        %9.2f MB heap in use growth (mallinfo2), %.2f MB resident growth (/proc/self/statm)\n",
+                f.heapGrowth / kMB, f.residentGrowth / kMB);
+    static const char* const kinds[] = {"typing", "placing", "nudging"};
+    for (size_t k = 0; k < 3; ++k) {
+        const double steps = std::max(f.stepsByKind[k], 1);
+        std::printf("        %9.0f bytes counted, %.0f bytes of heap per %s step (%d steps), %.1f us each\n",
+                    f.bytesByKind[k] / steps, f.heapByKind[k] / steps, kinds[k], f.stepsByKind[k],
+                    f.microsByKind[k] / steps);
+    }
+    // The goal is judged on what the process really holds when malloc can tell, not on the count.
+    const double held = std::max(f.memoryBytes, f.heapGrowth) / kMB;
+    std::printf("        goal <= a few MB (%g) for %d steps: %s (%.2f MB, %s)\n", kGoalMB, kHistorySteps,
+                held <= kGoalMB ? "met" : "MISSED", held,
+                f.heapGrowth > f.memoryBytes ? "heap in use" : "memoryBytes");
+    double total = 0;
+    for (const double t : f.microsByKind)
+        total += t;
+    std::printf("Time    %9.1f us per step, %.1f us per undo, %.1f us per redo (undo all, then redo all)\n",
+                total / kHistorySteps, f.microsPerUndo, f.microsPerRedo);
+    std::printf("undo all restores the start: %s\n", f.undoRestoresStart ? "yes" : "no");
+    std::printf("redo all restores the end: %s\n", f.redoRestoresEnd ? "yes" : "no");
+}
+
 // The machine may be shared (other builds running), which only ever adds time: the ratios use the
 // fastest repetition of each benchmark, and the repetitions of all benchmarks are interleaved.
 constexpr int kRepetitions = 9;
@@ -236,6 +464,8 @@ int main(int argc, char* argv[])
         shared.letterFiles[i] = shared.dir.filePath(QStringLiteral("letter-%1.hex").arg(position, 2, 10, QChar(u'0')));
     }
 
+    const HistoryFigures history = measureHistory();
+
     // Interleaved repetitions unless the command line says otherwise (a later flag wins).
     std::vector<char*> args{argv[0], const_cast<char*>("--benchmark_enable_random_interleaving=true")};
     args.insert(args.end(), argv + 1, argv + argc);
@@ -254,5 +484,6 @@ int main(int argc, char* argv[])
     printRatio(reporter, "START!", "BM_Start", "BM_CanvasRectangle", "Canvas::rectangle of one layer", 0);
     printRatio(reporter, "Load", "BM_Load", "BM_Load_Floor", "open + one QFile::read", 0);
     printRatio(reporter, "Sweep", "BM_Sweep", "BM_Sweep_Floor", "open + one QFile::read per letter", 100);
+    printHistory(history);
     return 0;
 }
