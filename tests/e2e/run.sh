@@ -5,9 +5,13 @@
 #   1. the window appears;
 #   2. the preview shows the default letter (polygon 1 in yellow, black around it);
 #   3. START! and then "LEFT" move the outline one pixel to the left;
-#   4. "Open file", the path of sample.smc typed into the real open dialog, and Return bring the
-#      sample's first letter, a "P", onto the preview;
-#   5. closing the window (WM_DELETE_WINDOW, as a window manager would send it) ends the program.
+#   4. "Open file" first asks whether to discard the changed letter; Discard, the path of
+#      sample.smc typed into the real open dialog, and Return bring the sample's first letter, a
+#      "P", onto the preview and its file and catalogue label into the title;
+#   5. typing into x1, placing point 1 on the preview and LEFT, then Ctrl+Z three times, leave the
+#      preview, the point fields, the memo and the title as they were before;
+#   6. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
+#      the program with status 0.
 #
 # Usage: tests/e2e/run.sh [BUILD_DIR]   (default: the build folder beside tests/)
 # BUILD_DIR must hold vertiloom and sample.smc (make demo). Screenshots and logs go to
@@ -29,7 +33,7 @@ editor=$build/vertiloom
 sample=$build/sample.smc
 [ -x "$editor" ] || die "$editor is missing or not executable (run make demo first)"
 [ -f "$sample" ] || die "$sample is missing (run make demo to write it)"
-for tool in Xvfb xdotool xwininfo import convert; do
+for tool in Xvfb xdotool xwininfo xprop import convert compare python3; do
   command -v "$tool" >/dev/null 2>&1 || die "$tool is not installed (scripts/install-deps.sh installs it)"
 done
 
@@ -90,7 +94,7 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$artif
 xvfb_pid=$!
 display=
 for _ in $(seq 500); do
-  display=$(tr -dc '0-9' <"$work/display")
+  display=$(tr -dc '0-9' <"$work/display" 2>/dev/null)
   [ -n "$display" ] && break
   alive "$xvfb_pid" || break
   sleep 0.02
@@ -170,15 +174,94 @@ expect_preview() {
   done
 }
 
+# The regions of the client area the undo check compares (WxH+X+Y): the preview, the point rows
+# with the two counts, and the memo with the byte count below it.
+declare -A region=([preview]="255x255+176+20" [points]="170x536+0+16" [memo]="257x165+176+448")
+
+# crop_regions NAME: cuts each region out of the last screenshot into $artifacts/NAME-REGION.png.
+crop_regions() {
+  local r g at
+  for r in "${!region[@]}"; do
+    g=${region[$r]}
+    at=${g#*+}
+    convert "$shot" -crop "${g%%+*}+$((client_x + ${at%+*}))+$((client_y + ${at#*+}))" +repage \
+      "$artifacts/$1-$r.png" 2>/dev/null
+  done
+}
+
+# expect_same NAME BEFORE: takes screenshots for up to 5 s until every region is exactly as in
+# the screenshot BEFORE (cut with crop_regions). On failure, sets "mismatch" and returns 1.
+expect_same() {
+  local deadline=$((SECONDS + 5)) r ae
+  while :; do
+    mismatch=
+    if screenshot "$1"; then
+      crop_regions "$1"
+      for r in "${!region[@]}"; do
+        ae=$(compare -metric AE "$artifacts/$2-$r.png" "$artifacts/$1-$r.png" null: 2>&1)
+        [ "${ae%% *}" = 0 ] || mismatch+="${mismatch:+; }the $r differs ($ae pixels, see $artifacts/$1-$r.png)"
+      done
+    else
+      mismatch="the screenshot could not be taken"
+    fi
+    [ -z "$mismatch" ] && return 0
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+}
+
 # --- Window handling --------------------------------------------------------------------------
 # windows_of PID: the visible top-level windows of the process.
 windows_of() {
   xdotool search --all --onlyvisible --pid "$1" 2>/dev/null
 }
 
-# click_client X Y: one left click at the point (X, Y) of the main window's client area.
+# click_client X Y: one left click at the point (X, Y) of the main window's client area. The
+# pointer then rests outside the window, so that no tooltip opens and no control looks hovered.
 click_client() {
-  xdotool mousemove $((client_x + $1)) $((client_y + $2)) click 1
+  xdotool mousemove $((client_x + $1)) $((client_y + $2)) click 1 mousemove 0 0
+}
+
+# title_of WINDOW: the title the editor gave the window. That is WM_NAME: Qt writes it into
+# _NET_WM_NAME (which xdotool getwindowname reads) with " — <application name>" appended.
+title_of() {
+  LC_ALL=C.UTF-8 xprop -id "$1" WM_NAME 2>/dev/null | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p'
+}
+
+# wait_for_title TITLE SECONDS: waits until the main window bears TITLE; sets "title" to the last seen.
+title=
+wait_for_title() {
+  local deadline=$((SECONDS + $2))
+  while :; do
+    title=$(title_of "$main_window")
+    [ "$title" = "$1" ] && return 0
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# is_question WINDOW: the window is the question asked before changes go, a message box titled
+# with the program's name alone (the main window's title names the file by then, or has a star).
+is_question() {
+  [ "$1" != "$main_window" ] && [ "$(title_of "$1")" = "Tessarine Vertiloom" ]
+}
+
+# answer BOX KEYS...: gives the box the keyboard and presses the keys. In the question Cancel is
+# the default and holds the focus, and Qt gives neither button a mnemonic: Return answers Cancel,
+# Tab (to Discard) then space answers Discard.
+answer() {
+  local box=$1
+  shift
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  # Qt maps the box before it settles its focus on the default button.
+  sleep 0.2
+  xdotool key --delay 50 "$@"
+}
+
+# close_main: asks the main window to close the way a window manager would (a bare X server has
+# none, so the script sends WM_DELETE_WINDOW itself).
+close_main() {
+  python3 "$here/close-window.py" "$main_window"
 }
 
 # wait_for_other_window SECONDS: waits for a visible window of the editor other than the main one
@@ -276,15 +359,42 @@ else
   fail "START! and LEFT move the outline one pixel left" "$mismatch (see $shot)"
 fi
 
-# --- 4. Open the sample image through the open dialog -----------------------------------------
-# Its first letter is a "P" on a 20-unit grid: stem at column 90 from row 70 to 190, top bar on
-# row 70 to column 150, bowl out to column 170 and back to the stem at row 130.
+# --- 4. "Open file" asks first, then the sample image through the open dialog -----------------
+# LEFT changed the letter, so "Open file" first asks whether to discard the change, and Discard
+# lets the open dialog come. The sample's first letter is a "P" on a 20-unit grid: stem at column
+# 90 from row 70 to 190, top bar on row 70 to column 150, bowl out to column 170 and back to the
+# stem at row 130.
+dash=$'\xe2\x80\x94'
+sample_title="Tessarine Vertiloom $dash sample.smc $dash P (59) 86"
+ask_check="\"Open file\" asks before the changed letter goes, and Discard goes on to the open dialog"
+dialog=
+sample_open=
 click_client $((175 + 41)) $((356 + 12)) # Button2, open file
 if ! wait_for_other_window 10; then
-  screenshot 3-no-dialog
-  fail "open the sample image" "no open dialog appeared within 10 s after \"Open file\" (see $shot)"
-else
+  screenshot 3-no-question
+  fail "$ask_check" "no window appeared within 10 s after \"Open file\" (see $shot)"
+elif ! is_question "$other"; then
   dialog=$other
+  screenshot 3-no-question
+  fail "$ask_check" "the open dialog came without the question (see $shot)"
+else
+  question=$other
+  screenshot 3-question
+  answer "$question" Tab space
+  if ! window_gone "$question" 3; then
+    screenshot 3-question-stays
+    fail "$ask_check" "the question stayed after Tab and space (see $shot)"
+  elif ! wait_for_other_window 10; then
+    screenshot 3-no-dialog
+    fail "$ask_check" "no open dialog appeared within 10 s after Discard (see $shot)"
+  else
+    dialog=$other
+    pass "$ask_check"
+  fi
+fi
+if [ -z "$dialog" ]; then
+  fail "open the sample image" "there was no open dialog to open it with"
+else
   xdotool windowfocus --sync "$dialog" 2>/dev/null
   # Qt maps the dialog before it settles its focus on the file name field.
   sleep 0.2
@@ -298,51 +408,111 @@ else
   if ! window_gone "$dialog" 5; then
     screenshot 3-dialog-stays
     fail "open the sample image" "the open dialog stayed after the path and Return were typed (see $shot)"
-  elif expect_preview 4-sample \
+  elif ! expect_preview 4-sample \
       yellow@90,100 yellow@90,160 yellow@118,70 yellow@170,104 yellow@110,130 \
       black@89,160 black@91,160 black@110,100 '!yellow@140,205' '!yellow@141,205'; then
-    pass "open the sample image: the preview shows its first letter"
-  else
     if wait_for_other_window 1; then
       mismatch+="; the editor shows another window (an error message?)"
     fi
     fail "open the sample image" "$mismatch (see $shot)"
+  elif ! wait_for_title "$sample_title" 5; then
+    fail "open the sample image" "the title is \"$title\", expected \"$sample_title\""
+  else
+    sample_open=1
+    pass "open the sample image: the preview shows its first letter, the title names it"
   fi
 fi
 
-# --- 5. Close the window ----------------------------------------------------------------------
-# A bare X server has no window manager, so the script sends the window manager's close message
-# itself. Without python3 it can only end the program with SIGTERM.
-close_note=
-closed_by_signal=
-if command -v python3 >/dev/null 2>&1; then
-  python3 "$here/close-window.py" "$main_window" || close_note="the close message could not be sent"
+# --- 5. Three edits, then Ctrl+Z three times --------------------------------------------------
+# Typing into x1 until the focus leaves it is one step, placing the selected point (point 1) with
+# a click on the preview another, LEFT a third. Three undos with the focus on LEFT bring back the
+# letter as it was opened: preview, point fields and memo pixel for pixel, and no star in the title.
+undo_check="three edits and three Ctrl+Z leave the letter as it was opened"
+if [ -z "$sample_open" ]; then
+  fail "$undo_check" "it needs the sample open"
 else
-  echo "e2e: python3 is missing; ending the editor with SIGTERM instead of closing its window" >&2
-  closed_by_signal=1
-  kill -TERM "$app_pid"
+  xdotool windowfocus --sync "$main_window" 2>/dev/null
+  screenshot 5-opened
+  crop_regions 5-opened
+  click_client $((76 + 20)) $((20 + 10)) # x1
+  xdotool key --delay 50 End BackSpace BackSpace 3 0 Tab
+  click_client $((176 + 40)) $((20 + 40)) # the preview's pixel (40,40)
+  click_client $((176 + 32)) $((298 + 10)) # Button8, LEFT
+  if ! wait_for_title "$sample_title *" 5; then
+    screenshot 5-edited
+    fail "$undo_check" "after the edits the title is \"$title\", expected \"$sample_title *\" (see $shot)"
+  else
+    screenshot 5-edited
+    xdotool key --delay 100 ctrl+z ctrl+z ctrl+z
+    if ! wait_for_title "$sample_title" 5; then
+      screenshot 5-undone
+      fail "$undo_check" "after three undos the title is \"$title\", expected \"$sample_title\" (see $shot)"
+    elif expect_same 5-undone 5-opened; then
+      pass "$undo_check"
+    else
+      fail "$undo_check" "$mismatch"
+    fi
+  fi
 fi
-if [ -z "$close_note" ]; then
+
+# --- 6. Closing a changed letter asks first ---------------------------------------------------
+# Cancel (Return) keeps the window; the second close, answered with Discard, ends the program.
+click_client $((176 + 32)) $((298 + 10)) # Button8, LEFT
+for _ in $(seq 100); do
+  [[ $(title_of "$main_window") == *' *' ]] && break
+  sleep 0.05
+done
+cancel_check="closing with a changed letter asks first, and Cancel keeps the window"
+note=
+if ! close_main; then
+  note="the close message could not be sent"
+elif ! wait_for_other_window 5 || ! is_question "$other"; then
+  screenshot 6-no-question
+  note="no question appeared within 5 s of the close message (see $shot)"
+  alive "$app_pid" || note+="; the editor has ended"
+else
+  screenshot 6-question
+  answer "$other" Return
+  if ! window_gone "$other" 3; then
+    screenshot 6-question-stays
+    note="the question stayed after Return (see $shot)"
+  else
+    # Anything that would close the window after Cancel has happened by then.
+    sleep 0.5
+    if ! alive "$app_pid" || ! windows_of "$app_pid" | grep -qx "$main_window"; then
+      screenshot 6-cancelled
+      note="after Cancel the window is gone (see $shot)"
+    fi
+  fi
+fi
+if [ -z "$note" ]; then pass "$cancel_check"; else fail "$cancel_check" "$note"; fi
+
+exit_check="closing again and answering Discard ends the program with status 0"
+note=
+if ! alive "$app_pid"; then
+  note="the editor had ended already"
+elif ! close_main; then
+  note="the close message could not be sent"
+elif ! wait_for_other_window 5 || ! is_question "$other"; then
+  screenshot 6-no-second-question
+  note="no question appeared within 5 s of the second close message (see $shot)"
+else
+  answer "$other" Tab space
   for _ in $(seq 250); do
     alive "$app_pid" || break
     sleep 0.02
   done
   if alive "$app_pid"; then
-    screenshot 5-still-open
-    close_note="the editor still runs 5 s after its window was asked to close (see $shot)"
-  else
-    wait "$app_pid"
-    status=$?
-    app_pid=
-    if [ -z "$closed_by_signal" ] && [ "$status" -ne 0 ]; then
-      close_note="the editor ended with status $status after its window was closed (see $artifacts/vertiloom-$attempt.log)"
-    fi
+    screenshot 6-still-open
+    note="the editor still runs 5 s after Discard (see $shot)"
   fi
 fi
-if [ -z "$close_note" ]; then
-  pass "closing the window ends the program"
-else
-  fail "closing the window ends the program" "$close_note"
+if [ -n "$app_pid" ] && ! alive "$app_pid"; then
+  wait "$app_pid"
+  status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || note+="${note:+; }the editor ended with status $status (see $artifacts/vertiloom-$attempt.log)"
 fi
+if [ -z "$note" ]; then pass "$exit_check"; else fail "$exit_check" "$note"; fi
 
 finish
