@@ -22,9 +22,10 @@ struct History::Extras {
     Canvas::Pen overlayPen;
     friend bool operator==(const Extras&, const Extras&) = default;
 
-    qsizetype bytes() const
+    // What the extras hold beyond their own size (strings count whole, even where shared).
+    qsizetype heldBytes() const
     {
-        qsizetype n = sizeof(Extras);
+        qsizetype n = 0;
         for (const QString& s : letterTail)
             n += s.size() * 2;
         for (const QString& s : polygonTails)
@@ -37,17 +38,27 @@ struct History::Extras {
 
 namespace {
 
+// Compressed for keeping: qCompress leaves room for the worst case, which a step would otherwise
+// hold on to (a quarter of a megabyte for a few hundred bytes).
+QByteArray packed(const QByteArray& raw)
+{
+    QByteArray out = qCompress(raw, 1);
+    out.squeeze();
+    return out;
+}
+
 // The bytes of b XOR a, compressed; empty when the two images are the same.
 QByteArray difference(const QImage& a, const QImage& b)
 {
     if (a.cacheKey() == b.cacheKey() || a == b)
         return {};
-    QByteArray out(a.sizeInBytes(), '\0');
+    QByteArray out(a.sizeInBytes(), Qt::Uninitialized);
     const uchar* pa = a.constBits();
     const uchar* pb = b.constBits();
+    char* po = out.data();
     for (qsizetype i = 0; i < out.size(); ++i)
-        out[i] = static_cast<char>(pa[i] ^ pb[i]);
-    return qCompress(out);
+        po[i] = static_cast<char>(pa[i] ^ pb[i]);
+    return packed(out);
 }
 
 QImage applied(const QImage& image, const QByteArray& difference)
@@ -57,8 +68,9 @@ QImage applied(const QImage& image, const QByteArray& difference)
     const QByteArray raw = qUncompress(difference);
     QImage out = image.copy();
     uchar* bits = out.bits();
+    const uchar* flips = reinterpret_cast<const uchar*>(raw.constData());
     for (qsizetype i = 0; i < raw.size() && i < out.sizeInBytes(); ++i)
-        bits[i] ^= static_cast<uchar>(raw[i]);
+        bits[i] ^= flips[i];
     return out;
 }
 
@@ -71,12 +83,14 @@ QByteArray combined(const QByteArray& first, const QByteArray& second)
         return first;
     QByteArray a = qUncompress(first);
     const QByteArray b = qUncompress(second);
+    char* pa = a.data();
+    const char* pb = b.constData();
     bool any = false;
     for (qsizetype i = 0; i < a.size() && i < b.size(); ++i) {
-        a[i] = static_cast<char>(a[i] ^ b[i]);
-        any = any || a[i] != 0;
+        pa[i] = static_cast<char>(pa[i] ^ pb[i]);
+        any = any || pa[i] != 0;
     }
-    return any ? qCompress(a) : QByteArray();
+    return any ? packed(a) : QByteArray();
 }
 
 struct ControlChange {
@@ -104,8 +118,8 @@ public:
 
     qsizetype bytes() const
     {
-        qsizetype n = sizeof(Step) + before.bytes() + after.bytes() + letterDifference.size() +
-                      overlayDifference.size() + mergeKey_.size() * 2;
+        qsizetype n = sizeof(Step) + before.heldBytes() + after.heldBytes() + letterDifference.capacity() +
+                      overlayDifference.capacity() + mergeKey_.size() * 2;
         for (const ControlChange& change : controls)
             n += sizeof(ControlChange) + (change.before.text.size() + change.after.text.size()) * 2;
         return n;
