@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/captions.h"
+#include "app/language.h"
 #include "app/glyphs.h"
 #include "app/widgets.h"
 #include "model/error.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -425,10 +427,50 @@ void MainWindow::openVertexMenu(int polygon)
     vertexMenu_->popup(mapToGlobal(topLeft));
 }
 
-void MainWindow::formCreate(int language)
+void MainWindow::setLanguage(int language)
 {
     editor_.language = language;
-    writeCaptions(editor_.form, editor_.language);
+    writeCaptions(editor_.form, language);
+    installTranslations(language);
+}
+
+void MainWindow::openAtStartUp(const QString& path, int position, const QString& offset)
+{
+    if (position > 0)
+        run([this, position] { goToLetter(editor_, position); });
+    if (!offset.isEmpty())
+        editor_.form.setText(FieldId::addr(), offset);
+    step([this, path] { openDroppedFile(editor_, platform_, path); });
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Only on the window itself or a panel: the controls keep their own menus, or none.
+    const QWidget* at = childAt(event->pos());
+    if (at && at->metaObject() != &QFrame::staticMetaObject) {
+        event->ignore();
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const std::pair<int, QString> choices[] = {{kEnglish, QStringLiteral("English")},
+                                               {kRussian, QStringLiteral("Русский")}};
+    for (const auto& [language, name] : choices) {
+        QAction* action = menu->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(editor_.language == language);
+        connect(action, &QAction::triggered, this, [this, language = language] {
+            setLanguage(language);
+            saveLanguage(language);
+        });
+    }
+    menu->popup(event->globalPos());
+}
+
+void MainWindow::formCreate(int language)
+{
+    setLanguage(language);
     run([this] { startUp(editor_); });
 }
 

@@ -41,8 +41,18 @@ public:
     void undo();
     void redo();
 
+    // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
+    // 2 English) at once.
+    void setLanguage(int language);
+
+    // A file named on the command line, opened as through "Open file": at the catalogue letter at
+    // position (1..24) or at offset when one is given, else at Addr as it stands.
+    void openAtStartUp(const QString& path, int position, const QString& offset);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A right click on a free area of the window offers the two languages.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,6 +25,8 @@ void chooseVariant(Editor& editor)
     editor.form.setText(FieldId::addr(), catalogueOffset(editor.cataloguePosition, selectedVariant(editor.form)));
 }
 
+void goToLetter(Editor& editor, int position) { showEntry(editor, position); }
+
 void nextLetter(Editor& editor) { showEntry(editor, editor.cataloguePosition + 1); }
 
 void previousLetter(Editor& editor) { showEntry(editor, editor.cataloguePosition - 1); }

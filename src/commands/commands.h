@@ -84,6 +84,8 @@ void convertToTranslhextion(Editor& editor);
 // After the user selected a variant: Addr shows the offset of the current catalogue entry in that
 // dump. The position and Label34 stay as they are; a hand-typed Addr is replaced.
 void chooseVariant(Editor& editor);
+// The catalogue entry at a position (1..24) is shown: writes Addr and Label34.
+void goToLetter(Editor& editor, int position);
 // ">": the next catalogue entry (24 is followed by 1); writes Addr and Label34.
 void nextLetter(Editor& editor);
 // "<": the previous catalogue entry (1 is preceded by 24); writes Addr and Label34.

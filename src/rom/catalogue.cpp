@@ -31,6 +31,16 @@ void selectVariant(EditorForm& form, int radioButton)
         form.setChecked(FieldId::radio(variant.radioButton), variant.radioButton == radioButton);
 }
 
+int cataloguePosition(const QString& labelOrGlyph)
+{
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        const QString label = QString::fromLatin1(kCatalogue[static_cast<size_t>(position - 1)].label);
+        if (label == labelOrGlyph || label.section(u' ', 0, 0) == labelOrGlyph)
+            return position;
+    }
+    return 0;
+}
+
 const CatalogueEntry& catalogueEntry(int position)
 {
     return kCatalogue.at(static_cast<size_t>(wrapPosition(position) - 1));

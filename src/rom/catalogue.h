@@ -58,6 +58,10 @@ void selectVariant(EditorForm& form, int radioButton);
 // A position outside 1..24 wrapped round onto it (25 is 1, 0 is 24).
 int wrapPosition(int position);
 
+// The position (1..24) of the catalogue letter with this label ("A (57) 84") or glyph ("A"); 0 when
+// no letter has it.
+int cataloguePosition(const QString& labelOrGlyph);
+
 // The catalogue entry at a position; positions outside 1..24 wrap round onto it.
 const CatalogueEntry& catalogueEntry(int position);
 

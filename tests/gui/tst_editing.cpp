@@ -58,7 +58,8 @@ public:
         QVERIFY(menu);
         const QList<QAction*> actions = menu->actions();
         const auto paste = std::find_if(actions.cbegin(), actions.cend(), [](const QAction* action) {
-            return action->text().startsWith(QLatin1String("&Paste"));
+            // The line edit's own text for Paste, in the window's language.
+            return action->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"));
         });
         QVERIFY(paste != actions.cend());
         menu->close();
