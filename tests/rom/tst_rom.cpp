@@ -7,11 +7,13 @@
 #include "record/load.h"
 #include "record/writes.h"
 #include "rom/catalogue.h"
+#include "rom/recognition.h"
 #include "rom/sample.h"
 #include "rom/words.h"
 #include "support/romimage.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -86,6 +88,29 @@ qint64 firstDifference(const QString& path, const QByteArray& expected)
     return mismatch.first - actual.cbegin();
 }
 
+// A dump as the game stores it: the 24 sample letters at the offsets of the button's column of
+// kExpected and both words at its word offsets, on the varied filler, after a 512-byte header when
+// asked. damage: 0 none, 1 the last letter's point count 21, 2 a 293-byte record at "!!" (the
+// highest offset, 117 bytes allowed).
+QByteArray dumpImage(int button, bool header, int damage = 0)
+{
+    const int column = button == 21 ? 1 : button == 22 || button == 23 ? 2 : 3;
+    QByteArray image = withWords(makeRomImage(), button, kPauseCodes, kGameOverCodes);
+    for (int position = 1; position <= kCatalogueSize; ++position)
+        putBytes(image, HexToInt(QString::fromLatin1(kExpected[position - 1][column])), sampleLetter(position).toBytes());
+    if (damage == 1)
+        putBytes(image, HexToInt(QString::fromLatin1(kExpected[23][column])), bytesFromHex("15"));
+    if (damage == 2) {
+        LetterRecord longest;
+        longest.points.fill({0, 0}, 20);
+        longest.polygons.fill({QByteArray(11, '\0'), QByteArray(11, '\0')}, 8);
+        longest.polygonTails.fill(QByteArray(8, '\0'), 8);
+        longest.letterTail = QByteArray(3, '\0');
+        putBytes(image, HexToInt(QString::fromLatin1(kExpected[6][column])), longest.toBytes());
+    }
+    return header ? QByteArray(512, '\x33') + image : image;
+}
+
 } // namespace
 
 class RomTest : public QObject {
@@ -115,6 +140,9 @@ private slots:
     void wordsInsideFile();
 
     void sampleImage();
+
+    void recognition_data();
+    void recognition();
 
 private:
     QString romWith(const QByteArray& content, const QString& name = QStringLiteral("rom.smc"))
@@ -492,6 +520,69 @@ void RomTest::sampleImage()
     rest.replace(0xCC60, 5, QByteArray(5, kSampleFiller));
     rest.replace(0x8619F, 8, QByteArray(8, kSampleFiller));
     QCOMPARE(rest, QByteArray(kSampleImageSize, kSampleFiller));
+}
+
+void RomTest::recognition_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QStringList>("fitting"); // radio button, "+512" when headered, " words" when known
+    QTest::addColumn<QList<int>>("selected"); // the buttons whose dump, read as the image stands, fits
+    QTest::addColumn<QString>("dump");        // the tooltip's first line
+    QTest::addColumn<QString>("crc");         // "" where the image is too big to write out
+
+    const auto row = [](const char* name, const QByteArray& image, const QStringList& fitting,
+                        const QList<int>& selected, const char* dump, const char* crc = "") {
+        QTest::newRow(name) << image << fitting << selected << QString::fromLatin1(dump) << QString::fromLatin1(crc);
+    };
+    row("21", dumpImage(21, false), {"21 words"}, {21}, "Brindle (U) (V1.0)");
+    row("28", dumpImage(28, false), {"28 words", "24"}, {28}, "Brindle (E) (M3) (V1.0)");
+    row("24", dumpImage(24, false), {"24 words", "28"}, {24}, "Brindle (E) (M3) (V1.1)");
+    row("22", dumpImage(22, false), {"22 words", "23"}, {22}, "Brindle (U) (M3) (V1.0)");
+    row("23", dumpImage(23, false), {"23 words", "22"}, {23}, "Brindle (U) (M3) (V1.1)");
+    row("21 headered", dumpImage(21, true), {"21+512 words"}, {}, "Brindle (U) (V1.0) (with a 512-byte header)");
+    row("28 headered", dumpImage(28, true), {"28+512 words", "24+512"}, {}, "Brindle (E) (M3) (V1.0) (with a 512-byte header)");
+    row("24 headered", dumpImage(24, true), {"24+512 words", "28+512"}, {}, "Brindle (E) (M3) (V1.1) (with a 512-byte header)");
+    // Headered (U) (M3) puts the letters where headerless (U) (V1.0) has them; with V1.0 the words too.
+    row("22 headered", dumpImage(22, true), {"22+512 words", "23+512"}, {21}, "Brindle (U) (M3) (V1.0) (with a 512-byte header)");
+    row("23 headered", dumpImage(23, true), {"23+512 words", "22+512"}, {}, "Brindle (U) (M3) (V1.1) (with a 512-byte header)");
+    row("28, 21 points in R", dumpImage(28, false, 1), {}, {}, "Not one of the five known dumps");
+    row("23 headered, 21 points in R", dumpImage(23, true, 1), {}, {}, "Not one of the five known dumps");
+    row("21, !! too long", dumpImage(21, false, 2), {}, {}, "Not one of the five known dumps");
+    row("filler only", makeRomImage(), {}, {}, "Not one of the five known dumps");
+    row("21 ending inside !!", dumpImage(21, false).left(0x47F67 + 10), {}, {}, "Not one of the five known dumps");
+    row("empty", QByteArray(), {}, {}, "Not one of the five known dumps", "00000000");
+    row("123456789", "123456789", {}, {}, "Not one of the five known dumps", "CBF43926");
+    const QByteArray body = QByteArray("123456789") + QByteArray(1015, '\0');
+    row("1,024 bytes", body, {}, {}, "Not one of the five known dumps", "5B406F1C");
+    row("the same after a header", QByteArray(512, '\xA5') + body, {}, {}, "Not one of the five known dumps", "5B406F1C");
+}
+
+void RomTest::recognition()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QStringList, fitting);
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, dump);
+    QFETCH(QString, crc);
+    const Recognition r = recognise(image);
+    QStringList found;
+    for (const DumpMatch& m : r.fitting) {
+        found << QString::number(m.variant->radioButton) + (m.header ? "+512" : "") + (m.wordsKnown ? " words" : "");
+        QVERIFY(fits(image, *m.variant, m.header));
+    }
+    QCOMPARE(found, fitting);
+    QList<int> fitsAsIs;
+    for (const RomVariant& variant : kRomVariants) {
+        if (fitsAsSelected(r, variant))
+            fitsAsIs << variant.radioButton;
+    }
+    std::sort(fitsAsIs.begin(), fitsAsIs.end());
+    QCOMPARE(fitsAsIs, selected);
+    QCOMPARE(r.size, image.size());
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{8}$")).match(r.crc32).hasMatch());
+    if (!crc.isEmpty())
+        QCOMPARE(r.crc32, crc);
+    QCOMPARE(recognitionText(r), dump + QStringLiteral("\nCRC32 ") + r.crc32);
 }
 
 QTEST_GUILESS_MAIN(RomTest)
