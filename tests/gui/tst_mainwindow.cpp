@@ -1,5 +1,7 @@
 // The window: every control at its place with its caption in both languages, the first state,
 // the binding between widgets and form, START! and the overlay switches, and the error message.
+#include "app/captions.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
 #include "model/hex.h"
@@ -10,6 +12,10 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -55,6 +61,7 @@ private slots:
     void russianCaptions();
     void englishCaptions_data();
     void englishCaptions();
+    void languageMenuSwitchesBothWays();
     void captionsFit_data();
     void captionsFit();
     void startUpState();
@@ -302,6 +309,36 @@ void TestMainWindow::englishCaptions()
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(caption(widget), english);
     QCOMPARE(window_->editor().language, 2);
+}
+
+// A right click on a free area offers the two languages; a choice switches every caption of the table,
+// Qt's own button texts and the editor's messages at once, and is what the next start-up picks
+// unless the command line says otherwise.
+void TestMainWindow::languageMenuSwitchesBothWays()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString yes = QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
+    QCOMPARE(yes, QStringLiteral("&Да"));
+    for (const int language : {2, 1}) {
+        QContextMenuEvent free(QContextMenuEvent::Mouse, QPoint(300, 5), window_->mapToGlobal(QPoint(300, 5)));
+        QApplication::sendEvent(window_.get(), &free);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        menu->close();
+        menu->actions()[language == 2 ? 0 : 1]->trigger();
+        QCOMPARE(window_->editor().language, language);
+        for (const vertiloom::Caption& row : vertiloom::captionTable())
+            QCOMPARE(caption(find(row.id.objectName())), language == 2 ? row.english : row.russian);
+        const QString button = QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
+        QCOMPARE(button, language == 2 ? QStringLiteral("&Yes") : QStringLiteral("&Да"));
+        QCOMPARE(vertiloom::startLanguage(std::nullopt), language);
+        QCOMPARE(vertiloom::startLanguage(vertiloom::kEnglish), vertiloom::kEnglish);
+    }
+    // A right click on a control is the control's own.
+    QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5), find("Label21")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(find("Label21"), &onLabel);
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TestMainWindow::captionsFit_data()
