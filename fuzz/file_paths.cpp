@@ -83,6 +83,7 @@ public:
     }
     bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString&) override {}
+    void showWarning(const QString&) override {}
     void beep() override { ++beeps; }
 };
 

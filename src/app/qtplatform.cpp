@@ -60,6 +60,11 @@ void QtPlatform::showError(const QString& message)
     QMessageBox::critical(dialogParent(), QString::fromLatin1(kTitle), message);
 }
 
+void QtPlatform::showWarning(const QString& message)
+{
+    QMessageBox::warning(dialogParent(), QString::fromLatin1(kTitle), message);
+}
+
 void QtPlatform::beep()
 {
     QApplication::beep();

@@ -18,6 +18,7 @@ public:
     bool confirm(const QString& question) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
+    void showWarning(const QString& message) override;
     void beep() override;
 
 private:

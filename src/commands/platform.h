@@ -20,6 +20,8 @@ public:
     // default); true for Discard.
     virtual bool confirmDiscard(const QString& question) = 0;
     virtual void showError(const QString& message) = 0;
+    // A warning that stops nothing: the user reads it and goes on.
+    virtual void showWarning(const QString& message) = 0;
     virtual void beep() = 0;
 };
 

@@ -25,6 +25,7 @@ public:
     QStringList questions;
     QStringList discardQuestions;
     QStringList errors;
+    QStringList warnings;
     int beeps = 0;
 
     QString openFileName(const QString& filter) override;
@@ -32,6 +33,7 @@ public:
     bool confirm(const QString& question) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
+    void showWarning(const QString& message) override { warnings << message; }
     void beep() override { ++beeps; }
 };
 
