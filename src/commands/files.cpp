@@ -6,6 +6,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/export.h"
 #include "record/files.h"
 #include "record/load.h"
@@ -57,16 +58,16 @@ void openDroppedFile(Editor& editor, Platform& platform, const QString& path)
 void reloadLetter(Editor& editor, Platform& platform)
 {
     if (editor.currentRom.isEmpty())
-        throw Error(QStringLiteral("No file has been opened yet: choose a ROM image with \"Open file\" first."));
+        throw Error(tr("No file has been opened yet: choose a ROM image with \"Open file\" first."));
     // The size rule decides how the file is read; when the file crossed the line since it was
     // opened (cut short, or overwritten by a letter file), say so before reading it the other way.
     const QFileInfo info(editor.currentRom);
     const bool romImage = isRomImage(info.size());
     if (info.isFile() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage != romImage) {
-        const QString now = QStringLiteral("%1 is now %2 bytes: ").arg(shownPath(editor.currentRom), groupedNumber(info.size()));
         const QString question =
-            romImage ? now + QStringLiteral("it will be read as a ROM image, at the offset in Addr. Load it?")
-                     : now + QStringLiteral("it will be read as a letter file from its start. Load it?");
+            (romImage ? tr("%1 is now %2 bytes: it will be read as a ROM image, at the offset in Addr. Load it?")
+                      : tr("%1 is now %2 bytes: it will be read as a letter file from its start. Load it?"))
+                .arg(shownPath(editor.currentRom), groupedNumber(info.size()));
         if (!platform.confirm(question))
             return;
         editor.openedAs.romImage = romImage;
@@ -89,10 +90,10 @@ void exportLetterToFile(Editor& editor, Platform& platform)
     if (target.exists() && target.isFile()) {
         const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
         const QString question =
-            romImage ? QStringLiteral("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
-                                      "letter file?")
+            romImage ? tr("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
+                          "letter file?")
                            .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
-                     : QStringLiteral("%1 already exists. Replace it with this %2-byte letter file?")
+                     : tr("%1 already exists. Replace it with this %2-byte letter file?")
                            .arg(shownPath(path), groupedNumber(bytes.size()));
         if (!platform.confirm(question))
             return;
@@ -115,46 +116,46 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     QFile file;
     openOrThrow(file, path, QIODevice::ReadWrite);
     const qint64 size = file.size();
-    const QString where = QStringLiteral("offset %1 of %2").arg(IntToHexText(offset), shownPath(path));
+    const QString at = IntToHexText(offset);
+    const QString shown = shownPath(path);
+    const QString length = QString::number(bytes.size());
     if (offset >= size || bytes.size() > size - offset)
-        throw Error(QStringLiteral("The record of %1 bytes does not fit at %2: the file is only %3 bytes long. "
-                                   "Nothing was written.")
-                        .arg(bytes.size())
-                        .arg(where)
-                        .arg(size));
+        throw Error(tr("The record of %1 bytes does not fit at offset %2 of %3: the file is only %4 bytes long. "
+                       "Nothing was written.")
+                        .arg(length, at, shown, QString::number(size)));
 
     QByteArray old;
     if (file.seek(offset))
         old = file.read(kMaxRecordSize);
     if (old.size() < bytes.size())
-        throw Error(QStringLiteral("Cannot read %1: %2. Nothing was written.")
-                        .arg(where, file.error() != QFileDevice::NoError ? file.errorString()
-                                                                       : QStringLiteral("the file ended early")));
+        throw Error(tr("Cannot read offset %1 of %2: %3. Nothing was written.")
+                        .arg(at, shown,
+                             file.error() != QFileDevice::NoError ? file.errorString() : tr("the file ended early")));
     QString question;
     try {
         qsizetype oldLength = 0;
         parseRecord(old, 0, offset, &oldLength);
         if (bytes.size() > oldLength) {
             const qsizetype over = bytes.size() - oldLength;
-            question = QStringLiteral("The record at %1 is %2 bytes long; the new one is %3 bytes, so the %4 "
-                                      "after the old record will be overwritten. Write it anyway?")
-                           .arg(where)
-                           .arg(oldLength)
-                           .arg(bytes.size())
-                           .arg(over == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(over));
+            const QString was = QString::number(oldLength);
+            question = over == 1 ? tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
+                                      "so the 1 byte after the old record will be overwritten. Write it anyway?")
+                                       .arg(at, shown, was, length)
+                                 : tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
+                                      "so the %5 bytes after the old record will be overwritten. Write it anyway?")
+                                       .arg(at, shown, was, length, QString::number(over));
         }
     } catch (const Error& error) {
-        question = QStringLiteral("No letter record can be read at %1 (%2). Writing the new record overwrites "
-                                  "the %3 bytes there. Write it anyway?")
-                       .arg(where, error.message())
-                       .arg(bytes.size());
+        question = tr("No letter record can be read at offset %1 of %2 (%3). Writing the new record overwrites "
+                      "the %4 bytes there. Write it anyway?")
+                       .arg(at, shown, error.message(), length);
     }
     if (!question.isEmpty() && !platform.confirm(question))
         return;
 
     backUpBeforeFirstWrite(editor, path);
     patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
-              QStringLiteral("the record at offset %1").arg(IntToHexText(offset)));
+              tr("Cannot write the record at offset %1 into %2: %3.").arg(at));
     markSaved(editor);
     platform.beep();
 }

@@ -4,6 +4,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/files.h"
 #include "record/writes.h"
 #include "rom/catalogue.h"
@@ -70,7 +71,7 @@ void markSaved(Editor& editor) { editor.savedContent = letterContent(editor); }
 bool mayDiscardChanges(Editor& editor, Platform& platform)
 {
     return !letterChanged(editor) ||
-           platform.confirmDiscard(QStringLiteral("The letter has changes that are in no file yet. Discard them?"));
+           platform.confirmDiscard(tr("The letter has changes that are in no file yet. Discard them?"));
 }
 
 QString windowTitle(const Editor& editor)
@@ -99,11 +100,11 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image)
         openOrThrow(file, image, QIODevice::ReadOnly);
         const QByteArray content = file.readAll();
         if (file.error() != QFileDevice::NoError || content.size() != file.size())
-            throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(image), file.errorString()));
+            throw Error(tr("Cannot read %1: %2").arg(shownPath(image), file.errorString()));
         saveWholeFile(backup, content);
     } catch (const Error& error) {
-        throw Error(QStringLiteral("Nothing was written into %1. Before the first write into an image the editor "
-                                   "keeps a copy of it, and the copy %2 could not be made: %3")
+        throw Error(tr("Nothing was written into %1. Before the first write into an image the editor "
+                       "keeps a copy of it, and the copy %2 could not be made: %3")
                         .arg(shownPath(image), shownPath(backup), error.message()));
     }
     editor.backedUp.insert(key);

@@ -26,7 +26,7 @@ int rememberedByte(const Editor& editor, int index, const RomVariant& variant)
 void readWords(Editor& editor)
 {
     const RomVariant& variant = selectedVariant(editor.form);
-    const WordBytes bytes = readWordBytes(editor.currentRom, variant, QStringLiteral("read"));
+    const WordBytes bytes = readWordBytes(editor.currentRom, variant, WordAction::Read);
     editor.wordBytesSource = {editor.currentRom, variant.radioButton};
     for (int index = 0; index < kWordFields; ++index) {
         const size_t i = static_cast<size_t>(index);
@@ -41,7 +41,7 @@ void writeWords(Editor& editor)
 {
     const RomVariant& variant = selectedVariant(editor.form);
     // The file must be a ROM image that holds both words before the fields are judged.
-    readWordBytes(editor.currentRom, variant, QStringLiteral("write"));
+    readWordBytes(editor.currentRom, variant, WordAction::Write);
     const auto words = wordPlaces(variant);
     std::array<QByteArray, 2> bytes;
     for (size_t w = 0; w < words.size(); ++w) {

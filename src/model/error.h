@@ -1,4 +1,5 @@
-// The one failure type of the core: its message is ready to show to the user as it stands.
+// The one failure type of the core: its message is ready to show to the user as it stands, in the
+// user's language (model/messages.h).
 #pragma once
 
 #include <QString>

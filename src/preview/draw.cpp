@@ -3,6 +3,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 
 #include <array>
 
@@ -16,7 +17,7 @@ int previewPosition(const QString& coordinate)
 {
     const int position = HexToPreviewPosition(coordinate);
     if (position < 0)
-        throw Error(QStringLiteral("'' is not a valid integer value"));
+        throw Error(tr("'' is not a valid integer value"));
     return position;
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/record.h"
 
 
@@ -15,13 +16,20 @@ bool isHex(QChar c)
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
 }
 
-QString shown(QChar c)
+// The refusal of a character that is no hexadecimal digit, the character shown the way it can be
+// seen: a tab by name, another control character by its code, anything else in quotes.
+Error notHexDigit(QChar c, qsizetype i)
 {
+    const QString position = QString::number(i + 1);
     if (c == u'\t')
-        return QStringLiteral("a tab");
+        return Error(tr("The memo is not a letter record: a tab at position %1 is not a hexadecimal digit.")
+                         .arg(position));
     if (c.unicode() < 32)
-        return QStringLiteral("character %1").arg(c.unicode());
-    return QStringLiteral("'%1'").arg(c);
+        return Error(tr("The memo is not a letter record: character %1 at position %2 is not a "
+                        "hexadecimal digit.")
+                         .arg(QString::number(c.unicode()), position));
+    return Error(tr("The memo is not a letter record: '%1' at position %2 is not a hexadecimal digit.")
+                     .arg(QString(c), position));
 }
 
 QByteArray plainBytes(const QString& memo)
@@ -32,15 +40,12 @@ QByteArray plainBytes(const QString& memo)
         if (c.isSpace())
             continue;
         if (!isHex(c))
-            throw Error(QStringLiteral("The memo is not a letter record: %1 at position %2 is not a "
-                                       "hexadecimal digit.")
-                            .arg(shown(c))
-                            .arg(i + 1));
+            throw notHexDigit(c, i);
         digits += c;
     }
     if (digits.size() % 2 != 0)
-        throw Error(QStringLiteral("The memo is not a letter record: it holds %1 hexadecimal digits, an "
-                                   "odd number, so its last byte is incomplete.")
+        throw Error(tr("The memo is not a letter record: it holds %1 hexadecimal digits, an "
+                       "odd number, so its last byte is incomplete.")
                         .arg(digits.size()));
     return HexToBytes(digits);
 }
@@ -58,8 +63,8 @@ QByteArray taggedBytes(const QString& memo)
         const bool wellFormed = tag.size() == 7 && tag.startsWith(QLatin1String("<bh:")) &&
                                 isHex(tag[4]) && isHex(tag[5]) && tag[6] == u'>';
         if (!wellFormed)
-            throw Error(QStringLiteral("The memo is not a letter record: the tag at position %1 should read "
-                                       "<bh:xx> with two hexadecimal digits.")
+            throw Error(tr("The memo is not a letter record: the tag at position %1 should read "
+                           "<bh:xx> with two hexadecimal digits.")
                             .arg(i + 1));
         bytes.append(HexToBytes(tag.mid(4, 2)));
         i += 7;
@@ -80,23 +85,22 @@ QByteArray memoRecord(const QString& memo)
 {
     const QByteArray bytes = memoBytes(memo);
     if (bytes.isEmpty())
-        throw Error(QStringLiteral("The memo is empty: press START! to compile the letter first."));
+        throw Error(tr("The memo is empty: press START! to compile the letter first."));
     qsizetype length = 0;
     try {
-        parseRecord(bytes, 0, 0, &length);
+        // The memo's record is in no file: its messages name no offset.
+        parseRecord(bytes, 0, -1, &length);
     } catch (const Error& error) {
-        if (error.message() == QLatin1String("Read beyond end of file"))
-            throw Error(QStringLiteral("The memo is not a letter record: its %1 bytes end before the record "
-                                       "that its counts describe does.")
+        if (error.message() == tr("Read beyond end of file"))
+            throw Error(tr("The memo is not a letter record: its %1 bytes end before the record "
+                           "that its counts describe does.")
                             .arg(bytes.size()));
-        throw Error(QStringLiteral("The memo is not a letter record: %1")
-                        .arg(QString(error.message()).replace(QLatin1String(" at offset 0"), QString())));
+        throw Error(tr("The memo is not a letter record: %1").arg(error.message()));
     }
     if (length != bytes.size())
-        throw Error(QStringLiteral("The memo is not a letter record: its counts describe a record of %1 "
-                                   "bytes, but it holds %2 bytes.")
-                        .arg(length)
-                        .arg(bytes.size()));
+        throw Error(tr("The memo is not a letter record: its counts describe a record of %1 "
+                       "bytes, but it holds %2 bytes.")
+                        .arg(QString::number(length), QString::number(bytes.size())));
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 
 #include <QDir>
 #include <QLocale>
@@ -25,21 +26,21 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
 {
     const QString name = shownPath(path);
     if (path.isEmpty())
-        throw Error(QStringLiteral("Invalid filename"));
+        throw Error(tr("Invalid filename"));
     const auto refuse = [&name](int error) -> Error {
         if (error == ENOENT)
-            return Error(QStringLiteral("File not found: %1").arg(name));
+            return Error(tr("File not found: %1").arg(name));
         if (error == EISDIR)
-            return Error(QStringLiteral("%1 is a folder, not a file.").arg(name));
+            return Error(tr("%1 is a folder, not a file.").arg(name));
         if (error == EACCES || error == EPERM || error == EROFS)
-            return Error(QStringLiteral("Cannot open %1: File access denied").arg(name));
-        return Error(QStringLiteral("Cannot open %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(error))));
+            return Error(tr("Cannot open %1: File access denied").arg(name));
+        return Error(tr("Cannot open %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(error))));
     };
     const auto notRegular = [&name](const struct stat& info) -> std::optional<Error> {
         if (S_ISDIR(info.st_mode))
-            return Error(QStringLiteral("%1 is a folder, not a file.").arg(name));
+            return Error(tr("%1 is a folder, not a file.").arg(name));
         if (!S_ISREG(info.st_mode))
-            return Error(QStringLiteral("%1 is not a regular file.").arg(name));
+            return Error(tr("%1 is not a regular file.").arg(name));
         return std::nullopt;
     };
 
@@ -67,20 +68,20 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
     }
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
+        throw Error(tr("Cannot open %1: %2").arg(name, file.errorString()));
     }
 }
 
 qint64 offsetFromAddr(const QString& addr)
 {
     if (addr.isEmpty())
-        throw Error(QStringLiteral("Addr is empty: enter the offset of the letter record in the ROM image "
-                                   "as a hexadecimal number, such as 476E2."));
+        throw Error(tr("Addr is empty: enter the offset of the letter record in the ROM image "
+                       "as a hexadecimal number, such as 476E2."));
     for (const QChar c : addr) {
         const bool hex = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
         if (!hex)
-            throw Error(QStringLiteral("The offset in Addr, \"%1\", is not a hexadecimal number "
-                                       "(only the digits 0-9 and A-F, such as 476E2).")
+            throw Error(tr("The offset in Addr, \"%1\", is not a hexadecimal number "
+                           "(only the digits 0-9 and A-F, such as 476E2).")
                             .arg(addr));
     }
     QString digits = addr;

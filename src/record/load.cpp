@@ -4,6 +4,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/files.h"
 
 namespace vertiloom {
@@ -17,13 +18,13 @@ LetterRecord readLetterFile(const QString& path, const QString& addr)
     if (isRomImage(size)) {
         offset = offsetFromAddr(addr);
         if (offset >= size)
-            throw Error(QStringLiteral("Read beyond end of file"));
+            throw Error(tr("Read beyond end of file"));
         if (!file.seek(offset))
-            throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
+            throw Error(tr("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
     }
     const QByteArray data = file.read(kMaxRecordSize);
     if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
+        throw Error(tr("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
     return parseRecord(data, 0, offset);
 }
 

@@ -4,6 +4,7 @@
 #include "model/error.h"
 #include "model/fields.h"
 #include "model/hex.h"
+#include "model/messages.h"
 
 namespace vertiloom {
 
@@ -38,7 +39,7 @@ public:
     std::uint8_t byte()
     {
         if (pos_ >= data_.size())
-            throw Error(QStringLiteral("Read beyond end of file"));
+            throw Error(tr("Read beyond end of file"));
         return static_cast<std::uint8_t>(data_[pos_++]);
     }
     QByteArray bytes(int count)
@@ -55,15 +56,14 @@ private:
     qsizetype pos_;
 };
 
-void checkLimit(int count, int limit, const QString& what, const QString& whose, qint64 offset)
+// The refusal of a count over the limit: the sentence that names the offset, or for a record in no
+// file (a negative offset) the one without it. Both have their placeholders before the offset's
+// (a polygon's number) filled already.
+Error tooMany(qint64 offset, const QString& inFile, const QString& inNoFile, int count, int limit)
 {
-    if (count > limit) {
-        throw Error(QStringLiteral("%1 at offset %2 has %3 %4; the editor holds at most %5.")
-                        .arg(whose, IntToHexText(offset))
-                        .arg(count)
-                        .arg(what)
-                        .arg(limit));
-    }
+    const QString n = QString::number(count);
+    const QString most = QString::number(limit);
+    return offset < 0 ? Error(inNoFile.arg(n, most)) : Error(inFile.arg(IntToHexText(offset), n, most));
 }
 
 } // namespace
@@ -72,10 +72,11 @@ LetterRecord parseRecord(const QByteArray& data, qsizetype start, qint64 offset,
 {
     Reader in(data, start);
     LetterRecord record;
-    const QString letter = QStringLiteral("The letter");
 
     const int pointCount = in.byte();
-    checkLimit(pointCount, kPoints, QStringLiteral("points"), letter, offset);
+    if (pointCount > kPoints)
+        throw tooMany(offset, tr("The letter at offset %1 has %2 points; the editor holds at most %3."),
+                      tr("The letter has %1 points; the editor holds at most %2."), pointCount, kPoints);
     for (int n = 0; n < pointCount; ++n) {
         const std::uint8_t x = in.byte();
         const std::uint8_t y = in.byte();
@@ -83,11 +84,17 @@ LetterRecord parseRecord(const QByteArray& data, qsizetype start, qint64 offset,
     }
 
     const int polygonCount = in.byte();
-    checkLimit(polygonCount, kPolygons, QStringLiteral("polygons"), letter, offset);
+    if (polygonCount > kPolygons)
+        throw tooMany(offset, tr("The letter at offset %1 has %2 polygons; the editor holds at most %3."),
+                      tr("The letter has %1 polygons; the editor holds at most %2."), polygonCount, kPolygons);
     for (int p = 1; p <= polygonCount; ++p) {
         const int corners = in.byte();
-        checkLimit(corners, kCorners, QStringLiteral("corners"),
-                   QStringLiteral("Polygon %1 of the letter").arg(p), offset);
+        if (corners > kCorners)
+            throw tooMany(offset,
+                          tr("Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.")
+                              .arg(p),
+                          tr("Polygon %1 of the letter has %2 corners; the editor holds at most %3.").arg(p),
+                          corners, kCorners);
         PolygonBlock block;
         block.vertexRefs = in.bytes(corners);
         block.parameters = in.bytes(corners);

@@ -36,9 +36,10 @@ struct LetterRecord {
 QString recordText(const QByteArray& bytes);
 
 // Reads the record that starts at data[start]. `offset` is the record's offset in its file, used
-// in messages only. Throws Error with "Read beyond end of file" when the data ends before the
-// record does, and with a message naming the count, the limit and the offset when a count is
-// more than the editor holds. `consumed` receives the record's length.
+// in messages only; a negative one (a record in no file, such as the memo's) leaves it out of them.
+// Throws Error with "Read beyond end of file" (in the user's language: tr()) when the data ends
+// before the record does, and with a message naming the count, the limit and the offset when a
+// count is more than the editor holds. `consumed` receives the record's length.
 LetterRecord parseRecord(const QByteArray& data, qsizetype start, qint64 offset, qsizetype* consumed = nullptr);
 
 } // namespace vertiloom

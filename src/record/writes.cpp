@@ -5,11 +5,11 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/files.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -92,13 +92,15 @@ bool holds(int fd, qint64 offset, const QByteArray& expected)
 
 QString ranges(const QList<Patch>& patches, const QList<qint64>& written)
 {
-    QStringList parts;
+    QString list;
     for (qsizetype i = 0; i < written.size(); ++i) {
-        if (written[i] > 0)
-            parts << QStringLiteral("%1 to %2").arg(IntToHexText(patches[i].offset),
-                                                    IntToHexText(patches[i].offset + written[i] - 1));
+        if (written[i] <= 0)
+            continue;
+        const QString range = tr("%1 to %2").arg(IntToHexText(patches[i].offset),
+                                                 IntToHexText(patches[i].offset + written[i] - 1));
+        list = list.isEmpty() ? range : tr("%1 and %2").arg(list, range);
     }
-    return parts.join(QStringLiteral(" and "));
+    return list;
 }
 
 } // namespace
@@ -110,13 +112,13 @@ void saveWholeFile(const QString& path, const QByteArray& content)
     const QFileInfo target(path);
     const bool existed = target.exists();
     if (existed && !target.isFile())
-        throw Error(QStringLiteral("%1 is not a regular file: it was left as it was.").arg(shownPath(path)));
-    const QString leftAlone = existed ? QStringLiteral("%1 was left as it was.").arg(shownPath(path))
-                                      : QStringLiteral("%1 was not created.").arg(shownPath(path));
+        throw Error(tr("%1 is not a regular file: it was left as it was.").arg(shownPath(path)));
+    const QString leftAlone = existed ? tr("%1 was left as it was.").arg(shownPath(path))
+                                      : tr("%1 was not created.").arg(shownPath(path));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
+        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
     qint64 done = 0;
     int error = writeAt(file.handle(), 0, content, &done);
     if (error == 0)
@@ -124,14 +126,14 @@ void saveWholeFile(const QString& path, const QByteArray& content)
     if (error != 0) {
         file.cancelWriting(); // the temporary file goes with the QSaveFile
         if (diskFull(error))
-            throw Error(QStringLiteral("The disk is full: %1").arg(leftAlone));
-        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), cause(error), leftAlone));
+            throw Error(tr("The disk is full: %1").arg(leftAlone));
+        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), cause(error), leftAlone));
     }
     if (!file.commit())
-        throw Error(QStringLiteral("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
+        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
 }
 
-void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches, const QString& what)
+void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches, const QString& cantWrite)
 {
     const int fd = file.handle();
     const QString path = shownPath(filePath);
@@ -151,9 +153,9 @@ void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches
     if (error == 0)
         return;
 
-    const QString failure = QStringLiteral("Cannot write %1 into %2: %3.").arg(what, path, cause(error));
+    const QString failure = cantWrite.arg(path, cause(error));
     if (!allWritten && std::all_of(written.cbegin(), written.cend(), [](qint64 n) { return n == 0; }))
-        throw Error(QStringLiteral("%1 Nothing was written.").arg(failure));
+        throw Error(tr("%1 Nothing was written.").arg(failure));
     int restoreError = 0;
     for (qsizetype i = 0; i < written.size() && restoreError == 0; ++i) {
         qint64 done = 0;
@@ -166,10 +168,10 @@ void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches
             restoreError = EIO;
     }
     if (restoreError == 0)
-        throw Error(QStringLiteral("%1 The bytes that were there before were put back: the file is as it was.")
+        throw Error(tr("%1 The bytes that were there before were put back: the file is as it was.")
                         .arg(failure));
-    throw Error(QStringLiteral("%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have "
-                               "been changed.")
+    throw Error(tr("%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have "
+                   "been changed.")
                     .arg(failure, cause(restoreError), ranges(patches, written), path));
 }
 

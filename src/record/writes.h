@@ -27,8 +27,10 @@ void saveWholeFile(const QString& path, const QByteArray& content);
 // Writes the patches into the file (open for reading and writing) in order, then syncs it to disk.
 // When a write or the sync fails, the old bytes of every range written so far are put back and
 // Error says so; when that fails too, Error names the exact ranges that may have been changed.
-// what names the data in messages ("the record", "the words").
-void patchFile(QFile& file, const QString& path, const QList<Patch>& patches, const QString& what);
+// cantWrite is the first sentence of the message when the write fails, in the user's language and
+// naming the data ("Cannot write the words into %1: %2."): its two placeholders still open take the
+// file and the system's cause.
+void patchFile(QFile& file, const QString& path, const QList<Patch>& patches, const QString& cantWrite);
 
 // The seam for tests. When a hook is set, every low-level write and sync asks it first: a fault
 // with a non-zero error makes the call write its first bytesBeforeFailure bytes (writes only) and

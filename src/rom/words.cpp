@@ -3,6 +3,7 @@
 
 #include "model/error.h"
 #include "model/hex.h"
+#include "model/messages.h"
 #include "record/files.h"
 #include "record/writes.h"
 #include "rom/catalogue.h"
@@ -20,32 +21,38 @@ constexpr char kTiles[] = "PAUSED!0123456789LCT GMOVR";
 constexpr int kTileCount = sizeof(kTiles) - 1;
 
 // The ROM image opened read-only, its size checked: a letter file is refused by name.
-void openRomImageToRead(const QString& path, QFile& file, const QString& action)
+void openRomImageToRead(const QString& path, QFile& file, WordAction action)
 {
+    const bool reading = action == WordAction::Read;
     if (path.isEmpty())
-        throw Error(QStringLiteral("No ROM image is open yet. Open a ROM image with \"Open file\" "
-                                   "first, then %1 the words.")
-                        .arg(action));
+        throw Error(reading ? tr("No ROM image is open yet. Open a ROM image with \"Open file\" first, then "
+                                 "read the words.")
+                            : tr("No ROM image is open yet. Open a ROM image with \"Open file\" first, then "
+                                 "write the words."));
     openOrThrow(file, path, QIODevice::ReadOnly);
     if (!isRomImage(file.size()))
-        throw Error(QStringLiteral("The file last opened, \"%1\", is a letter file, not a ROM image "
-                                   "(%2 bytes; a ROM image is larger than 2,000,000 bytes). Open "
-                                   "a ROM image with \"Open file\" first, then %3 the words.")
-                        .arg(shownPath(path), groupedNumber(file.size()), action));
+        throw Error((reading ? tr("The file last opened, \"%1\", is a letter file, not a ROM image (%2 bytes; "
+                                  "a ROM image is larger than 2,000,000 bytes). Open a ROM image with "
+                                  "\"Open file\" first, then read the words.")
+                             : tr("The file last opened, \"%1\", is a letter file, not a ROM image (%2 bytes; "
+                                  "a ROM image is larger than 2,000,000 bytes). Open a ROM image with "
+                                  "\"Open file\" first, then write the words."))
+                        .arg(shownPath(path), groupedNumber(file.size())));
 }
 
-// The bytes of one word, read at its offset; throws Error naming what failed.
-QByteArray readWord(QFile& file, const QString& path, const WordPlace& word, const QString& after)
+// The bytes of one word, read at its offset; throws Error naming what failed, and when writing
+// saying that nothing was written.
+QByteArray readWord(QFile& file, const QString& path, const WordPlace& word, bool writing)
 {
     QByteArray read;
     if (file.seek(word.offset))
         read = file.read(word.length);
     if (read.size() != word.length)
-        throw Error(QStringLiteral("Cannot read the %1 word from \"%2\": %3.%4")
+        throw Error((writing ? tr("Cannot read the %1 word from \"%2\": %3. Nothing was written.")
+                             : tr("Cannot read the %1 word from \"%2\": %3."))
                         .arg(word.name, shownPath(path),
                              file.error() != QFileDevice::NoError ? file.errorString()
-                                                                  : QStringLiteral("the file ended early"),
-                             after));
+                                                                  : tr("the file ended early")));
     return read;
 }
 
@@ -86,21 +93,21 @@ void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& va
 {
     for (const WordPlace& word : wordPlaces(variant)) {
         if (word.offset + word.length > fileSize)
-            throw Error(QStringLiteral("\"%1\" is too short for the words of the %2 dump: the %3 "
-                                       "word lies at offset %4, but the file ends after %5 bytes.")
+            throw Error(tr("\"%1\" is too short for the words of the %2 dump: the %3 "
+                           "word lies at offset %4, but the file ends after %5 bytes.")
                             .arg(shownPath(path), QString::fromLatin1(variant.caption), word.name,
                                  IntToHexText(word.offset), groupedNumber(fileSize)));
     }
 }
 
-WordBytes readWordBytes(const QString& path, const RomVariant& variant, const QString& action)
+WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action)
 {
     QFile file;
     openRomImageToRead(path, file, action);
     checkWordsInside(path, file.size(), variant);
     WordBytes bytes{};
     for (const WordPlace& word : wordPlaces(variant)) {
-        const QByteArray read = readWord(file, path, word, QString());
+        const QByteArray read = readWord(file, path, word, false);
         for (int place = 0; place < word.length; ++place)
             bytes[static_cast<size_t>(word.firstIndex + place)] = static_cast<unsigned char>(read[place]);
     }
@@ -115,11 +122,11 @@ char wordByte(const QString& text, int remembered, const WordPlace& word, int pl
     if (code >= 0)
         return static_cast<char>(code);
     if (text.size() > 1)
-        throw Error(QStringLiteral("Letter %1 of %2: '%3' is %4 characters, but each letter of the "
-                                   "word is one character.")
+        throw Error(tr("Letter %1 of %2: '%3' is %4 characters, but each letter of the "
+                       "word is one character.")
                         .arg(QString::number(place + 1), word.name, text,
                              QString::number(text.size())));
-    throw Error(QStringLiteral("Letter %1 of %2: '%3' is not a character the game can show.")
+    throw Error(tr("Letter %1 of %2: '%3' is not a character the game can show.")
                     .arg(QString::number(place + 1), word.name, text));
 }
 
@@ -133,8 +140,8 @@ void writeWordBytes(const QString& path, const RomVariant& variant, const std::a
     const auto words = wordPlaces(variant);
     QList<Patch> patches;
     for (size_t w = 0; w < words.size(); ++w)
-        patches << Patch{words[w].offset, bytes[w], readWord(file, path, words[w], QStringLiteral(" Nothing was written."))};
-    patchFile(file, path, patches, QStringLiteral("the words"));
+        patches << Patch{words[w].offset, bytes[w], readWord(file, path, words[w], true)};
+    patchFile(file, path, patches, tr("Cannot write the words into %1: %2."));
 }
 
 } // namespace vertiloom

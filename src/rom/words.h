@@ -42,10 +42,13 @@ int tileCode(const QString& text);
 // Throws Error unless both words of the variant lie wholly inside a file of that size.
 void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant);
 
+// What the user is about to do with the words: the messages that tell them what to do first end
+// with it.
+enum class WordAction { Read, Write };
+
 // Reads the words of the variant from the ROM image at path; the file is only read. Throws Error
 // when there is no path, the file is a letter file, the words lie outside it, or it can't be read.
-// action ("read" or "write") ends the messages that tell the user what to do first.
-WordBytes readWordBytes(const QString& path, const RomVariant& variant, const QString& action);
+WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action);
 
 // The byte the text of a word letter writes as: remembered (0..255) when the field still shows what
 // was read for that byte, else the text's tile code. Throws Error naming the letter's place.

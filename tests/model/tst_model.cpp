@@ -1,9 +1,16 @@
-// Tests of the model: the hexadecimal conversions, the controls' object names, and the form with
-// its default letter, design-time decorations and change reactions.
+// Tests of the model: the hexadecimal conversions, the controls' object names, the form with its
+// default letter, design-time decorations and change reactions, and the messages' Russian texts.
+#include "model/error.h"
 #include "model/fields.h"
 #include "model/form.h"
 #include "model/hex.h"
+#include "model/messages.h"
+#include "record/files.h"
 
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -49,6 +56,9 @@ private slots:
     void parameterColour();
     void memoByteCount_data();
     void memoByteCount();
+
+    // Messages
+    void messagesInRussian();
 };
 
 // ---- Conversions -----------------------------------------------------------------------------
@@ -472,6 +482,70 @@ void ModelTest::memoByteCount()
     form.setMemoForm(tagged ? MemoForm::Translhextion : MemoForm::Plain);
     form.setText(FieldId::memo(), text);
     QCOMPARE(form.text(FieldId::label(32)), count);
+}
+
+// ---- Messages --------------------------------------------------------------------------------
+
+// Every text the core's sources pass to tr() has a Russian text with the same placeholders, and a
+// message comes out in Russian exactly while the translator is installed.
+void ModelTest::messagesInRussian()
+{
+    const QDir src(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../src")));
+    QVERIFY2(src.exists(QStringLiteral("model/messages.cpp")), qPrintable(src.path()));
+    const QRegularExpression call(QStringLiteral(R"re(\btr\(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    const QRegularExpression notALiteral(QStringLiteral(R"re(\btr\((?!\s*["\)]|const char))re"));
+    const auto placeholders = [](const QString& text) {
+        QStringList found;
+        for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
+            found << match.captured();
+        found.sort();
+        found.removeDuplicates();
+        return found;
+    };
+
+    QSet<QString> texts;
+    for (const char* room : {"model", "record", "preview", "rom", "commands"}) {
+        QDirIterator files(src.filePath(QLatin1String(room)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                           QDir::Files);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString source = QString::fromUtf8(file.readAll());
+            QVERIFY2(!notALiteral.match(source).hasMatch(), qPrintable(file.fileName()));
+            for (const auto& match : call.globalMatch(source)) {
+                QString english;
+                for (const auto& part : literal.globalMatch(match.captured(1)))
+                    english += part.captured(1);
+                texts.insert(english.replace(QRegularExpression(QStringLiteral(R"(\\(.))")), QStringLiteral("\\1")));
+            }
+        }
+    }
+    RussianMessages russian;
+    for (const QString& english : std::as_const(texts)) {
+        const QString text = russian.translate(kMessageContext, english.toUtf8().constData());
+        QVERIFY2(!text.isEmpty(), qPrintable(english));
+        QCOMPARE(placeholders(text), placeholders(english));
+    }
+    QCOMPARE(RussianMessages::size(), texts.size()); // and no text is left over in the table
+
+    const auto refusal = [] {
+        try {
+            offsetFromAddr(QStringLiteral("$476E2"));
+        } catch (const Error& error) {
+            return error.message();
+        }
+        return QString();
+    };
+    const QString english = QStringLiteral("The offset in Addr, \"$476E2\", is not a hexadecimal number (only the "
+                                           "digits 0-9 and A-F, such as 476E2).");
+    QCOMPARE(refusal(), english);
+    QVERIFY(QCoreApplication::installTranslator(russianMessages()));
+    const QString inRussian = refusal();
+    QCoreApplication::removeTranslator(russianMessages());
+    QCOMPARE(inRussian, QStringLiteral("Смещение в Addr, \"$476E2\", не является шестнадцатеричным числом "
+                                       "(допустимы только цифры 0-9 и A-F, например 476E2)."));
+    QCOMPARE(refusal(), english);
 }
 
 QTEST_GUILESS_MAIN(ModelTest)

@@ -1,0 +1,199 @@
+// The core's messages in the user's language, and their Russian texts; see messages.h.
+#include "model/messages.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace vertiloom {
+
+namespace {
+
+struct Translation {
+    const char* english;
+    const char* russian;
+};
+
+// Numbers keep the English grouping the messages give them ("2,000,000"); a count of bytes is
+// written "%1 байт" whatever the number, as the window's own "Всего байт" does.
+constexpr Translation kRussian[] = {
+    // Opening files and the offset in Addr
+    {"Invalid filename", "Недопустимое имя файла"},
+    {"File not found: %1", "Файл не найден: %1"},
+    {"%1 is a folder, not a file.", "%1 — это папка, а не файл."},
+    {"Cannot open %1: File access denied", "Не удалось открыть %1: доступ к файлу запрещён"},
+    {"Cannot open %1: %2", "Не удалось открыть %1: %2"},
+    {"%1 is not a regular file.", "%1 не является обычным файлом."},
+    {"Addr is empty: enter the offset of the letter record in the ROM image as a hexadecimal number, "
+     "such as 476E2.",
+     "Поле Addr пусто: введите смещение записи буквы в образе ROM шестнадцатеричным числом, например "
+     "476E2."},
+    {"The offset in Addr, \"%1\", is not a hexadecimal number (only the digits 0-9 and A-F, such as "
+     "476E2).",
+     "Смещение в Addr, \"%1\", не является шестнадцатеричным числом (допустимы только цифры 0-9 и A-F, "
+     "например 476E2)."},
+
+    // Reading a letter record
+    {"Read beyond end of file", "Чтение за концом файла"},
+    {"Cannot read %1: %2", "Не удалось прочитать %1: %2"},
+    {"The letter at offset %1 has %2 points; the editor holds at most %3.",
+     "В букве по смещению %1 точек: %2; редактор вмещает не больше %3."},
+    {"The letter at offset %1 has %2 polygons; the editor holds at most %3.",
+     "В букве по смещению %1 полигонов: %2; редактор вмещает не больше %3."},
+    {"Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.",
+     "В полигоне %1 буквы по смещению %2 углов: %3; редактор вмещает не больше %4."},
+    {"The letter has %1 points; the editor holds at most %2.",
+     "В букве точек: %1; редактор вмещает не больше %2."},
+    {"The letter has %1 polygons; the editor holds at most %2.",
+     "В букве полигонов: %1; редактор вмещает не больше %2."},
+    {"Polygon %1 of the letter has %2 corners; the editor holds at most %3.",
+     "В полигоне %1 буквы углов: %2; редактор вмещает не больше %3."},
+
+    // The memo
+    {"The memo is not a letter record: a tab at position %1 is not a hexadecimal digit.",
+     "Текстовое поле не содержит записи буквы: символ табуляции в позиции %1 не является "
+     "шестнадцатеричной цифрой."},
+    {"The memo is not a letter record: character %1 at position %2 is not a hexadecimal digit.",
+     "Текстовое поле не содержит записи буквы: символ с кодом %1 в позиции %2 не является "
+     "шестнадцатеричной цифрой."},
+    {"The memo is not a letter record: '%1' at position %2 is not a hexadecimal digit.",
+     "Текстовое поле не содержит записи буквы: '%1' в позиции %2 не является шестнадцатеричной цифрой."},
+    {"The memo is not a letter record: it holds %1 hexadecimal digits, an odd number, so its last byte "
+     "is incomplete.",
+     "Текстовое поле не содержит записи буквы: шестнадцатеричных цифр в нём %1, нечётное число, "
+     "поэтому последний байт неполон."},
+    {"The memo is not a letter record: the tag at position %1 should read <bh:xx> with two hexadecimal "
+     "digits.",
+     "Текстовое поле не содержит записи буквы: тег в позиции %1 должен иметь вид <bh:xx> с двумя "
+     "шестнадцатеричными цифрами."},
+    {"The memo is empty: press START! to compile the letter first.",
+     "Текстовое поле пусто: чтобы собрать букву, сначала нажмите ПУСК!"},
+    {"The memo is not a letter record: its %1 bytes end before the record that its counts describe "
+     "does.",
+     "Текстовое поле не содержит записи буквы: его %1 байт заканчиваются раньше, чем запись, которую "
+     "описывают его счётчики."},
+    {"The memo is not a letter record: %1", "Текстовое поле не содержит записи буквы: %1"},
+    {"The memo is not a letter record: its counts describe a record of %1 bytes, but it holds %2 "
+     "bytes.",
+     "Текстовое поле не содержит записи буквы: по его счётчикам в записи %1 байт, а в нём %2 байт."},
+
+    // Safe writes
+    {"%1 is not a regular file: it was left as it was.",
+     "%1 не является обычным файлом: он оставлен как был."},
+    {"%1 was left as it was.", "Файл %1 оставлен как был."},
+    {"%1 was not created.", "Файл %1 не создан."},
+    {"Cannot write %1: %2. %3", "Не удалось записать %1: %2. %3"},
+    {"The disk is full: %1", "Диск заполнен: %1"},
+    {"%1 Nothing was written.", "%1 Ничего не записано."},
+    {"%1 The bytes that were there before were put back: the file is as it was.",
+     "%1 Прежние байты возвращены на место: файл остался как был."},
+    {"%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have been changed.",
+     "%1 Вернуть прежние байты тоже не удалось (%2): в %4 могли измениться байты по смещениям %3."},
+    {"%1 to %2", "с %1 по %2"},
+    {"%1 and %2", "%1 и %2"},
+
+    // The PAUSE and GAME OVER words
+    {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then read the words.",
+     "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте "
+     "слова."},
+    {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then write the words.",
+     "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем запишите "
+     "слова."},
+    {"The file last opened, \"%1\", is a letter file, not a ROM image (%2 bytes; a ROM image is larger "
+     "than 2,000,000 bytes). Open a ROM image with \"Open file\" first, then read the words.",
+     "Последний открытый файл, \"%1\", — файл буквы, а не образ ROM (%2 байт; образ ROM больше "
+     "2,000,000 байт). Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте слова."},
+    {"The file last opened, \"%1\", is a letter file, not a ROM image (%2 bytes; a ROM image is larger "
+     "than 2,000,000 bytes). Open a ROM image with \"Open file\" first, then write the words.",
+     "Последний открытый файл, \"%1\", — файл буквы, а не образ ROM (%2 байт; образ ROM больше "
+     "2,000,000 байт). Сначала откройте образ ROM кнопкой \"Открыть файл\", затем запишите слова."},
+    {"Cannot read the %1 word from \"%2\": %3.", "Не удалось прочитать слово %1 из \"%2\": %3."},
+    {"Cannot read the %1 word from \"%2\": %3. Nothing was written.",
+     "Не удалось прочитать слово %1 из \"%2\": %3. Ничего не записано."},
+    {"the file ended early", "файл закончился раньше времени"},
+    {"\"%1\" is too short for the words of the %2 dump: the %3 word lies at offset %4, but the file "
+     "ends after %5 bytes.",
+     "Файл \"%1\" слишком короток для слов дампа %2: слово %3 лежит по смещению %4, а файл "
+     "заканчивается после %5 байт."},
+    {"Letter %1 of %2: '%3' is %4 characters, but each letter of the word is one character.",
+     "Буква %1 слова %2: '%3' состоит из нескольких символов (%4), а каждая буква слова — один символ."},
+    {"Letter %1 of %2: '%3' is not a character the game can show.",
+     "Буква %1 слова %2: символ '%3' игра показать не может."},
+    {"Cannot write the words into %1: %2.", "Не удалось записать слова в %1: %2."},
+
+    // The preview
+    {"'' is not a valid integer value", "'' — недопустимое целое значение"},
+
+    // Opening, reloading and exporting the letter
+    {"No file has been opened yet: choose a ROM image with \"Open file\" first.",
+     "Ещё не открыт ни один файл: сначала выберите образ ROM кнопкой \"Открыть файл\"."},
+    {"%1 is now %2 bytes: it will be read as a ROM image, at the offset in Addr. Load it?",
+     "Размер %1 теперь %2 байт: файл будет прочитан как образ ROM, по смещению из Addr. Загрузить его?"},
+    {"%1 is now %2 bytes: it will be read as a letter file from its start. Load it?",
+     "Размер %1 теперь %2 байт: файл будет прочитан как файл буквы, с самого начала. Загрузить его?"},
+    {"%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte letter file?",
+     "%1 — образ ROM размером %2 байт. Заменить весь образ этим файлом буквы размером %3 байт?"},
+    {"%1 already exists. Replace it with this %2-byte letter file?",
+     "%1 уже существует. Заменить его этим файлом буквы размером %2 байт?"},
+    {"The record of %1 bytes does not fit at offset %2 of %3: the file is only %4 bytes long. Nothing "
+     "was written.",
+     "Запись размером %1 байт не помещается по смещению %2 в %3: длина файла всего %4 байт. Ничего не "
+     "записано."},
+    {"Cannot read offset %1 of %2: %3. Nothing was written.",
+     "Не удалось прочитать данные по смещению %1 в %2: %3. Ничего не записано."},
+    {"The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, so the 1 byte after the "
+     "old record will be overwritten. Write it anyway?",
+     "Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт, поэтому 1 байт после старой "
+     "записи будет затёрт. Всё равно записать?"},
+    {"The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, so the %5 bytes after "
+     "the old record will be overwritten. Write it anyway?",
+     "Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт, поэтому будут затёрты %5 байт "
+     "после старой записи. Всё равно записать?"},
+    {"No letter record can be read at offset %1 of %2 (%3). Writing the new record overwrites the %4 "
+     "bytes there. Write it anyway?",
+     "По смещению %1 в %2 не удаётся прочитать запись буквы (%3). Новая запись затрёт %4 байт по "
+     "этому смещению. Всё равно записать?"},
+    {"Cannot write the record at offset %1 into %2: %3.",
+     "Не удалось сохранить запись буквы по смещению %1 в %2: %3."},
+
+    // What keeps the user's work
+    {"The letter has changes that are in no file yet. Discard them?",
+     "В букве есть изменения, которые ещё не сохранены ни в одном файле. Отбросить их?"},
+    {"Nothing was written into %1. Before the first write into an image the editor keeps a copy of it, "
+     "and the copy %2 could not be made: %3",
+     "В %1 ничего не записано. Перед первой записью в образ редактор сохраняет его копию, а создать "
+     "копию %2 не удалось: %3"},
+};
+
+const QHash<QString, QString>& russianTable()
+{
+    static const QHash<QString, QString> table = [] {
+        QHash<QString, QString> out;
+        for (const Translation& t : kRussian)
+            out.insert(QString::fromUtf8(t.english), QString::fromUtf8(t.russian));
+        return out;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString tr(const char* english) { return QCoreApplication::translate(kMessageContext, english); }
+
+QString RussianMessages::translate(const char* context, const char* sourceText, const char*, int) const
+{
+    if (!context || !sourceText || qstrcmp(context, kMessageContext) != 0)
+        return {};
+    return russianTable().value(QString::fromUtf8(sourceText));
+}
+
+bool RussianMessages::isEmpty() const { return false; }
+
+int RussianMessages::size() { return static_cast<int>(russianTable().size()); }
+
+QTranslator* russianMessages()
+{
+    static RussianMessages messages;
+    return &messages;
+}
+
+} // namespace vertiloom
