@@ -1,6 +1,8 @@
 // Choosing, remembering and installing the language; see language.h.
 #include "app/language.h"
 
+#include "model/messages.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -44,6 +46,10 @@ void installTranslations(int language)
         QCoreApplication::removeTranslator(qt.get());
         qt.reset();
     }
+    // The editor's own messages: written in English, translated while Russian is chosen.
+    QCoreApplication::removeTranslator(russianMessages());
+    if (language == kRussian)
+        QCoreApplication::installTranslator(russianMessages());
     if (language == kRussian) {
         qt = std::make_unique<QTranslator>();
         if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -595,7 +595,8 @@ void TestMainWindow::startErrorReachesPlatform()
     editor.form.setText(FieldId::x(1), QString());
     QCOMPARE(caption(find(QStringLiteral("x1"))), QString());
     QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
-    QCOMPARE(platform_.errors, QStringList{QStringLiteral("'' is not a valid integer value")});
+    // The window speaks Russian (language 1), its messages too.
+    QCOMPARE(platform_.errors, QStringList{QStringLiteral("'' — недопустимое целое значение")});
     // The command stopped before it compiled.
     QCOMPARE(find<QPlainTextEdit>(FieldId::memo())->toPlainText(), memo);
     // The window goes on: a good coordinate and START! again work.
