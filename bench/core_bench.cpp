@@ -3,6 +3,8 @@
 //   START! on the default letter          / filling one 255x255 layer once (QImage::fill)
 //   one load from the sample image        / opening it and one QFile::read of the same bytes
 //   the sweep of the 24 catalogue letters / one QFile::read of the same bytes per letter
+//   recognising the dump of a 2 MiB image  / opening the image and one QFile::readAll
+//     (and the CRC32 alone, the bulk of it)
 // and, once before those, the undo history over 1,000 steps of typing, placing and nudging: what the
 // steps hold (History::memoryBytes, the resident memory and the heap in use as a cross-check), the
 // time per step, undo and redo, and whether undoing everything gives back the letter it started from.
@@ -16,7 +18,9 @@
 #include "record/load.h"
 #include "record/record.h"
 #include "rom/catalogue.h"
+#include "rom/recognition.h"
 #include "rom/sample.h"
+#include "rom/words.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -50,6 +54,9 @@ struct Files {
     QString image;
     std::array<QString, kCatalogueSize> letterFiles;
     std::array<qint64, kCatalogueSize> offsets{};
+    // Each of the five dumps without and with a copier header, in memory and on disk.
+    std::vector<QByteArray> dumps;
+    std::vector<QString> dumpFiles;
 };
 Files* files = nullptr;
 
@@ -66,6 +73,7 @@ public:
         std::fprintf(stderr, "core_bench: unexpected error: %s\n", qPrintable(message));
         std::abort();
     }
+    void showWarning(const QString&) override {}
     void beep() override {}
 };
 
@@ -156,6 +164,52 @@ void BM_Sweep(benchmark::State& state)
             platform.savePath = files->letterFiles[static_cast<size_t>(editor.cataloguePosition - 1)];
             exportLetterToFile(editor, platform);
         }
+    }
+}
+
+// --- Recognising the dump ----------------------------------------------------------------------
+
+// The sample letters and words at the offsets of one dump, on the sample filler, 512 bytes of
+// header in front when asked.
+QByteArray dumpImage(const RomVariant& variant, bool header)
+{
+    QByteArray image(kSampleImageSize, kSampleFiller);
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        const QByteArray bytes = sampleLetter(position).toBytes();
+        image.replace(HexToInt(catalogueOffset(position, variant)), bytes.size(), bytes);
+    }
+    const auto words = wordPlaces(variant);
+    image.replace(words[0].offset, kPauseLength, QByteArray::fromHex("0001020304"));
+    image.replace(words[1].offset, kGameOverLength, QByteArray::fromHex("1501160417180419"));
+    return header ? QByteArray(kCopierHeaderSize, '\0') + image : image;
+}
+
+void BM_Recognise_Floor(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (const QString& path : files->dumpFiles) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                std::abort();
+            benchmark::DoNotOptimize(file.readAll());
+        }
+    }
+}
+
+void BM_Recognise(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (const QByteArray& image : files->dumps)
+            benchmark::DoNotOptimize(recognise(image));
+    }
+}
+
+// The CRC32 alone, which recognise takes over the whole image.
+void BM_Recognise_Crc32(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (const QByteArray& image : files->dumps)
+            benchmark::DoNotOptimize(dumpCrc32(image));
     }
 }
 
@@ -396,6 +450,9 @@ VERTILOOM_BENCH(BM_Load_Floor);
 VERTILOOM_BENCH(BM_Load);
 VERTILOOM_BENCH(BM_Sweep_Floor);
 VERTILOOM_BENCH(BM_Sweep);
+VERTILOOM_BENCH(BM_Recognise_Floor);
+VERTILOOM_BENCH(BM_Recognise);
+VERTILOOM_BENCH(BM_Recognise_Crc32);
 
 // Shows the runs as usual and keeps the fastest and the median real time of each benchmark.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -464,6 +521,27 @@ int main(int argc, char* argv[])
         shared.letterFiles[i] = shared.dir.filePath(QStringLiteral("letter-%1.hex").arg(position, 2, 10, QChar(u'0')));
     }
 
+    for (const RomVariant& variant : kRomVariants) {
+        for (const bool header : {false, true}) {
+            const QByteArray image = dumpImage(variant, header);
+            const Recognition seen = recognise(image);
+            if (seen.fitting.isEmpty() || seen.fitting.front().variant != &variant ||
+                seen.fitting.front().header != (header ? kCopierHeaderSize : 0)) {
+                std::fprintf(stderr, "core_bench: the %s dump%s is not recognised as itself\n", variant.caption,
+                             header ? " with a header" : "");
+                return 1;
+            }
+            const QString path = shared.dir.filePath(QStringLiteral("dump-%1.smc").arg(shared.dumps.size()));
+            QSaveFile out(path);
+            if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit()) {
+                std::fprintf(stderr, "core_bench: cannot write a dump image\n");
+                return 1;
+            }
+            shared.dumps.push_back(image);
+            shared.dumpFiles.push_back(path);
+        }
+    }
+
     const HistoryFigures history = measureHistory();
 
     // Interleaved repetitions unless the command line says otherwise (a later flag wins).
@@ -484,6 +562,9 @@ int main(int argc, char* argv[])
     printRatio(reporter, "START!", "BM_Start", "BM_CanvasRectangle", "Canvas::rectangle of one layer", 0);
     printRatio(reporter, "Load", "BM_Load", "BM_Load_Floor", "open + one QFile::read", 0);
     printRatio(reporter, "Sweep", "BM_Sweep", "BM_Sweep_Floor", "open + one QFile::read per letter", 100);
+    printRatio(reporter, "Dumps", "BM_Recognise", "BM_Recognise_Floor",
+               "open + QFile::readAll of each image; 10 images of 2 MiB", 5);
+    printRatio(reporter, "CRC32", "BM_Recognise_Crc32", "BM_Recognise_Floor", "the same floor; zlib's crc32 alone", 0);
     printHistory(history);
     return 0;
 }

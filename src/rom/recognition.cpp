@@ -7,8 +7,6 @@
 #include "rom/catalogue.h"
 #include "rom/words.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <array>
 
@@ -70,16 +68,17 @@ bool tileCodesAt(const QByteArray& image, qint64 offset, int length)
     return true;
 }
 
-QString crc32Text(const QByteArray& image, qint64 header)
+} // namespace
+
+bool hasCopierHeader(qint64 imageSize) { return imageSize % 1024 == kCopierHeaderSize; }
+
+QString dumpCrc32(const QByteArray& image)
 {
+    const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
     const auto* data = reinterpret_cast<const Bytef*>(image.constData()) + header;
     const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), data, static_cast<z_size_t>(image.size() - header));
     return QStringLiteral("%1").arg(static_cast<qulonglong>(crc), 8, 16, QLatin1Char('0')).toUpper();
 }
-
-} // namespace
-
-bool hasCopierHeader(qint64 imageSize) { return imageSize % 1024 == kCopierHeaderSize; }
 
 int catalogueLength(int position) { return catalogueNumbers().length.at(static_cast<size_t>(position - 1)); }
 
@@ -113,7 +112,7 @@ Recognition recognise(const QByteArray& image)
     Recognition r;
     r.size = image.size();
     r.hasHeader = hasCopierHeader(r.size);
-    r.crc32 = crc32Text(image, r.hasHeader ? kCopierHeaderSize : 0);
+    r.crc32 = dumpCrc32(image);
 
     // The image has a header, so reading it with one comes first; a headerless reading that lands
     // on the same offsets is then the same dump under another name.
@@ -156,18 +155,16 @@ bool fitsAsSelected(const Recognition& recognition, const RomVariant& variant, q
     return match->wordsKnown || !anyKnown;
 }
 
+// Whole texts with their placeholders, ready to become messages in the user's language.
 QString recognitionText(const Recognition& recognition)
 {
-    QString dump;
-    if (recognition.fitting.isEmpty()) {
-        dump = QCoreApplication::translate("vertiloom::Recognition", "Not one of the five known dumps");
-    } else {
-        const DumpMatch& first = recognition.fitting.front();
-        dump = QString::fromLatin1(first.variant->caption);
-        if (first.header != 0)
-            dump += QCoreApplication::translate("vertiloom::Recognition", " (with a %1-byte header)").arg(first.header);
-    }
-    return dump + u'\n' + QStringLiteral("CRC32 ") + recognition.crc32;
+    if (recognition.fitting.isEmpty())
+        return QStringLiteral("Not one of the five known dumps\nCRC32 %1").arg(recognition.crc32);
+    const DumpMatch& first = recognition.fitting.front();
+    const QString caption = QString::fromLatin1(first.variant->caption);
+    if (first.header == kCopierHeaderSize)
+        return QStringLiteral("%1 (with a 512-byte header)\nCRC32 %2").arg(caption, recognition.crc32);
+    return QStringLiteral("%1\nCRC32 %2").arg(caption, recognition.crc32);
 }
 
 } // namespace vertiloom

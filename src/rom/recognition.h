@@ -50,7 +50,12 @@ bool fits(const QByteArray& image, const RomVariant& variant, qint64 header);
 // Whether the 13 bytes at the variant's word offsets, moved on by header bytes, are tile codes.
 bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 header);
 
-// Tries the five dumps (ten with a header), computes the CRC32. Never throws.
+// zlib's CRC32 of the image without its copier header (when its size says it has one), as eight
+// upper-case hex digits: how lists of dumps name them.
+QString dumpCrc32(const QByteArray& image);
+
+// Tries the five dumps (ten with a header) and takes the CRC32 (dumpCrc32). Never throws. The CRC32
+// is most of the time: zlib's table-driven CRC runs at a seventh of the speed of copying the image.
 Recognition recognise(const QByteArray& image);
 
 // The fitting entry that puts every letter and both words at the same file offsets as the variant
