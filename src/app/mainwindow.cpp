@@ -257,6 +257,9 @@ void MainWindow::run(const std::function<void()>& command)
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
+    // What the editor recognised in the image it opened last; the panel itself does not move.
+    if (auto* panel = findChild<QWidget*>(QStringLiteral("Panel1")))
+        panel->setToolTip(editor_.recognised);
 }
 
 void MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
@@ -359,7 +362,7 @@ void MainWindow::connectCommands()
     for (const RomVariant& variant : kRomVariants)
         onClicked(FieldId::radio(variant.radioButton), [&e] { chooseVariant(e); });
     onClicked(FieldId::bitBtn(3), [&e] { readWords(e); }, isStep);
-    onClicked(FieldId::bitBtn(4), [&e] { writeWords(e); });
+    onClicked(FieldId::bitBtn(4), [&e, &platform] { writeWords(e, platform); });
 
     onClicked(FieldId::button(8), [&e] { nudge(e, Nudge::Left); }, isStep);
     onClicked(FieldId::button(9), [&e] { nudge(e, Nudge::Up); }, isStep);

@@ -49,6 +49,16 @@ QString windowTitle(const Editor& editor);
 // beside it. Throws Error, and nothing may be written, when the copy fails.
 void backUpBeforeFirstWrite(Editor& editor, const QString& image);
 
+// --- Recognising the image -----------------------------------------------------------------
+// After a ROM image was chosen to open: recognises its dump (the ROM panel's tooltip says which).
+// When the selected dump does not fit and another does, asks to switch to it (Yes selects it as a
+// click would, and with a copier header the catalogue then adds its 512 bytes to every offset);
+// when none fits, says so once.
+void recogniseImage(Editor& editor, Platform& platform, const QString& path);
+// Before a write into an image that matched no known dump: asks once more; false when the user
+// declines.
+bool mayWriteInto(Editor& editor, Platform& platform, const QString& path);
+
 // --- Loading --------------------------------------------------------------------------------
 // "Open file": asks first when the letter has changes that are in no file yet; then asks for a
 // file; cancelled, nothing happens. The accepted file becomes the current
@@ -101,8 +111,9 @@ void readWords(Editor& editor);
 // Writes Edit2..Edit14 into the current ROM image at the selected variant's word offsets: exactly
 // 5 + 8 bytes change, in place. A field that still holds the text last read (or written) for it in
 // this image and variant writes that same byte again; any other field is encoded from its
-// character. Everything is checked before the file is opened for writing.
-void writeWords(Editor& editor);
+// character. Everything is checked before the file is opened for writing; an image that matched no
+// known dump is written only after the user agrees once more.
+void writeWords(Editor& editor, Platform& platform);
 
 // --- Editing on the preview -----------------------------------------------------------------
 void placePoint(Editor& editor, QPoint pixel);

@@ -48,6 +48,16 @@ struct Editor {
     // The ROM images backed up to <image>.bak in this run, before the first write into each.
     QSet<QString> backedUp;
 
+    // Bytes in front of the dump in the current image (a copier's header, 512) that the catalogue
+    // adds to every offset it writes into Addr, and to the words' offsets: Addr is always a file
+    // offset. 0 unless the user switched to a headered reading of an image.
+    qint64 catalogueHeader = 0;
+
+    // What the editor recognised in the current ROM image (the ROM panel's tooltip), and the images
+    // that match none of the known dumps and have not yet been written into after a second question.
+    QString recognised;
+    QSet<QString> unrecognised;
+
     // Position in the letter catalogue, 1 to 24.
     int cataloguePosition = 1;
 

@@ -29,8 +29,9 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
 
 namespace {
 
-void loadFile(Editor& editor, const QString& path)
+void loadFile(Editor& editor, Platform& platform, const QString& path)
 {
+    recogniseImage(editor, platform, path);
     editor.currentRom = path;
     editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
     applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
@@ -45,14 +46,14 @@ void openLetter(Editor& editor, Platform& platform)
     const QString path = platform.openFileName(QLatin1String(kOpenFilter));
     if (path.isEmpty())
         return;
-    loadFile(editor, path);
+    loadFile(editor, platform, path);
 }
 
 void openDroppedFile(Editor& editor, Platform& platform, const QString& path)
 {
     if (!mayDiscardChanges(editor, platform))
         return;
-    loadFile(editor, path);
+    loadFile(editor, platform, path);
 }
 
 void reloadLetter(Editor& editor, Platform& platform)
@@ -153,6 +154,8 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     if (!question.isEmpty() && !platform.confirm(question))
         return;
 
+    if (!mayWriteInto(editor, platform, path))
+        return;
     backUpBeforeFirstWrite(editor, path);
     patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
               tr("Cannot write the record at offset %1 into %2: %3.").arg(at));

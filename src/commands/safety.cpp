@@ -56,7 +56,7 @@ QString catalogueLabel(const Editor& editor)
     }
     const RomVariant& variant = selectedVariant(editor.form);
     for (int position = 1; position <= kCatalogueSize; ++position) {
-        if (HexToInt(catalogueOffset(position, variant)) == offset)
+        if (HexToInt(catalogueOffset(position, variant)) + editor.catalogueHeader == offset)
             return QString::fromLatin1(catalogueEntry(position).label);
     }
     return {};

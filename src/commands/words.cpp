@@ -26,7 +26,7 @@ int rememberedByte(const Editor& editor, int index, const RomVariant& variant)
 void readWords(Editor& editor)
 {
     const RomVariant& variant = selectedVariant(editor.form);
-    const WordBytes bytes = readWordBytes(editor.currentRom, variant, WordAction::Read);
+    const WordBytes bytes = readWordBytes(editor.currentRom, variant, WordAction::Read, editor.catalogueHeader);
     editor.wordBytesSource = {editor.currentRom, variant.radioButton};
     for (int index = 0; index < kWordFields; ++index) {
         const size_t i = static_cast<size_t>(index);
@@ -37,12 +37,12 @@ void readWords(Editor& editor)
     }
 }
 
-void writeWords(Editor& editor)
+void writeWords(Editor& editor, Platform& platform)
 {
     const RomVariant& variant = selectedVariant(editor.form);
     // The file must be a ROM image that holds both words before the fields are judged.
-    readWordBytes(editor.currentRom, variant, WordAction::Write);
-    const auto words = wordPlaces(variant);
+    readWordBytes(editor.currentRom, variant, WordAction::Write, editor.catalogueHeader);
+    const auto words = wordPlaces(variant, editor.catalogueHeader);
     std::array<QByteArray, 2> bytes;
     for (size_t w = 0; w < words.size(); ++w) {
         for (int place = 0; place < words[w].length; ++place) {
@@ -51,8 +51,10 @@ void writeWords(Editor& editor)
                                      words[w], place));
         }
     }
+    if (!mayWriteInto(editor, platform, editor.currentRom))
+        return;
     backUpBeforeFirstWrite(editor, editor.currentRom);
-    writeWordBytes(editor.currentRom, variant, bytes);
+    writeWordBytes(editor.currentRom, variant, bytes, editor.catalogueHeader);
 
     // The file now holds these bytes for these texts.
     editor.wordBytesSource = {editor.currentRom, variant.radioButton};

@@ -162,6 +162,20 @@ constexpr Translation kRussian[] = {
      "and the copy %2 could not be made: %3",
      "В %1 ничего не записано. Перед первой записью в образ редактор сохраняет его копию, а создать "
      "копию %2 не удалось: %3"},
+
+    // Recognising the image
+    {"This image does not match any of the five known dumps: the catalogue offsets may point at other data.",
+     "Этот образ не похож ни на один из пяти известных дампов: смещения каталога могут указывать на другие "
+     "данные."},
+    {"This image looks like %1 (with a 512-byte header). Switch to it?",
+     "Этот образ похож на %1 (с заголовком 512 байт). Переключиться на него?"},
+    {"Not one of the five known dumps\nCRC32 %1", "Ни один из пяти известных дампов\nCRC32 %1"},
+    {"%1 (with a 512-byte header)\nCRC32 %2", "%1 (с заголовком 512 байт)\nCRC32 %2"},
+    {"This image looks like %1. Switch to it?", "Этот образ похож на %1. Переключиться на него?"},
+    {"%1 does not match any of the five known dumps: the catalogue offsets may point at other data. Write "
+     "into it anyway?",
+     "%1 не похож ни на один из пяти известных дампов: смещения каталога могут указывать на другие данные. "
+     "Всё равно записать в него?"},
 };
 
 const QHash<QString, QString>& russianTable()

@@ -1,6 +1,8 @@
 // Recognising the dump of a ROM image; see recognition.h.
 #include "rom/recognition.h"
 
+#include "model/messages.h"
+
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/record.h"
@@ -159,11 +161,11 @@ bool fitsAsSelected(const Recognition& recognition, const RomVariant& variant, q
 QString recognitionText(const Recognition& recognition)
 {
     if (recognition.fitting.isEmpty())
-        return QStringLiteral("Not one of the five known dumps\nCRC32 %1").arg(recognition.crc32);
+        return tr("Not one of the five known dumps\nCRC32 %1").arg(recognition.crc32);
     const DumpMatch& first = recognition.fitting.front();
     const QString caption = QString::fromLatin1(first.variant->caption);
     if (first.header == kCopierHeaderSize)
-        return QStringLiteral("%1 (with a 512-byte header)\nCRC32 %2").arg(caption, recognition.crc32);
+        return tr("%1 (with a 512-byte header)\nCRC32 %2").arg(caption, recognition.crc32);
     return QStringLiteral("%1\nCRC32 %2").arg(caption, recognition.crc32);
 }
 

@@ -58,12 +58,12 @@ QByteArray readWord(QFile& file, const QString& path, const WordPlace& word, boo
 
 } // namespace
 
-std::array<WordPlace, 2> wordPlaces(const RomVariant& variant)
+std::array<WordPlace, 2> wordPlaces(const RomVariant& variant, qint64 header)
 {
     return {{
-        {QStringLiteral("PAUSE"), 0, kPauseLength, HexToInt(QString::fromLatin1(variant.pauseOffset))},
+        {QStringLiteral("PAUSE"), 0, kPauseLength, header + HexToInt(QString::fromLatin1(variant.pauseOffset))},
         {QStringLiteral("GAME OVER"), kPauseLength, kGameOverLength,
-         HexToInt(QString::fromLatin1(variant.gameOverOffset))},
+         header + HexToInt(QString::fromLatin1(variant.gameOverOffset))},
     }};
 }
 
@@ -89,9 +89,9 @@ int tileCode(const QString& text)
     return -1;
 }
 
-void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant)
+void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant, qint64 header)
 {
-    for (const WordPlace& word : wordPlaces(variant)) {
+    for (const WordPlace& word : wordPlaces(variant, header)) {
         if (word.offset + word.length > fileSize)
             throw Error(tr("\"%1\" is too short for the words of the %2 dump: the %3 "
                            "word lies at offset %4, but the file ends after %5 bytes.")
@@ -100,13 +100,13 @@ void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& va
     }
 }
 
-WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action)
+WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action, qint64 header)
 {
     QFile file;
     openRomImageToRead(path, file, action);
-    checkWordsInside(path, file.size(), variant);
+    checkWordsInside(path, file.size(), variant, header);
     WordBytes bytes{};
-    for (const WordPlace& word : wordPlaces(variant)) {
+    for (const WordPlace& word : wordPlaces(variant, header)) {
         const QByteArray read = readWord(file, path, word, false);
         for (int place = 0; place < word.length; ++place)
             bytes[static_cast<size_t>(word.firstIndex + place)] = static_cast<unsigned char>(read[place]);
@@ -130,14 +130,15 @@ char wordByte(const QString& text, int remembered, const WordPlace& word, int pl
                     .arg(QString::number(place + 1), word.name, text));
 }
 
-void writeWordBytes(const QString& path, const RomVariant& variant, const std::array<QByteArray, 2>& bytes)
+void writeWordBytes(const QString& path, const RomVariant& variant, const std::array<QByteArray, 2>& bytes,
+                    qint64 header)
 {
     // Opened for writing only now, with every byte known to be good: in place, never truncated, and
     // never created if it has gone in the meantime.
     QFile file;
     openOrThrow(file, path, QIODevice::ReadWrite);
-    checkWordsInside(path, file.size(), variant);
-    const auto words = wordPlaces(variant);
+    checkWordsInside(path, file.size(), variant, header);
+    const auto words = wordPlaces(variant, header);
     QList<Patch> patches;
     for (size_t w = 0; w < words.size(); ++w)
         patches << Patch{words[w].offset, bytes[w], readWord(file, path, words[w], true)};

@@ -23,7 +23,8 @@ struct WordPlace {
     int length;
     qint64 offset;
 };
-std::array<WordPlace, 2> wordPlaces(const RomVariant& variant);
+// header: bytes in front of the dump in the image (a copier's header), added to both offsets.
+std::array<WordPlace, 2> wordPlaces(const RomVariant& variant, qint64 header = 0);
 
 // The field of the word letter at index 0..12: Edit2..Edit14.
 inline FieldId wordField(int index) { return FieldId::edit(2 + index); }
@@ -40,7 +41,7 @@ QString tileCharacter(int code);
 int tileCode(const QString& text);
 
 // Throws Error unless both words of the variant lie wholly inside a file of that size.
-void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant);
+void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant, qint64 header = 0);
 
 // What the user is about to do with the words: the messages that tell them what to do first end
 // with it.
@@ -48,7 +49,7 @@ enum class WordAction { Read, Write };
 
 // Reads the words of the variant from the ROM image at path; the file is only read. Throws Error
 // when there is no path, the file is a letter file, the words lie outside it, or it can't be read.
-WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action);
+WordBytes readWordBytes(const QString& path, const RomVariant& variant, WordAction action, qint64 header = 0);
 
 // The byte the text of a word letter writes as: remembered (0..255) when the field still shows what
 // was read for that byte, else the text's tile code. Throws Error naming the letter's place.
@@ -56,6 +57,7 @@ char wordByte(const QString& text, int remembered, const WordPlace& word, int pl
 
 // Writes the bytes of both words into the ROM image at path, in place: exactly 5 + 8 bytes change,
 // synced to disk, the old bytes put back if the write fails part-way. Throws Error.
-void writeWordBytes(const QString& path, const RomVariant& variant, const std::array<QByteArray, 2>& bytes);
+void writeWordBytes(const QString& path, const RomVariant& variant, const std::array<QByteArray, 2>& bytes,
+                    qint64 header = 0);
 
 } // namespace vertiloom

@@ -336,7 +336,13 @@ private slots:
         retype("Edit7", "I");
         retype("Edit14", "_");
         QCOMPARE(words().join(QString()), QStringLiteral("PLUSEIAMEOVE_"));
+        // The synthetic image is none of the known dumps: the editor said so when it was opened, and
+        // asks once more before the first write into it.
+        QCOMPARE(platform_.warnings.size(), 1);
+        platform_.confirmAnswers << true;
         click("BitBtn4");
+        QCOMPARE(platform_.questions.size(), 1);
+        QVERIFY(platform_.questions[0].endsWith(QStringLiteral("Write into it anyway?")));
         QCOMPARE(platform_.errors, QStringList());
         QByteArray expected = rom;
         expected[kPause + 1] = 0x11;

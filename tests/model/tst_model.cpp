@@ -517,7 +517,13 @@ void ModelTest::messagesInRussian()
                 QString english;
                 for (const auto& part : literal.globalMatch(match.captured(1)))
                     english += part.captured(1);
-                texts.insert(english.replace(QRegularExpression(QStringLiteral(R"(\\(.))")), QStringLiteral("\\1")));
+                // The escapes of a C++ literal: \n is a line break, any other escaped character itself.
+                QString unescaped;
+                for (qsizetype i = 0; i < english.size(); ++i) {
+                    const bool escape = english[i] == u'\\' && i + 1 < english.size();
+                    unescaped += escape ? (english[++i] == u'n' ? QChar(u'\n') : english[i]) : english[i];
+                }
+                texts.insert(unescaped);
             }
         }
     }

@@ -583,7 +583,7 @@ private slots:
             [&] { openLetter(editor, platform); },
             [&] { reloadLetter(editor, platform); },
             [&] { readWords(editor); },
-            [&] { writeWords(editor); },
+            [&] { writeWords(editor, platform); },
             [&] { exportLetterToRom(editor, platform); },
             [&] { exportLetterToFile(editor, platform); },
         };
@@ -664,7 +664,8 @@ private slots:
             QCOMPARE(readFile(backup), original);
         }
         editor.currentRom = image;
-        writeWords(editor);
+        FakePlatform words;
+        writeWords(editor, words);
         QVERIFY(readFile(image) != expected);
         QCOMPARE(readFile(backup), original);
 

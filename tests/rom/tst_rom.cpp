@@ -10,6 +10,7 @@
 #include "rom/recognition.h"
 #include "rom/sample.h"
 #include "rom/words.h"
+#include "support/fakeplatform.h"
 #include "support/romimage.h"
 
 #include <QFileInfo>
@@ -152,6 +153,7 @@ private:
         return path;
     }
     QTemporaryDir dir_;
+    FakePlatform platform_; // no image here is opened through "Open file", so no write asks a question
 };
 
 void RomTest::offsets_data()
@@ -332,7 +334,7 @@ void RomTest::roundTrip()
     editor.currentRom = romWith(makeRomImage());
     editor.form.setText(FieldId::edit(4), typed);
     editor.form.setText(FieldId::edit(9), typed);
-    writeWords(editor);
+    writeWords(editor, platform_);
     const QByteArray written = readFile(editor.currentRom);
     QCOMPARE(quint8(written[wordOffsets(21).first + 2]), quint8(code));
     QCOMPARE(quint8(written[wordOffsets(21).second + 2]), quint8(code));
@@ -354,7 +356,7 @@ void RomTest::unknownBytesSurvive()
     editor.currentRom = romWith(image);
     vertiloom::readWords(editor);
     QCOMPARE(editor.form.text(FieldId::edit(2)), QString());
-    writeWords(editor);
+    writeWords(editor, platform_);
     QCOMPARE(firstDifference(editor.currentRom, image), -1);
 
     editor.form.setText(FieldId::edit(4), QStringLiteral("T"));
@@ -363,7 +365,7 @@ void RomTest::unknownBytesSurvive()
     // At another variant's offsets, or in another image, the bytes read here are other bytes: what
     // the empty fields stood for is forgotten and they write the blank.
     selectVariant(editor.form, 22);
-    writeWords(editor);
+    writeWords(editor, platform_);
     const QByteArray blanks = bytesFromHex("15 14 16 04 17 18 04 14");
     const QByteArray changed = withWords(image, 22, bytesFromHex("14 01 13 03 14"), blanks);
     QCOMPARE(firstDifference(editor.currentRom, changed), -1);
@@ -373,7 +375,7 @@ void RomTest::unknownBytesSurvive()
     vertiloom::readWords(other);
     const QByteArray second = makeRomImage(kRomSize + 1);
     other.currentRom = romWith(second, QStringLiteral("other.smc"));
-    writeWords(other);
+    writeWords(other, platform_);
     QCOMPARE(firstDifference(other.currentRom, withWords(second, 21, bytesFromHex("14 01 14 03 14"), blanks)), -1);
 }
 
@@ -395,7 +397,7 @@ void RomTest::writeChangesExactlyThirteenBytes()
     const QStringList texts = {"D", "_", "L", "I", "!", "C", "0", "9", "", "T", "V", "O", "R"};
     for (int i = 0; i < texts.size(); ++i)
         editor.form.setText(FieldId::edit(2 + i), texts[i]);
-    writeWords(editor);
+    writeWords(editor, platform_);
     const QByteArray expected =
         withWords(image, button, bytesFromHex("05 14 11 08 06"), bytesFromHex("12 07 10 14 13 18 17 19"));
     QCOMPARE(firstDifference(editor.currentRom, expected), -1);
@@ -447,7 +449,7 @@ void RomTest::refusals()
         editor.form.setText(FieldId::edit(field), text);
     const QStringList before = wordTexts(editor);
     try {
-        write ? writeWords(editor) : vertiloom::readWords(editor);
+        write ? writeWords(editor, platform_) : vertiloom::readWords(editor);
         QFAIL("the command was not refused");
     } catch (const Error& error) {
         QVERIFY2(error.message().contains(message), qPrintable(error.message()));
@@ -619,7 +621,7 @@ void RomTest::failedWriteIsUndone()
         return writes == 3 && restoreFails ? IoFault{EIO, 0} : IoFault{};
     });
     try {
-        writeWords(editor);
+        writeWords(editor, platform_);
         setIoFaultHook({});
         QFAIL("the write should have failed");
     } catch (const Error& error) {
