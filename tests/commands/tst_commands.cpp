@@ -1,10 +1,13 @@
-// The undo history through the command layer: random sequences of user actions, undone and redone
-// in random order, against a plain list of the editor's states.
+// The command layer: the undo history over random sequences of user actions, undone and redone in
+// random order against a plain list of the editor's states; recognising the dump of an opened image.
 #include "commands/commands.h"
 #include "commands/history.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "support/fakeplatform.h"
+#include "rom/catalogue.h"
+#include "rom/sample.h"
+#include "rom/words.h"
 #include "support/romimage.h"
 
 #include <QRandomGenerator>
@@ -47,7 +50,7 @@ QString firstDifference(const State& a, const State& b)
     return QStringLiteral("memo form or tails");
 }
 
-class HistoryTest : public QObject {
+class CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -162,9 +165,91 @@ private slots:
             history.redo();
         QVERIFY2(stateOf(editor) == states.back(), qPrintable(firstDifference(stateOf(editor), states.back())));
     }
+
+    void openingRecognisesTheDump_data()
+    {
+        QTest::addColumn<int>("selected");     // radio button of the dump selected before opening
+        QTest::addColumn<int>("header");       // bytes in front of the sample image
+        QTest::addColumn<QString>("question"); // asked on opening, answered Yes; empty: none
+        QTest::addColumn<int>("switchedTo");
+        QTest::addColumn<QString>("addr");     // Addr after the open
+        QTest::newRow("the selected dump") << 21 << 0 << QString() << 21 << "476E2";
+        QTest::newRow("another revision selected") << 24 << 0 << "This image looks like Brindle (U) (V1.0). Switch to it?" << 21 << "476E2";
+        QTest::newRow("with a copier header") << 21 << 512
+            << "This image looks like Brindle (U) (V1.0) (with a 512-byte header). Switch to it?" << 21 << "478E2";
+    }
+    void openingRecognisesTheDump()
+    {
+        QFETCH(int, selected);
+        QFETCH(int, header);
+        QFETCH(QString, question);
+        QFETCH(int, switchedTo);
+        QFETCH(QString, addr);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sample.smc");
+        const QByteArray image = QByteArray(header, '\0') + sampleRomImage();
+        writeFile(path, image);
+        Editor editor;
+        startUp(editor);
+        selectVariant(editor.form, selected);
+        chooseVariant(editor);
+        FakePlatform platform;
+        platform.openAnswers << path;
+        platform.confirmAnswers << true;
+        openLetter(editor, platform);
+        QCOMPARE(platform.questions, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(selectedVariant(editor.form).radioButton, switchedTo);
+        QCOMPARE(editor.form.text(FieldId::addr()), addr);
+        QCOMPARE(editor.form.text(FieldId::memo()), recordText(sampleLetter(1).toBytes()));
+        QVERIFY(editor.recognised.startsWith(QStringLiteral("Brindle (U) (V1.0)")));
+
+        // Stepping, the words and an export all land the header's bytes further on.
+        nextLetter(editor);
+        QCOMPARE(HexToInt(editor.form.text(FieldId::addr())), 0x47738 + header);
+        readWords(editor);
+        QCOMPARE(editor.form.text(FieldId::edit(2)), QStringLiteral("P"));
+        editor.form.setText(FieldId::memo(), recordText(sampleLetter(2).toBytes()));
+        platform.saveAnswers << path;
+        exportLetterToRom(editor, platform);
+        QCOMPARE(readFile(path), image);
+        editor.form.setText(FieldId::edit(2), QStringLiteral("D"));
+        writeWords(editor, platform);
+        QByteArray expected = image;
+        expected[0xCC60 + header] = 0x05;
+        QCOMPARE(readFile(path), expected);
+        QVERIFY(platform.warnings.isEmpty());
+    }
+
+    // An image that is none of the dumps: said once on opening, asked once more before the first write.
+    void unknownImage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("unknown.smc");
+        writeFile(path, makeRomImage());
+        Editor editor;
+        startUp(editor);
+        FakePlatform platform;
+        platform.openAnswers << path;
+        try {
+            openLetter(editor, platform);
+        } catch (const Error&) {
+            // No letter at Addr either.
+        }
+        QCOMPARE(platform.warnings, QStringList{QStringLiteral("This image does not match any of the five known dumps: "
+                                                               "the catalogue offsets may point at other data.")});
+        QVERIFY(editor.recognised.startsWith(QStringLiteral("Not one of the five known dumps\nCRC32 ")));
+        editor.form.setText(FieldId::memo(), recordText(sampleLetter(1).toBytes()));
+        platform.saveAnswers << path << path;
+        platform.confirmAnswers << false << true << true;
+        exportLetterToRom(editor, platform); // declined: nothing written
+        QCOMPARE(readFile(path), makeRomImage());
+        exportLetterToRom(editor, platform); // agreed, then the question about what it overwrites
+        QCOMPARE(platform.questions.size(), 3);
+        QVERIFY(readFile(path) != makeRomImage());
+    }
 };
 
 } // namespace
 
-QTEST_MAIN(HistoryTest)
-#include "tst_history.moc"
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"
