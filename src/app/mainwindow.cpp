@@ -6,6 +6,7 @@
 #include "app/language.h"
 #include "app/glyphs.h"
 #include "app/widgets.h"
+#include "rom/recognition.h"
 #include "model/error.h"
 #include "model/input.h"
 #include "preview/interaction.h"
@@ -254,12 +255,17 @@ void MainWindow::run(const std::function<void()>& command)
     } catch (const Error& error) {
         platform_.showError(error.message());
     }
+    showEditorState();
+}
+
+void MainWindow::showEditorState()
+{
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
     // What the editor recognised in the image it opened last; the panel itself does not move.
     if (auto* panel = findChild<QWidget*>(QStringLiteral("Panel1")))
-        panel->setToolTip(editor_.recognised);
+        panel->setToolTip(editor_.recognised ? recognitionText(*editor_.recognised) : QString());
 }
 
 void MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
@@ -435,6 +441,7 @@ void MainWindow::setLanguage(int language)
     editor_.language = language;
     writeCaptions(editor_.form, language);
     installTranslations(language);
+    showEditorState();
 }
 
 void MainWindow::openAtStartUp(const QString& path, int position, const QString& offset)

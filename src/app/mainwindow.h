@@ -64,6 +64,8 @@ private:
     // Makes the widget of this form control show the form's values.
     void refresh(const FieldId& id);
     void connectCommands();
+    // What the form does not hold: the preview's repaint, the title, the ROM panel's tooltip.
+    void showEditorState();
     void onClicked(const FieldId& id, std::function<void()> command, bool isStep = false);
     void formCreate(int language);
     void placeOnScreen();

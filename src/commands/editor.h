@@ -5,11 +5,13 @@
 #include "model/form.h"
 #include "preview/canvas.h"
 #include "preview/draw.h"
+#include "rom/recognition.h"
 
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace vertiloom {
 
@@ -53,9 +55,10 @@ struct Editor {
     // offset. 0 unless the user switched to a headered reading of an image.
     qint64 catalogueHeader = 0;
 
-    // What the editor recognised in the current ROM image (the ROM panel's tooltip), and the images
-    // that match none of the known dumps and have not yet been written into after a second question.
-    QString recognised;
+    // What the editor recognised in the ROM image it opened last (the ROM panel's tooltip says it in
+    // the window's language), and the images that match none of the known dumps and have not yet
+    // been written into after a second question.
+    std::optional<Recognition> recognised;
     QSet<QString> unrecognised;
 
     // Position in the letter catalogue, 1 to 24.

@@ -6,6 +6,7 @@
 #include "model/hex.h"
 #include "support/fakeplatform.h"
 #include "rom/catalogue.h"
+#include "rom/recognition.h"
 #include "rom/sample.h"
 #include "rom/words.h"
 #include "support/romimage.h"
@@ -201,7 +202,7 @@ private slots:
         QCOMPARE(selectedVariant(editor.form).radioButton, switchedTo);
         QCOMPARE(editor.form.text(FieldId::addr()), addr);
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(sampleLetter(1).toBytes()));
-        QVERIFY(editor.recognised.startsWith(QStringLiteral("Brindle (U) (V1.0)")));
+        QVERIFY(editor.recognised && recognitionText(*editor.recognised).startsWith(QStringLiteral("Brindle (U) (V1.0)")));
 
         // Stepping, the words and an export all land the header's bytes further on.
         nextLetter(editor);
@@ -237,7 +238,7 @@ private slots:
         }
         QCOMPARE(platform.warnings, QStringList{QStringLiteral("This image does not match any of the five known dumps: "
                                                                "the catalogue offsets may point at other data.")});
-        QVERIFY(editor.recognised.startsWith(QStringLiteral("Not one of the five known dumps\nCRC32 ")));
+        QVERIFY(editor.recognised && recognitionText(*editor.recognised).startsWith(QStringLiteral("Not one of the five known dumps\nCRC32 ")));
         editor.form.setText(FieldId::memo(), recordText(sampleLetter(1).toBytes()));
         platform.saveAnswers << path << path;
         platform.confirmAnswers << false << true << true;
