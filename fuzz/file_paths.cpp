@@ -597,7 +597,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         }
         refused = false;
         try {
-            vertiloom::writeWords(editor);
+            vertiloom::writeWords(editor, platform);
         } catch (const Error&) {
             refused = true;
         }
