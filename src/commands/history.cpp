@@ -18,6 +18,9 @@ struct History::Extras {
     std::array<QString, kWordFields> wordTextsRead;
     QString wordBytesPath;
     int wordBytesVariant = 0;
+    // Opening an image may switch to a headered reading along with the dump (its radio buttons and
+    // Addr are controls): undoing the open takes both back.
+    qint64 catalogueHeader = 0;
     Canvas::Pen letterPen;
     Canvas::Pen overlayPen;
     friend bool operator==(const Extras&, const Extras&) = default;
@@ -173,6 +176,7 @@ History::Extras History::extras() const
     e.wordTextsRead = editor_.wordTextsRead;
     e.wordBytesPath = editor_.wordBytesSource.path;
     e.wordBytesVariant = editor_.wordBytesSource.variant;
+    e.catalogueHeader = editor_.catalogueHeader;
     e.letterPen = editor_.letterLayer.pen();
     e.overlayPen = editor_.overlayLayer.pen();
     return e;
@@ -186,6 +190,7 @@ void History::put(const Extras& e)
     editor_.wordBytesRead = e.wordBytesRead;
     editor_.wordTextsRead = e.wordTextsRead;
     editor_.wordBytesSource = {e.wordBytesPath, e.wordBytesVariant};
+    editor_.catalogueHeader = e.catalogueHeader;
     editor_.letterLayer.setPen(e.letterPen);
     editor_.overlayLayer.setPen(e.overlayPen);
 }
