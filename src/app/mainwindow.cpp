@@ -6,7 +6,6 @@
 #include "app/language.h"
 #include "app/glyphs.h"
 #include "app/widgets.h"
-#include "rom/recognition.h"
 #include "model/error.h"
 #include "model/input.h"
 #include "preview/interaction.h"
@@ -132,6 +131,7 @@ void MainWindow::createControls()
         }
     }
     connect(&form, &EditorForm::changed, this, &MainWindow::refresh);
+    panels.value(QStringLiteral("Panel1"))->installEventFilter(this);
     // Typing into a field is one step until the focus leaves it.
     connect(qApp, &QApplication::focusChanged, this, [this] { history_.endMerge(); });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
@@ -263,9 +263,6 @@ void MainWindow::showEditorState()
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
-    // What the editor recognised in the image it opened last; the panel itself does not move.
-    if (auto* panel = findChild<QWidget*>(QStringLiteral("Panel1")))
-        panel->setToolTip(editor_.recognised ? recognitionText(*editor_.recognised) : QString());
 }
 
 void MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
@@ -319,6 +316,11 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The ROM panel says what the editor recognised in the image opened last, when it is asked to.
+    if (event->type() == QEvent::ToolTip && watched->objectName() == QLatin1String("Panel1")) {
+        static_cast<QWidget*>(watched)->setToolTip(romPanelHint(editor_));
+        return false;
+    }
     // The memo: the undo and redo keys reach the editor's history, and a dropped file the window.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         if (const int key = historyKey(static_cast<QKeyEvent*>(event))) {

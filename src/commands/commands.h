@@ -55,6 +55,9 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image);
 // click would, and with a copier header the catalogue then adds its 512 bytes to every offset);
 // when none fits, says so once.
 void recogniseImage(Editor& editor, Platform& platform, const QString& path);
+// The ROM panel's tooltip: the dump recognised in the image opened last, and the image's CRC32
+// as it is now; empty before a ROM image was opened.
+QString romPanelHint(const Editor& editor);
 // Before a write into an image that matched no known dump: asks once more; false when the user
 // declines.
 bool mayWriteInto(Editor& editor, Platform& platform, const QString& path);

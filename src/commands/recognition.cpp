@@ -23,6 +23,7 @@ QString key(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
 void recogniseImage(Editor& editor, Platform& platform, const QString& path)
 {
+    editor.recognised.reset();
     QByteArray image;
     try {
         QFile file;
@@ -34,7 +35,7 @@ void recogniseImage(Editor& editor, Platform& platform, const QString& path)
     }
     if (!isRomImage(image.size()))
         return;
-    const Recognition recognition = recognise(image);
+    const Recognition recognition = recognise(image, false);
     editor.recognised = recognition;
     const RomVariant& selected = selectedVariant(editor.form);
     if (fitsAsSelected(recognition, selected, editor.catalogueHeader))
@@ -56,6 +57,22 @@ void recogniseImage(Editor& editor, Platform& platform, const QString& path)
     editor.catalogueHeader = best.header;
     editor.wordBytesSource = {};
     chooseVariant(editor);
+}
+
+QString romPanelHint(const Editor& editor)
+{
+    if (!editor.recognised)
+        return {};
+    Recognition shown = *editor.recognised;
+    // The CRC32 of the image as it is now, taken only when someone looks.
+    try {
+        QFile file;
+        openOrThrow(file, editor.currentRom, QIODevice::ReadOnly);
+        shown.crc32 = dumpCrc32(file.readAll());
+    } catch (const Error& error) {
+        shown.crc32 = error.message();
+    }
+    return recognitionText(shown);
 }
 
 bool mayWriteInto(Editor& editor, Platform& platform, const QString& path)

@@ -109,12 +109,13 @@ bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 heade
     return tileCodesAt(image, p.pause, kPauseLength) && tileCodesAt(image, p.gameOver, kGameOverLength);
 }
 
-Recognition recognise(const QByteArray& image)
+Recognition recognise(const QByteArray& image, bool withCrc)
 {
     Recognition r;
     r.size = image.size();
     r.hasHeader = hasCopierHeader(r.size);
-    r.crc32 = dumpCrc32(image);
+    if (withCrc)
+        r.crc32 = dumpCrc32(image);
 
     // The image has a header, so reading it with one comes first; a headerless reading that lands
     // on the same offsets is then the same dump under another name.
