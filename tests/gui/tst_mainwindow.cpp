@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QLineEdit>
@@ -62,6 +63,8 @@ private slots:
     void englishCaptions_data();
     void englishCaptions();
     void languageMenuSwitchesBothWays();
+    void commandLine_data();
+    void commandLine();
     void captionsFit_data();
     void captionsFit();
     void startUpState();
@@ -339,6 +342,33 @@ void TestMainWindow::languageMenuSwitchesBothWays()
     QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5), find("Label21")->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(find("Label21"), &onLabel);
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestMainWindow::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // a part of what the program prints
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Tessarine Vertiloom 0.1";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "--letter <LABEL>";
+    QTest::newRow("unknown language") << QStringList{"--language", "de"} << 2 << "--language takes en or ru, not \"de\".";
+    QTest::newRow("unknown letter") << QStringList{"--letter", "Q", "a.smc"} << 2 << "No catalogue letter is labelled \"Q\".";
+    QTest::newRow("letter and offset") << QStringList{"--letter", "A", "--offset", "476E2", "a.smc"} << 2 << "not both";
+    QTest::newRow("two files") << QStringList{"a.smc", "b.smc"} << 2 << "Give at most one file.";
+}
+
+// The editor's command line, through the program itself; none of these rows opens a window.
+void TestMainWindow::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../vertiloom"), arguments);
+    QVERIFY2(program.waitForFinished(20000), qPrintable(program.errorString()));
+    QCOMPARE(program.exitCode(), status);
+    const QString output = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(output.contains(says), qPrintable(output));
 }
 
 void TestMainWindow::captionsFit_data()
