@@ -176,6 +176,40 @@ constexpr Translation kRussian[] = {
      "into it anyway?",
      "%1 не похож ни на один из пяти известных дампов: смещения каталога могут указывать на другие данные. "
      "Всё равно записать в него?"},
+
+    // IPS patches
+    {"The original image is %1 bytes and the modified one %2 bytes: a patch is made only between images of "
+     "the same size, since an IPS patch cannot shorten an image and this program never lengthens one.",
+     "Исходный образ занимает %1 байт, а изменённый — %2 байт: патч создаётся только для образов одного "
+     "размера, так как патч IPS не может укоротить образ, а эта программа никогда его не удлиняет."},
+    {"The images differ at offset 0x%1, beyond the first 16 MiB: an IPS patch cannot reach offsets from "
+     "0x1000000 on.",
+     "Образы различаются по смещению 0x%1, за пределами первых 16 МиБ: патч IPS не достаёт до смещений "
+     "начиная с 0x1000000."},
+    {"This is not an IPS patch: it does not begin with \"PATCH\".",
+     "Это не патч IPS: он не начинается с \"PATCH\"."},
+    {"The patch is cut short: it ends at byte %1 without its \"EOF\" marker.",
+     "Патч обрезан: он заканчивается на байте %1 без метки \"EOF\"."},
+    {"The patch is cut short: record %1 at byte %2 ends after the patch does.",
+     "Патч обрезан: запись %1 на байте %2 заканчивается дальше, чем сам патч."},
+    {"Record %1 at byte %2 of the patch is malformed: it repeats a byte 0 times.",
+     "Запись %1 на байте %2 патча повреждена: она повторяет байт 0 раз."},
+    {"Record %1 at byte %2 of the patch writes offsets 0x%3 to 0x%4, beyond the first 16 MiB that an IPS "
+     "patch can reach.",
+     "Запись %1 на байте %2 патча пишет по смещениям с 0x%3 по 0x%4, за пределами первых 16 МиБ, доступных "
+     "патчу IPS."},
+    {"Record %1 at byte %2 of the patch writes offsets 0x%3 to 0x%4, past the end of the image (%5 bytes): "
+     "applying a patch never makes an image longer.",
+     "Запись %1 на байте %2 патча пишет по смещениям с 0x%3 по 0x%4, за концом образа (%5 байт): применение "
+     "патча никогда не удлиняет образ."},
+    {"The patch asks for an image of %1 bytes after its \"EOF\" marker, but the image is %2 bytes: applying a "
+     "patch never changes an image's size.",
+     "После метки \"EOF\" патч требует образ размером %1 байт, а образ занимает %2 байт: применение патча "
+     "никогда не меняет размер образа."},
+    {"The patch goes on after its \"EOF\" marker at byte %1 and ends at byte %2; only a 3-byte size may "
+     "follow the marker.",
+     "Патч продолжается после метки \"EOF\" на байте %1 и заканчивается на байте %2; после метки может "
+     "следовать только размер из 3 байт."},
 };
 
 const QHash<QString, QString>& russianTable()

@@ -16,14 +16,14 @@ inline constexpr qint64 kIpsReach = 0x1000000;
 // an image, and this program never lengthens one, so images of different sizes are refused. A
 // difference at offset kIpsReach or beyond is refused too. Identical images give "PATCHEOF".
 //
-// The records cover every changed byte and nothing past the last one. Changed bytes less than five
-// unchanged bytes apart may share a record (writing the bytes between costs less than another
+// The records cover every changed byte and nothing past the last one. Changed bytes at most five
+// unchanged bytes apart may share a record (writing the bytes between costs no more than another
 // record's 5-byte head). Within such a stretch each run of equal bytes is written as data, as an RLE
-// record (8 bytes) or, when it changed nowhere, not at all, whichever gives the fewest patch bytes;
-// a tie keeps the run as data. So a run alone becomes an RLE record from 4 bytes, a run at the edge
-// of data from 9 and a run between data from 14. Records longer than 65,535 bytes are split. No
-// record starts at offset 454F46, whose offset bytes read "EOF": such a record starts one byte
-// earlier and writes that byte's new value too.
+// record (8 bytes) or, when it changed nowhere, not at all, whichever gives the fewest patch bytes,
+// then the fewest RLE records, then the fewest records. So a run alone becomes an RLE record from 4
+// bytes, a run at the edge of data from 9 and a run between data from 14. Records longer than 65,535
+// bytes are split. No record starts at offset 454F46, whose offset bytes read "EOF": such a record
+// starts one byte earlier and writes that byte's new value too.
 QByteArray createIps(const QByteArray& original, const QByteArray& modified);
 
 // The image with the patch applied. Everything is checked before a byte is written, and Error names

@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "record/compiler.h"
 #include "record/export.h"
+#include "record/ips.h"
 #include "record/load.h"
 #include "record/record.h"
 #include "record/writes.h"
@@ -53,6 +54,16 @@ LetterRecord randomRecord(QRandomGenerator& random)
     record.letterTail = bytes(kLetterTailSize);
     return record;
 }
+
+// IPS patches: a blank image of `size` bytes with `put` at `offset`, and a patch from hex records.
+QByteArray blankWith(qint64 size, qint64 offset = 0, const QByteArray& put = {})
+{
+    QByteArray image(size, '\0');
+    image.replace(offset, put.size(), put);
+    return image;
+}
+QByteArray hex(const char* digits) { return QByteArray::fromHex(digits); }
+QByteArray ips(const char* records) { return "PATCH" + hex(records) + "EOF"; }
 
 class RecordTest : public QObject {
     Q_OBJECT
@@ -757,6 +768,126 @@ private slots:
             typed += u'A';
             editor.form.setText(FieldId::memo(), typed);
             QCOMPARE(editor.form.text(FieldId::label(32)), count);
+        }
+    }
+
+    // Rows with a refusal expect it from applyIps when they hold a patch, else from createIps; the
+    // others expect createIps to give the patch and applyIps to give back the modified image.
+    void ipsPatches_data()
+    {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QByteArray>("modified");
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char* name, const QByteArray& original, const QByteArray& modified,
+                            const QByteArray& patch, const char* refusal = "") {
+            QTest::newRow(name) << original << modified << patch << QString::fromUtf8(refusal);
+        };
+        const QByteArray blank = blankWith(16), eofArea = blankWith(0x454F60), reach = blankWith(kIpsReach + 1);
+        row("same images", blank, blank, "PATCHEOF");
+        row("one byte", blank, blankWith(16, 5, "\x42"), ips("000005 0001 42"));
+        row("last byte", blank, blankWith(16, 15, "\x5A"), ips("00000F 0001 5A"));
+        row("3 equal bytes stay data", blank, blankWith(16, 2, "AAA"), ips("000002 0003 414141"));
+        row("4 equal bytes as RLE", blank, blankWith(16, 2, "AAAA"), ips("000002 0000 0004 41"));
+        row("RLE of 9 after data", blank, blankWith(16, 2, "xyzAAAAAAAAA"),
+            ips("000002 0003 78797A 000005 0000 0009 41"));
+        row("RLE of 14 between data", blankWith(20), blankWith(20, 2, "xAAAAAAAAAAAAAAy"),
+            ips("000002 0001 78 000003 0000 000E 41 000011 0001 79"));
+        row("gap of 5 joined", blank, blankWith(16, 2, hex("010000000000 02")), ips("000002 0007 01000000000002"));
+        row("gap of 6 skipped", blank, blankWith(16, 2, hex("01000000000000 02")),
+            ips("000002 0001 01 000009 0001 02"));
+        row("data at 454F46", eofArea, blankWith(0x454F60, 0x454F46, "\x01"), ips("454F45 0002 0001"));
+        row("RLE at 454F46", eofArea, blankWith(0x454F60, 0x454F46, QByteArray(16, 'w')),
+            ips("454F45 0002 0077 454F47 0000 000F 77"));
+        row("RLE at 454F46 after its byte", blankWith(0x454F60, 0x454F45, "w"),
+            blankWith(0x454F60, 0x454F45, QByteArray(17, 'w')), ips("454F45 0000 0011 77"));
+        row("last offset below 16 MiB", reach, blankWith(kIpsReach + 1, kIpsReach - 1, "\x01"),
+            ips("FFFFFF 0001 01"));
+        QByteArray counted(0x10000, '\0');
+        for (int i = 0; i < counted.size(); ++i)
+            counted[i] = static_cast<char>(i % 255 + 1);
+        const QByteArray split = blankWith(0x10010, 0x10, counted);
+        row("65,536 bytes in two records", blankWith(0x10010), split,
+            "PATCH" + hex("000010 FFFF") + counted.left(0xFFFF) + hex("01000F 0001 01") + "EOF");
+
+        row("sizes differ", blank, blankWith(17), {},
+            "The original image is 16 bytes and the modified one 17 bytes:");
+        row("change at 16 MiB", reach, blankWith(kIpsReach + 1, kIpsReach, "\x01"), {}, "differ at offset 0x1000000,");
+        row("bad head", blank, {}, "PATCX" + hex("000000 0001 00") + "EOF", "does not begin with \"PATCH\"");
+        row("head cut", blank, {}, "PATC", "does not begin with \"PATCH\"");
+        row("head only", blank, {}, "PATCH", "it ends at byte 5 without its \"EOF\" marker");
+        row("marker cut", blank, {}, "PATCH" + hex("000001 0001 AA") + "EO", "ends at byte 13 without");
+        row("record head cut", blank, {}, "PATCH" + hex("000001 00"), "record 1 at byte 5 ends after the patch does");
+        row("data cut", blank, {}, "PATCH" + hex("000001 0004 AABB"), "record 1 at byte 5 ends after");
+        row("second record cut", blank, {}, "PATCH" + hex("000001 0001 AA 000002 0002 BB"),
+            "record 2 at byte 11 ends");
+        row("RLE cut", blank, {}, "PATCH" + hex("000001 0000 00"), "record 1 at byte 5 ends after");
+        row("RLE of 0", blank, {}, ips("000001 0000 0000 AA"), "Record 1 at byte 5 of the patch is malformed");
+        row("no marker", blank, {}, "PATCH" + hex("000001 0001 AA"), "ends at byte 11 without its \"EOF\"");
+        row("past the end", blank, {}, ips("000001 0001 AA 000010 0001 AA"),
+            "Record 2 at byte 11 of the patch writes offsets 0x10 to 0x10, past the end of the image (16 bytes)");
+        row("across the end", blank, {}, ips("00000F 0002 AABB"), "offsets 0xF to 0x10, past the end");
+        row("beyond 16 MiB", blankWith(kIpsReach + 16), {}, ips("FFFFFF 0002 AABB"),
+            "offsets 0xFFFFFF to 0x1000000, beyond the first 16 MiB");
+        row("1 byte after the marker", blank, {}, ips("") + hex("00"), "marker at byte 5 and ends at byte 9;");
+        row("another size after the marker", blank, {}, ips("") + hex("000020"), "an image of 32 bytes");
+    }
+
+    void ipsPatches()
+    {
+        QFETCH(QByteArray, original);
+        QFETCH(QByteArray, modified);
+        QFETCH(QByteArray, patch);
+        QFETCH(QString, refusal);
+        if (refusal.isEmpty()) {
+            QCOMPARE(createIps(original, modified).toHex(' '), patch.toHex(' '));
+            QCOMPARE(applyIps(original, patch), modified);
+            // The 3-byte size some tools put after the marker, here the image's own.
+            const QByteArray sized = QByteArray::number(original.size(), 16).rightJustified(6, '0');
+            if (original.size() <= 0xFFFFFF)
+                QCOMPARE(applyIps(original, patch + QByteArray::fromHex(sized)), modified);
+            return;
+        }
+        try {
+            patch.isNull() ? createIps(original, modified) : applyIps(original, patch);
+            QFAIL("not refused");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(refusal), qPrintable(error.message()));
+        }
+    }
+
+    void ipsRoundTripOfRandomImages()
+    {
+        QRandomGenerator random(20261209);
+        for (int round = 0; round < 48; ++round) {
+            const bool wide = round % 4 == 3; // around offset 454F46 and the 16 MiB edge
+            const qint64 size = wide ? kIpsReach + 16 : 1 + random.bounded(0x10000);
+            const qint64 limit = wide ? kIpsReach : size;
+            // Runs of one byte, noise, or a byte with some noise; in wide images one run of 64 KiB or more
+            // and starts at 454F46 often, from a few byte values so that the byte before may match.
+            const auto scribble = [&](QByteArray& image) {
+                for (int edit = random.bounded(1, 12); edit >= 0; --edit) {
+                    const bool longRun = wide && edit == 0;
+                    const qint64 length =
+                        std::min<qint64>(limit, longRun ? random.bounded(65500, 65800) : random.bounded(1, 300));
+                    const qint64 centre = wide ? (edit % 2 ? kIpsReach - 1 : 0x454F46) : random.bounded(size);
+                    const qint64 back = random.bounded(wide ? 2 : 3) == 0 ? 0 : random.bounded(length + 1);
+                    const qint64 offset = std::clamp<qint64>(centre - back, 0, limit - length);
+                    const int style = random.bounded(3);
+                    const char fill = static_cast<char>(random.bounded(wide ? 4 : 256));
+                    for (qint64 i = offset; i < offset + length; ++i)
+                        image[i] = style == 1 || (style == 2 && random.bounded(16) == 0)
+                                       ? static_cast<char>(random.bounded(256)) : fill;
+                }
+            };
+            QByteArray original(size, '\0');
+            for (qint64 i = 0; !wide && i < size; ++i)
+                original[i] = static_cast<char>(random.bounded(round % 2 ? 256 : 3));
+            if (wide)
+                scribble(original);
+            QByteArray modified = original;
+            scribble(modified);
+            QCOMPARE(applyIps(original, createIps(original, modified)), modified);
         }
     }
 };
