@@ -1,0 +1,286 @@
+// What the sub-commands of vertiloom-cli share: argument parsing, the platform that asks nobody,
+// choosing the dump and the letter, and the editor set up as the window would be; see cli.h.
+#include "cli/cli.h"
+
+#include "commands/commands.h"
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/files.h"
+#include "record/writes.h"
+#include "rom/catalogue.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace vertiloom::cli {
+
+namespace {
+
+void print(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+void printOut(const QString& text) { print(stdout, text); }
+void printErr(const QString& text) { print(stderr, text); }
+
+// --- Arguments ------------------------------------------------------------------------------
+
+Arguments::Arguments(const QString& command, const QString& description) : command_(command)
+{
+    parser.setApplicationDescription(description);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")));
+}
+
+void Arguments::addPositional(const QString& name, const QString& description)
+{
+    parser.addPositionalArgument(name, description);
+}
+
+void Arguments::addOption(const QCommandLineOption& option) { parser.addOption(option); }
+
+bool Arguments::parse(const QStringList& args, int least, int most)
+{
+    if (!parser.parse(args))
+        wrong(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        printOut(usage());
+        return false;
+    }
+    const qsizetype count = parser.positionalArguments().size();
+    if (count < least)
+        wrong(QStringLiteral("Missing arguments."));
+    if (count > most)
+        wrong(QStringLiteral("Too many arguments: \"%1\".").arg(parser.positionalArguments().mid(most).join(u' ')));
+    return true;
+}
+
+QString Arguments::usage() const
+{
+    // Qt's help text names the program as it was started; the usage names the sub-command too.
+    QString text = parser.helpText();
+    const qsizetype end = text.indexOf(u'\n');
+    QString first = text.left(end);
+    const qsizetype options = first.indexOf(QStringLiteral(" [options]"));
+    if (first.startsWith(QStringLiteral("Usage: ")) && options > 0)
+        first = QStringLiteral("Usage: vertiloom-cli ") + command_ + first.mid(options);
+    return first + text.mid(end);
+}
+
+void Arguments::wrong(const QString& message) const { throw UsageError{message, usage()}; }
+
+int Arguments::number(const QCommandLineOption& option, int low, int high, int fallback) const
+{
+    if (!parser.isSet(option))
+        return fallback;
+    bool ok = false;
+    const QString text = parser.value(option);
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        wrong(QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\".")
+                  .arg(option.names().constLast())
+                  .arg(low)
+                  .arg(high)
+                  .arg(text));
+    return value;
+}
+
+// --- The platform ---------------------------------------------------------------------------
+
+QString CliPlatform::openFileName(const QString&) { return {}; }
+
+QString CliPlatform::saveFileName(const QString&, bool) { return savePath; }
+
+bool CliPlatform::confirm(const QString& question)
+{
+    const bool yes = answer && answer(question);
+    if (!yes)
+        declined << question;
+    return yes;
+}
+
+// Nothing is ever unsaved in a run: each sub-command loads before it changes anything.
+bool CliPlatform::confirmDiscard(const QString& question)
+{
+    declined << question;
+    return false;
+}
+
+void CliPlatform::showError(const QString& message) { printErr(QStringLiteral("vertiloom-cli: %1\n").arg(message)); }
+
+void CliPlatform::showWarning(const QString& message)
+{
+    // Once a run: a sub-command over all 24 letters opens the image once per letter.
+    static QStringList warned;
+    if (warned.contains(message))
+        return;
+    warned << message;
+    printErr(QStringLiteral("vertiloom-cli: warning: %1\n").arg(message));
+}
+
+// --- Files ----------------------------------------------------------------------------------
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadOnly);
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError || content.size() != file.size())
+        throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
+    return content;
+}
+
+void checkNotInput(const QString& output, const QString& input)
+{
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (!target.isEmpty() && target == QFileInfo(input).canonicalFilePath())
+        throw Error(QStringLiteral("%1 is the file being read: write the output elsewhere.").arg(shownPath(output)));
+}
+
+void savePng(const QImage& image, const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw Error(QStringLiteral("Cannot encode the picture as PNG."));
+    saveWholeFile(path, bytes);
+}
+
+// --- Dumps and letters ----------------------------------------------------------------------
+
+int dumpNumber(const RomVariant& variant) { return static_cast<int>(&variant - kRomVariants.data()) + 1; }
+
+Dump chooseDump(const QByteArray& image, const Recognition& recognition, int number)
+{
+    if (number == 0) {
+        if (recognition.fitting.isEmpty())
+            return {1, &kRomVariants[0], 0, false};
+        const DumpMatch& best = recognition.fitting.front();
+        return {dumpNumber(*best.variant), best.variant, best.header, true};
+    }
+    const RomVariant& variant = kRomVariants[static_cast<size_t>(number - 1)];
+    if (recognition.hasHeader && fits(image, variant, kCopierHeaderSize))
+        return {number, &variant, kCopierHeaderSize, true};
+    if (fits(image, variant, 0))
+        return {number, &variant, 0, true};
+    return {number, &variant, recognition.hasHeader ? kCopierHeaderSize : 0, false};
+}
+
+QCommandLineOption dumpOption()
+{
+    return QCommandLineOption(QStringLiteral("dump"),
+                              QStringLiteral("The dump to read the image as, 1 to 5 in the order of the ROM panel "
+                                             "(default: the best fitting one, else 1)."),
+                              QStringLiteral("N"));
+}
+
+QCommandLineOption letterOption()
+{
+    return QCommandLineOption(QStringLiteral("letter"),
+                              QStringLiteral("The catalogue letter: its label (\"A (57) 84\") or its glyph (A)."),
+                              QStringLiteral("LABEL"));
+}
+
+QCommandLineOption offsetOption()
+{
+    return QCommandLineOption(QStringLiteral("offset"), QStringLiteral("The letter record's file offset (hexadecimal)."),
+                              QStringLiteral("HEX"));
+}
+
+LetterChoice letterChoice(const Arguments& arguments)
+{
+    const QCommandLineParser& parser = arguments.parser;
+    const bool letter = parser.isSet(QStringLiteral("letter"));
+    const bool offset = parser.isSet(QStringLiteral("offset"));
+    if (letter && offset)
+        arguments.wrong(QStringLiteral("Give --letter or --offset, not both."));
+    LetterChoice choice;
+    if (letter) {
+        const QString label = parser.value(QStringLiteral("letter"));
+        choice.position = cataloguePosition(label);
+        if (choice.position == 0)
+            arguments.wrong(QStringLiteral("No catalogue letter is labelled \"%1\".").arg(label));
+    }
+    if (offset) {
+        const QString text = parser.value(QStringLiteral("offset"));
+        try {
+            choice.offset = offsetFromAddr(text);
+        } catch (const Error&) {
+            arguments.wrong(QStringLiteral("--offset takes a hexadecimal file offset such as 476E2, not \"%1\".").arg(text));
+        }
+    }
+    return choice;
+}
+
+qint64 letterOffset(const LetterChoice& choice, const Dump& dump)
+{
+    if (choice.offset)
+        return *choice.offset;
+    return HexToInt(catalogueOffset(choice.position == 0 ? 1 : choice.position, *dump.variant)) + dump.header;
+}
+
+// --- The editor -----------------------------------------------------------------------------
+
+void setUp(Editor& editor, const View& view)
+{
+    startUp(editor);
+    // As clicks on the two switches: each redraws or clears its part of the overlay.
+    if (!view.numbers) {
+        editor.form.setChecked(FieldId::checkBox(21), false);
+        showPointNumbers(editor);
+    }
+    if (!view.axes) {
+        editor.form.setChecked(FieldId::checkBox(22), false);
+        showAxes(editor);
+    }
+}
+
+void aimAt(Editor& editor, const Dump& dump, const LetterChoice& choice)
+{
+    // A click on the dump in the ROM panel, with the header's bytes added to the catalogue's offsets
+    // as after the question on opening a headered image.
+    selectVariant(editor.form, dump.variant->radioButton);
+    editor.catalogueHeader = dump.header;
+    chooseVariant(editor);
+    if (choice.offset)
+        editor.form.setText(FieldId::addr(), IntToHexText(*choice.offset));
+    else
+        goToLetter(editor, choice.position == 0 ? 1 : choice.position);
+}
+
+void load(Editor& editor, CliPlatform& platform, const QString& path)
+{
+    openDroppedFile(editor, platform, path);
+    if (editor.currentRom != path)
+        throw Error(QStringLiteral("%1 was not opened.").arg(shownPath(path)));
+}
+
+QString fileNameGlyph(const QString& label)
+{
+    const QString glyph = label.section(u' ', 0, 0);
+    QString name;
+    for (const QChar c : glyph) {
+        if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-')
+            name += c;
+        else
+            name += QStringLiteral("x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper().replace(0, 1, u'x');
+    }
+    return name;
+}
+
+QString letterFileName(int position, qint64 offset)
+{
+    return QStringLiteral("%1_%2.bin").arg(fileNameGlyph(QString::fromLatin1(catalogueEntry(position).label)),
+                                           IntToHexText(offset));
+}
+
+} // namespace vertiloom::cli

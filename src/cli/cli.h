@@ -1,0 +1,141 @@
+// vertiloom-cli: the sub-commands and what they share. Each sub-command parses its own arguments
+// and drives the core's commands through a Platform that asks nobody: the window's checks and
+// messages, answered from the command line.
+#pragma once
+
+#include "commands/editor.h"
+#include "commands/platform.h"
+#include "rom/recognition.h"
+
+#include <QCommandLineParser>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace vertiloom {
+struct RomVariant;
+}
+
+namespace vertiloom::cli {
+
+// Exit statuses.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;     // refused or failed: the message is on stderr, nothing written
+inline constexpr int kWrongUsage = 2; // the message and the sub-command's usage are on stderr
+
+// The sub-commands. args[0] is the sub-command's name; the result is the exit status. A refusal or
+// failure throws Error, wrong usage throws UsageError.
+int info(const QStringList& args);
+int list(const QStringList& args);
+int render(const QStringList& args);
+int extract(const QStringList& args);
+int import(const QStringList& args);
+int words(const QStringList& args);
+
+struct UsageError {
+    QString message;
+    QString usage; // the sub-command's help text, or empty
+};
+
+void printOut(const QString& text);
+void printErr(const QString& text);
+
+// One sub-command's parser: --help, its options and positional arguments, the usage named
+// "vertiloom-cli COMMAND".
+class Arguments {
+public:
+    Arguments(const QString& command, const QString& description);
+
+    QCommandLineParser parser;
+
+    void addPositional(const QString& name, const QString& description);
+    void addOption(const QCommandLineOption& option);
+    // Parses; false when --help was asked for and the help text is printed. Throws UsageError on an
+    // unknown option, a missing value, or positional arguments outside [least, most].
+    bool parse(const QStringList& args, int least, int most);
+    QStringList positional() const { return parser.positionalArguments(); }
+    QString usage() const;
+    [[noreturn]] void wrong(const QString& message) const;
+
+    // An option's value as a whole number in [low, high]; fallback when the option is not given.
+    int number(const QCommandLineOption& option, int low, int high, int fallback) const;
+
+private:
+    QString command_;
+};
+
+// The platform of a run without a window: save dialogs answer one preset path, questions are
+// answered by a rule (no when there is none) and remembered, warnings go to stderr once a run.
+class CliPlatform : public Platform {
+public:
+    QString savePath;
+    std::function<bool(const QString& question)> answer;
+    QStringList declined; // the questions answered no
+
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    bool confirm(const QString& question) override;
+    bool confirmDiscard(const QString& question) override;
+    void showError(const QString& message) override;
+    void showWarning(const QString& message) override;
+    void beep() override {}
+};
+
+// The whole file, read through the core's open (a FIFO or a device is refused). Throws Error.
+QByteArray readWholeFile(const QString& path);
+
+// A dump and the header it is read with: the dump the user named (1..5 in the ROM panel's order),
+// or the best fitting one, or the first.
+struct Dump {
+    int number = 1;
+    const RomVariant* variant = nullptr;
+    qint64 header = 0;
+    bool fits = false;
+};
+int dumpNumber(const RomVariant& variant);
+// number 0: the first fitting dump of the recognition, else dump 1 without a header. A named dump
+// is read with the image's copier header when it fits so, else without one when it fits so.
+Dump chooseDump(const QByteArray& image, const Recognition& recognition, int number);
+QCommandLineOption dumpOption();
+
+// --letter LABEL and --offset HEX: a catalogue position or a file offset; neither: nothing.
+struct LetterChoice {
+    int position = 0;
+    std::optional<qint64> offset;
+    bool given() const { return position != 0 || offset.has_value(); }
+};
+QCommandLineOption letterOption();
+QCommandLineOption offsetOption();
+LetterChoice letterChoice(const Arguments& arguments);
+
+// The file offset of the chosen letter in the dump (position 1 when nothing was chosen).
+qint64 letterOffset(const LetterChoice& choice, const Dump& dump);
+
+// Sets the editor up as the window stands after start-up with the dump selected in the ROM panel
+// (its header added to the catalogue's offsets) and stepped to the letter or with the offset typed
+// into Addr. With noNumbers / noAxes the overlay switches are clicked off as in the window.
+struct View {
+    bool numbers = true;
+    bool axes = true;
+};
+void setUp(Editor& editor, const View& view);
+void aimAt(Editor& editor, const Dump& dump, const LetterChoice& choice);
+
+// The editor's letter loaded from path as a dropped file would be: throws Error when it can't be.
+void load(Editor& editor, CliPlatform& platform, const QString& path);
+
+// The glyph of a catalogue label ("!!" of "!! (82) 117") made safe for a file name: letters,
+// digits and '-' stay, any other character becomes "x" and its two hex digits ("x21x21").
+QString fileNameGlyph(const QString& label);
+// "P_476E2.bin".
+QString letterFileName(int position, qint64 offset);
+
+// Throws Error when output names the same file as input: the input is never overwritten.
+void checkNotInput(const QString& output, const QString& input);
+
+// The picture as PNG bytes, written through the core's whole-file save.
+void savePng(const QImage& image, const QString& path);
+
+} // namespace vertiloom::cli

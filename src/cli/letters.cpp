@@ -1,0 +1,321 @@
+// The sub-commands on letters: render (the preview after a load, or a sheet of all 24), extract
+// (letter files as "Export letter to file" writes them) and import ("Export letter to Rom").
+#include "cli/cli.h"
+
+#include "commands/commands.h"
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/export.h"
+#include "record/files.h"
+#include "record/record.h"
+#include "record/writes.h"
+#include "rom/catalogue.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace vertiloom::cli {
+
+namespace {
+
+const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The file to write."),
+                                 QStringLiteral("FILE"));
+const QCommandLineOption kAll(QStringLiteral("all"), QStringLiteral("All 24 catalogue letters."));
+
+// What a sub-command reads a letter from: a ROM image read as a dump, or a letter file.
+struct Source {
+    QString path;
+    bool romImage = false;
+    Dump dump;
+};
+
+// Reads the file to learn what it is. --letter, --offset, --dump and --all only make sense for a
+// ROM image.
+Source source(const Arguments& arguments, const QString& path, const LetterChoice& choice, bool all)
+{
+    const QByteArray bytes = readWholeFile(path);
+    Source source{path, isRomImage(bytes.size()), {}};
+    const QCommandLineOption dump = dumpOption();
+    if (!source.romImage) {
+        if (choice.given() || all || arguments.parser.isSet(dump))
+            arguments.wrong(QStringLiteral("%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, "
+                                           "--dump and --all are for a ROM image.")
+                                .arg(shownPath(path), groupedNumber(bytes.size())));
+        return source;
+    }
+    const int number = arguments.number(dump, 1, static_cast<int>(kRomVariants.size()), 0);
+    source.dump = chooseDump(bytes, recognise(bytes), number);
+    return source;
+}
+
+// A fresh editor with the letter loaded as the window loads it: start-up, the overlay switches,
+// the dump and the letter chosen in the ROM panel, then the file opened.
+void loadLetter(Editor& editor, CliPlatform& platform, const Source& source, const LetterChoice& choice, const View& view)
+{
+    setUp(editor, view);
+    if (source.romImage)
+        aimAt(editor, source.dump, choice);
+    load(editor, platform, source.path);
+}
+
+QImage enlarged(const QImage& image, int scale)
+{
+    if (scale == 1)
+        return image;
+    return image.scaled(image.width() * scale, image.height() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The sheet: six letters across, each with its label under it.
+constexpr int kAcross = 6;
+constexpr int kMargin = 8;
+constexpr int kLabelHeight = 22;
+const QColor kSheetColor{48, 48, 48};
+
+QImage sheet(const Source& source, const View& view, int scale)
+{
+    const int cell = kPreviewSize * scale;
+    const int down = (kCatalogueSize + kAcross - 1) / kAcross;
+    QImage out(kAcross * cell + (kAcross + 1) * kMargin, down * (cell + kLabelHeight) + (down + 1) * kMargin,
+               QImage::Format_RGB32);
+    out.fill(kSheetColor);
+    QPainter painter(&out);
+    QFont font;
+    font.setPixelSize(14);
+    painter.setFont(font);
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        const int left = kMargin + (position - 1) % kAcross * (cell + kMargin);
+        const int top = kMargin + (position - 1) / kAcross * (cell + kLabelHeight + kMargin);
+        QString caption = QString::fromLatin1(catalogueEntry(position).label);
+        Editor editor;
+        CliPlatform platform;
+        try {
+            loadLetter(editor, platform, source, {position, std::nullopt}, view);
+            painter.drawImage(left, top, enlarged(composedPreview(editor), scale));
+            painter.setPen(kWhite);
+        } catch (const Error& error) {
+            printErr(QStringLiteral("vertiloom-cli: warning: %1: %2\n").arg(caption, error.message()));
+            painter.fillRect(left, top, cell, cell, kBlack);
+            caption += QStringLiteral(": no record");
+            painter.setPen(QColor(255, 96, 96));
+        }
+        painter.drawText(QRect(left, top + cell, cell, kLabelHeight), Qt::AlignCenter, caption);
+    }
+    return out;
+}
+
+} // namespace
+
+int render(const QStringList& args)
+{
+    Arguments arguments(QStringLiteral("render"),
+                        QStringLiteral("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
+                                       "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
+                                       "six across, each labelled."));
+    arguments.addPositional(QStringLiteral("FILE"), QStringLiteral("A ROM image (the letter at --letter or --offset, else the "
+                                                                   "first catalogue letter) or a letter file."));
+    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Enlarge every pixel to N x N (1 to 16)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), QStringLiteral("Without the point numbers."));
+    const QCommandLineOption noAxes(QStringLiteral("no-axes"), QStringLiteral("Without the axes."));
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), kAll, dumpOption(), kOutput, scale, noNumbers, noAxes})
+        arguments.addOption(option);
+    if (!arguments.parse(args, 1, 1))
+        return kDone;
+    const LetterChoice choice = letterChoice(arguments);
+    const bool all = arguments.parser.isSet(kAll);
+    if (all && choice.given())
+        arguments.wrong(QStringLiteral("Give --all, or one letter with --letter or --offset."));
+    if (!arguments.parser.isSet(kOutput))
+        arguments.wrong(QStringLiteral("Give the picture to write with -o FILE."));
+    const int factor = arguments.number(scale, 1, 16, 1);
+    const View view{!arguments.parser.isSet(noNumbers), !arguments.parser.isSet(noAxes)};
+    const QString input = arguments.positional().front();
+    const QString output = arguments.parser.value(kOutput);
+
+    const Source from = source(arguments, input, choice, all);
+    checkNotInput(output, input);
+    QImage picture;
+    if (all) {
+        picture = sheet(from, view, factor);
+    } else {
+        Editor editor;
+        CliPlatform platform;
+        loadLetter(editor, platform, from, choice, view);
+        picture = enlarged(composedPreview(editor), factor);
+    }
+    savePng(picture, output);
+    return kDone;
+}
+
+int extract(const QStringList& args)
+{
+    Arguments arguments(QStringLiteral("extract"),
+                        QStringLiteral("Writes a letter file of one letter of a ROM image, or with --all one letter file per "
+                                       "catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as "
+                                       "\"Export letter to file\" writes them after a load."));
+    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The letter file to write; with --all, the folder."), QStringLiteral("PATH"));
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), kAll, dumpOption(), output})
+        arguments.addOption(option);
+    if (!arguments.parse(args, 1, 1))
+        return kDone;
+    const LetterChoice choice = letterChoice(arguments);
+    const bool all = arguments.parser.isSet(kAll);
+    if (all == choice.given())
+        arguments.wrong(QStringLiteral("Give one letter with --letter or --offset, or --all."));
+    if (!arguments.parser.isSet(output))
+        arguments.wrong(all ? QStringLiteral("Give the folder to write into with -o DIR.")
+                            : QStringLiteral("Give the letter file to write with -o FILE."));
+    const QString image = arguments.positional().front();
+    const QString target = arguments.parser.value(output);
+    const Source from = source(arguments, image, choice, all);
+
+    // The export asks before it replaces a file; a letter file is replaced, a ROM image never.
+    const auto answer = [](const QString& question) { return !question.contains(QStringLiteral("Replace the whole image")); };
+    const auto exportTo = [&](const LetterChoice& letter, const QString& path) {
+        Editor editor;
+        CliPlatform platform;
+        loadLetter(editor, platform, from, letter, View{});
+        checkNotInput(path, image);
+        // Declining to switch to another dump on opening is no refusal of the export.
+        platform.declined.clear();
+        platform.savePath = path;
+        platform.answer = answer;
+        exportLetterToFile(editor, platform);
+        if (!platform.declined.isEmpty())
+            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(path)).arg(QFileInfo(path).size()));
+    };
+    if (!all) {
+        exportTo(choice, target);
+        return kDone;
+    }
+
+    // Every letter is read before the first file is written.
+    QStringList failures;
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        Editor editor;
+        CliPlatform platform;
+        try {
+            loadLetter(editor, platform, from, {position, std::nullopt}, View{});
+        } catch (const Error& error) {
+            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error.message());
+        }
+    }
+    if (!failures.isEmpty())
+        throw Error(QStringLiteral("Nothing was written: not every letter can be read.\n") + failures.join(u'\n'));
+    if (!QDir().mkpath(target))
+        throw Error(QStringLiteral("Cannot make the folder %1.").arg(shownPath(target)));
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        const QString name = letterFileName(position, letterOffset({position, std::nullopt}, from.dump));
+        exportTo({position, std::nullopt}, QDir(target).filePath(name));
+    }
+    return kDone;
+}
+
+int import(const QStringList& args)
+{
+    Arguments arguments(QStringLiteral("import"),
+                        QStringLiteral("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
+                                       "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
+                                       "longer than the one there is refused unless --allow-longer is given, an image of "
+                                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak."));
+    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
+    arguments.addPositional(QStringLiteral("LETTERFILE"), QStringLiteral("The letter file to write."));
+    const QCommandLineOption allowLonger(QStringLiteral("allow-longer"),
+                                         QStringLiteral("Write a record longer than the one there, over the bytes after it."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), allowLonger, dryRun})
+        arguments.addOption(option);
+    if (!arguments.parse(args, 2, 2))
+        return kDone;
+    const LetterChoice choice = letterChoice(arguments);
+    if (!choice.given())
+        arguments.wrong(QStringLiteral("Give the letter to replace with --letter or --offset."));
+    const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
+    const QString image = arguments.positional().at(0);
+    const QString letterFile = arguments.positional().at(1);
+    const bool dry = arguments.parser.isSet(dryRun);
+
+    const QByteArray bytes = readWholeFile(image);
+    if (!isRomImage(bytes.size()))
+        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
+                                   "2,000,000 bytes). Nothing was written.")
+                        .arg(shownPath(image), groupedNumber(bytes.size())));
+    const QByteArray letterBytes = readWholeFile(letterFile);
+    if (isRomImage(letterBytes.size()))
+        throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letterFile)));
+    const Dump dump = chooseDump(bytes, recognise(bytes), number);
+    const qint64 offset = letterOffset(choice, dump);
+
+    // A dry run does everything to a copy in a temporary folder, and says what changed there.
+    QTemporaryDir scratch;
+    QString target = image;
+    if (dry) {
+        if (!scratch.isValid())
+            throw Error(QStringLiteral("Cannot make a temporary folder for the dry run: %1").arg(scratch.errorString()));
+        target = scratch.filePath(QFileInfo(image).fileName());
+        saveWholeFile(target, bytes);
+    }
+    const auto shown = [&](QString message) {
+        return dry ? message.replace(shownPath(target), shownPath(image)) : message;
+    };
+
+    Editor editor;
+    CliPlatform platform;
+    platform.savePath = target;
+    // The one question a run may answer yes: a longer record, with --allow-longer.
+    platform.answer = [&](const QString& question) {
+        return arguments.parser.isSet(allowLonger) && question.contains(QStringLiteral("after the old record will be overwritten"));
+    };
+    qsizetype written = 0;
+    try {
+        setUp(editor, View{});
+        aimAt(editor, dump, choice);
+        // The image opened first, as in the window, so that an image of no known dump is asked about.
+        recogniseImage(editor, platform, target);
+        load(editor, platform, letterFile);
+        written = memoRecord(editor.form.text(FieldId::memo())).size();
+        // Declining to switch to another dump on opening is no refusal of the export.
+        platform.declined.clear();
+        exportLetterToRom(editor, platform);
+    } catch (const Error& error) {
+        throw Error(shown(error.message()));
+    }
+    if (!platform.declined.isEmpty()) {
+        QString message = QStringLiteral("Not written: %1").arg(shown(platform.declined.front()));
+        if (!arguments.parser.isSet(allowLonger) && platform.declined.front().contains(QStringLiteral("after the old record")))
+            message += QStringLiteral(" (--allow-longer writes it)");
+        throw Error(message);
+    }
+
+    QString old = QStringLiteral("no letter record");
+    try {
+        qsizetype length = 0;
+        parseRecord(bytes, offset, offset, &length);
+        old = QStringLiteral("a %1-byte record").arg(length);
+    } catch (const Error&) {
+    }
+    if (dry) {
+        const QByteArray after = readWholeFile(target);
+        qsizetype changed = 0;
+        for (qsizetype i = 0; i < after.size() && i < bytes.size(); ++i)
+            changed += after[i] != bytes[i];
+        printOut(QStringLiteral("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 "
+                                "bytes would change. Nothing was written.\n")
+                     .arg(written)
+                     .arg(IntToHexText(offset), shownPath(image), old)
+                     .arg(changed));
+    } else {
+        printOut(QStringLiteral("Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
+                     .arg(written)
+                     .arg(IntToHexText(offset), shownPath(image), old, shownPath(image + QStringLiteral(".bak"))));
+    }
+    return kDone;
+}
+
+} // namespace vertiloom::cli

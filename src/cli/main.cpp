@@ -1,0 +1,97 @@
+// vertiloom-cli: the editor's commands without a window. The first argument names the sub-command;
+// the exit status is 0 when it was done, 1 when it was refused or failed (nothing written), 2 on
+// wrong usage.
+#include "cli/cli.h"
+
+#include "model/error.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// stderr carries the program's messages: Qt's note that a desktop session's runtime folder is not
+// set (which a run without a desktop needs no more than it needs a display) is left out.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+struct SubCommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+const SubCommand kSubCommands[] = {
+    {"info", "What an image is: size, CRC32, copier header, the dumps that fit, the two words.", vertiloom::cli::info},
+    {"list", "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.", vertiloom::cli::list},
+    {"render", "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture.", vertiloom::cli::render},
+    {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.", vertiloom::cli::extract},
+    {"import", "A letter file written into the image as \"Export letter to Rom\" does.", vertiloom::cli::import},
+    {"words", "The PAUSE and GAME OVER words: read them, or write new ones.", vertiloom::cli::words},
+};
+
+QString overview()
+{
+    QString text = QStringLiteral("Usage: vertiloom-cli COMMAND [options] ARGUMENTS\n"
+                                  "Reads and writes the polygon letters of the game in ROM images and letter files, "
+                                  "without a window.\n\nCommands:\n");
+    for (const SubCommand& command : kSubCommands)
+        text += QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(command.name), -8).arg(QString::fromLatin1(command.summary));
+    text += QStringLiteral("\n\"vertiloom-cli COMMAND --help\" describes a command. Exit status: 0 done, 1 refused or "
+                           "failed (nothing written), 2 wrong usage.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The preview writes its point numbers with Qt's fonts, which need a GUI application; it never
+    // shows a window, so it needs no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(messageHandler);
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vertiloom-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
+
+    using namespace vertiloom::cli;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        printErr(QStringLiteral("vertiloom-cli: give a command.\n\n") + overview());
+        return kWrongUsage;
+    }
+    const QString first = args.front();
+    if (first == QLatin1String("-h") || first == QLatin1String("--help") || first == QLatin1String("help")) {
+        printOut(overview());
+        return kDone;
+    }
+    if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
+        printOut(QStringLiteral("vertiloom-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return kDone;
+    }
+    for (const SubCommand& command : kSubCommands) {
+        if (first != QLatin1String(command.name))
+            continue;
+        try {
+            return command.run(args);
+        } catch (const UsageError& error) {
+            printErr(QStringLiteral("vertiloom-cli %1: %2\n\n%3").arg(first, error.message, error.usage));
+            return kWrongUsage;
+        } catch (const vertiloom::Error& error) {
+            printErr(QStringLiteral("vertiloom-cli %1: %2\n").arg(first, error.message()));
+            return kFailed;
+        }
+    }
+    printErr(QStringLiteral("vertiloom-cli: no command is called \"%1\".\n\n").arg(first) + overview());
+    return kWrongUsage;
+}

@@ -1,0 +1,103 @@
+// The words sub-command: the PAUSE and GAME OVER words read, or written with the window's checks
+// (read first, so that a letter left as it is writes its byte back unchanged).
+#include "cli/cli.h"
+
+#include "commands/commands.h"
+#include "model/error.h"
+#include "model/hex.h"
+#include "record/files.h"
+#include "rom/catalogue.h"
+#include "rom/words.h"
+
+namespace vertiloom::cli {
+
+namespace {
+
+// The word as its fields show it, "?" for a byte that is no tile code, and its bytes.
+QString shownWord(const Editor& editor, const WordPlace& word)
+{
+    QString text;
+    QString hex;
+    for (int place = 0; place < word.length; ++place) {
+        const int index = word.firstIndex + place;
+        const QString c = editor.form.text(wordField(index));
+        text += c.isEmpty() ? QStringLiteral("?") : c;
+        hex += TwoDigitHex(editor.wordBytesRead[static_cast<size_t>(index)]);
+    }
+    return QStringLiteral("%1 \"%2\" (%3)\n").arg(word.name + u':', -10).arg(text, hex);
+}
+
+} // namespace
+
+int words(const QStringList& args)
+{
+    Arguments arguments(QStringLiteral("words"),
+                        QStringLiteral("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
+                                       "tile code), or writes new ones as the window does: one character per letter, from "
+                                       "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
+                                       "image is first copied to IMAGE.bak."));
+    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
+    const QCommandLineOption pause(QStringLiteral("set-pause"), QStringLiteral("The 5 letters of the PAUSE word."),
+                                   QStringLiteral("TEXT"));
+    const QCommandLineOption gameOver(QStringLiteral("set-game-over"), QStringLiteral("The 8 letters of the GAME OVER word."),
+                                      QStringLiteral("TEXT"));
+    for (const QCommandLineOption& option : {pause, gameOver, dumpOption()})
+        arguments.addOption(option);
+    if (!arguments.parse(args, 1, 1))
+        return kDone;
+    const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
+    const auto checkLength = [&](const QCommandLineOption& option, int length) {
+        if (arguments.parser.isSet(option) && arguments.parser.value(option).size() != length)
+            arguments.wrong(QStringLiteral("--%1 takes %2 characters, one per letter, not \"%3\".")
+                                .arg(option.names().front())
+                                .arg(length)
+                                .arg(arguments.parser.value(option)));
+    };
+    checkLength(pause, kPauseLength);
+    checkLength(gameOver, kGameOverLength);
+    const QString path = arguments.positional().front();
+
+    const QByteArray image = readWholeFile(path);
+    if (!isRomImage(image.size()))
+        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
+                                   "2,000,000 bytes).")
+                        .arg(shownPath(path), groupedNumber(image.size())));
+    const Dump dump = chooseDump(image, recognise(image), number);
+
+    // As in the window: the dump chosen, the image opened (and recognised), the words read.
+    Editor editor;
+    CliPlatform platform;
+    setUp(editor, View{});
+    aimAt(editor, dump, {});
+    recogniseImage(editor, platform, path);
+    editor.currentRom = path;
+    editor.openedAs = {path, true};
+    readWords(editor);
+
+    const auto places = wordPlaces(*dump.variant, dump.header);
+    const bool writing = arguments.parser.isSet(pause) || arguments.parser.isSet(gameOver);
+    if (writing) {
+        const auto type = [&](const QCommandLineOption& option, const WordPlace& word) {
+            if (!arguments.parser.isSet(option))
+                return;
+            const QString text = arguments.parser.value(option);
+            for (int place = 0; place < word.length; ++place)
+                editor.form.setText(wordField(word.firstIndex + place), text.mid(place, 1));
+        };
+        type(pause, places[0]);
+        type(gameOver, places[1]);
+        // Declining to switch to another dump on opening is no refusal of the write.
+        platform.declined.clear();
+        writeWords(editor, platform);
+        if (!platform.declined.isEmpty())
+            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+        readWords(editor);
+    }
+    printOut(shownWord(editor, places[0]) + shownWord(editor, places[1]));
+    if (writing)
+        printOut(QStringLiteral("Written into %1; the image as it was is in %2.\n")
+                     .arg(shownPath(path), shownPath(path + QStringLiteral(".bak"))));
+    return kDone;
+}
+
+} // namespace vertiloom::cli

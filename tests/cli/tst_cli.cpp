@@ -1,0 +1,436 @@
+// vertiloom-cli run as a user runs it, with no display and no platform chosen: exit statuses and
+// output of each sub-command on the sample image, pictures against the core's preview, files
+// written or left alone.
+#include "commands/commands.h"
+#include "rom/sample.h"
+#include "support/fakeplatform.h"
+#include "support/romimage.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vertiloom;
+using namespace vertiloom::test;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The sample image with one letter record wiped: none of the known dumps fits it any more.
+QByteArray unknownImage()
+{
+    QByteArray image = sampleRomImage();
+    putBytes(image, 0x47EFD, QByteArray(40, '\xFF'));
+    return image;
+}
+
+// The preview as the window shows it after the file is opened at addr, through the core.
+QImage preview(const QString& file, const QString& addr, bool numbers, bool axes)
+{
+    Editor editor;
+    FakePlatform platform;
+    startUp(editor);
+    if (!numbers) {
+        editor.form.setChecked(FieldId::checkBox(21), false);
+        showPointNumbers(editor);
+    }
+    if (!axes) {
+        editor.form.setChecked(FieldId::checkBox(22), false);
+        showAxes(editor);
+    }
+    if (!addr.isEmpty())
+        editor.form.setText(FieldId::addr(), addr);
+    openDroppedFile(editor, platform, file);
+    return composedPreview(editor).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString image_;
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // No DISPLAY and no QT_QPA_PLATFORM: the program must choose a platform that needs no display.
+    Run cli(QStringList args)
+    {
+        for (QString& arg : args)
+            arg.replace(QStringLiteral("@"), dir_.path() + u'/');
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VERTILOOM_CLI), args);
+        if (!process.waitForFinished(60000))
+            qFatal("vertiloom-cli did not finish");
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir_.isValid());
+        image_ = path(QStringLiteral("sample.smc"));
+        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY(QFileInfo(path(name)).isDir() ? QDir(path(name)).removeRecursively() : QFile::remove(path(name)));
+        writeFile(image_, sampleRomImage());
+        writeFile(path(QStringLiteral("unknown.smc")), unknownImage());
+        for (int position : {1, 9, 16})
+            writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
+    }
+
+    void invocations_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const auto row = [](const char* name, QStringList args, int status, const char* out, const char* err) {
+            QTest::newRow(name) << args << status << QString::fromUtf8(out) << QString::fromUtf8(err);
+        };
+        row("nothing", {}, 2, "", "give a command");
+        row("unknown command", {"frobnicate"}, 2, "", "no command is called \"frobnicate\"");
+        row("overview", {"--help"}, 0, "  import   A letter file written into the image", "");
+        row("version", {"--version"}, 0, "vertiloom-cli 0.1", "");
+        for (const char* command : {"info", "list", "render", "extract", "import", "words"})
+            row(command, {command, "--help"}, 0, "Usage: vertiloom-cli ", "");
+        row("info usage", {"info", "-h"}, 0, "Usage: vertiloom-cli info [options] IMAGE", "");
+        row("info", {"info", "@sample.smc"}, 0, "CRC32:         C36C0BAF\nCopier header: no\nDumps:         1 Brindle (U) (V1.0)", "");
+        row("info words", {"info", "@sample.smc"}, 0, "PAUSE:         \"PAUSE\" (0001020304)\nGAME OVER:     \"GAMEOVER\"", "");
+        row("info letter file", {"info", "@letter1.bin"}, 0, "Size:          42 bytes", "");
+        row("info missing", {"info", "@none.smc"}, 1, "", "File not found");
+        row("info unknown option", {"info", "@sample.smc", "--colour"}, 2, "", "Unknown option 'colour'");
+        row("info two files", {"info", "@sample.smc", "@sample.smc"}, 2, "", "Too many arguments");
+        row("list", {"list", "@sample.smc"}, 0, " 9  I (17) 30    478EC          30      22       2         1", "");
+        row("list other dump", {"list", "@sample.smc", "--dump", "2"}, 0,
+            "2 Brindle (E) (M3) (V1.0), no header: not every letter fits", "");
+        row("list dump 6", {"list", "@sample.smc", "--dump", "6"}, 2, "", "--dump takes a whole number from 1 to 5");
+        row("list letter file", {"list", "@letter1.bin"}, 1, "", "is a letter file of 42 bytes");
+        row("render no output", {"render", "@sample.smc"}, 2, "", "Give the picture to write with -o FILE.");
+        row("render both", {"render", "@sample.smc", "--letter", "A", "--offset", "47738", "-o", "@a.png"}, 2, "",
+            "Give --letter or --offset, not both.");
+        row("render no such letter", {"render", "@sample.smc", "--letter", "Z", "-o", "@a.png"}, 2, "",
+            "No catalogue letter is labelled \"Z\".");
+        row("render bad offset", {"render", "@sample.smc", "--offset", "0x47738", "-o", "@a.png"}, 2, "",
+            "--offset takes a hexadecimal file offset");
+        row("render scale 0", {"render", "@sample.smc", "--scale", "0", "-o", "@a.png"}, 2, "", "--scale takes");
+        row("render letter file at letter", {"render", "@letter1.bin", "--letter", "P", "-o", "@a.png"}, 2, "",
+            "is a letter file (42 bytes)");
+        row("render no record", {"render", "@sample.smc", "--offset", "10", "-o", "@a.png"}, 1, "",
+            "The letter at offset 10 has 255 points; the editor holds at most 20.");
+        row("render over input", {"render", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
+        row("sheet of an unknown image", {"render", "@unknown.smc", "--all", "-o", "@u.png"}, 0, "",
+            "D (63) 106: The letter at offset 47EFD has 255 points");
+        row("extract over an image", {"extract", "@sample.smc", "--letter", "P", "-o", "@unknown.smc"}, 1, "",
+            "Not written: ");
+        row("extract neither", {"extract", "@sample.smc", "-o", "@x.bin"}, 2, "", "Give one letter with --letter or --offset, or --all.");
+        row("extract into a file", {"extract", "@sample.smc", "--all", "-o", "@letter1.bin"}, 1, "", "Cannot make the folder");
+        row("import no letter", {"import", "@sample.smc", "@letter1.bin"}, 2, "", "Give the letter to replace");
+        row("import into letter file", {"import", "@letter9.bin", "@letter1.bin", "--letter", "P"}, 1, "",
+            "is a letter file of 22 bytes, not a ROM image");
+        row("import an image", {"import", "@sample.smc", "@unknown.smc", "--letter", "P"}, 1, "", "is a ROM image, not a letter file");
+        row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
+    }
+
+    void invocations()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = cli(args);
+        QVERIFY2(run.out.contains(out), qPrintable(run.out));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        QCOMPARE(run.status, status);
+        if (status == 2 && !args.isEmpty() && args.front() != QLatin1String("frobnicate"))
+            QVERIFY(run.err.contains(QStringLiteral("Usage: vertiloom-cli ")));
+        QCOMPARE(readFile(image_), sampleRomImage());
+    }
+
+    void info_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content"); // empty: the file as init() wrote it
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sample") << "sample.smc" << QByteArray()
+                                << R"j({"size":2097152,"crc32":"C36C0BAF","copierHeader":false,"dumps":[{"dump":1,"caption":
+            "Brindle (U) (V1.0)","header":0,"wordsKnown":true}],"wordsDump":1,"wordsHeader":0,"pause":"PAUSE",
+            "pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
+        QTest::newRow("copier header") << "headered.smc" << QByteArray(512, '\0') + sampleRomImage()
+                                       << R"j({"size":2097664,"crc32":"C36C0BAF","copierHeader":true,"dumps":[{"dump":1,
+            "caption":"Brindle (U) (V1.0)","header":512,"wordsKnown":true}],"wordsDump":1,"wordsHeader":512,"pause":
+            "PAUSE","pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
+        QTest::newRow("blank") << "blank.smc" << QByteArray(2'097'152, '\xFF')
+                               << R"j({"size":2097152,"crc32":"9A4109E5","copierHeader":false,"dumps":[],"wordsDump":1,
+            "wordsHeader":0,"pause":"?????","pauseBytes":"FFFFFFFFFF","gameOver":"????????","gameOverBytes":
+            "FFFFFFFFFFFFFFFF"})j";
+        QTest::newRow("letter file") << "letter1.bin" << QByteArray()
+                                     << R"j({"size":42,"crc32":"D89280DD","copierHeader":false,"dumps":[],"wordsDump":1,
+            "wordsHeader":0,"wordsError":"a letter file, not a ROM image: it holds no words"})j";
+    }
+
+    void info()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        if (!content.isEmpty())
+            writeFile(path(file), content);
+        const Run run = cli({QStringLiteral("info"), u'@' + file, QStringLiteral("--json")});
+        QCOMPARE(run.status, 0);
+        QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json.take(QStringLiteral("file")).toString(), path(file));
+        QCOMPARE(json, QJsonDocument::fromJson(expected.toUtf8()).object());
+    }
+
+    void list_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("dump");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("P") << "sample.smc" << 0 << 1
+                           << R"j({"position":1,"label":"P (59) 86","offset":"476E2","catalogueLength":86,"valid":true,
+            "length":42,"points":7,"polygons":1})j";
+        QTest::newRow("!!") << "sample.smc" << 1 << 7
+                            << R"j({"position":7,"label":"!! (82) 117","offset":"47F67","catalogueLength":117,"valid":true,
+            "length":73,"points":8,"polygons":4})j";
+        QTest::newRow("R") << "sample.smc" << 0 << 24
+                           << R"j({"position":24,"label":"R (70) 105","offset":"47E26","catalogueLength":105,"valid":true,
+            "length":59,"points":9,"polygons":2})j";
+        QTest::newRow("P, dump 2") << "sample.smc" << 2 << 1
+                                   << R"j({"position":1,"label":"P (59) 86","offset":"47639","catalogueLength":86,"valid":
+            false,"reason":"The letter at offset 47639 has 255 points; the editor holds at most 20."})j";
+        QTest::newRow("D, unknown") << "unknown.smc" << 0 << 6
+                                    << R"j({"position":6,"label":"D (63) 106","offset":"47EFD","catalogueLength":106,"valid":
+            false,"reason":"The letter at offset 47EFD has 255 points; the editor holds at most 20."})j";
+    }
+
+    void list()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, dump);
+        QFETCH(int, position);
+        QFETCH(QString, expected);
+        QStringList args{QStringLiteral("list"), u'@' + file, QStringLiteral("--json")};
+        if (dump != 0)
+            args << QStringLiteral("--dump") << QString::number(dump);
+        const Run run = cli(args);
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json.value(QStringLiteral("dump")).toInt(), dump == 0 ? 1 : dump);
+        QCOMPARE(json.value(QStringLiteral("fits")).toBool(), dump < 2 && file == QLatin1String("sample.smc"));
+        const QJsonArray letters = json.value(QStringLiteral("letters")).toArray();
+        QCOMPARE(letters.size(), 24);
+        QCOMPARE(letters.at(position - 1).toObject(), QJsonDocument::fromJson(expected.toUtf8()).object());
+    }
+
+    void render_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("letter");
+        QTest::addColumn<QString>("addr");
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<bool>("axes");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("first letter") << "sample.smc" << QStringList{} << "476E2" << true << true << 1;
+        QTest::newRow("A by label, x3") << "sample.smc" << QStringList{"--letter", "A (57) 84"} << "47738" << false << true << 3;
+        QTest::newRow("!! by offset") << "sample.smc" << QStringList{"--offset", "47f67"} << "47F67" << true << false << 1;
+        QTest::newRow("R bare, x2") << "sample.smc" << QStringList{"--letter", "R"} << "47E26" << false << false << 2;
+        QTest::newRow("letter file") << "letter16.bin" << QStringList{} << "" << true << true << 1;
+    }
+
+    void render()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, letter);
+        QFETCH(QString, addr);
+        QFETCH(bool, numbers);
+        QFETCH(bool, axes);
+        QFETCH(int, scale);
+        QStringList args{QStringLiteral("render"), u'@' + file, QStringLiteral("-o"), QStringLiteral("@out.png"),
+                         QStringLiteral("--scale"), QString::number(scale)};
+        args << letter;
+        if (!numbers)
+            args << QStringLiteral("--no-numbers");
+        if (!axes)
+            args << QStringLiteral("--no-axes");
+        const Run run = cli(args);
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QImage png = QImage(path(QStringLiteral("out.png"))).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(png.size(), QSize(255 * scale, 255 * scale));
+        const QImage expected = preview(path(file), addr, numbers, axes);
+        QCOMPARE(png, expected.scaled(png.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        // A pixel of the axis x = 64, far from every point number.
+        QCOMPARE(png.pixel(64 * scale, 10 * scale), axes ? qRgb(171, 171, 171) : qRgb(0, 0, 0));
+    }
+
+    void renderSheet()
+    {
+        const Run run = cli({QStringLiteral("render"), QStringLiteral("@sample.smc"), QStringLiteral("--all"),
+                             QStringLiteral("-o"), QStringLiteral("@sheet.png"), QStringLiteral("--no-numbers")});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QImage sheet = QImage(path(QStringLiteral("sheet.png"))).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(sheet.size(), QSize(1586, 1148));
+        QCOMPARE(sheet.pixel(0, 0), qRgb(48, 48, 48));
+        QCOMPARE(sheet.copy(8, 8, 255, 255), preview(image_, QStringLiteral("476E2"), false, true));
+        QCOMPARE(sheet.copy(1323, 863, 255, 255), preview(image_, QStringLiteral("47E26"), false, true));
+    }
+
+    void extract_data()
+    {
+        QTest::addColumn<QStringList>("letter");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("size");
+        QTest::newRow("P") << QStringList{"--letter", "P"} << 1 << 42;
+        QTest::newRow("!!") << QStringList{"--letter", "!! (82) 117"} << 7 << 73;
+        QTest::newRow("8 by offset") << QStringList{"--offset", "47B3B"} << 16 << 55;
+    }
+
+    void extract()
+    {
+        QFETCH(QStringList, letter);
+        QFETCH(int, position);
+        QFETCH(int, size);
+        const Run run = cli(QStringList{QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("-o"),
+                                        QStringLiteral("@letter1.bin")} + letter);
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QByteArray written = readFile(path(QStringLiteral("letter1.bin")));
+        QCOMPARE(written.size(), size);
+        QCOMPARE(written, sampleLetter(position).toBytes());
+    }
+
+    void extractAll()
+    {
+        const Run run = cli({QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("--all"),
+                             QStringLiteral("-o"), QStringLiteral("@letters")});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QDir letters(path(QStringLiteral("letters")));
+        QCOMPARE(letters.entryList(QDir::Files, QDir::Name),
+                 QStringList({"0_47889.bin", "2_4790A.bin", "3_47956.bin", "4_479B3.bin", "5_47A18.bin", "6_47A8E.bin",
+                              "7_47AF3.bin", "8_47B3B.bin", "9_47BDD.bin", "A_47738.bin", "C_47C71.bin", "D_47EFD.bin",
+                              "E_47824.bin", "G_47D1C.bin", "I_478EC.bin", "L_47C3E.bin", "M_47D8C.bin", "P_476E2.bin",
+                              "R_47E26.bin", "S_477DC.bin", "T_47CE5.bin", "U_4778C.bin", "V_47DED.bin",
+                              "x21x21_47F67.bin"}));
+        QCOMPARE(readFile(letters.filePath(QStringLiteral("x21x21_47F67.bin"))), sampleLetter(7).toBytes());
+        // A letter that can't be read stops them all before the first file is written.
+        const Run refused = cli({QStringLiteral("extract"), QStringLiteral("@unknown.smc"), QStringLiteral("--all"),
+                                 QStringLiteral("-o"), QStringLiteral("@others")});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("D (63) 106: The letter at offset 47EFD has 255 points")), qPrintable(refused.err));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("others"))));
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<qint64>("offset"); // where the letter lands; -1: nothing written
+        QTest::addColumn<int>("position");
+        QTest::newRow("shorter") << "sample.smc" << QStringList{"@letter9.bin", "--letter", "8"} << 0
+                                 << "Wrote the 22-byte record at offset 47B3B of " << qint64(0x47B3B) << 9;
+        QTest::newRow("same length") << "sample.smc" << QStringList{"@letter1.bin", "--offset", "476E2"} << 0
+                                                    << "where a 42-byte record stood" << qint64(0x476E2) << 1;
+        QTest::newRow("longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I"} << 1
+                                << "so the 33 bytes after the old record will be overwritten. Write it anyway? (--allow-longer writes it)"
+                                << qint64(-1) << 0;
+        QTest::newRow("longer allowed") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer"} << 0
+                                        << "Wrote the 55-byte record at offset 478EC" << qint64(0x478EC) << 16;
+        QTest::newRow("dry run") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer", "--dry-run"}
+                                 << 0 << "Dry run: the 55-byte record would be written at offset 478EC of "
+                                 << qint64(-1) << 0;
+        QTest::newRow("dry run, longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--dry-run"} << 1
+                                         << "is 22 bytes long; the new one is 55 bytes" << qint64(-1) << 0;
+        QTest::newRow("no record there") << "sample.smc" << QStringList{"@letter9.bin", "--offset", "10", "--allow-longer"} << 1
+                                         << "No letter record can be read at offset 10 of " << qint64(-1) << 0;
+        QTest::newRow("unknown image") << "unknown.smc" << QStringList{"@letter9.bin", "--letter", "P"} << 1
+                                       << "does not match any of the five known dumps" << qint64(-1) << 0;
+    }
+
+    void import()
+    {
+        QFETCH(QString, image);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(qint64, offset);
+        QFETCH(int, position);
+        const QByteArray before = readFile(path(image));
+        const Run run = cli(QStringList{QStringLiteral("import"), u'@' + image} + args);
+        QCOMPARE(run.status, status);
+        QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.out + run.err));
+        // A dry run works on a copy, and names the image.
+        if (args.contains(QStringLiteral("--dry-run")))
+            QVERIFY2((run.out + run.err).contains(QStringLiteral(" of %1").arg(path(image))), qPrintable(run.out + run.err));
+        QByteArray expected = before;
+        if (offset >= 0)
+            putBytes(expected, offset, sampleLetter(position).toBytes());
+        QCOMPARE(readFile(path(image)), expected);
+        QCOMPARE(QFileInfo::exists(path(image) + QStringLiteral(".bak")), offset >= 0);
+        if (offset >= 0)
+            QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
+    }
+
+    void words_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("pause");    // the bytes at CC60 afterwards
+        QTest::addColumn<QByteArray>("gameOver"); // at 8619F
+        const QByteArray pause = bytesFromHex("00 01 02 03 04");
+        const QByteArray gameOver = bytesFromHex("15 01 16 04 17 18 04 19");
+        QTest::newRow("read") << "sample.smc" << QStringList{} << 0 << "PAUSE:     \"PAUSE\" (0001020304)\nGAME OVER: \"GAMEOVER\""
+                              << pause << gameOver;
+        QTest::newRow("pause") << "sample.smc" << QStringList{"--set-pause", "STOP_"} << 0 << "PAUSE:     \"STOP \" (0313170014)"
+                               << bytesFromHex("03 13 17 00 14") << gameOver;
+        QTest::newRow("both") << "sample.smc" << QStringList{"--set-pause", "IIIII", "--set-game-over", "GAME 0V3"} << 0
+                              << "GAME OVER: \"GAME 0V3\" (150116041407180A)" << bytesFromHex("08 08 08 08 08")
+                              << bytesFromHex("15 01 16 04 14 07 18 0A");
+        QTest::newRow("no such tile") << "sample.smc" << QStringList{"--set-pause", "DELAY"} << 1
+                                      << "Letter 5 of PAUSE: 'Y' is not a character the game can show." << pause << gameOver;
+        QTest::newRow("unknown image") << "unknown.smc" << QStringList{"--set-pause", "STOP_"} << 1
+                                       << "does not match any of the five known dumps" << pause << gameOver;
+    }
+
+    void words()
+    {
+        QFETCH(QString, image);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, pause);
+        QFETCH(QByteArray, gameOver);
+        const QByteArray before = readFile(path(image));
+        const Run run = cli(QStringList{QStringLiteral("words"), u'@' + image} + args);
+        QCOMPARE(run.status, status);
+        QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.out + run.err));
+        const QByteArray after = readFile(path(image));
+        QCOMPARE(after.mid(0xCC60, 5), pause);
+        QCOMPARE(after.mid(0x8619F, 8), gameOver);
+        QCOMPARE(after.size(), before.size());
+        const bool written = !args.isEmpty() && status == 0;
+        QCOMPARE(QFileInfo::exists(path(image) + QStringLiteral(".bak")), written);
+        if (!written)
+            QCOMPARE(after, before);
+    }
+};
+
+QTEST_MAIN(CliTest)
+#include "tst_cli.moc"
