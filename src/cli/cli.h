@@ -33,6 +33,7 @@ int render(const QStringList& args);
 int extract(const QStringList& args);
 int import(const QStringList& args);
 int words(const QStringList& args);
+int ips(const QStringList& args);
 
 struct UsageError {
     QString message;

@@ -37,6 +37,7 @@ const SubCommand kSubCommands[] = {
     {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.", vertiloom::cli::extract},
     {"import", "A letter file written into the image as \"Export letter to Rom\" does.", vertiloom::cli::import},
     {"words", "The PAUSE and GAME OVER words: read them, or write new ones.", vertiloom::cli::words},
+    {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
 };
 
 QString overview()

@@ -142,6 +142,12 @@ private slots:
         row("import into letter file", {"import", "@letter9.bin", "@letter1.bin", "--letter", "P"}, 1, "",
             "is a letter file of 22 bytes, not a ROM image");
         row("import an image", {"import", "@sample.smc", "@unknown.smc", "--letter", "P"}, 1, "", "is a ROM image, not a letter file");
+        row("ips what", {"ips", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.ips"}, 2, "", "create or apply, not \"merge\"");
+        row("ips no output", {"ips", "create", "@sample.smc", "@unknown.smc"}, 2, "", "Give the file to write with -o FILE.");
+        row("ips sizes", {"ips", "create", "@sample.smc", "@letter1.bin", "-o", "@x.ips"}, 1, "",
+            "The original image is 2,097,152 bytes and the modified one 42 bytes");
+        row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "", "This is not an IPS patch");
+        row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
     }
 
@@ -384,6 +390,30 @@ private slots:
         QCOMPARE(QFileInfo::exists(path(image) + QStringLiteral(".bak")), offset >= 0);
         if (offset >= 0)
             QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
+    }
+
+    void ips()
+    {
+        const QString modified = path(QStringLiteral("modified.smc"));
+        writeFile(modified, sampleRomImage());
+        QCOMPARE(cli({QStringLiteral("words"), modified, QStringLiteral("--set-pause"), QStringLiteral("STOP_")}).status, 0);
+        const Run create = cli({QStringLiteral("ips"), QStringLiteral("create"), QStringLiteral("@sample.smc"), modified,
+                                QStringLiteral("-o"), QStringLiteral("@words.ips")});
+        QVERIFY2(create.status == 0, qPrintable(create.err));
+        QCOMPARE(readFile(path(QStringLiteral("words.ips"))),
+                 bytesFromHex("50 41 54 43 48  00 CC 60 00 05 03 13 17 00 14  45 4F 46"));
+        const Run apply = cli({QStringLiteral("ips"), QStringLiteral("apply"), QStringLiteral("@sample.smc"),
+                               QStringLiteral("@words.ips"), QStringLiteral("-o"), QStringLiteral("@patched.smc")});
+        QVERIFY2(apply.status == 0, qPrintable(apply.err));
+        QVERIFY(apply.out.contains(QStringLiteral("2,097,152 bytes, 5 changed")));
+        QCOMPARE(readFile(path(QStringLiteral("patched.smc"))), readFile(modified));
+        // A patch that reaches past the image's end is refused before anything is written.
+        writeFile(path(QStringLiteral("far.ips")), bytesFromHex("50 41 54 43 48  3F FF FF 00 02 01 02  45 4F 46"));
+        const Run far = cli({QStringLiteral("ips"), QStringLiteral("apply"), QStringLiteral("@sample.smc"),
+                             QStringLiteral("@far.ips"), QStringLiteral("-o"), QStringLiteral("@far.smc")});
+        QCOMPARE(far.status, 1);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("far.smc"))));
+        QCOMPARE(readFile(image_), sampleRomImage());
     }
 
     void words_data()
