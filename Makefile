@@ -36,6 +36,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vertiloom core_bench bare_window plain_window
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/core_bench
 	bash scripts/startup-bench.sh $(BENCH_BUILD)
+	JOBS=$(JOBS) bash bench/cli-bench.sh $(BENCH_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
