@@ -138,6 +138,16 @@ QByteArray readWholeFile(const QString& path)
     return content;
 }
 
+QByteArray readRomImage(const QString& path, const QString& after)
+{
+    QByteArray image = readWholeFile(path);
+    if (!isRomImage(image.size()))
+        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
+                                   "2,000,000 bytes).%3")
+                        .arg(shownPath(path), groupedNumber(image.size()), after));
+    return image;
+}
+
 void checkNotInput(const QString& output, const QString& input)
 {
     const QString target = QFileInfo(output).canonicalFilePath();

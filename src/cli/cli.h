@@ -86,6 +86,8 @@ public:
 
 // The whole file, read through the core's open (a FIFO or a device is refused). Throws Error.
 QByteArray readWholeFile(const QString& path);
+// The whole ROM image at path; a letter file is refused by name, the message ending with after.
+QByteArray readRomImage(const QString& path, const QString& after = QString());
 
 // A dump and the header it is read with: the dump the user named (1..5 in the ROM panel's order),
 // or the best fitting one, or the first.

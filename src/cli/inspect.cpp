@@ -141,11 +141,7 @@ int list(const QStringList& args)
     const int number = arguments.number(dumpChoice, 1, static_cast<int>(kRomVariants.size()), 0);
     const QString path = arguments.positional().front();
 
-    const QByteArray image = readWholeFile(path);
-    if (!isRomImage(image.size()))
-        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
-                                   "2,000,000 bytes).")
-                        .arg(shownPath(path), groupedNumber(image.size())));
+    const QByteArray image = readRomImage(path);
     const Dump dump = chooseDump(image, recognise(image), number);
 
     QJsonArray letters;

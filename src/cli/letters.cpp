@@ -241,11 +241,7 @@ int import(const QStringList& args)
     const QString letterFile = arguments.positional().at(1);
     const bool dry = arguments.parser.isSet(dryRun);
 
-    const QByteArray bytes = readWholeFile(image);
-    if (!isRomImage(bytes.size()))
-        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
-                                   "2,000,000 bytes). Nothing was written.")
-                        .arg(shownPath(image), groupedNumber(bytes.size())));
+    const QByteArray bytes = readRomImage(image, QStringLiteral(" Nothing was written."));
     const QByteArray letterBytes = readWholeFile(letterFile);
     if (isRomImage(letterBytes.size()))
         throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letterFile)));

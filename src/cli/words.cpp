@@ -57,11 +57,7 @@ int words(const QStringList& args)
     checkLength(gameOver, kGameOverLength);
     const QString path = arguments.positional().front();
 
-    const QByteArray image = readWholeFile(path);
-    if (!isRomImage(image.size()))
-        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
-                                   "2,000,000 bytes).")
-                        .arg(shownPath(path), groupedNumber(image.size())));
+    const QByteArray image = readRomImage(path);
     const Dump dump = chooseDump(image, recognise(image), number);
 
     // As in the window: the dump chosen, the image opened (and recognised), the words read.
