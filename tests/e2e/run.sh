@@ -136,43 +136,52 @@ probe_preview() {
   convert "$shot" -format "$format" info: 2>/dev/null
 }
 
-# expect_preview NAME CHECK...: takes screenshots until every CHECK holds on the preview, for up
-# to 5 s (the editor paints on its own schedule). A CHECK is COLOUR@X,Y or !COLOUR@X,Y in preview
-# pixels. On failure, sets "mismatch" to what the last screenshot showed and returns 1.
+# until_shown CHECK ARGS...: runs the CHECK (a function that takes a screenshot and sets
+# "mismatch" to what is wrong with it, or leaves it empty) until it passes, for up to 5 s (the
+# editor paints on its own schedule). Returns 1 with "mismatch" set when it never does.
 mismatch=
-expect_preview() {
-  local name=$1
-  shift
-  local -a where=()
-  local check
-  for check in "$@"; do where+=("${check#*@}"); done
-  local deadline=$((SECONDS + 5)) seen i want negate expected got
+until_shown() {
+  local deadline=$((SECONDS + 5))
   while :; do
     mismatch=
-    if screenshot "$name"; then
-      mapfile -t seen < <(probe_preview "${where[@]}")
-      for i in "${!where[@]}"; do
-        check=${*:i+1:1}
-        want=${check%@*}
-        negate=
-        if [ "${want:0:1}" = "!" ]; then
-          negate=1
-          want=${want:1}
-        fi
-        expected=${colour[$want]}
-        got=${seen[i]:-unreadable}
-        if { [ -z "$negate" ] && [ "$got" != "$expected" ]; } || { [ -n "$negate" ] && [ "$got" = "$expected" ]; }; then
-          mismatch+="${mismatch:+; }preview pixel (${where[i]}) is $got, expected ${negate:+not }$want ($expected)"
-        fi
-      done
-    else
-      mismatch="the screenshot could not be taken"
-    fi
+    "$@"
     [ -z "$mismatch" ] && return 0
     [ "$SECONDS" -ge "$deadline" ] && return 1
     sleep 0.1
   done
 }
+
+# preview_holds NAME CHECK...: one screenshot; every CHECK must hold on the preview. A CHECK is
+# COLOUR@X,Y or !COLOUR@X,Y in preview pixels.
+preview_holds() {
+  local name=$1
+  shift
+  local -a where=()
+  local check seen i want negate expected got
+  for check in "$@"; do where+=("${check#*@}"); done
+  if ! screenshot "$name"; then
+    mismatch="the screenshot could not be taken"
+    return
+  fi
+  mapfile -t seen < <(probe_preview "${where[@]}")
+  for i in "${!where[@]}"; do
+    check=${*:i+1:1}
+    want=${check%@*}
+    negate=
+    if [ "${want:0:1}" = "!" ]; then
+      negate=1
+      want=${want:1}
+    fi
+    expected=${colour[$want]}
+    got=${seen[i]:-unreadable}
+    if { [ -z "$negate" ] && [ "$got" != "$expected" ]; } || { [ -n "$negate" ] && [ "$got" = "$expected" ]; }; then
+      mismatch+="${mismatch:+; }preview pixel (${where[i]}) is $got, expected ${negate:+not }$want ($expected)"
+    fi
+  done
+}
+
+# expect_preview NAME CHECK...: screenshots until every CHECK holds (see until_shown).
+expect_preview() { until_shown preview_holds "$@"; }
 
 # The regions of the client area the undo check compares (WxH+X+Y): the preview, the point rows
 # with the two counts, and the memo with the byte count below it.
@@ -189,26 +198,23 @@ crop_regions() {
   done
 }
 
-# expect_same NAME BEFORE: takes screenshots for up to 5 s until every region is exactly as in
-# the screenshot BEFORE (cut with crop_regions). On failure, sets "mismatch" and returns 1.
-expect_same() {
-  local deadline=$((SECONDS + 5)) r ae
-  while :; do
-    mismatch=
-    if screenshot "$1"; then
-      crop_regions "$1"
-      for r in "${!region[@]}"; do
-        ae=$(compare -metric AE "$artifacts/$2-$r.png" "$artifacts/$1-$r.png" null: 2>&1)
-        [ "${ae%% *}" = 0 ] || mismatch+="${mismatch:+; }the $r differs ($ae pixels, see $artifacts/$1-$r.png)"
-      done
-    else
-      mismatch="the screenshot could not be taken"
-    fi
-    [ -z "$mismatch" ] && return 0
-    [ "$SECONDS" -ge "$deadline" ] && return 1
-    sleep 0.1
+# regions_same NAME BEFORE: one screenshot; every region must be exactly as in the screenshot
+# BEFORE (cut with crop_regions).
+regions_same() {
+  local r ae
+  if ! screenshot "$1"; then
+    mismatch="the screenshot could not be taken"
+    return
+  fi
+  crop_regions "$1"
+  for r in "${!region[@]}"; do
+    ae=$(compare -metric AE "$artifacts/$2-$r.png" "$artifacts/$1-$r.png" null: 2>&1)
+    [ "${ae%% *}" = 0 ] || mismatch+="${mismatch:+; }the $r differs ($ae pixels, see $artifacts/$1-$r.png)"
   done
 }
+
+# expect_same NAME BEFORE: screenshots until every region is as in BEFORE (see until_shown).
+expect_same() { until_shown regions_same "$@"; }
 
 # --- Window handling --------------------------------------------------------------------------
 # windows_of PID: the visible top-level windows of the process.
