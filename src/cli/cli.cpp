@@ -242,16 +242,13 @@ qint64 letterOffset(const LetterChoice& choice, const Dump& dump)
 
 void setUp(Editor& editor, const View& view)
 {
+    // The switches are set before the start-up's START!, which then draws only what is on. The
+    // overlay ends as after clicks on the switches in the window (it starts black, and a click off
+    // leaves it black where the numbers or the axes were), and a run without the numbers never loads
+    // Qt's fonts.
+    editor.form.setChecked(FieldId::checkBox(21), view.numbers);
+    editor.form.setChecked(FieldId::checkBox(22), view.axes);
     startUp(editor);
-    // As clicks on the two switches: each redraws or clears its part of the overlay.
-    if (!view.numbers) {
-        editor.form.setChecked(FieldId::checkBox(21), false);
-        showPointNumbers(editor);
-    }
-    if (!view.axes) {
-        editor.form.setChecked(FieldId::checkBox(22), false);
-        showAxes(editor);
-    }
 }
 
 void aimAt(Editor& editor, const Dump& dump, const LetterChoice& choice)

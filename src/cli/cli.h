@@ -123,6 +123,9 @@ struct View {
     bool numbers = true;
     bool axes = true;
 };
+// The view of the sub-commands that only read and write bytes: what they load is never drawn, so
+// the point numbers (the one thing that needs Qt's fonts and a GUI application) are left off.
+inline constexpr View kBytesOnly{false, true};
 void setUp(Editor& editor, const View& view);
 void aimAt(Editor& editor, const Dump& dump, const LetterChoice& choice);
 

@@ -59,7 +59,7 @@ int info(const QStringList& args)
     const QString path = arguments.positional().front();
 
     const QByteArray image = readWholeFile(path);
-    const Recognition recognition = recognise(image);
+    const Recognition recognition = recognise(image, Crc::Take);
     const Dump dump = chooseDump(image, recognition, 0);
     std::optional<WordBytes> words;
     QString wordsError;
@@ -142,7 +142,7 @@ int list(const QStringList& args)
     const QString path = arguments.positional().front();
 
     const QByteArray image = readRomImage(path);
-    const Dump dump = chooseDump(image, recognise(image), number);
+    const Dump dump = chooseDump(image, recognise(image, Crc::Skip), number);
 
     QJsonArray letters;
     QString table = QStringLiteral("%1 %2, %3: %4\n")

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <functional>
+#include <optional>
 
 namespace vertiloom::cli {
 
@@ -46,7 +48,7 @@ Source source(const Arguments& arguments, const QString& path, const LetterChoic
         return source;
     }
     const int number = arguments.number(dump, 1, static_cast<int>(kRomVariants.size()), 0);
-    source.dump = chooseDump(bytes, recognise(bytes), number);
+    source.dump = chooseDump(bytes, recognise(bytes, Crc::Skip), number);
     return source;
 }
 
@@ -58,6 +60,36 @@ void loadLetter(Editor& editor, CliPlatform& platform, const Source& source, con
     if (source.romImage)
         aimAt(editor, source.dump, choice);
     load(editor, platform, source.path);
+}
+
+// The 24 catalogue letters of a ROM image as the window sweeps them: the image opened once at the
+// first letter, then ">" and reload for each of the others, so that the image is read and recognised
+// once. each(position, editor, platform, error) runs with each letter loaded, or with the reason it
+// could not be (the editor then still holds the letter before).
+void sweep(const Source& source, const std::function<void(int, Editor&, CliPlatform&, const Error*)>& each)
+{
+    Editor editor;
+    CliPlatform platform;
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        std::optional<Error> failure;
+        try {
+            if (position == 1) {
+                loadLetter(editor, platform, source, {1, std::nullopt}, kBytesOnly);
+            } else {
+                goToLetter(editor, position);
+                platform.declined.clear();
+                reloadLetter(editor, platform);
+                if (!platform.declined.isEmpty())
+                    throw Error(QStringLiteral("Not read: %1").arg(platform.declined.front()));
+            }
+        } catch (const Error& error) {
+            // Without the image open no letter can be reloaded.
+            if (editor.currentRom != source.path)
+                throw;
+            failure = error;
+        }
+        each(position, editor, platform, failure ? &*failure : nullptr);
+    }
 }
 
 QImage enlarged(const QImage& image, int scale)
@@ -174,45 +206,40 @@ int extract(const QStringList& args)
     const Source from = source(arguments, image, choice, all);
 
     // The export asks before it replaces a file; a letter file is replaced, a ROM image never.
-    const auto answer = [](const QString& question) { return !question.contains(QStringLiteral("Replace the whole image")); };
-    const auto exportTo = [&](const LetterChoice& letter, const QString& path) {
-        Editor editor;
-        CliPlatform platform;
-        loadLetter(editor, platform, from, letter, View{});
+    const auto exportTo = [&](Editor& editor, CliPlatform& platform, const QString& path) {
         checkNotInput(path, image);
-        // Declining to switch to another dump on opening is no refusal of the export.
         platform.declined.clear();
         platform.savePath = path;
-        platform.answer = answer;
+        platform.answer = [](const QString& question) { return !question.contains(QStringLiteral("Replace the whole image")); };
         exportLetterToFile(editor, platform);
         if (!platform.declined.isEmpty())
             throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
         printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(path)).arg(QFileInfo(path).size()));
     };
     if (!all) {
-        exportTo(choice, target);
+        Editor editor;
+        CliPlatform platform;
+        loadLetter(editor, platform, from, choice, kBytesOnly);
+        exportTo(editor, platform, target);
         return kDone;
     }
 
     // Every letter is read before the first file is written.
     QStringList failures;
-    for (int position = 1; position <= kCatalogueSize; ++position) {
-        Editor editor;
-        CliPlatform platform;
-        try {
-            loadLetter(editor, platform, from, {position, std::nullopt}, View{});
-        } catch (const Error& error) {
-            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error.message());
-        }
-    }
+    sweep(from, [&](int position, Editor&, CliPlatform&, const Error* error) {
+        if (error)
+            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error->message());
+    });
     if (!failures.isEmpty())
         throw Error(QStringLiteral("Nothing was written: not every letter can be read.\n") + failures.join(u'\n'));
     if (!QDir().mkpath(target))
         throw Error(QStringLiteral("Cannot make the folder %1.").arg(shownPath(target)));
-    for (int position = 1; position <= kCatalogueSize; ++position) {
+    sweep(from, [&](int position, Editor& editor, CliPlatform& platform, const Error* error) {
+        if (error)
+            throw *error;
         const QString name = letterFileName(position, letterOffset({position, std::nullopt}, from.dump));
-        exportTo({position, std::nullopt}, QDir(target).filePath(name));
-    }
+        exportTo(editor, platform, QDir(target).filePath(name));
+    });
     return kDone;
 }
 
@@ -245,7 +272,7 @@ int import(const QStringList& args)
     const QByteArray letterBytes = readWholeFile(letterFile);
     if (isRomImage(letterBytes.size()))
         throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letterFile)));
-    const Dump dump = chooseDump(bytes, recognise(bytes), number);
+    const Dump dump = chooseDump(bytes, recognise(bytes, Crc::Skip), number);
     const qint64 offset = letterOffset(choice, dump);
 
     // A dry run does everything to a copy in a temporary folder, and says what changed there.
@@ -270,7 +297,7 @@ int import(const QStringList& args)
     };
     qsizetype written = 0;
     try {
-        setUp(editor, View{});
+        setUp(editor, kBytesOnly);
         aimAt(editor, dump, choice);
         // The image opened first, as in the window, so that an image of no known dump is asked about.
         recogniseImage(editor, platform, target);

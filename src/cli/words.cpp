@@ -58,12 +58,12 @@ int words(const QStringList& args)
     const QString path = arguments.positional().front();
 
     const QByteArray image = readRomImage(path);
-    const Dump dump = chooseDump(image, recognise(image), number);
+    const Dump dump = chooseDump(image, recognise(image, Crc::Skip), number);
 
     // As in the window: the dump chosen, the image opened (and recognised), the words read.
     Editor editor;
     CliPlatform platform;
-    setUp(editor, View{});
+    setUp(editor, kBytesOnly);
     aimAt(editor, dump, {});
     recogniseImage(editor, platform, path);
     editor.currentRom = path;

@@ -35,7 +35,7 @@ void recogniseImage(Editor& editor, Platform& platform, const QString& path)
     }
     if (!isRomImage(image.size()))
         return;
-    const Recognition recognition = recognise(image, false);
+    const Recognition recognition = recognise(image, Crc::Skip);
     editor.recognised = recognition;
     const RomVariant& selected = selectedVariant(editor.form);
     if (fitsAsSelected(recognition, selected, editor.catalogueHeader))

@@ -109,12 +109,12 @@ bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 heade
     return tileCodesAt(image, p.pause, kPauseLength) && tileCodesAt(image, p.gameOver, kGameOverLength);
 }
 
-Recognition recognise(const QByteArray& image, bool withCrc)
+Recognition recognise(const QByteArray& image, Crc crc)
 {
     Recognition r;
     r.size = image.size();
     r.hasHeader = hasCopierHeader(r.size);
-    if (withCrc)
+    if (crc == Crc::Take)
         r.crc32 = dumpCrc32(image);
 
     // The image has a header, so reading it with one comes first; a headerless reading that lands

@@ -54,10 +54,11 @@ bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 heade
 // upper-case hex digits: how lists of dumps name them.
 QString dumpCrc32(const QByteArray& image);
 
-// Tries the five dumps (ten with a header) and, with withCrc, takes the CRC32 (dumpCrc32). Never
+// Tries the five dumps (ten with a header) and, with Crc::Take, takes the CRC32 (dumpCrc32). Never
 // throws. The CRC32 is most of the time (zlib's table-driven CRC runs at a seventh of the speed of
 // copying the image), so opening an image leaves it out and the tooltip takes it when it is shown.
-Recognition recognise(const QByteArray& image, bool withCrc = true);
+enum class Crc { Skip, Take };
+Recognition recognise(const QByteArray& image, Crc crc);
 
 // The fitting entry that puts every letter and both words at the same file offsets as the variant
 // read with that header, whatever its name; nullptr when there is none.

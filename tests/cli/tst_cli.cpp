@@ -332,6 +332,11 @@ private slots:
                               "R_47E26.bin", "S_477DC.bin", "T_47CE5.bin", "U_4778C.bin", "V_47DED.bin",
                               "x21x21_47F67.bin"}));
         QCOMPARE(readFile(letters.filePath(QStringLiteral("x21x21_47F67.bin"))), sampleLetter(7).toBytes());
+        // Each file holds the record at the offset in its name, not its neighbour's.
+        for (const QString& name : letters.entryList(QDir::Files)) {
+            const QByteArray content = readFile(letters.filePath(name));
+            QCOMPARE(content, sampleRomImage().mid(name.section(u'_', -1).section(u'.', 0, 0).toLongLong(nullptr, 16), content.size()));
+        }
         // A letter that can't be read stops them all before the first file is written.
         const Run refused = cli({QStringLiteral("extract"), QStringLiteral("@unknown.smc"), QStringLiteral("--all"),
                                  QStringLiteral("-o"), QStringLiteral("@others")});
