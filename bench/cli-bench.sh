@@ -6,13 +6,16 @@
 #  - render: "vertiloom-cli render sample.smc --all -o sheet.png" against one QImage::save of the same
 #    sheet (bench/png_save loads a sheet the program wrote, not timed, and times only the save inside
 #    its process). Beside it, the whole png_save process (Qt's start-up, the load and the save).
-#  - letters: "vertiloom-cli extract sample.smc --all -o DIR", then one "vertiloom-cli import copy.smc
-#    DIR/FILE --offset OFFSET" per letter file (24 processes), against bench/raw_records doing the same
-#    reads and writes of the same bytes with plain POSIX calls, also as processes (one extract, 24
-#    imports). Each import of the program first copies the whole image to copy.smc.bak (2 MiB), since
-#    each is a new run of the program and a run backs an image up before its first write into it, and
-#    every file it writes is synced to the disk; the floor does neither. A second floor, raw_records
-#    --backup --sync, does both too, to tell what these rules cost from what the program adds.
+#  - letters: "vertiloom-cli extract sample.smc --all -o DIR", then "vertiloom-cli import copy.smc DIR
+#    --all" (two processes), against bench/raw_records doing the same reads and writes of the same
+#    bytes with plain POSIX calls, also as two processes (one extract, one import of the 24). The
+#    import first copies the whole image to copy.smc.bak (2 MiB), as a run does before its first
+#    write into an image, and every file the program writes is synced to the disk; the floor does
+#    neither. A second floor, raw_records --backup --sync, does both too, to tell what these rules
+#    cost from what the program adds.
+#  - the same letters with one "vertiloom-cli import copy.smc DIR/FILE --offset OFFSET" per letter file
+#    (25 processes, a backup each), against raw_records as 25 processes: what a script pays that
+#    imports letter by letter.
 #
 # Both copies of the image end equal to the sample image (every letter goes back where it came from),
 # which is checked after each repetition.
@@ -63,6 +66,7 @@ cli_render() { "$cli" render "$sample" --all -o "$work/sheet.png" >/dev/null; }
 floor_save() { "$png_save" "$work/reference.png" "$work/floor.png" >"$work/save_us"; }
 
 cli_extract() { "$cli" extract "$sample" --all -o "$work/cli" >/dev/null; }
+cli_import_all() { "$cli" import "$work/cli.smc" "$work/cli" --all >/dev/null; }
 cli_imports() {
   local record name offset
   for record in "${records[@]}"; do
@@ -72,7 +76,18 @@ cli_imports() {
     "$cli" import "$work/cli.smc" "$work/cli/$name" --offset "$offset" >/dev/null
   done
 }
-# raw_letters [FLAGS...]
+# raw_batch [FLAGS...]: one extract, one import of all 24.
+raw_batch() {
+  "$raw" "$@" extract "$sample" "$work/raw" "${records[@]}"
+  local record name offset pairs=()
+  for record in "${records[@]}"; do
+    name=${record%%:*}
+    offset=${record#*:}
+    pairs+=("$work/raw/$name" "${offset%%:*}")
+  done
+  "$raw" "$@" import "$work/raw.smc" "${pairs[@]}"
+}
+# raw_letters [FLAGS...]: one extract, one import per letter.
 raw_letters() {
   "$raw" "$@" extract "$sample" "$work/raw" "${records[@]}"
   local record name offset
@@ -97,12 +112,17 @@ same() {
 
 : >"$work/t_render"; : >"$work/t_save"; : >"$work/t_png_process"
 : >"$work/t_letters"; : >"$work/t_extract"; : >"$work/t_raw"; : >"$work/t_raw_rules"
+: >"$work/t_batch"; : >"$work/t_batch_raw"; : >"$work/t_batch_rules"
 # One round first, not counted: the program and its libraries come into the page cache.
 for ((i = 0; i <= runs; i++)); do
   timed cli_render; [ "$i" -gt 0 ] && echo "$elapsed" >>"$work/t_render"
   timed floor_save; [ "$i" -gt 0 ] && { echo "$elapsed" >>"$work/t_png_process"; cat "$work/save_us" >>"$work/t_save"; }
   fresh cli; timed cli_extract; extract_us=$elapsed; timed cli_imports; same cli
   [ "$i" -gt 0 ] && { echo "$((extract_us + elapsed))" >>"$work/t_letters"; echo "$extract_us" >>"$work/t_extract"; }
+  fresh cli; timed cli_extract; extract_us=$elapsed; timed cli_import_all; same cli
+  [ "$i" -gt 0 ] && echo "$((extract_us + elapsed))" >>"$work/t_batch"
+  fresh raw; timed raw_batch; same raw; [ "$i" -gt 0 ] && echo "$elapsed" >>"$work/t_batch_raw"
+  fresh raw; timed raw_batch --backup --sync; same raw; [ "$i" -gt 0 ] && echo "$elapsed" >>"$work/t_batch_rules"
   fresh raw; timed raw_letters; same raw; [ "$i" -gt 0 ] && echo "$elapsed" >>"$work/t_raw"
   fresh raw; timed raw_letters --backup --sync; same raw; [ "$i" -gt 0 ] && echo "$elapsed" >>"$work/t_raw_rules"
 done
@@ -125,10 +145,14 @@ echo "vertiloom-cli as whole processes, fastest of $runs interleaved repetitions
 echo "measured in the same run:"
 line "Render" t_render t_save "one QImage::save of the sheet, timed in its process" 0
 line "Render" t_render t_png_process "a whole Qt process that loads the sheet and saves it" 0
-line "Letters" t_letters t_raw "raw reads and writes of the same bytes, 25 processes" 5
-line "Letters" t_letters t_raw_rules "the same, with a 2 MiB backup per import and every file synced" 0
+line "Letters" t_batch t_batch_raw "raw reads and writes of the same bytes, 2 processes" 5
+line "Letters" t_batch t_batch_rules "the same, with the 2 MiB backup and every file synced" 0
+line "1 by 1" t_letters t_raw "raw reads and writes of the same bytes, 25 processes" 0
+line "1 by 1" t_letters t_raw_rules "the same, with a 2 MiB backup per import and every file synced" 0
 echo "  render (us): $(tr '\n' ',' <"$work/t_render" | sed 's/,$//'); save: $(tr '\n' ',' <"$work/t_save" | sed 's/,$//')"
-echo "  letters (us): $(tr '\n' ',' <"$work/t_letters" | sed 's/,$//'); raw: $(tr '\n' ',' <"$work/t_raw" | sed 's/,$//')"
+echo "  letters, extract --all + import --all (us): $(tr '\n' ',' <"$work/t_batch" | sed 's/,$//'); raw: $(tr '\n' ',' <"$work/t_batch_raw" | sed 's/,$//')"
+echo "  raw with the backup and syncs (us): $(tr '\n' ',' <"$work/t_batch_rules" | sed 's/,$//')"
+echo "  1 by 1 (us): $(tr '\n' ',' <"$work/t_letters" | sed 's/,$//'); raw: $(tr '\n' ',' <"$work/t_raw" | sed 's/,$//')"
 echo "  raw with backups and syncs (us): $(tr '\n' ',' <"$work/t_raw_rules" | sed 's/,$//')"
 echo "  of which extract (us): $(tr '\n' ',' <"$work/t_extract" | sed 's/,$//')"
 echo "  per process: extract + 24 imports = 25 runs of vertiloom-cli, $(ms $(( $(fastest t_letters) / 25 ))) ms each" \

@@ -2,7 +2,7 @@
 // written with plain POSIX calls, nothing checked, no Qt. One process per command, as the program's.
 //
 //   raw_records extract IMAGE DIR NAME:OFFSET:LENGTH...   each record's bytes into DIR/NAME
-//   raw_records import IMAGE FILE OFFSET                  FILE's bytes into IMAGE at OFFSET
+//   raw_records import IMAGE FILE OFFSET [FILE OFFSET...]  each FILE's bytes into IMAGE at its OFFSET
 //
 // OFFSET is hexadecimal. With --backup (first argument) an import first copies IMAGE to IMAGE.bak;
 // with --sync every file written is synced to the disk: what the program's import and extract add
@@ -79,22 +79,27 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
-    if (count == 4 && std::strcmp(argv[first], "import") == 0) {
+    if (count >= 4 && count % 2 == 0 && std::strcmp(argv[first], "import") == 0) {
         const std::string image = argv[first + 1];
         if (backup) {
             const std::vector<char> whole = readFile(image);
             writeFile(image + ".bak", whole.data(), whole.size());
         }
-        const std::vector<char> record = readFile(argv[first + 2]);
-        const off_t offset = std::strtoll(argv[first + 3], nullptr, 16);
         const int fd = ::open(image.c_str(), O_WRONLY);
-        if (fd < 0 || ::pwrite(fd, record.data(), record.size(), offset) != static_cast<ssize_t>(record.size())
-            || (syncWrites && ::fsync(fd) != 0))
+        if (fd < 0)
+            fail(image);
+        for (int i = first + 2; i + 1 < argc; i += 2) {
+            const std::vector<char> record = readFile(argv[i]);
+            const off_t offset = std::strtoll(argv[i + 1], nullptr, 16);
+            if (::pwrite(fd, record.data(), record.size(), offset) != static_cast<ssize_t>(record.size()))
+                fail(image);
+        }
+        if (syncWrites && ::fsync(fd) != 0)
             fail(image);
         ::close(fd);
         return 0;
     }
     std::fprintf(stderr, "usage: raw_records [--backup] [--sync] extract IMAGE DIR NAME:OFFSET:LENGTH...\n"
-                         "       raw_records [--backup] [--sync] import IMAGE FILE OFFSET\n");
+                         "       raw_records [--backup] [--sync] import IMAGE FILE OFFSET [FILE OFFSET...]\n");
     return 2;
 }

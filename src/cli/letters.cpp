@@ -7,6 +7,7 @@
 #include "model/hex.h"
 #include "record/export.h"
 #include "record/files.h"
+#include "record/load.h"
 #include "record/record.h"
 #include "record/writes.h"
 #include "rom/catalogue.h"
@@ -15,7 +16,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
+#include <numeric>
 #include <optional>
 
 namespace vertiloom::cli {
@@ -224,24 +227,82 @@ int extract(const QStringList& args)
         return kDone;
     }
 
-    // Every letter is read before the first file is written.
+    // Every letter's record is read (by the loader's own reader) before the first file is written.
     QStringList failures;
-    sweep(from, [&](int position, Editor&, CliPlatform&, const Error* error) {
-        if (error)
-            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error->message());
-    });
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        try {
+            readLetterFile(image, IntToHexText(letterOffset({position, std::nullopt}, from.dump)));
+        } catch (const Error& error) {
+            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error.message());
+        }
+    }
     if (!failures.isEmpty())
         throw Error(QStringLiteral("Nothing was written: not every letter can be read.\n") + failures.join(u'\n'));
     if (!QDir().mkpath(target))
         throw Error(QStringLiteral("Cannot make the folder %1.").arg(shownPath(target)));
+    int written = 0;
     sweep(from, [&](int position, Editor& editor, CliPlatform& platform, const Error* error) {
-        if (error)
-            throw *error;
         const QString name = letterFileName(position, letterOffset({position, std::nullopt}, from.dump));
-        exportTo(editor, platform, QDir(target).filePath(name));
+        try {
+            if (error)
+                throw *error;
+            exportTo(editor, platform, QDir(target).filePath(name));
+            ++written;
+        } catch (const Error& failure) {
+            throw Error(QStringLiteral("%1: %2 (%3 of the 24 letter files were written before it.)")
+                            .arg(name, failure.message())
+                            .arg(written));
+        }
     });
     return kDone;
 }
+
+namespace {
+
+// A letter file and where it goes.
+struct Import {
+    QString file;
+    qint64 offset = 0;
+};
+
+// The letter files of a folder as extract --all names them ("P_476E2.bin": the offset after the
+// last '_'), in the order of their names. Throws Error for a .bin file named otherwise.
+QList<Import> lettersIn(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        throw Error(QStringLiteral("%1 is not a folder: with --all, give the folder of letter files that extract --all "
+                                   "wrote. Nothing was written.")
+                        .arg(shownPath(folder)));
+    QList<Import> imports;
+    for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name)) {
+        const QString name = file.completeBaseName();
+        bool ok = false;
+        const qint64 offset = name.section(u'_', -1).toLongLong(&ok, 16);
+        if (!name.contains(u'_') || !ok || offset < 0)
+            throw Error(QStringLiteral("%1: a letter file's name must end in _ and its offset, as extract --all names them "
+                                       "(P_476E2.bin). Nothing was written.")
+                            .arg(shownPath(file.filePath())));
+        imports << Import{file.filePath(), offset};
+    }
+    if (imports.isEmpty())
+        throw Error(QStringLiteral("%1 holds no letter files (*.bin). Nothing was written.").arg(shownPath(folder)));
+    return imports;
+}
+
+// "a 42-byte record" or "no letter record": what stands at offset in the image.
+QString recordAt(const QByteArray& image, qint64 offset)
+{
+    try {
+        qsizetype length = 0;
+        parseRecord(image, offset, offset, &length);
+        return QStringLiteral("a %1-byte record").arg(length);
+    } catch (const Error&) {
+        return QStringLiteral("no letter record");
+    }
+}
+
+} // namespace
 
 int import(const QStringList& args)
 {
@@ -249,95 +310,133 @@ int import(const QStringList& args)
                         QStringLiteral("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
                                        "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
                                        "longer than the one there is refused unless --allow-longer is given, an image of "
-                                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak."));
+                                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
+                                       "With --all, every letter file of a folder goes to the offset in its name (as "
+                                       "extract --all names them), all checked before any is written, in one write "
+                                       "and one backup."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
-    arguments.addPositional(QStringLiteral("LETTERFILE"), QStringLiteral("The letter file to write."));
+    arguments.addPositional(QStringLiteral("LETTERFILE"),
+                            QStringLiteral("The letter file to write; with --all, the folder of letter files."));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
+                                                "in its name."));
     const QCommandLineOption allowLonger(QStringLiteral("allow-longer"),
                                          QStringLiteral("Write a record longer than the one there, over the bytes after it."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
-    for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), allowLonger, dryRun})
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), all, allowLonger, dryRun})
         arguments.addOption(option);
     if (!arguments.parse(args, 2, 2))
         return kDone;
     const LetterChoice choice = letterChoice(arguments);
-    if (!choice.given())
-        arguments.wrong(QStringLiteral("Give the letter to replace with --letter or --offset."));
+    const bool many = arguments.parser.isSet(all);
+    if (many == choice.given())
+        arguments.wrong(many ? QStringLiteral("With --all, the offsets are in the letter files' names: give no --letter "
+                                              "or --offset.")
+                             : QStringLiteral("Give the letter to replace with --letter or --offset."));
     const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
     const QString image = arguments.positional().at(0);
-    const QString letterFile = arguments.positional().at(1);
+    const QString letters = arguments.positional().at(1);
     const bool dry = arguments.parser.isSet(dryRun);
 
     const QByteArray bytes = readRomImage(image, QStringLiteral(" Nothing was written."));
-    const QByteArray letterBytes = readWholeFile(letterFile);
-    if (isRomImage(letterBytes.size()))
-        throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letterFile)));
     const Dump dump = chooseDump(bytes, recognise(bytes, Crc::Skip), number);
-    const qint64 offset = letterOffset(choice, dump);
-
-    // A dry run does everything to a copy in a temporary folder, and says what changed there.
-    QTemporaryDir scratch;
-    QString target = image;
-    if (dry) {
-        if (!scratch.isValid())
-            throw Error(QStringLiteral("Cannot make a temporary folder for the dry run: %1").arg(scratch.errorString()));
-        target = scratch.filePath(QFileInfo(image).fileName());
-        saveWholeFile(target, bytes);
-    }
-    const auto shown = [&](QString message) {
-        return dry ? message.replace(shownPath(target), shownPath(image)) : message;
-    };
+    const QList<Import> imports = many ? lettersIn(letters) : QList<Import>{{letters, letterOffset(choice, dump)}};
 
     Editor editor;
     CliPlatform platform;
-    platform.savePath = target;
+    platform.savePath = image;
     // The one question a run may answer yes: a longer record, with --allow-longer.
     platform.answer = [&](const QString& question) {
         return arguments.parser.isSet(allowLonger) && question.contains(QStringLiteral("after the old record will be overwritten"));
     };
-    qsizetype written = 0;
-    try {
-        setUp(editor, kBytesOnly);
-        aimAt(editor, dump, choice);
-        // The image opened first, as in the window, so that an image of no known dump is asked about.
-        recogniseImage(editor, platform, target);
-        load(editor, platform, letterFile);
-        written = memoRecord(editor.form.text(FieldId::memo())).size();
-        // Declining to switch to another dump on opening is no refusal of the export.
-        platform.declined.clear();
-        exportLetterToRom(editor, platform);
-    } catch (const Error& error) {
-        throw Error(shown(error.message()));
-    }
-    if (!platform.declined.isEmpty()) {
-        QString message = QStringLiteral("Not written: %1").arg(shown(platform.declined.front()));
-        if (!arguments.parser.isSet(allowLonger) && platform.declined.front().contains(QStringLiteral("after the old record")))
+    const auto refusal = [&](const QString& question) {
+        QString message = QStringLiteral("Not written: %1").arg(question);
+        if (!arguments.parser.isSet(allowLonger) && question.contains(QStringLiteral("after the old record")))
             message += QStringLiteral(" (--allow-longer writes it)");
-        throw Error(message);
+        return message;
+    };
+    setUp(editor, kBytesOnly);
+    aimAt(editor, dump, many ? LetterChoice{} : choice);
+    // The image recognised first, as on opening it in the window, so that an image of no known dump
+    // is asked about before the write. Declining to switch to another dump is no refusal.
+    recogniseImage(editor, platform, image);
+    platform.declined.clear();
+
+    // Every letter is checked, against the image as it is, before anything is written.
+    QList<Patch> patches;
+    QStringList patched; // the letter files' names, beside their patches
+    QStringList failures;
+    for (const Import& letter : imports) {
+        try {
+            if (isRomImage(QFileInfo(letter.file).size()))
+                throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letter.file)));
+            load(editor, platform, letter.file);
+            editor.form.setText(FieldId::addr(), IntToHexText(letter.offset));
+            const std::optional<Patch> patch = planLetterToRom(editor, platform, image);
+            if (!patch)
+                throw Error(refusal(platform.declined.front()));
+            patches << *patch;
+            patched << QFileInfo(letter.file).fileName();
+        } catch (const Error& error) {
+            if (!many)
+                throw;
+            failures << QStringLiteral("%1: %2").arg(QFileInfo(letter.file).fileName(), error.message());
+        }
+        platform.declined.clear();
+    }
+    // A longer record may reach into the next one written in the same run.
+    QList<qsizetype> order(patches.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return patches[a].offset < patches[b].offset; });
+    for (qsizetype k = 1; k < order.size(); ++k) {
+        const Patch& before = patches[order[k - 1]];
+        const Patch& after = patches[order[k]];
+        if (before.offset + before.bytes.size() > after.offset)
+            failures << QStringLiteral("%1 and %2: the records at offsets %3 and %4 overlap.")
+                            .arg(patched[order[k - 1]], patched[order[k]], IntToHexText(before.offset),
+                                 IntToHexText(after.offset));
+    }
+    if (!failures.isEmpty())
+        throw Error(QStringLiteral("Nothing was written: not every letter file can be written.\n") + failures.join(u'\n'));
+    if (!dry) {
+        const QString cantWrite = many ? QStringLiteral("Cannot write the %1 records into %2: %3.").arg(patches.size())
+                                       : QStringLiteral("Cannot write the record at offset %1 into %2: %3.")
+                                             .arg(IntToHexText(patches.front().offset));
+        if (!writeIntoRom(editor, platform, image, patches, cantWrite))
+            throw Error(refusal(platform.declined.front()));
+    } else if (!mayWriteInto(editor, platform, image)) {
+        throw Error(refusal(platform.declined.front()));
     }
 
-    QString old = QStringLiteral("no letter record");
-    try {
-        qsizetype length = 0;
-        parseRecord(bytes, offset, offset, &length);
-        old = QStringLiteral("a %1-byte record").arg(length);
-    } catch (const Error&) {
-    }
-    if (dry) {
-        const QByteArray after = readWholeFile(target);
+    for (const Patch& patch : patches) {
         qsizetype changed = 0;
-        for (qsizetype i = 0; i < after.size() && i < bytes.size(); ++i)
-            changed += after[i] != bytes[i];
-        printOut(QStringLiteral("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 "
-                                "bytes would change. Nothing was written.\n")
-                     .arg(written)
-                     .arg(IntToHexText(offset), shownPath(image), old)
-                     .arg(changed));
-    } else {
-        printOut(QStringLiteral("Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
-                     .arg(written)
-                     .arg(IntToHexText(offset), shownPath(image), old, shownPath(image + QStringLiteral(".bak"))));
+        for (qsizetype i = 0; i < patch.bytes.size(); ++i)
+            changed += patch.bytes[i] != patch.old[i];
+        const QString at = IntToHexText(patch.offset);
+        const QString old = recordAt(bytes, patch.offset);
+        if (dry)
+            printOut(QStringLiteral("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; "
+                                    "%5 bytes would change.\n")
+                         .arg(patch.bytes.size())
+                         .arg(at, shownPath(image), old)
+                         .arg(changed));
+        else if (!many)
+            printOut(QStringLiteral("Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
+                         .arg(patch.bytes.size())
+                         .arg(at, shownPath(image), old, shownPath(image + QStringLiteral(".bak"))));
+        else
+            printOut(QStringLiteral("Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).\n")
+                         .arg(patch.bytes.size())
+                         .arg(at, old)
+                         .arg(changed));
     }
+    if (dry)
+        printOut(QStringLiteral("Nothing was written.\n"));
+    else if (many)
+        printOut(QStringLiteral("Wrote %1 records into %2; the image as it was is in %3.\n")
+                     .arg(patches.size())
+                     .arg(shownPath(image), shownPath(image + QStringLiteral(".bak"))));
     return kDone;
 }
 

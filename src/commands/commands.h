@@ -7,6 +7,7 @@
 #include "commands/platform.h"
 #include "preview/interaction.h"
 #include "record/record.h"
+#include "record/writes.h"
 
 #include <QImage>
 #include <QPoint>
@@ -89,6 +90,15 @@ void exportLetterToFile(Editor& editor, Platform& platform);
 // "Export letter to Rom": writes the memo's record into a chosen ROM image at Addr, in place,
 // asking before it overwrites anything beyond the old record.
 void exportLetterToRom(Editor& editor, Platform& platform);
+// Its two halves, for a caller that writes several letters into one image at once. The first makes
+// every check and asks every question of the export for the memo's record at Addr in the image at
+// path, and gives the range it would write with the bytes there now; nothing when a question was
+// declined. It writes nothing. The second writes ranges so planned: the question before a write
+// into an image of no known dump (false when declined), the backup before the first write in this
+// run, then one patch synced to the disk and put back whole if it fails (cantWrite as for patchFile).
+std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
+bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
+                  const QString& cantWrite);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);

@@ -44,8 +44,13 @@ struct Editor {
     } wordBytesSource;
 
     // The letter as it stood after the last load or export (or start-up): while what an export
-    // would write differs from it, the letter has changes that are in no file yet.
-    QStringList savedContent;
+    // would write (the letter's fields, the memo, the held tails) differs from it, the letter has
+    // changes that are in no file yet.
+    struct SavedLetter {
+        EditorForm::Controls controls;
+        QStringList letterTail;
+        std::array<QString, kPolygons> polygonTails;
+    } savedLetter;
 
     // The ROM images backed up to <image>.bak in this run, before the first write into each.
     QSet<QString> backedUp;

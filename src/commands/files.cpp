@@ -106,14 +106,26 @@ void exportLetterToFile(Editor& editor, Platform& platform)
 
 void exportLetterToRom(Editor& editor, Platform& platform)
 {
-    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
-    const qint64 offset = offsetFromAddr(editor.form.text(FieldId::addr()));
+    // An invalid record or Addr is refused before the dialog opens.
+    memoRecord(editor.form.text(FieldId::memo()));
+    const QString at = IntToHexText(offsetFromAddr(editor.form.text(FieldId::addr())));
     const QString path = platform.saveFileName(QLatin1String(kRomFilter), false);
     if (path.isEmpty()) {
         platform.beep();
         return;
     }
+    const std::optional<Patch> patch = planLetterToRom(editor, platform, path);
+    if (!patch || !writeIntoRom(editor, platform, path, {*patch}, tr("Cannot write the record at offset %1 into %2: %3.").arg(at)))
+        return;
+    markSaved(editor);
+    platform.beep();
+}
 
+std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path)
+{
+    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
+    const qint64 offset = offsetFromAddr(editor.form.text(FieldId::addr()));
+    // Opened for writing, so that a file that can't be written is refused before any question.
     QFile file;
     openOrThrow(file, path, QIODevice::ReadWrite);
     const qint64 size = file.size();
@@ -152,15 +164,20 @@ void exportLetterToRom(Editor& editor, Platform& platform)
                        .arg(at, shown, error.message(), length);
     }
     if (!question.isEmpty() && !platform.confirm(question))
-        return;
+        return std::nullopt;
+    return Patch{offset, bytes, old.left(bytes.size())};
+}
 
+bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
+                  const QString& cantWrite)
+{
     if (!mayWriteInto(editor, platform, path))
-        return;
+        return false;
     backUpBeforeFirstWrite(editor, path);
-    patchFile(file, path, {Patch{offset, bytes, old.left(bytes.size())}},
-              tr("Cannot write the record at offset %1 into %2: %3.").arg(at));
-    markSaved(editor);
-    platform.beep();
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadWrite);
+    patchFile(file, path, patches, cantWrite);
+    return true;
 }
 
 } // namespace vertiloom

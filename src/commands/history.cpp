@@ -209,10 +209,9 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
 
     const auto record = [&] {
         const EditorForm::Controls& after = editor_.form.controls();
-        for (auto it = after.cbegin(); it != after.cend(); ++it) {
-            const EditorForm::Control old = before.value(it.key());
-            if (!(old == it.value()))
-                step->controls << ControlChange{it.key(), old, it.value()};
+        for (int slot = 0; slot < after.size(); ++slot) {
+            if (!(before.at(slot) == after.at(slot)))
+                step->controls << ControlChange{fieldAtSlot(slot), before.at(slot), after.at(slot)};
         }
         step->after = extras();
         step->letterDifference = difference(letterTip_, editor_.letterLayer.image());

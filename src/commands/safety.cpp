@@ -11,38 +11,38 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace vertiloom {
 
 namespace {
 
-// What an export would write, as text: the letter's fields, the memo and the held tails.
-QStringList letterContent(const Editor& editor)
+// The slots of what an export would write, beside the held tails: the letter's fields and the memo
+// (their texts), and the check boxes of points and corners (their states).
+struct LetterSlots {
+    QList<int> texts;
+    QList<int> boxes;
+};
+
+const LetterSlots& letterSlots()
 {
-    const EditorForm& form = editor.form;
-    QStringList out;
-    const auto field = [&](const FieldId& id) { out << form.text(id); };
-    const auto box = [&](const FieldId& id) { out << (form.checked(id) ? QStringLiteral("1") : QStringLiteral("0")); };
-    for (int n = 1; n <= kPoints; ++n) {
-        field(FieldId::x(n));
-        field(FieldId::y(n));
-        box(FieldId::checkBox(n));
-    }
-    field(FieldId::dots());
-    field(FieldId::polygons());
-    for (int p = 1; p <= kPolygons; ++p) {
-        field(FieldId::degree(p));
-        for (int k = 1; k <= kCorners; ++k) {
-            field(FieldId::pol(p, k));
-            field(FieldId::ipol(p, k));
-            box(FieldId::checkPol(p, k));
+    static const LetterSlots table = [] {
+        LetterSlots s;
+        for (int n = 1; n <= kPoints; ++n) {
+            s.texts << fieldSlot(FieldId::x(n)) << fieldSlot(FieldId::y(n));
+            s.boxes << fieldSlot(FieldId::checkBox(n));
         }
-    }
-    field(FieldId::memo());
-    out << editor.letterTail.join(u',');
-    for (const QString& tail : editor.polygonTails)
-        out << tail;
-    return out;
+        s.texts << fieldSlot(FieldId::dots()) << fieldSlot(FieldId::polygons()) << fieldSlot(FieldId::memo());
+        for (int p = 1; p <= kPolygons; ++p) {
+            s.texts << fieldSlot(FieldId::degree(p));
+            for (int k = 1; k <= kCorners; ++k) {
+                s.texts << fieldSlot(FieldId::pol(p, k)) << fieldSlot(FieldId::ipol(p, k));
+                s.boxes << fieldSlot(FieldId::checkPol(p, k));
+            }
+        }
+        return s;
+    }();
+    return table;
 }
 
 // The label of the catalogue letter whose offset in the selected dump Addr holds, or empty.
@@ -64,9 +64,26 @@ QString catalogueLabel(const Editor& editor)
 
 } // namespace
 
-bool letterChanged(const Editor& editor) { return letterContent(editor) != editor.savedContent; }
+bool letterChanged(const Editor& editor)
+{
+    const Editor::SavedLetter& saved = editor.savedLetter;
+    const EditorForm::Controls& now = editor.form.controls();
+    // Nothing saved yet (before start-up): changed, as no file holds the letter.
+    if (saved.controls.size() != now.size() || editor.letterTail != saved.letterTail ||
+        editor.polygonTails != saved.polygonTails)
+        return true;
+    const LetterSlots& letter = letterSlots();
+    return std::any_of(letter.texts.cbegin(), letter.texts.cend(),
+                       [&](int slot) { return now.at(slot).text != saved.controls.at(slot).text; }) ||
+           std::any_of(letter.boxes.cbegin(), letter.boxes.cend(),
+                       [&](int slot) { return now.at(slot).checked != saved.controls.at(slot).checked; });
+}
 
-void markSaved(Editor& editor) { editor.savedContent = letterContent(editor); }
+void markSaved(Editor& editor)
+{
+    // A copy of the controls is shared with the form's until the next change to either.
+    editor.savedLetter = {editor.form.controls(), editor.letterTail, editor.polygonTails};
+}
 
 bool mayDiscardChanges(Editor& editor, Platform& platform)
 {

@@ -27,6 +27,20 @@ QString FieldId::objectName() const
     return {};
 }
 
+FieldId fieldAtSlot(int slot)
+{
+    size_t kind = 0;
+    while (slotTable::kBases[kind + 1] <= slot)
+        ++kind;
+    const slotTable::Span span = slotTable::kSpans[kind];
+    const int index = slot - slotTable::kBases[kind];
+    if (span.numbers == 0)
+        return {static_cast<Kind>(kind)};
+    if (span.corners == 0)
+        return {static_cast<Kind>(kind), index + 1};
+    return {static_cast<Kind>(kind), index / span.corners + 1, index % span.corners + 1};
+}
+
 bool FieldId::isTextField() const
 {
     switch (kind) {

@@ -65,6 +65,63 @@ inline size_t qHash(const FieldId& id, size_t seed = 0)
     return qHashMulti(seed, static_cast<int>(id.kind), id.a, id.b);
 }
 
+// Every control of the window has a slot: a dense number from 0 that the form's storage is indexed
+// by. The kinds keep the order of Kind; within a kind the numbers count up, corners fastest.
+namespace slotTable {
+struct Span {
+    int numbers; // how many numbered controls of the kind (from 1); 0: the kind is one control
+    int corners; // how many corners per number (from 1); 0: none
+};
+inline constexpr std::array<Span, 16> kSpans{{
+    {kPoints, 0},          // X
+    {kPoints, 0},          // Y
+    {22, 0},               // CheckBox
+    {28, 0},               // RadioButton
+    {0, 0},                // Dots
+    {0, 0},                // Polygons
+    {kPolygons, 0},        // Degree
+    {kPolygons, kCorners}, // Pol
+    {kPolygons, kCorners}, // IPol
+    {kPolygons, kCorners}, // CheckPol
+    {0, 0},                // Addr
+    {0, 0},                // Memo
+    {14, 0},               // Edit
+    {40, 0},               // Label
+    {11, 0},               // Button
+    {4, 0},                // BitBtn
+}};
+constexpr int size(Span span) { return (span.numbers ? span.numbers : 1) * (span.corners ? span.corners : 1); }
+constexpr std::array<int, kSpans.size() + 1> bases()
+{
+    std::array<int, kSpans.size() + 1> base{};
+    for (size_t k = 0; k < kSpans.size(); ++k)
+        base[k + 1] = base[k] + size(kSpans[k]);
+    return base;
+}
+inline constexpr auto kBases = bases();
+} // namespace slotTable
+
+inline constexpr int kFieldSlots = slotTable::kBases.back();
+
+// The slot of a control; -1 for an id the window has no control for.
+constexpr int fieldSlot(const FieldId& id)
+{
+    const auto kind = static_cast<size_t>(id.kind);
+    const slotTable::Span span = slotTable::kSpans[kind];
+    if (span.numbers == 0)
+        return id.a == 0 && id.b == 0 ? slotTable::kBases[kind] : -1;
+    if (id.a < 1 || id.a > span.numbers)
+        return -1;
+    if (span.corners == 0)
+        return id.b == 0 ? slotTable::kBases[kind] + id.a - 1 : -1;
+    if (id.b < 1 || id.b > span.corners)
+        return -1;
+    return slotTable::kBases[kind] + (id.a - 1) * span.corners + id.b - 1;
+}
+
+// The control of a slot in [0, kFieldSlots).
+FieldId fieldAtSlot(int slot);
+
 // The decimal echo label of Degree<p>: Label24 for polygon 1 up to Label31 for polygon 8.
 inline FieldId degreeEcho(int p) { return FieldId::label(23 + p); }
 

@@ -58,12 +58,20 @@ EditorForm::EditorForm(QObject* parent) : QObject(parent)
     control(FieldId::bitBtn(1)).enabled = false;
 }
 
-EditorForm::Control& EditorForm::control(const FieldId& id) { return controls_[id]; }
+EditorForm::Control& EditorForm::control(const FieldId& id)
+{
+    const int slot = fieldSlot(id);
+    Q_ASSERT_X(slot >= 0, "EditorForm", "an id the window has no control for");
+    return slot >= 0 ? controls_[slot] : others_[id];
+}
 
 const EditorForm::Control* EditorForm::find(const FieldId& id) const
 {
-    const auto it = controls_.constFind(id);
-    return it == controls_.cend() ? nullptr : &*it;
+    const int slot = fieldSlot(id);
+    if (slot >= 0)
+        return &controls_.at(slot);
+    const auto it = others_.constFind(id);
+    return it == others_.cend() ? nullptr : &*it;
 }
 
 QString EditorForm::text(const FieldId& id) const

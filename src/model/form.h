@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -58,7 +59,8 @@ public:
         int maxLength = -1;
         friend bool operator==(const Control&, const Control&) = default;
     };
-    using Controls = QHash<FieldId, Control>;
+    // Indexed by fieldSlot: control i is fieldAtSlot(i).
+    using Controls = QList<Control>;
     // All controls; a copy is cheap (shared until either side changes).
     const Controls& controls() const { return controls_; }
     // Puts one control back as it was and notifies; no change reaction runs, since the values put
@@ -75,7 +77,8 @@ private:
     void react(const FieldId& id);
     void showByteCount();
 
-    QHash<FieldId, Control> controls_;
+    Controls controls_ = Controls(kFieldSlots);
+    QHash<FieldId, Control> others_; // an id the window has no control for (a slip: asserted)
     MemoForm memoForm_ = MemoForm::Plain;
 };
 

@@ -397,6 +397,47 @@ private slots:
             QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
     }
 
+    // extract --all, a changed letter file, import --all: one write and one backup; any letter that
+    // can't be written, or two that overlap, stop them all.
+    void importAll()
+    {
+        writeFile(path(QStringLiteral("all.smc")), sampleRomImage());
+        QCOMPARE(cli({QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("--all"), QStringLiteral("-o"),
+                      QStringLiteral("@batch")}).status, 0);
+        const auto import = [&](const QStringList& more) {
+            return cli(QStringList{QStringLiteral("import"), QStringLiteral("@all.smc"), QStringLiteral("@batch"),
+                                   QStringLiteral("--all")} + more);
+        };
+        writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(9).toBytes());
+        const Run run = import({});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 47B3B, where a 55-byte record stood")),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("Wrote 24 records into ")), qPrintable(run.out));
+        QByteArray expected = sampleRomImage();
+        putBytes(expected, 0x47B3B, sampleLetter(9).toBytes());
+        QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
+        QCOMPARE(readFile(path(QStringLiteral("all.smc.bak"))), sampleRomImage());
+
+        // A longer "I" is refused, and allowed it reaches into "2", which is written too.
+        writeFile(path(QStringLiteral("batch/I_478EC.bin")), sampleLetter(16).toBytes());
+        writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(16).toBytes());
+        for (const auto& [more, message] :
+             {std::pair{QStringList{}, QStringLiteral("I_478EC.bin: Not written: The record at offset 478EC")},
+              std::pair{QStringList{QStringLiteral("--allow-longer")},
+                        QStringLiteral("I_478EC.bin and 2_4790A.bin: the records at offsets 478EC and 4790A overlap.")}}) {
+            const Run refused = import(more);
+            QCOMPARE(refused.status, 1);
+            QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
+            QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
+        }
+        writeFile(path(QStringLiteral("batch/notes.bin")), QByteArray("x"));
+        const Run named = import({QStringLiteral("--allow-longer")});
+        QCOMPARE(named.status, 1);
+        QVERIFY2(named.err.contains(QStringLiteral("notes.bin: a letter file's name must end in _")), qPrintable(named.err));
+        QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
+    }
+
     void ips()
     {
         const QString modified = path(QStringLiteral("modified.smc"));

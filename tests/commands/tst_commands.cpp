@@ -40,9 +40,9 @@ State stateOf(const Editor& editor)
 // Which control differs first, for a readable failure.
 QString firstDifference(const State& a, const State& b)
 {
-    for (auto it = a.controls.cbegin(); it != a.controls.cend(); ++it) {
-        if (!(b.controls.value(it.key()) == it.value()))
-            return it.key().objectName() + QStringLiteral(": '%1' vs '%2'").arg(it.value().text, b.controls.value(it.key()).text);
+    for (int slot = 0; slot < a.controls.size(); ++slot) {
+        if (!(b.controls.at(slot) == a.controls.at(slot)))
+            return fieldAtSlot(slot).objectName() + QStringLiteral(": '%1' vs '%2'").arg(a.controls.at(slot).text, b.controls.at(slot).text);
     }
     if (a.letter != b.letter)
         return QStringLiteral("letter layer");
@@ -55,6 +55,49 @@ class CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // What an export writes counts as a change (the star and the question before it is lost);
+    // switches, Addr and the selected point do not. Putting the value back is no change.
+    void letterChanged_data()
+    {
+        QTest::addColumn<FieldId>("id");
+        QTest::addColumn<QString>("text"); // empty: the check box is toggled
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("x20") << FieldId::x(20) << "7F" << true;
+        QTest::newRow("Dots") << FieldId::dots() << "15" << true;
+        QTest::newRow("Degree8") << FieldId::degree(8) << "02" << true;
+        QTest::newRow("IPol8_11") << FieldId::ipol(8, 11) << "01" << true;
+        QTest::newRow("memo") << FieldId::memo() << "FF" << true;
+        QTest::newRow("CheckBox20") << FieldId::checkBox(20) << "" << true;
+        QTest::newRow("CheckPol8_11") << FieldId::checkPol(8, 11) << "" << true;
+        QTest::newRow("numbers switch") << FieldId::checkBox(21) << "" << false;
+        QTest::newRow("Addr") << FieldId::addr() << "47738" << false;
+        QTest::newRow("selected point") << FieldId::radio(5) << "" << false;
+    }
+
+    void letterChanged()
+    {
+        QFETCH(FieldId, id);
+        QFETCH(QString, text);
+        QFETCH(bool, changes);
+        Editor editor;
+        startUp(editor);
+        QVERIFY(!vertiloom::letterChanged(editor));
+        const QString oldText = editor.form.text(id);
+        const bool oldChecked = editor.form.checked(id);
+        if (text.isEmpty())
+            editor.form.setChecked(id, !oldChecked);
+        else
+            editor.form.setText(id, text);
+        QCOMPARE(vertiloom::letterChanged(editor), changes);
+        if (text.isEmpty())
+            editor.form.setChecked(id, oldChecked);
+        else
+            editor.form.setText(id, oldText);
+        QVERIFY(!vertiloom::letterChanged(editor));
+        editor.letterTail << QStringLiteral("00");
+        QVERIFY(vertiloom::letterChanged(editor));
+    }
+
     void randomActionsUndoAndRedo_data()
     {
         QTest::addColumn<quint32>("seed");

@@ -41,6 +41,7 @@ private slots:
     // Object names
     void objectNames_data();
     void objectNames();
+    void slotsCoverEveryControlOnce();
 
     // The form
     void defaultLetter();
@@ -269,6 +270,25 @@ void ModelTest::objectNames()
     QFETCH(FieldId, id);
     QFETCH(QString, name);
     QCOMPARE(id.objectName(), name);
+}
+
+// Every slot is one control and back, no two slots share an object name, and the ids around the
+// edges of each kind have a slot or none as the window has the control or not.
+void ModelTest::slotsCoverEveryControlOnce()
+{
+    QSet<QString> names;
+    for (int slot = 0; slot < kFieldSlots; ++slot) {
+        const FieldId id = fieldAtSlot(slot);
+        QCOMPARE(fieldSlot(id), slot);
+        names << id.objectName();
+    }
+    QCOMPARE(names.size(), kFieldSlots);
+    for (const char* name : {"x1", "x20", "y20", "CheckBox22", "RadioButton28", "Dots", "Polygons", "Degree8", "Pol1_1",
+                             "Pol8_11", "IPol8_11", "CheckPol8_11", "Addr", "Memo1", "Edit14", "Label37", "Button11", "BitBtn4"})
+        QVERIFY2(names.contains(QString::fromLatin1(name)), name);
+    for (const FieldId& outside : {FieldId::x(0), FieldId::x(21), FieldId::pol(1, 12), FieldId::pol(9, 1), FieldId::pol(1, 0),
+                                   FieldId::label(41), FieldId{Kind::Dots, 1}, FieldId{Kind::Label, 3, 1}})
+        QVERIFY2(fieldSlot(outside) == -1, qPrintable(outside.objectName()));
 }
 
 // ---- The form --------------------------------------------------------------------------------
