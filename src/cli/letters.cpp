@@ -209,21 +209,21 @@ int extract(const QStringList& args)
     const Source from = source(arguments, image, choice, all);
 
     // The export asks before it replaces a file; a letter file is replaced, a ROM image never.
-    const auto exportTo = [&](Editor& editor, CliPlatform& platform, const QString& path) {
-        checkNotInput(path, image);
-        platform.declined.clear();
-        platform.savePath = path;
-        platform.answer = [](const QString& question) { return !question.contains(QStringLiteral("Replace the whole image")); };
-        exportLetterToFile(editor, platform);
-        if (!platform.declined.isEmpty())
-            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
-        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(path)).arg(QFileInfo(path).size()));
+    const auto replacesLetterFile = [](const QString& question) {
+        return !question.contains(QStringLiteral("Replace the whole image"));
     };
     if (!all) {
         Editor editor;
         CliPlatform platform;
         loadLetter(editor, platform, from, choice, kBytesOnly);
-        exportTo(editor, platform, target);
+        checkNotInput(target, image);
+        platform.declined.clear();
+        platform.savePath = target;
+        platform.answer = replacesLetterFile;
+        exportLetterToFile(editor, platform);
+        if (!platform.declined.isEmpty())
+            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(target)).arg(QFileInfo(target).size()));
         return kDone;
     }
 
@@ -240,20 +240,24 @@ int extract(const QStringList& args)
         throw Error(QStringLiteral("Nothing was written: not every letter can be read.\n") + failures.join(u'\n'));
     if (!QDir().mkpath(target))
         throw Error(QStringLiteral("Cannot make the folder %1.").arg(shownPath(target)));
-    int written = 0;
+    // The 24 files are written together: none replaces its file before all are on the disk.
+    QList<WholeFile> files;
     sweep(from, [&](int position, Editor& editor, CliPlatform& platform, const Error* error) {
         const QString name = letterFileName(position, letterOffset({position, std::nullopt}, from.dump));
-        try {
-            if (error)
-                throw *error;
-            exportTo(editor, platform, QDir(target).filePath(name));
-            ++written;
-        } catch (const Error& failure) {
-            throw Error(QStringLiteral("%1: %2 (%3 of the 24 letter files were written before it.)")
-                            .arg(name, failure.message())
-                            .arg(written));
-        }
+        if (error)
+            throw Error(QStringLiteral("%1: %2 Nothing was written.").arg(name, error->message()));
+        const QString path = QDir(target).filePath(name);
+        checkNotInput(path, image);
+        const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
+        platform.declined.clear();
+        platform.answer = replacesLetterFile;
+        if (!mayWriteLetterFile(platform, path, bytes))
+            throw Error(QStringLiteral("Not written: %1 Nothing was written.").arg(platform.declined.front()));
+        files << WholeFile{path, bytes};
     });
+    saveWholeFiles(files);
+    for (const WholeFile& file : files)
+        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(file.path)).arg(file.content.size()));
     return kDone;
 }
 

@@ -87,6 +87,10 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload);
 // first when that replaces a file (by name when it is a ROM image).
 void exportLetterToFile(Editor& editor, Platform& platform);
 
+// The question of "Export letter to file" before it replaces a file that exists at path with the
+// letter file bytes; false when declined. For a caller that writes several letter files at once.
+bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArray& bytes);
+
 // "Export letter to Rom": writes the memo's record into a chosen ROM image at Addr, in place,
 // asking before it overwrites anything beyond the old record.
 void exportLetterToRom(Editor& editor, Platform& platform);

@@ -87,21 +87,26 @@ void exportLetterToFile(Editor& editor, Platform& platform)
         platform.beep();
         return;
     }
-    const QFileInfo target(path);
-    if (target.exists() && target.isFile()) {
-        const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
-        const QString question =
-            romImage ? tr("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
-                          "letter file?")
-                           .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
-                     : tr("%1 already exists. Replace it with this %2-byte letter file?")
-                           .arg(shownPath(path), groupedNumber(bytes.size()));
-        if (!platform.confirm(question))
-            return;
-    }
+    if (!mayWriteLetterFile(platform, path, bytes))
+        return;
     saveWholeFile(path, bytes);
     markSaved(editor);
     platform.beep();
+}
+
+bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || !target.isFile())
+        return true;
+    const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
+    const QString question =
+        romImage ? tr("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
+                      "letter file?")
+                       .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
+                 : tr("%1 already exists. Replace it with this %2-byte letter file?")
+                       .arg(shownPath(path), groupedNumber(bytes.size()));
+    return platform.confirm(question);
 }
 
 void exportLetterToRom(Editor& editor, Platform& platform)

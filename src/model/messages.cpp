@@ -80,6 +80,8 @@ constexpr Translation kRussian[] = {
     {"%1 is not a regular file: it was left as it was.",
      "%1 не является обычным файлом: он оставлен как был."},
     {"%1 was left as it was.", "Файл %1 оставлен как был."},
+    {"%1 None of the %2 files was written.", "%1 Ни один из %2 файлов не записан."},
+    {"%1 These files were written before it: %2.", "%1 До него были записаны эти файлы: %2."},
     {"%1 was not created.", "Файл %1 не создан."},
     {"Cannot write %1: %2. %3", "Не удалось записать %1: %2. %3"},
     {"The disk is full: %1", "Диск заполнен: %1"},

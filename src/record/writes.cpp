@@ -14,7 +14,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace vertiloom {
 
@@ -107,30 +110,85 @@ QString ranges(const QList<Patch>& patches, const QList<qint64>& written)
 
 void setIoFaultHook(IoFaultHook hook) { faultHook() = std::move(hook); }
 
+namespace {
+
+// One file of a whole-file save, written to its temporary file beside it.
+class StagedFile {
+public:
+    StagedFile(const QString& path, const QByteArray& content) : path_(path), file_(path)
+    {
+        const QFileInfo target(path);
+        const bool existed = target.exists();
+        if (existed && !target.isFile())
+            throw Error(tr("%1 is not a regular file: it was left as it was.").arg(shownPath(path)));
+        leftAlone_ = existed ? tr("%1 was left as it was.").arg(shownPath(path)) : tr("%1 was not created.").arg(shownPath(path));
+        if (!file_.open(QIODevice::WriteOnly))
+            throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), file_.errorString(), leftAlone_));
+        qint64 done = 0;
+        check(writeAt(file_.handle(), 0, content, &done));
+    }
+
+    // Lets the system start writing the bytes out, so that the syncs of many files overlap.
+    void startWriteBack() { ::sync_file_range(file_.handle(), 0, 0, SYNC_FILE_RANGE_WRITE); }
+    void sync() { check(syncToDisk(file_.handle())); }
+
+    // The temporary file takes the file's place.
+    void commit()
+    {
+        if (!file_.commit())
+            throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path_), file_.errorString(), leftAlone_));
+    }
+
+private:
+    void check(int error)
+    {
+        if (error == 0)
+            return;
+        file_.cancelWriting(); // the temporary file goes with the QSaveFile
+        if (diskFull(error))
+            throw Error(tr("The disk is full: %1").arg(leftAlone_));
+        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path_), cause(error), leftAlone_));
+    }
+
+    QString path_;
+    QString leftAlone_;
+    QSaveFile file_;
+};
+
+} // namespace
+
 void saveWholeFile(const QString& path, const QByteArray& content)
 {
-    const QFileInfo target(path);
-    const bool existed = target.exists();
-    if (existed && !target.isFile())
-        throw Error(tr("%1 is not a regular file: it was left as it was.").arg(shownPath(path)));
-    const QString leftAlone = existed ? tr("%1 was left as it was.").arg(shownPath(path))
-                                      : tr("%1 was not created.").arg(shownPath(path));
+    StagedFile file(path, content);
+    file.sync();
+    file.commit();
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
-    qint64 done = 0;
-    int error = writeAt(file.handle(), 0, content, &done);
-    if (error == 0)
-        error = syncToDisk(file.handle());
-    if (error != 0) {
-        file.cancelWriting(); // the temporary file goes with the QSaveFile
-        if (diskFull(error))
-            throw Error(tr("The disk is full: %1").arg(leftAlone));
-        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), cause(error), leftAlone));
+void saveWholeFiles(const QList<WholeFile>& files)
+{
+    // A temporary file that has not taken its file's place is removed with its StagedFile.
+    std::vector<std::unique_ptr<StagedFile>> staged;
+    try {
+        for (const WholeFile& file : files)
+            staged.push_back(std::make_unique<StagedFile>(file.path, file.content));
+        for (const auto& file : staged)
+            file->startWriteBack();
+        for (const auto& file : staged)
+            file->sync();
+    } catch (const Error& error) {
+        throw Error(tr("%1 None of the %2 files was written.").arg(error.message()).arg(files.size()));
     }
-    if (!file.commit())
-        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path), file.errorString(), leftAlone));
+    QStringList replaced;
+    for (size_t i = 0; i < staged.size(); ++i) {
+        try {
+            staged[i]->commit();
+        } catch (const Error& error) {
+            if (replaced.isEmpty())
+                throw Error(tr("%1 None of the %2 files was written.").arg(error.message()).arg(files.size()));
+            throw Error(tr("%1 These files were written before it: %2.").arg(error.message(), replaced.join(QStringLiteral(", "))));
+        }
+        replaced << shownPath(files[static_cast<qsizetype>(i)].path);
+    }
 }
 
 void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches, const QString& cantWrite)

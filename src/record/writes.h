@@ -24,6 +24,16 @@ struct Patch {
 // temporary file is removed and Error says why; the old file is left as it was.
 void saveWholeFile(const QString& path, const QByteArray& content);
 
+// Several files, each saved as saveWholeFile saves one; but no temporary file takes its file's place
+// before every one is written and synced, so a failure until then leaves every file as it was. Only
+// the last step, each temporary file taking its file's name, can fail part-way: Error then names the
+// files already replaced.
+struct WholeFile {
+    QString path;
+    QByteArray content;
+};
+void saveWholeFiles(const QList<WholeFile>& files);
+
 // Writes the patches into the file (open for reading and writing) in order, then syncs it to disk.
 // When a write or the sync fails, the old bytes of every range written so far are put back and
 // Error says so; when that fails too, Error names the exact ranges that may have been changed.

@@ -543,6 +543,48 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(target).fileName()});
     }
 
+    // Several files saved together: a write or a sync that fails on any of them leaves all three
+    // as they were (two old files, one not yet there) and no temporary file behind.
+    void severalFilesAllOrNone_data()
+    {
+        QTest::addColumn<bool>("atSync");
+        QTest::addColumn<int>("failing"); // which write or sync fails, from 1; 0: none
+        QTest::newRow("no fault") << false << 0;
+        QTest::newRow("first write") << false << 1;
+        QTest::newRow("last write") << false << 3;
+        QTest::newRow("second sync") << true << 2;
+        QTest::newRow("last sync") << true << 3;
+    }
+    void severalFilesAllOrNone()
+    {
+        QFETCH(bool, atSync);
+        QFETCH(int, failing);
+        QTemporaryDir folder;
+        const QList<WholeFile> files{{folder.filePath("a.bin"), "new a"}, {folder.filePath("b.bin"), "new b"},
+                                     {folder.filePath("c.bin"), "new c"}};
+        writeFile(files[0].path, "old a");
+        writeFile(files[1].path, "old b");
+        int writes = 0, syncs = 0;
+        setIoFaultHook([&](IoStep step, qint64, qint64) {
+            const int n = step == IoStep::Sync ? ++syncs : ++writes;
+            return n == failing && (step == IoStep::Sync) == atSync ? IoFault{ENOSPC, 2} : IoFault{};
+        });
+        try {
+            saveWholeFiles(files);
+            setIoFaultHook({});
+            QCOMPARE(failing, 0);
+        } catch (const Error& e) {
+            setIoFaultHook({});
+            QVERIFY2(failing != 0, qPrintable(e.message()));
+            QVERIFY2(e.message().startsWith(QStringLiteral("The disk is full: ")), qPrintable(e.message()));
+            QVERIFY2(e.message().endsWith(QStringLiteral(" None of the 3 files was written.")), qPrintable(e.message()));
+        }
+        const QStringList expected = failing ? QStringList{"a.bin", "b.bin"} : QStringList{"a.bin", "b.bin", "c.bin"};
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        QCOMPARE(readFile(files[0].path), QByteArray(failing ? "old a" : "new a"));
+        QCOMPARE(readFile(files[1].path), QByteArray(failing ? "old b" : "new b"));
+    }
+
     // A real full file system: a small tmpfs filled to the last page.
     void letterFileExportOnAFullDisk()
     {
