@@ -66,7 +66,7 @@ public:
     QString savePath;
     QString openFileName(const QString&) override { return files->image; }
     QString saveFileName(const QString&, bool) override { return savePath; }
-    bool confirm(const QString&) override { return true; }
+    bool confirm(const QString&, Question) override { return true; }
     bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString& message) override
     {

@@ -41,7 +41,7 @@ QString QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
                                         options);
 }
 
-bool QtPlatform::confirm(const QString& question)
+bool QtPlatform::confirm(const QString& question, Question)
 {
     return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)

@@ -15,7 +15,7 @@ class QtPlatform : public Platform {
 public:
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool confirmOverwrite) override;
-    bool confirm(const QString& question) override;
+    bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;

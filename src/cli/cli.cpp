@@ -99,11 +99,13 @@ QString CliPlatform::openFileName(const QString&) { return {}; }
 
 QString CliPlatform::saveFileName(const QString&, bool) { return savePath; }
 
-bool CliPlatform::confirm(const QString& question)
+bool CliPlatform::confirm(const QString& question, Question about)
 {
-    const bool yes = answer && answer(question);
-    if (!yes)
+    const bool yes = answer && answer(about);
+    if (!yes) {
         declined << question;
+        declinedKinds << about;
+    }
     return yes;
 }
 

@@ -72,12 +72,18 @@ private:
 class CliPlatform : public Platform {
 public:
     QString savePath;
-    std::function<bool(const QString& question)> answer;
-    QStringList declined; // the questions answered no
+    std::function<bool(Question about)> answer;
+    QStringList declined;         // the questions answered no, Discard's among them
+    QList<Question> declinedKinds; // what the yes/no questions among them were about
+    void forget()
+    {
+        declined.clear();
+        declinedKinds.clear();
+    }
 
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool confirmOverwrite) override;
-    bool confirm(const QString& question) override;
+    bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;

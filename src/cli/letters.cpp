@@ -80,7 +80,7 @@ void sweep(const Source& source, const std::function<void(int, Editor&, CliPlatf
                 loadLetter(editor, platform, source, {1, std::nullopt}, kBytesOnly);
             } else {
                 goToLetter(editor, position);
-                platform.declined.clear();
+                platform.forget();
                 reloadLetter(editor, platform);
                 if (!platform.declined.isEmpty())
                     throw Error(QStringLiteral("Not read: %1").arg(platform.declined.front()));
@@ -209,15 +209,13 @@ int extract(const QStringList& args)
     const Source from = source(arguments, image, choice, all);
 
     // The export asks before it replaces a file; a letter file is replaced, a ROM image never.
-    const auto replacesLetterFile = [](const QString& question) {
-        return !question.contains(QStringLiteral("Replace the whole image"));
-    };
+    const auto replacesLetterFile = [](Question about) { return about == Question::ReplaceLetterFile; };
     if (!all) {
         Editor editor;
         CliPlatform platform;
         loadLetter(editor, platform, from, choice, kBytesOnly);
         checkNotInput(target, image);
-        platform.declined.clear();
+        platform.forget();
         platform.savePath = target;
         platform.answer = replacesLetterFile;
         exportLetterToFile(editor, platform);
@@ -249,7 +247,7 @@ int extract(const QStringList& args)
         const QString path = QDir(target).filePath(name);
         checkNotInput(path, image);
         const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
-        platform.declined.clear();
+        platform.forget();
         platform.answer = replacesLetterFile;
         if (!mayWriteLetterFile(platform, path, bytes))
             throw Error(QStringLiteral("Not written: %1 Nothing was written.").arg(platform.declined.front()));
@@ -351,12 +349,10 @@ int import(const QStringList& args)
     CliPlatform platform;
     platform.savePath = image;
     // The one question a run may answer yes: a longer record, with --allow-longer.
-    platform.answer = [&](const QString& question) {
-        return arguments.parser.isSet(allowLonger) && question.contains(QStringLiteral("after the old record will be overwritten"));
-    };
-    const auto refusal = [&](const QString& question) {
-        QString message = QStringLiteral("Not written: %1").arg(question);
-        if (!arguments.parser.isSet(allowLonger) && question.contains(QStringLiteral("after the old record")))
+    platform.answer = [&](Question about) { return arguments.parser.isSet(allowLonger) && about == Question::LongerRecord; };
+    const auto refusal = [&] {
+        QString message = QStringLiteral("Not written: %1").arg(platform.declined.front());
+        if (platform.declinedKinds.contains(Question::LongerRecord))
             message += QStringLiteral(" (--allow-longer writes it)");
         return message;
     };
@@ -365,7 +361,7 @@ int import(const QStringList& args)
     // The image recognised first, as on opening it in the window, so that an image of no known dump
     // is asked about before the write. Declining to switch to another dump is no refusal.
     recogniseImage(editor, platform, image);
-    platform.declined.clear();
+    platform.forget();
 
     // Every letter is checked, against the image as it is, before anything is written.
     QList<Patch> patches;
@@ -379,7 +375,7 @@ int import(const QStringList& args)
             editor.form.setText(FieldId::addr(), IntToHexText(letter.offset));
             const std::optional<Patch> patch = planLetterToRom(editor, platform, image);
             if (!patch)
-                throw Error(refusal(platform.declined.front()));
+                throw Error(refusal());
             patches << *patch;
             patched << QFileInfo(letter.file).fileName();
         } catch (const Error& error) {
@@ -387,7 +383,7 @@ int import(const QStringList& args)
                 throw;
             failures << QStringLiteral("%1: %2").arg(QFileInfo(letter.file).fileName(), error.message());
         }
-        platform.declined.clear();
+        platform.forget();
     }
     // A longer record may reach into the next one written in the same run.
     QList<qsizetype> order(patches.size());
@@ -408,9 +404,9 @@ int import(const QStringList& args)
                                        : QStringLiteral("Cannot write the record at offset %1 into %2: %3.")
                                              .arg(IntToHexText(patches.front().offset));
         if (!writeIntoRom(editor, platform, image, patches, cantWrite))
-            throw Error(refusal(platform.declined.front()));
+            throw Error(refusal());
     } else if (!mayWriteInto(editor, platform, image)) {
-        throw Error(refusal(platform.declined.front()));
+        throw Error(refusal());
     }
 
     for (const Patch& patch : patches) {

@@ -83,7 +83,7 @@ int words(const QStringList& args)
         type(pause, places[0]);
         type(gameOver, places[1]);
         // Declining to switch to another dump on opening is no refusal of the write.
-        platform.declined.clear();
+        platform.forget();
         writeWords(editor, platform);
         if (!platform.declined.isEmpty())
             throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));

@@ -69,7 +69,7 @@ void reloadLetter(Editor& editor, Platform& platform)
             (romImage ? tr("%1 is now %2 bytes: it will be read as a ROM image, at the offset in Addr. Load it?")
                       : tr("%1 is now %2 bytes: it will be read as a letter file from its start. Load it?"))
                 .arg(shownPath(editor.currentRom), groupedNumber(info.size()));
-        if (!platform.confirm(question))
+        if (!platform.confirm(question, Question::LoadOtherKind))
             return;
         editor.openedAs.romImage = romImage;
     }
@@ -106,7 +106,7 @@ bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArra
                        .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
                  : tr("%1 already exists. Replace it with this %2-byte letter file?")
                        .arg(shownPath(path), groupedNumber(bytes.size()));
-    return platform.confirm(question);
+    return platform.confirm(question, romImage ? Question::ReplaceRomImage : Question::ReplaceLetterFile);
 }
 
 void exportLetterToRom(Editor& editor, Platform& platform)
@@ -150,6 +150,7 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
                         .arg(at, shown,
                              file.error() != QFileDevice::NoError ? file.errorString() : tr("the file ended early")));
     QString question;
+    Question about = Question::LongerRecord;
     try {
         qsizetype oldLength = 0;
         parseRecord(old, 0, offset, &oldLength);
@@ -164,11 +165,12 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
                                        .arg(at, shown, was, length, QString::number(over));
         }
     } catch (const Error& error) {
+        about = Question::NoRecordThere;
         question = tr("No letter record can be read at offset %1 of %2 (%3). Writing the new record overwrites "
                       "the %4 bytes there. Write it anyway?")
                        .arg(at, shown, error.message(), length);
     }
-    if (!question.isEmpty() && !platform.confirm(question))
+    if (!question.isEmpty() && !platform.confirm(question, about))
         return std::nullopt;
     return Patch{offset, bytes, old.left(bytes.size())};
 }

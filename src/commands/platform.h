@@ -6,6 +6,18 @@
 
 namespace vertiloom {
 
+// What a yes/no question is about. A platform that answers without a person (the command line, a
+// test) answers by this, never by the question's words, which follow the user's language.
+enum class Question {
+    LoadOtherKind,     // reload: the file crossed the size that tells a ROM image from a letter file
+    ReplaceLetterFile, // "Export letter to file" over an existing file that is no ROM image
+    ReplaceRomImage,   // "Export letter to file" over a ROM image
+    LongerRecord,      // "Export letter to Rom": the new record is longer than the one there
+    NoRecordThere,     // "Export letter to Rom": no letter record can be read at Addr
+    SwitchDump,        // opening an image that looks like another dump than the one selected
+    UnknownImage,      // the first write into an image of none of the known dumps
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -15,7 +27,7 @@ public:
     // The platform asks before a chosen existing file is overwritten when confirmOverwrite is set.
     virtual QString saveFileName(const QString& filter, bool confirmOverwrite) = 0;
     // A yes/no question; true for yes.
-    virtual bool confirm(const QString& question) = 0;
+    virtual bool confirm(const QString& question, Question about) = 0;
     // The question before changes are thrown away, with the answers Discard and Cancel (the
     // default); true for Discard.
     virtual bool confirmDiscard(const QString& question) = 0;

@@ -50,7 +50,7 @@ void recogniseImage(Editor& editor, Platform& platform, const QString& path)
     const QString caption = QString::fromLatin1(best.variant->caption);
     const QString question = best.header != 0 ? tr("This image looks like %1 (with a 512-byte header). Switch to it?")
                                               : tr("This image looks like %1. Switch to it?");
-    if (!platform.confirm(question.arg(caption)))
+    if (!platform.confirm(question.arg(caption), Question::SwitchDump))
         return;
     // As a click on that dump in the ROM panel would, with the header's bytes added to the offsets.
     selectVariant(editor.form, best.variant->radioButton);
@@ -81,7 +81,8 @@ bool mayWriteInto(Editor& editor, Platform& platform, const QString& path)
         return true;
     if (!platform.confirm(tr("%1 does not match any of the five known dumps: the catalogue offsets may point at "
                              "other data. Write into it anyway?")
-                              .arg(shownPath(path))))
+                              .arg(shownPath(path)),
+                          Question::UnknownImage))
         return false;
     editor.unrecognised.remove(key(path));
     return true;

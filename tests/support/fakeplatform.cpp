@@ -22,9 +22,10 @@ bool FakePlatform::confirmDiscard(const QString& question)
     return discardAnswers.isEmpty() ? false : discardAnswers.takeFirst();
 }
 
-bool FakePlatform::confirm(const QString& question)
+bool FakePlatform::confirm(const QString& question, Question about)
 {
     questions << question;
+    questionKinds << about;
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 

@@ -23,6 +23,7 @@ public:
     QStringList saveFilters;
     QList<bool> saveConfirmOverwrite;
     QStringList questions;
+    QList<Question> questionKinds; // beside questions
     QStringList discardQuestions;
     QStringList errors;
     QStringList warnings;
@@ -30,7 +31,7 @@ public:
 
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool confirmOverwrite) override;
-    bool confirm(const QString& question) override;
+    bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override { warnings << message; }
