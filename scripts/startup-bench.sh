@@ -7,15 +7,15 @@
 #
 #   scripts/startup-bench.sh [BUILD_DIR]      (default build-bench; N=15 by default, e.g. N=5 ...)
 #
-# The window is looked for every 10 to 20 ms (xdotool search --onlyvisible, then sleep 0.01): a
-# coarser poll would hide the difference. A launch that dies before its window appears (Xvfb now and then refuses a
-# connection) is tried again. Peak memory comes from /usr/bin/time (%M) of the program, which is
-# closed after a short settle once its window is mapped.
+# bench/map_timer starts each program and takes the time, to the microsecond, at which the X server
+# maps its window (it watches the root window for the map, so nothing is polled), then closes it after
+# a short settle and reads its peak resident memory (ru_maxrss, as /usr/bin/time's %M). A launch that
+# dies before its window appears (Xvfb now and then refuses a connection) is tried again.
 set -euo pipefail
 
 build=${1:-build-bench}
 runs=${N:-15}
-settle=${SETTLE:-0.5}
+settle_ms=${SETTLE_MS:-500}
 editor="$build/vertiloom"
 bare="$build/bench/bare_window"
 plain="$build/bench/plain_window"
@@ -29,7 +29,12 @@ for program in "$editor" "$bare" "$plain"; do
     exit 1
   fi
 done
-for tool in xvfb-run xdotool /usr/bin/time; do
+timer="$build/bench/map_timer"
+if [ ! -x "$timer" ]; then
+  echo "startup-bench: $timer is not built (make bench builds it)" >&2
+  exit 1
+fi
+for tool in xvfb-run; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "startup-bench: $tool is missing (scripts/install-deps.sh installs it)" >&2
     exit 1
@@ -46,40 +51,13 @@ unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now_us() { local t=${EPOCHREALTIME/./}; echo "$t"; }
-
-# The editor also owns an unmapped 1x1 window of the same name, so only a viewable one counts.
-mapped() {
-  xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
-}
-
 # measure PROGRAM TITLE: prints "MILLISECONDS KIB" for one launch that reached its window.
 measure() {
   local program=$1 title=$2 attempt
   for attempt in 1 2 3 4 5; do
-    local rss_file="$work/rss" start end timer child=""
-    rm -f "$rss_file"
-    start=$(now_us)
-    /usr/bin/time -f '%M' -o "$rss_file" "$program" >"$work/out" 2>&1 &
-    timer=$!
-    local seen=0
-    while kill -0 "$timer" 2>/dev/null; do
-      if mapped "$title"; then
-        seen=1
-        break
-      fi
-      sleep 0.01
-    done
-    end=$(now_us)
-    if [ "$seen" -eq 1 ]; then
-      sleep "$settle"
-      child=$(ps -o pid= --ppid "$timer" | tr -d ' ' || true)
-      [ -n "$child" ] && kill "$child" 2>/dev/null || true
-      wait "$timer" 2>/dev/null || true
-      echo "$(( (end - start) / 1000 )) $(tail -n 1 "$rss_file")"
+    if "$timer" --settle "$settle_ms" "$title" "$program" 2>"$work/out"; then
       return 0
     fi
-    wait "$timer" 2>/dev/null || true
     echo "startup-bench: $(basename "$program") died before its window appeared (attempt $attempt):" \
       "$(tail -n 2 "$work/out" | tr '\n' ' ')" >&2
     sleep 0.2
@@ -118,9 +96,9 @@ time_ratio=$(ratio "$editor_ms" "$bare_ms")
 memory_ratio=$(ratio "$editor_kib" "$bare_kib")
 
 echo "Start-up under Xvfb, $runs launches of each, in turn (medians):"
-printf '  %-14s %6s ms to its mapped window, peak RSS %7s KiB\n' "editor" "$editor_ms" "$editor_kib"
-printf '  %-14s %6s ms to its mapped window, peak RSS %7s KiB\n' "bare window" "$bare_ms" "$bare_kib"
-printf '  %-14s %6s ms to its mapped window, peak RSS %7s KiB\n' "plain widgets" "$plain_ms" "$plain_kib"
+printf '  %-14s %8.2f ms to its mapped window, peak RSS %7s KiB\n' "editor" "$editor_ms" "$editor_kib"
+printf '  %-14s %8.2f ms to its mapped window, peak RSS %7s KiB\n' "bare window" "$bare_ms" "$bare_kib"
+printf '  %-14s %8.2f ms to its mapped window, peak RSS %7s KiB\n' "plain widgets" "$plain_ms" "$plain_kib"
 for name in editor bare plain; do
   echo "  all $name launches (ms KiB): $(tr '\n' ',' <"$work/$name" | sed 's/,$//')"
 done

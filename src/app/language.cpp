@@ -40,6 +40,12 @@ void saveLanguage(int language) { settings().setValue(QLatin1String(kLanguageKey
 
 void installTranslations(int language)
 {
+    // Every widget there is hears of a new translator (a language change event that goes down the
+    // whole tree), so a language already installed is left as it is.
+    static int installed = 0;
+    if (installed == language)
+        return;
+    installed = language;
     // Qt's texts come in English; Russian ones are Debian's translations of Qt.
     static std::unique_ptr<QTranslator> qt;
     if (qt) {

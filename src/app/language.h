@@ -21,7 +21,8 @@ int startLanguage(std::optional<int> commandLine);
 // Keeps the choice for the next run.
 void saveLanguage(int language);
 
-// Makes Qt's own texts and the editor's messages speak the language, application-wide.
+// Makes Qt's own texts and the editor's messages speak the language, application-wide. Called
+// before the window is made, it costs the window nothing: once widgets exist, each one is told.
 void installTranslations(int language);
 
 } // namespace vertiloom

@@ -85,8 +85,11 @@ int main(int argc, char* argv[])
             usageError(parser, QStringLiteral("No catalogue letter is labelled \"%1\".").arg(parser.value(letter)));
     }
 
+    // The translations go in before the window is made, so that no widget has to hear of them.
+    const int chosenLanguage = vertiloom::startLanguage(chosen);
+    vertiloom::installTranslations(chosenLanguage);
     vertiloom::QtPlatform platform;
-    vertiloom::MainWindow window(platform, nullptr, vertiloom::startLanguage(chosen));
+    vertiloom::MainWindow window(platform, nullptr, chosenLanguage);
     window.show();
     if (!files.isEmpty()) {
         // As through "Open file": the same checks and messages; a file that can't be loaded leaves

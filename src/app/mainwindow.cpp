@@ -62,9 +62,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent, int language)
     resize(kClientWidth, kClientHeight);
     placeOnScreen();
 
+    // The form first (the captions of the language, the letter of the start-up drawn), so that
+    // every control is made once, showing what it is to show.
+    formCreate(language);
     createControls();
     connectCommands();
-    formCreate(language);
+    showEditorState();
 }
 
 MainWindow::~MainWindow()
@@ -482,8 +485,14 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 
 void MainWindow::formCreate(int language)
 {
-    setLanguage(language);
-    run([this] { startUp(editor_); });
+    editor_.language = language;
+    writeCaptions(editor_.form, language);
+    installTranslations(language);
+    try {
+        startUp(editor_);
+    } catch (const Error& error) {
+        platform_.showError(error.message());
+    }
 }
 
 } // namespace vertiloom

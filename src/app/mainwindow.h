@@ -67,6 +67,7 @@ private:
     // What the form does not hold: the preview's repaint, the title, the ROM panel's tooltip.
     void showEditorState();
     void onClicked(const FieldId& id, std::function<void()> command, bool isStep = false);
+    // The start-up of the form before any control is made: the captions of the language, START!.
     void formCreate(int language);
     void placeOnScreen();
     // Opens the vertex menu over the first corner field of the polygon (higher for the lower row).
