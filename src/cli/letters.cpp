@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <numeric>
