@@ -399,10 +399,7 @@ int import(const QStringList& args)
     if (!failures.isEmpty())
         throw Error(QStringLiteral("Nothing was written: not every letter file can be written.\n") + failures.join(u'\n'));
     if (!dry) {
-        const QString cantWrite = many ? QStringLiteral("Cannot write the %1 records into %2: %3.").arg(patches.size())
-                                       : QStringLiteral("Cannot write the record at offset %1 into %2: %3.")
-                                             .arg(IntToHexText(patches.front().offset));
-        if (!writeIntoRom(editor, platform, image, patches, cantWrite))
+        if (!writeIntoRom(editor, platform, image, patches))
             throw Error(refusal());
     } else if (!mayWriteInto(editor, platform, image)) {
         throw Error(refusal());

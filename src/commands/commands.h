@@ -99,10 +99,9 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // path, and gives the range it would write with the bytes there now; nothing when a question was
 // declined. It writes nothing. The second writes ranges so planned: the question before a write
 // into an image of no known dump (false when declined), the backup before the first write in this
-// run, then one patch synced to the disk and put back whole if it fails (cantWrite as for patchFile).
+// run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
-bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
-                  const QString& cantWrite);
+bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);

@@ -113,14 +113,14 @@ void exportLetterToRom(Editor& editor, Platform& platform)
 {
     // An invalid record or Addr is refused before the dialog opens.
     memoRecord(editor.form.text(FieldId::memo()));
-    const QString at = IntToHexText(offsetFromAddr(editor.form.text(FieldId::addr())));
+    offsetFromAddr(editor.form.text(FieldId::addr()));
     const QString path = platform.saveFileName(QLatin1String(kRomFilter), false);
     if (path.isEmpty()) {
         platform.beep();
         return;
     }
     const std::optional<Patch> patch = planLetterToRom(editor, platform, path);
-    if (!patch || !writeIntoRom(editor, platform, path, {*patch}, tr("Cannot write the record at offset %1 into %2: %3.").arg(at)))
+    if (!patch || !writeIntoRom(editor, platform, path, {*patch}))
         return;
     markSaved(editor);
     platform.beep();
@@ -175,9 +175,11 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
     return Patch{offset, bytes, old.left(bytes.size())};
 }
 
-bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
-                  const QString& cantWrite)
+bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches)
 {
+    const QString cantWrite = patches.size() == 1
+                                  ? tr("Cannot write the record at offset %1 into %2: %3.").arg(IntToHexText(patches.front().offset))
+                                  : tr("Cannot write the %1 records into %2: %3.").arg(patches.size());
     if (!mayWriteInto(editor, platform, path))
         return false;
     backUpBeforeFirstWrite(editor, path);

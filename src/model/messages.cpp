@@ -154,6 +154,7 @@ constexpr Translation kRussian[] = {
      "bytes there. Write it anyway?",
      "По смещению %1 в %2 не удаётся прочитать запись буквы (%3). Новая запись затрёт %4 байт по "
      "этому смещению. Всё равно записать?"},
+    {"Cannot write the %1 records into %2: %3.", "Не удалось записать %1 записей в %2: %3."},
     {"Cannot write the record at offset %1 into %2: %3.",
      "Не удалось сохранить запись буквы по смещению %1 в %2: %3."},
 
