@@ -64,8 +64,8 @@ Files* files = nullptr;
 class BenchPlatform : public Platform {
 public:
     QString savePath;
-    QString openFileName(const QString&) override { return files->image; }
-    QString saveFileName(const QString&, bool) override { return savePath; }
+    std::optional<QString> openFileName(const QString&) override { return files->image; }
+    std::optional<QString> saveFileName(const QString&, bool) override { return savePath; }
     bool confirm(const QString&, Question) override { return true; }
     bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString& message) override

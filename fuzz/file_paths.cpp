@@ -68,14 +68,14 @@ constexpr int kWordBytes = 13;
 // The scripted desktop: one answer per dialog, questions counted.
 class ScriptedPlatform : public vertiloom::Platform {
 public:
-    QString openAnswer;
-    QString saveAnswer;
+    std::optional<QString> openAnswer;
+    std::optional<QString> saveAnswer;
     bool yes = false;
     int questions = 0;
     int beeps = 0;
 
-    QString openFileName(const QString&) override { return openAnswer; }
-    QString saveFileName(const QString&, bool) override { return saveAnswer; }
+    std::optional<QString> openFileName(const QString&) override { return openAnswer; }
+    std::optional<QString> saveFileName(const QString&, bool) override { return saveAnswer; }
     bool confirm(const QString&, vertiloom::Question about) override
     {
         // What recognising the image asks is not what is fuzzed here: the dump stays as selected
@@ -533,7 +533,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         const bool asks = !(oldLength && *oldLength >= length);
         const bool writes = fits && !cancel && (!asks || yes);
 
-        platform.saveAnswer = cancel ? QString() : path;
+        platform.saveAnswer = cancel ? std::nullopt : std::optional<QString>(path);
         platform.yes = yes;
         platform.beeps = 0;
         bool refused = false;

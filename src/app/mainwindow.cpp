@@ -8,6 +8,8 @@
 #include "app/widgets.h"
 #include "model/error.h"
 #include "model/input.h"
+#include "model/messages.h"
+#include "record/writes.h"
 #include "preview/interaction.h"
 #include "commands/commands.h"
 #include "record/export.h"
@@ -256,9 +258,19 @@ void MainWindow::run(const std::function<void()>& command)
     try {
         command();
     } catch (const Error& error) {
+        showNotices();
         platform_.showError(error.message());
+    } catch (const std::bad_alloc&) {
+        platform_.showError(outOfMemory());
     }
+    showNotices();
     showEditorState();
+}
+
+void MainWindow::showNotices()
+{
+    for (const QString& notice : takeNotices())
+        platform_.showWarning(notice);
 }
 
 void MainWindow::showEditorState()

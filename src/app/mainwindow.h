@@ -35,6 +35,8 @@ public:
     // message goes to the user and what the command had done stays. The preview shows the layers
     // as the command left them.
     void run(const std::function<void()>& command);
+    // What the commands had to say that is no failure (a write cut short, put back on opening).
+    void showNotices();
     // Runs a command that changes the letter or the words as one step of the undo history; steps
     // with the same merge key that follow each other are one (typing into one field).
     void step(const std::function<void()>& command, const QString& mergeKey = QString());

@@ -28,17 +28,27 @@ QWidget* QtPlatform::dialogParent()
     return QApplication::activeWindow();
 }
 
-QString QtPlatform::openFileName(const QString& filter)
+namespace {
+
+// The dialogs give an empty name when they are cancelled, and no name otherwise.
+std::optional<QString> chosen(const QString& name)
 {
-    return QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter));
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-QString QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+} // namespace
+
+std::optional<QString> QtPlatform::openFileName(const QString& filter)
+{
+    return chosen(QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter)));
+}
+
+std::optional<QString> QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
 {
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr,
-                                        options);
+    return chosen(QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr,
+                                               options));
 }
 
 bool QtPlatform::confirm(const QString& question, Question)

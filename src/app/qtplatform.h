@@ -13,8 +13,8 @@ QString qtFileFilter(const QString& filter);
 
 class QtPlatform : public Platform {
 public:
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> openFileName(const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) override;
     bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;

@@ -60,6 +60,8 @@ bool Arguments::parse(const QStringList& args, int least, int most)
         wrong(QStringLiteral("Missing arguments."));
     if (count > most)
         wrong(QStringLiteral("Too many arguments: \"%1\".").arg(parser.positionalArguments().mid(most).join(u' ')));
+    if (parser.positionalArguments().contains(QString()))
+        wrong(QStringLiteral("An argument is empty: give the name of a file."));
     return true;
 }
 
@@ -93,11 +95,19 @@ int Arguments::number(const QCommandLineOption& option, int low, int high, int f
     return value;
 }
 
+QString Arguments::fileName(const QCommandLineOption& option) const
+{
+    const QString name = parser.value(option);
+    if (name.isEmpty())
+        wrong(QStringLiteral("--%1 is empty: give the name of the file to write.").arg(option.names().constLast()));
+    return name;
+}
+
 // --- The platform ---------------------------------------------------------------------------
 
-QString CliPlatform::openFileName(const QString&) { return {}; }
+std::optional<QString> CliPlatform::openFileName(const QString&) { return std::nullopt; }
 
-QString CliPlatform::saveFileName(const QString&, bool) { return savePath; }
+std::optional<QString> CliPlatform::saveFileName(const QString&, bool) { return savePath; }
 
 bool CliPlatform::confirm(const QString& question, Question about)
 {
@@ -164,7 +174,7 @@ void savePng(const QImage& image, const QString& path)
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
         throw Error(QStringLiteral("Cannot encode the picture as PNG."));
-    saveWholeFile(path, bytes);
+    saveWholeFile(path, bytes, Links::Follow);
 }
 
 // --- Dumps and letters ----------------------------------------------------------------------

@@ -54,7 +54,8 @@ public:
     void addPositional(const QString& name, const QString& description);
     void addOption(const QCommandLineOption& option);
     // Parses; false when --help was asked for and the help text is printed. Throws UsageError on an
-    // unknown option, a missing value, or positional arguments outside [least, most].
+    // unknown option, a missing value, an empty positional argument (it names no file), or
+    // positional arguments outside [least, most].
     bool parse(const QStringList& args, int least, int most);
     QStringList positional() const { return parser.positionalArguments(); }
     QString usage() const;
@@ -62,6 +63,8 @@ public:
 
     // An option's value as a whole number in [low, high]; fallback when the option is not given.
     int number(const QCommandLineOption& option, int low, int high, int fallback) const;
+    // An option's value that names a file: an empty one is wrong usage.
+    QString fileName(const QCommandLineOption& option) const;
 
 private:
     QString command_;
@@ -81,8 +84,8 @@ public:
         declinedKinds.clear();
     }
 
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> openFileName(const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) override;
     bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;

@@ -30,7 +30,7 @@ int ips(const QStringList& args)
         arguments.wrong(QStringLiteral("The first argument is create or apply, not \"%1\".").arg(action));
     if (!arguments.parser.isSet(output))
         arguments.wrong(QStringLiteral("Give the file to write with -o FILE."));
-    const QString target = arguments.parser.value(output);
+    const QString target = arguments.fileName(output);
     checkNotInput(target, files.at(1));
     checkNotInput(target, files.at(2));
 
@@ -38,7 +38,7 @@ int ips(const QStringList& args)
     const QByteArray second = readWholeFile(files.at(2));
     if (action == QLatin1String("create")) {
         const QByteArray patch = createIps(first, second);
-        saveWholeFile(target, patch);
+        saveWholeFile(target, patch, Links::Follow);
         printOut(QStringLiteral("%1: %2 bytes%3\n")
                      .arg(shownPath(target), groupedNumber(patch.size()),
                           patch.size() == 8 ? QStringLiteral(" (the images are the same)") : QString()));
@@ -48,7 +48,7 @@ int ips(const QStringList& args)
     qsizetype changed = 0;
     for (qsizetype i = 0; i < patched.size(); ++i)
         changed += patched[i] != first[i];
-    saveWholeFile(target, patched);
+    saveWholeFile(target, patched, Links::Follow);
     printOut(QStringLiteral("%1: %2 bytes, %3 changed\n").arg(shownPath(target), groupedNumber(patched.size()), groupedNumber(changed)));
     return kDone;
 }

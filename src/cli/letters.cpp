@@ -15,6 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <algorithm>
 #include <functional>
 #include <numeric>
@@ -166,7 +169,7 @@ int render(const QStringList& args)
     const int factor = arguments.number(scale, 1, 16, 1);
     const View view{!arguments.parser.isSet(noNumbers), !arguments.parser.isSet(noAxes)};
     const QString input = arguments.positional().front();
-    const QString output = arguments.parser.value(kOutput);
+    const QString output = arguments.fileName(kOutput);
 
     const Source from = source(arguments, input, choice, all);
     checkNotInput(output, input);
@@ -204,7 +207,7 @@ int extract(const QStringList& args)
         arguments.wrong(all ? QStringLiteral("Give the folder to write into with -o DIR.")
                             : QStringLiteral("Give the letter file to write with -o FILE."));
     const QString image = arguments.positional().front();
-    const QString target = arguments.parser.value(output);
+    const QString target = arguments.fileName(output);
     const Source from = source(arguments, image, choice, all);
 
     // The export asks before it replaces a file; a letter file is replaced, a ROM image never.
@@ -252,7 +255,9 @@ int extract(const QStringList& args)
             throw Error(QStringLiteral("Not written: %1 Nothing was written.").arg(platform.declined.front()));
         files << WholeFile{path, bytes};
     });
-    saveWholeFiles(files);
+    // The names are the editor's, in a folder that may hold anything: a link there is not followed
+    // out of it.
+    saveWholeFiles(files, Links::Refuse);
     for (const WholeFile& file : files)
         printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(file.path)).arg(file.content.size()));
     return kDone;
@@ -275,6 +280,12 @@ QList<Import> lettersIn(const QString& folder)
         throw Error(QStringLiteral("%1 is not a folder: with --all, give the folder of letter files that extract --all "
                                    "wrote. Nothing was written.")
                         .arg(shownPath(folder)));
+    // A folder that can't be listed is not an empty one.
+    if (DIR* dir = ::opendir(QFile::encodeName(folder).constData()))
+        ::closedir(dir);
+    else
+        throw Error(QStringLiteral("Cannot read the folder %1: %2. Nothing was written.")
+                        .arg(shownPath(folder), QString::fromLocal8Bit(std::strerror(errno))));
     QList<Import> imports;
     for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name)) {
         const QString name = file.completeBaseName();

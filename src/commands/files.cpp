@@ -43,10 +43,10 @@ void openLetter(Editor& editor, Platform& platform)
 {
     if (!mayDiscardChanges(editor, platform))
         return;
-    const QString path = platform.openFileName(QLatin1String(kOpenFilter));
-    if (path.isEmpty())
+    const std::optional<QString> path = platform.openFileName(QLatin1String(kOpenFilter));
+    if (!path)
         return;
-    loadFile(editor, platform, path);
+    loadFile(editor, platform, *path);
 }
 
 void openDroppedFile(Editor& editor, Platform& platform, const QString& path)
@@ -82,14 +82,17 @@ void exportLetterToFile(Editor& editor, Platform& platform)
 {
     const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
     // The dialog does not ask before overwriting: the question below names what would be lost.
-    const QString path = platform.saveFileName(QLatin1String(kLetterFileFilter), false);
-    if (path.isEmpty()) {
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(kLetterFileFilter), false);
+    if (!path) {
         platform.beep();
         return;
     }
-    if (!mayWriteLetterFile(platform, path, bytes))
+    if (path->isEmpty())
+        throw Error(tr("Invalid filename"));
+    if (!mayWriteLetterFile(platform, *path, bytes))
         return;
-    saveWholeFile(path, bytes);
+    // The user chose the name: a symbolic link leads to the file to replace.
+    saveWholeFile(*path, bytes, Links::Follow);
     markSaved(editor);
     platform.beep();
 }
@@ -114,13 +117,13 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     // An invalid record or Addr is refused before the dialog opens.
     memoRecord(editor.form.text(FieldId::memo()));
     offsetFromAddr(editor.form.text(FieldId::addr()));
-    const QString path = platform.saveFileName(QLatin1String(kRomFilter), false);
-    if (path.isEmpty()) {
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(kRomFilter), false);
+    if (!path) {
         platform.beep();
         return;
     }
-    const std::optional<Patch> patch = planLetterToRom(editor, platform, path);
-    if (!patch || !writeIntoRom(editor, platform, path, {*patch}))
+    const std::optional<Patch> patch = planLetterToRom(editor, platform, *path);
+    if (!patch || !writeIntoRom(editor, platform, *path, {*patch}))
         return;
     markSaved(editor);
     platform.beep();
@@ -182,9 +185,21 @@ bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const
                                   : tr("Cannot write the %1 records into %2: %3.").arg(patches.size());
     if (!mayWriteInto(editor, platform, path))
         return false;
-    backUpBeforeFirstWrite(editor, path);
+    // From the check to the last sync, no other writer comes between: the bytes planned over must
+    // still be there, or another program wrote since the plan was made.
+    const WriteLock lock(path);
     QFile file;
     openOrThrow(file, path, QIODevice::ReadWrite);
+    for (const Patch& patch : patches) {
+        QByteArray now;
+        if (file.seek(patch.offset))
+            now = file.read(patch.old.size());
+        if (now != patch.old)
+            throw Error(tr("%1 changed at offset %2 after it was checked: another program wrote into it. Nothing was "
+                           "written; try again.")
+                            .arg(shownPath(path), IntToHexText(patch.offset)));
+    }
+    backUpBeforeFirstWrite(editor, path);
     patchFile(file, path, patches, cantWrite);
     return true;
 }

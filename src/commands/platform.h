@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace vertiloom {
 
@@ -22,10 +23,11 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Filters are written as "Name|pattern|Name|pattern". An empty result means cancelled.
-    virtual QString openFileName(const QString& filter) = 0;
+    // Filters are written as "Name|pattern|Name|pattern". Nothing means the user cancelled; a name,
+    // even an empty one, is what was given (and an empty one is refused as no file's name).
+    virtual std::optional<QString> openFileName(const QString& filter) = 0;
     // The platform asks before a chosen existing file is overwritten when confirmOverwrite is set.
-    virtual QString saveFileName(const QString& filter, bool confirmOverwrite) = 0;
+    virtual std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) = 0;
     // A yes/no question; true for yes.
     virtual bool confirm(const QString& question, Question about) = 0;
     // The question before changes are thrown away, with the answers Discard and Cancel (the

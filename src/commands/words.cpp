@@ -2,6 +2,7 @@
 // were read remembered for the image and variant they came from.
 #include "commands/commands.h"
 
+#include "record/writes.h"
 #include "rom/catalogue.h"
 #include "rom/words.h"
 
@@ -53,6 +54,7 @@ void writeWords(Editor& editor, Platform& platform)
     }
     if (!mayWriteInto(editor, platform, editor.currentRom))
         return;
+    const WriteLock lock(editor.currentRom);
     backUpBeforeFirstWrite(editor, editor.currentRom);
     writeWordBytes(editor.currentRom, variant, bytes, editor.catalogueHeader);
 

@@ -34,6 +34,12 @@ constexpr Translation kRussian[] = {
 
     // Reading a letter record
     {"Read beyond end of file", "Чтение за концом файла"},
+    {"Read beyond end of file: %1", "Чтение за концом файла: %1"},
+    {"%1 is empty: a letter file holds one letter record.", "Файл %1 пуст: файл буквы содержит одну запись буквы."},
+    {"%1 is %2 bytes: no ROM image of the game is that large, and the editor reads files of at most 64 MiB (%3 "
+     "bytes).",
+     "Размер %1 — %2 байт: таких больших образов ROM у игры нет, а редактор читает файлы не больше 64 МиБ (%3 "
+     "байт)."},
     {"Cannot read %1: %2", "Не удалось прочитать %1: %2"},
     {"The letter at offset %1 has %2 points; the editor holds at most %3.",
      "В букве по смещению %1 точек: %2; редактор вмещает не больше %3."},
@@ -88,8 +94,44 @@ constexpr Translation kRussian[] = {
     {"%1 Nothing was written.", "%1 Ничего не записано."},
     {"%1 The bytes that were there before were put back: the file is as it was.",
      "%1 Прежние байты возвращены на место: файл остался как был."},
-    {"%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have been changed.",
-     "%1 Вернуть прежние байты тоже не удалось (%2): в %4 могли измениться байты по смещениям %3."},
+    {"%1 Putting the old bytes back failed too (%2): offsets %3 of %4 may have been changed. Their old bytes are "
+     "kept beside it, and the editor puts them back the next time it opens the file.",
+     "%1 Вернуть прежние байты тоже не удалось (%2): в %4 могли измениться байты по смещениям %3. Прежние байты "
+     "сохранены рядом с ним, и редактор вернёт их на место, когда в следующий раз откроет файл."},
+    {"%1 is a symbolic link, and the editor writes this file only as a file of its own. %2",
+     "%1 — символическая ссылка, а этот файл редактор записывает только как отдельный файл. %2"},
+    {"%1 was written, but its folder could not be synced to the disk: %2. After a power loss the old file may "
+     "be back.",
+     "Файл %1 записан, но его папку не удалось сбросить на диск: %2. После отключения питания может вернуться "
+     "прежний файл."},
+    {"its journal %1 could not be written beside it: %2", "не удалось записать рядом с ним его журнал %1: %2"},
+    {"%1 changed at offset %2 after it was checked: another program wrote into it. Nothing was written; try "
+     "again.",
+     "Файл %1 изменился по смещению %2 после проверки: в него записала другая программа. Ничего не записано; "
+     "попробуйте ещё раз."},
+    {"Cannot lock %1 for writing: %2. Nothing was written.",
+     "Не удалось заблокировать %1 для записи: %2. Ничего не записано."},
+    {"%1 is being written by another program (pid %2). Nothing was written: try again when it is done.",
+     "В файл %1 сейчас пишет другая программа (pid %2). Ничего не записано: попробуйте снова, когда она "
+     "закончит."},
+    {"%1 is being written by another program. Nothing was written: try again when it is done.",
+     "В файл %1 сейчас пишет другая программа. Ничего не записано: попробуйте снова, когда она закончит."},
+    {"A write into %1 was cut short (the program that made it ended before it was done), and its old bytes "
+     "can't be put back: %2. They are kept in %3 beside it, and the editor tries again the next time it opens "
+     "the file.",
+     "Запись в %1 была прервана (записывавшая программа завершилась, не закончив её), и прежние байты не "
+     "удаётся вернуть: %2. Они сохранены рядом в %3, и редактор попробует снова, когда в следующий раз "
+     "откроет файл."},
+    {"%1 held the journal of a write that was cut short, but the file has changed since (or the journal was "
+     "damaged): the journal was removed and %2 was left as it is.",
+     "В %1 был журнал прерванной записи, но файл с тех пор изменился (или журнал повреждён): журнал удалён, "
+     "а %2 оставлен как есть."},
+    {"The last write into %1 was cut short: the program that made it ended before it was done. The bytes it had "
+     "been changing (offsets %2) were put back, so the file is as it was before that write.",
+     "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
+     "она меняла (смещения %2), возвращены на место: файл такой же, каким был до этой записи."},
+    {"There is not enough memory for this: nothing was written.",
+     "Для этого не хватает памяти: ничего не записано."},
     {"%1 to %2", "с %1 по %2"},
     {"%1 and %2", "%1 и %2"},
 
@@ -229,6 +271,8 @@ const QHash<QString, QString>& russianTable()
 } // namespace
 
 QString tr(const char* english) { return QCoreApplication::translate(kMessageContext, english); }
+
+QString outOfMemory() { return tr("There is not enough memory for this: nothing was written."); }
 
 QString RussianMessages::translate(const char* context, const char* sourceText, const char*, int) const
 {

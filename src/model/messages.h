@@ -31,6 +31,10 @@ public:
     static int size();
 };
 
+// What a command that ran out of memory says: it changed nothing, as every command checks and reads
+// before it writes.
+QString outOfMemory();
+
 // The one RussianMessages of the application, for installTranslator and removeTranslator.
 QTranslator* russianMessages();
 

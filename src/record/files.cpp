@@ -4,6 +4,7 @@
 #include "model/error.h"
 #include "model/hex.h"
 #include "model/messages.h"
+#include "record/writes.h"
 
 #include <QDir>
 #include <QLocale>
@@ -41,6 +42,10 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
             return Error(tr("%1 is a folder, not a file.").arg(name));
         if (!S_ISREG(info.st_mode))
             return Error(tr("%1 is not a regular file.").arg(name));
+        if (info.st_size > kLargestFile)
+            return Error(tr("%1 is %2 bytes: no ROM image of the game is that large, and the editor reads files "
+                            "of at most 64 MiB (%3 bytes).")
+                             .arg(name, groupedNumber(info.st_size), groupedNumber(kLargestFile)));
         return std::nullopt;
     };
 
@@ -52,6 +57,7 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
         throw refuse(errno);
     if (auto error = notRegular(info))
         throw *error;
+    recoverInterruptedWrite(path);
     const int flags = ((mode & QIODevice::WriteOnly) ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
     int fd = -1;
     do

@@ -13,6 +13,10 @@ inline constexpr qint64 kRomImageThreshold = 2'000'000;
 
 inline bool isRomImage(qint64 size) { return size > kRomImageThreshold; }
 
+// No ROM image of the game is larger than a few MiB: a larger file is refused before it is read, so
+// that a mistaken choice (a disk image, a film) can't fill the memory.
+inline constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+
 // A path as the user's desktop writes it, for messages.
 QString shownPath(const QString& path);
 
@@ -20,8 +24,10 @@ QString shownPath(const QString& path);
 QString groupedNumber(qint64 n);
 
 // Opens the file in the given mode or throws Error naming the file and the cause ("File not
-// found", "File access denied", "... is not a regular file."). Never creates or truncates a file, and
-// never blocks: a FIFO, a device or a socket is refused before anything is read from it.
+// found", "File access denied", "... is not a regular file.", a file larger than kLargestFile).
+// Never creates or truncates a file, and never blocks: a FIFO, a device or a socket is refused
+// before anything is read from it. A write into the file that a killed run left half done is put
+// back first (recoverInterruptedWrite).
 // The QFile is opened on a descriptor and so holds no name: messages take the path given here.
 void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode);
 

@@ -14,18 +14,27 @@ LetterRecord readLetterFile(const QString& path, const QString& addr)
     QFile file;
     openOrThrow(file, path, QIODevice::ReadOnly);
     const qint64 size = file.size();
+    if (size == 0)
+        throw Error(tr("%1 is empty: a letter file holds one letter record.").arg(shownPath(path)));
+    const auto beyondTheEnd = [&path] { return Error(tr("Read beyond end of file: %1").arg(shownPath(path))); };
     qint64 offset = 0;
     if (isRomImage(size)) {
         offset = offsetFromAddr(addr);
         if (offset >= size)
-            throw Error(tr("Read beyond end of file"));
+            throw beyondTheEnd();
         if (!file.seek(offset))
             throw Error(tr("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
     }
     const QByteArray data = file.read(kMaxRecordSize);
     if (file.error() != QFileDevice::NoError)
         throw Error(tr("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
-    return parseRecord(data, 0, offset);
+    try {
+        return parseRecord(data, 0, offset);
+    } catch (const Error& error) {
+        if (error.message() == tr("Read beyond end of file"))
+            throw beyondTheEnd();
+        throw;
+    }
 }
 
 void putRecord(EditorForm& form, const LetterRecord& record, bool reload)

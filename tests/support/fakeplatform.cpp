@@ -3,17 +3,27 @@
 
 namespace vertiloom::test {
 
-QString FakePlatform::openFileName(const QString& filter)
+namespace {
+
+std::optional<QString> answer(QStringList& answers)
 {
-    openFilters << filter;
-    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    const QString name = answers.isEmpty() ? QString() : answers.takeFirst();
+    return name.isNull() ? std::nullopt : std::optional<QString>(name);
 }
 
-QString FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+} // namespace
+
+std::optional<QString> FakePlatform::openFileName(const QString& filter)
+{
+    openFilters << filter;
+    return answer(openAnswers);
+}
+
+std::optional<QString> FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite)
 {
     saveFilters << filter;
     saveConfirmOverwrite << confirmOverwrite;
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    return answer(saveAnswers);
 }
 
 bool FakePlatform::confirmDiscard(const QString& question)

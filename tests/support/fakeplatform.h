@@ -11,8 +11,9 @@ namespace vertiloom::test {
 
 class FakePlatform : public Platform {
 public:
-    // Answers for the next dialogs, in order; an empty string cancels. When a queue is empty
-    // the dialog is cancelled.
+    // Answers for the next dialogs, in order; a null QString() cancels, an empty but not null one
+    // (QStringLiteral("")) is a dialog that gave no name. When a queue is empty the dialog is
+    // cancelled.
     QStringList openAnswers;
     QStringList saveAnswers;
     QList<bool> confirmAnswers; // empty: "No"
@@ -29,8 +30,8 @@ public:
     QStringList warnings;
     int beeps = 0;
 
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> openFileName(const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) override;
     bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
