@@ -22,8 +22,12 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vertiloom;
 using namespace vertiloom::test;
@@ -465,6 +469,11 @@ private slots:
         exportLetterToRom(editor, platform);
         QCOMPARE(platform.beeps, 2);
         QCOMPARE(platform.saveFilters, QStringList({kLetterFileFilter, kRomFilter}));
+        // A dialog that gave an empty name was not cancelled: that names no file.
+        platform.saveAnswers << QStringLiteral("") << QStringLiteral("");
+        QVERIFY_THROWS_EXCEPTION(Error, exportLetterToFile(editor, platform));
+        QVERIFY_THROWS_EXCEPTION(Error, exportLetterToRom(editor, platform));
+        QCOMPARE(platform.beeps, 2);
     }
 
     void letterFileExportIntoAMissingFolderFails()
@@ -628,32 +637,49 @@ private slots:
         QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "letter.bin"}));
     }
 
-    // A FIFO without a writer (or a device) would block the open for ever: every command that
-    // opens a file refuses it at once.
-    void fifoIsRefusedWithoutBlocking()
+    // A FIFO without a writer (or a device) would block the open for ever, and a file larger than any
+    // ROM image could fill the memory: every command that opens a file refuses them at once.
+    void unreadableFilesAreRefusedAtOnce_data()
     {
-        const QString fifo = path("pipe.smc");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString refusal = QStringLiteral("%1 is not a regular file").arg(fifo);
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("refusal"); // %1: the file
+        QTest::newRow("FIFO") << true << "%1 is not a regular file";
+        QTest::newRow("one byte over 64 MiB") << false << "%1 is 67,108,865 bytes: no ROM image of the game is that large";
+    }
+    void unreadableFilesAreRefusedAtOnce()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(QString, refusal);
+        const QString file = path(fifo ? "pipe.smc" : "huge.smc");
+        QFile::remove(file);
+        if (fifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else {
+            QFile huge(file);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024 + 1)); // sparse: no disk used
+        }
+        refusal = refusal.arg(file);
         Editor editor;
         prepare(editor);
         const QStringList before = snapshot(editor);
         FakePlatform platform;
-        platform.openAnswers << fifo;
-        platform.saveAnswers << fifo << fifo;
+        platform.openAnswers << file;
+        platform.saveAnswers << file << file;
         platform.confirmAnswers << true;
-        const std::function<void()> commands[] = {
+        QList<std::function<void()>> commands = {
             [&] { openLetter(editor, platform); },
             [&] { reloadLetter(editor, platform); },
             [&] { readWords(editor); },
             [&] { writeWords(editor, platform); },
             [&] { exportLetterToRom(editor, platform); },
-            [&] { exportLetterToFile(editor, platform); },
         };
+        // Replacing a large file with a letter file reads nothing of it (and asks first).
+        if (fifo)
+            commands << [&] { exportLetterToFile(editor, platform); };
         for (const auto& command : commands) {
             try {
                 command();
-                QFAIL("a FIFO should have been refused");
+                QFAIL("the file should have been refused");
             } catch (const Error& e) {
                 QVERIFY2(e.message().startsWith(refusal), qPrintable(e.message()));
             }
@@ -661,7 +687,7 @@ private slots:
         editor.currentRom.clear();
         editor.openedAs = {};
         QCOMPARE(snapshot(editor), before);
-        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QCOMPARE(QFileInfo(file).isFile(), !fifo);
     }
 
     void letterFileExportNamesWhatItReplaces_data()
@@ -749,6 +775,153 @@ private slots:
         }
         QCOMPARE(readFile(other), original);
         QCOMPARE(platform.beeps, 0);
+    }
+
+    // The backup is a file of its own beside the image: a link in its place, to the image itself or
+    // to any other file, is refused before anything is written.
+    void backupThatIsALinkIsRefused_data()
+    {
+        QTest::addColumn<bool>("toImage");
+        QTest::newRow("link to the image") << true;
+        QTest::newRow("link to another file") << false;
+    }
+    void backupThatIsALinkIsRefused()
+    {
+        QFETCH(bool, toImage);
+        const QString image = path("linked.smc");
+        const QString other = path("other.txt");
+        QFile::remove(image + QStringLiteral(".bak"));
+        writeFile(image, makeRomImage());
+        writeFile(other, "other");
+        QVERIFY(QFile::link(toImage ? image : other, image + QStringLiteral(".bak")));
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), QString::fromLatin1(kExample).remove(u' '));
+        FakePlatform platform;
+        platform.saveAnswers << image;
+        platform.confirmAnswers << true;
+        try {
+            exportLetterToRom(editor, platform);
+            QFAIL("the write should have been refused");
+        } catch (const Error& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("%1.bak is a symbolic link").arg(image)), qPrintable(e.message()));
+        }
+        QCOMPARE(readFile(image), makeRomImage());
+        QCOMPARE(readFile(other), QByteArray("other"));
+        QVERIFY(QFileInfo(image + QStringLiteral(".bak")).isSymLink());
+    }
+
+    // A run that dies in the middle of a patch leaves the journal of its ranges beside the image; the
+    // next open puts every range back, so the image is all old or all new, never torn. The child
+    // process ends itself at once (as kill -9 would) at the image's step number `dies`: the writes of
+    // three ranges, then the sync before the journal goes.
+    void killedPatchIsPutBackByTheNextOpen_data()
+    {
+        QTest::addColumn<int>("dies");
+        QTest::newRow("after the first range") << 2;
+        QTest::newRow("after the second range") << 3;
+        QTest::newRow("after every range, before the sync") << 4;
+    }
+    void killedPatchIsPutBackByTheNextOpen()
+    {
+        QFETCH(int, dies);
+        QTemporaryDir folder;
+        const QString image = folder.filePath("killed.smc");
+        const QByteArray before = makeRomImage();
+        writeFile(image, before);
+        QList<Patch> patches;
+        for (const auto& [offset, bytes] : {std::pair{qint64(0x100), QByteArray("AAAA")},
+                                            std::pair{qint64(0x476E2), bytesFromHex(kExample)},
+                                            std::pair{qint64(0x1FFFF0), QByteArray("BB")}})
+            patches << Patch{offset, bytes, before.mid(offset, bytes.size())};
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int steps = 0;
+            setIoFaultHook([&](IoStep step, qint64, qint64) {
+                if (step != IoStep::Journal && ++steps == dies)
+                    ::_exit(9);
+                return IoFault{};
+            });
+            QFile file;
+            openOrThrow(file, image, QIODevice::ReadWrite);
+            const WriteLock lock(image);
+            patchFile(file, image, patches, QStringLiteral("%1 %2"));
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+        QVERIFY(readFile(image) != before);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral(".vertiloom-*.journal")}, QDir::Files | QDir::Hidden).size(), 1);
+
+        QFile reopened;
+        openOrThrow(reopened, image, QIODevice::ReadOnly);
+        QCOMPARE(readFile(image), before);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"killed.smc"});
+        const QStringList notices = takeNotices();
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices[0].contains(QStringLiteral("(offsets 100 to 103 and 476E2 to 476FB and 1FFFF0 to 1FFFF1) were put back")),
+                 qPrintable(notices[0]));
+    }
+
+    // A run killed while it saves files leaves its temporary files; the next save into the folder
+    // removes them, but never the one of a writer that still runs (it holds the lock on it).
+    void temporaryFilesOfKilledRunsAreRemoved()
+    {
+        QTemporaryDir folder;
+        const auto temporaries = [&] {
+            return QDir(folder.path()).entryList({QStringLiteral(".vertiloom-*.tmp")}, QDir::Files | QDir::Hidden);
+        };
+        const QString living = folder.filePath(".vertiloom-runs1234.tmp");
+        writeFile(living, "someone else's");
+        const int held = ::open(QFile::encodeName(living).constData(), O_RDONLY);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const auto release = qScopeGuard([&] { ::close(held); });
+        const pid_t child = ::fork();
+        if (child == 0) {
+            setIoFaultHook([](IoStep step, qint64, qint64) {
+                if (step == IoStep::Sync)
+                    ::_exit(9);
+                return IoFault{};
+            });
+            saveWholeFiles({{folder.filePath("a.bin"), "a"}, {folder.filePath("b.bin"), "b"}}, Links::Refuse);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QCOMPARE(temporaries().size(), 3);
+        saveWholeFile(folder.filePath("c.bin"), "c", Links::Refuse);
+        QCOMPARE(temporaries(), QStringList{".vertiloom-runs1234.tmp"});
+        QCOMPARE(readFile(folder.filePath("c.bin")), QByteArray("c"));
+    }
+
+    // Two writers of one image: the second waits a moment for the first, then is refused with the
+    // first's process, and writes nothing (here the first is this test, holding the image's lock).
+    void secondWriterIsRefused()
+    {
+        const QString image = path("busy.smc");
+        QFile::remove(image + QStringLiteral(".bak"));
+        writeFile(image, makeRomImage());
+        const int held = ::open(QFile::encodeName(image).constData(), O_RDONLY);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const auto release = qScopeGuard([&] { ::close(held); });
+        Editor editor;
+        prepare(editor);
+        editor.form.setText(FieldId::memo(), QString::fromLatin1(kExample).remove(u' '));
+        FakePlatform platform;
+        platform.saveAnswers << image;
+        platform.confirmAnswers << true;
+        try {
+            exportLetterToRom(editor, platform);
+            QFAIL("the second writer should have been refused");
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("%1 is being written by another program (pid %2). Nothing was written: "
+                                                 "try again when it is done.")
+                                      .arg(image)
+                                      .arg(::getpid()));
+        }
+        QCOMPARE(readFile(image), makeRomImage());
+        QVERIFY(!QFileInfo::exists(image + QStringLiteral(".bak")));
     }
 
     // The size rule is kept, but a file that crossed it since it was opened is not read the other
