@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
 #include "commands/commands.h"
+#include "record/files.h"
 #include "rom/catalogue.h"
 
 #include <QApplication>
@@ -72,6 +73,12 @@ int main(int argc, char* argv[])
         chosen = vertiloom::languageFromCode(parser.value(language));
         if (!chosen)
             usageError(parser, QStringLiteral("--language takes en or ru, not \"%1\".").arg(parser.value(language)));
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (const QString shown = vertiloom::unnamable(QByteArray(argv[i])); !shown.isEmpty())
+            usageError(parser, QStringLiteral("\"%1\" is not text in the system's encoding (UTF-8): a file of that name "
+                                              "would be opened under another name. Rename the file, or give another name.")
+                                   .arg(shown));
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)

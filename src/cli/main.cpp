@@ -5,11 +5,10 @@
 
 #include "model/error.h"
 #include "model/messages.h"
+#include "record/files.h"
 #include "record/writes.h"
 
-#include <QFile>
 #include <new>
-#include <optional>
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -55,25 +54,6 @@ void printNotices()
         vertiloom::cli::printErr(QStringLiteral("vertiloom-cli: warning: %1\n").arg(notice));
 }
 
-// The first argument whose bytes do not survive the way into a file name and back (the system's
-// names are bytes; the program's are text in the locale's encoding, UTF-8): such a name would be
-// read or written as another. Its bytes are shown with \xNN for those that are not printable ASCII.
-std::optional<QString> unnamable(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            continue;
-        QString shown;
-        for (const char c : bytes) {
-            const auto u = static_cast<unsigned char>(c);
-            shown += u >= 0x20 && u < 0x7F ? QString(QLatin1Char(c)) : QStringLiteral("\\x") + QString::number(u, 16).rightJustified(2, u'0').toUpper();
-        }
-        return shown;
-    }
-    return std::nullopt;
-}
-
 QString overview()
 {
     QString text = QStringLiteral("Usage: vertiloom-cli COMMAND [options] ARGUMENTS\n"
@@ -102,12 +82,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
 
     using namespace vertiloom::cli;
-    if (const std::optional<QString> name = unnamable(argc, argv)) {
-        printErr(QStringLiteral("vertiloom-cli: \"%1\" is not text in the system's encoding (UTF-8): a file of that "
-                                "name would be read or written under another name. Rename the file, or give "
-                                "another name.\n")
-                     .arg(*name));
-        return kWrongUsage;
+    for (int i = 1; i < argc; ++i) {
+        if (const QString shown = vertiloom::unnamable(QByteArray(argv[i])); !shown.isEmpty()) {
+            printErr(QStringLiteral("vertiloom-cli: \"%1\" is not text in the system's encoding (UTF-8): a file of "
+                                    "that name would be read or written under another name. Rename the file, or give "
+                                    "another name.\n")
+                         .arg(shown));
+            return kWrongUsage;
+        }
     }
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {

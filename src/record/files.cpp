@@ -78,6 +78,19 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
     }
 }
 
+QString unnamable(const QByteArray& argument)
+{
+    if (QFile::encodeName(QFile::decodeName(argument)) == argument)
+        return {};
+    QString shown;
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c))
+                                             : QStringLiteral("\\x") + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+    }
+    return shown;
+}
+
 qint64 offsetFromAddr(const QString& addr)
 {
     if (addr.isEmpty())

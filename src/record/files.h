@@ -31,6 +31,12 @@ QString groupedNumber(qint64 n);
 // The QFile is opened on a descriptor and so holds no name: messages take the path given here.
 void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode);
 
+// An argument of a command line, as the system's bytes, that can't name a file: bytes that are no
+// text in the locale's encoding (UTF-8) would come back from the program's text as other bytes, and
+// a file would be read or written under another name. Empty when the bytes are fine; else the
+// bytes as a message shows them, with \xNN for those that are not printable ASCII ("p\xFE.ips").
+QString unnamable(const QByteArray& argument);
+
 // The file offset written in Addr. Throws Error when Addr is empty or not a hexadecimal number
 // (a "$" or "0x" prefix, a blank, a minus sign...), instead of quietly using offset 0.
 qint64 offsetFromAddr(const QString& addr);

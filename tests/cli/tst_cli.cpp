@@ -2,6 +2,7 @@
 // output of each sub-command on the sample image, pictures against the core's preview, files
 // written or left alone.
 #include "commands/commands.h"
+#include "record/journal.h"
 #include "rom/sample.h"
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
@@ -10,8 +11,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace vertiloom;
 using namespace vertiloom::test;
@@ -90,6 +94,8 @@ private slots:
         writeFile(path(QStringLiteral("unknown.smc")), unknownImage());
         for (int position : {1, 9, 16})
             writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
+        QFile huge(path(QStringLiteral("huge.smc")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Q_INT64_C(16) << 30)); // sparse: no disk used
     }
 
     void invocations_data()
@@ -149,6 +155,16 @@ private slots:
         row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "", "This is not an IPS patch");
         row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
+        // Files too large for any image are refused before they are read; names must name a file.
+        row("info over 64 MiB", {"info", "@huge.smc"}, 1, "", "huge.smc is 17,179,869,184 bytes: no ROM image of the game is that large");
+        row("import over 64 MiB", {"import", "@huge.smc", "@letter1.bin", "--letter", "P"}, 1, "", "huge.smc is 17,179,869,184 bytes");
+        row("extract -o empty", {"extract", "@sample.smc", "--letter", "A", "-o", ""}, 2, "", "--output is empty");
+        row("extract --output=", {"extract", "@sample.smc", "--letter", "A", "--output="}, 2, "", "--output is empty");
+        row("info of no name", {"info", ""}, 2, "", "An argument is empty");
+        const QByteArray longest = "@" + QByteArray(251, 'L') + ".bin"; // 255 bytes, the most a name may have
+        row("extract to a 255-byte name", {"extract", "@sample.smc", "--letter", "P", "-o", longest.constData()}, 0, "(42 bytes)", "");
+        row("extract to a 256-byte name", {"extract", "@sample.smc", "--letter", "P", "-o", ("@L" + longest.mid(1)).constData()},
+            1, "", ": File name too long. ");
     }
 
     void invocations()
@@ -343,6 +359,17 @@ private slots:
         QCOMPARE(refused.status, 1);
         QVERIFY2(refused.err.contains(QStringLiteral("D (63) 106: The letter at offset 47EFD has 255 points")), qPrintable(refused.err));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("others"))));
+        // A link planted among the letter files is not followed out of the folder.
+        QVERIFY(QDir().mkdir(path(QStringLiteral("planted"))));
+        writeFile(path(QStringLiteral("outside.bin")), "outside");
+        QVERIFY(QFile::link(path(QStringLiteral("outside.bin")), path(QStringLiteral("planted/P_476E2.bin"))));
+        const Run planted = cli({QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("--all"),
+                                 QStringLiteral("-o"), QStringLiteral("@planted")});
+        QCOMPARE(planted.status, 1);
+        QVERIFY2(planted.err.contains(QStringLiteral("P_476E2.bin is a symbolic link")), qPrintable(planted.err));
+        QCOMPARE(readFile(path(QStringLiteral("outside.bin"))), QByteArray("outside"));
+        QCOMPARE(QDir(path(QStringLiteral("planted"))).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{"P_476E2.bin"});
     }
 
     void import_data()
@@ -395,6 +422,89 @@ private slots:
         QCOMPARE(QFileInfo::exists(path(image) + QStringLiteral(".bak")), offset >= 0);
         if (offset >= 0)
             QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
+    }
+
+    // Two programs that write into one image: the second waits a moment, then is refused with the
+    // first's process id, and writes nothing (the first here is flock(1), holding the image's lock).
+    void secondWriterIsRefused()
+    {
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-x"), image_, QStringLiteral("-c"), QStringLiteral("echo locked; exec sleep 30")});
+        QVERIFY(holder.waitForReadyRead(10000));
+        const qint64 pid = holder.processId();
+        const Run run = cli({QStringLiteral("import"), QStringLiteral("@sample.smc"), QStringLiteral("@letter9.bin"),
+                             QStringLiteral("--letter"), QStringLiteral("8")});
+        holder.kill();
+        holder.waitForFinished();
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("sample.smc is being written by another program (pid %1). Nothing was written").arg(pid)),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(image_), sampleRomImage());
+        QVERIFY(!QFileInfo::exists(image_ + QStringLiteral(".bak")));
+    }
+
+    // A write that a killed run left half done (its journal beside the image) is put back by the next
+    // run that opens the image, which says so.
+    void cutShortWriteIsPutBack()
+    {
+        const QList<Patch> patches{{0x476E2, QByteArray(42, '\x11'), sampleRomImage().mid(0x476E2, 42)}};
+        QCOMPARE(Journal(image_).write(sampleRomImage().size(), patches), 0);
+        QByteArray torn = sampleRomImage();
+        putBytes(torn, 0x476E2, QByteArray(20, '\x11'));
+        writeFile(image_, torn);
+        const Run run = cli({QStringLiteral("info"), QStringLiteral("@sample.smc")});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains(QStringLiteral("warning: The last write into %1 was cut short").arg(image_)), qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("CRC32:         C36C0BAF")), qPrintable(run.out));
+        QCOMPARE(readFile(image_), sampleRomImage());
+    }
+
+    // Names are the system's bytes: one that is no UTF-8 can't be passed on as it stands, so it is
+    // refused rather than read or written under another name.
+    void namesThatAreNotText_data()
+    {
+        QTest::addColumn<QString>("script"); // $0 the program, $1 the folder
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("output") << R"(exec "$0" ips create "$1/sample.smc" "$1/sample.smc" -o "$1/p$(printf '\376').ips")"
+                                << "/p\\xFE.ips\" is not text in the system's encoding";
+        QTest::newRow("input") << R"(f="$1/img$(printf '\377').smc"; cp "$1/sample.smc" "$f"; "$0" info "$f"; s=$?; rm "$f"; exit $s)"
+                               << "/img\\xFF.smc\" is not text in the system's encoding";
+    }
+    void namesThatAreNotText()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, shown);
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(VERTILOOM_CLI), dir_.path()});
+        QVERIFY(shell.waitForFinished(60000));
+        const QString err = QString::fromUtf8(shell.readAllStandardError());
+        QCOMPARE(shell.exitCode(), 2);
+        QVERIFY2(err.contains(shown), qPrintable(err));
+        QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("p*.ips")}).isEmpty());
+    }
+
+    // A folder the user can't read is no empty folder.
+    void importFromAFolderItCantRead()
+    {
+        const QString locked = path(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked));
+        writeFile(locked + QStringLiteral("/P_476E2.bin"), sampleLetter(1).toBytes());
+        QVERIFY(QFile::setPermissions(locked, {}));
+        const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        QStringList command{QStringLiteral(VERTILOOM_CLI), QStringLiteral("import"), image_, locked, QStringLiteral("--all")};
+        // Root reads every folder: the program then runs as nobody, who may read the image.
+        if (::geteuid() == 0) {
+            QVERIFY(QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups")} + command;
+        }
+        QProcess process;
+        process.start(command.takeFirst(), command);
+        QVERIFY(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY2(err.contains(QStringLiteral("Cannot read the folder %1: Permission denied. Nothing was written.").arg(locked)), qPrintable(err));
+        QCOMPARE(readFile(image_), sampleRomImage());
     }
 
     // extract --all, a changed letter file, import --all: one write and one backup; any letter that
