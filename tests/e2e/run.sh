@@ -11,7 +11,12 @@
 #   5. typing into x1, placing point 1 on the preview and LEFT, then Ctrl+Z three times, leave the
 #      preview, the point fields, the memo and the title as they were before;
 #   6. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
-#      the program with status 0.
+#      the program with status 0;
+#   7. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
+#      once when its journal appears, leaves the image all old or all new once the next run has
+#      opened it (which puts back what the journal holds), and no temporary file after the next
+#      write into the folder; two imports into one image at once both land, and the backup holds
+#      the image as it was before the second.
 #
 # Usage: tests/e2e/run.sh [BUILD_DIR]   (default: the build folder beside tests/)
 # BUILD_DIR must hold vertiloom and sample.smc (make demo). Screenshots and logs go to
@@ -30,8 +35,10 @@ die() {
 [ -d "$build_arg" ] || die "build folder $build_arg does not exist (run make demo first)"
 build=$(cd "$build_arg" && pwd)
 editor=$build/vertiloom
+cli=$build/vertiloom-cli
 sample=$build/sample.smc
 [ -x "$editor" ] || die "$editor is missing or not executable (run make demo first)"
+[ -x "$cli" ] || die "$cli is missing or not executable (run make demo first)"
 [ -f "$sample" ] || die "$sample is missing (run make demo to write it)"
 for tool in Xvfb xdotool xwininfo xprop import convert compare python3; do
   command -v "$tool" >/dev/null 2>&1 || die "$tool is not installed (scripts/install-deps.sh installs it)"
@@ -520,5 +527,75 @@ if [ -n "$app_pid" ] && ! alive "$app_pid"; then
   [ "$status" -eq 0 ] || note+="${note:+; }the editor ended with status $status (see $artifacts/vertiloom-$attempt.log)"
 fi
 if [ -z "$note" ]; then pass "$exit_check"; else fail "$exit_check" "$note"; fi
+
+# --- Writes that hold when a run is killed or two run at once -----------------------------------
+writes=$work/writes
+mkdir -p "$writes/batch"
+# A batch in which every letter differs from the image: x of point 1 one unit on.
+"$cli" extract "$sample" --all -o "$writes/batch" >/dev/null || die "extract --all failed"
+python3 - "$writes/batch" <<'PY'
+import pathlib, sys
+for f in pathlib.Path(sys.argv[1]).glob("*.bin"):
+    b = bytearray(f.read_bytes()); b[1] = (b[1] + 1) % 256; f.write_bytes(bytes(b))
+PY
+cp "$sample" "$writes/full.smc"
+"$cli" import "$writes/full.smc" "$writes/batch" --all >/dev/null || die "import --all failed"
+
+kill_check="import --all killed at random moments and in its writes: the next run leaves the image all old or all new"
+note=
+old=0 new=0 torn=0 putback=0
+for i in $(seq 40); do
+  cp "$sample" "$writes/k.smc"
+  "$cli" import "$writes/k.smc" "$writes/batch" --all >/dev/null 2>&1 &
+  victim=$!
+  if [ $((i % 2)) -eq 0 ]; then
+    sleep "0.$(printf '%03d' $((RANDOM % 80)))"
+  else
+    # As soon as the journal is there: the writes into the image are under way.
+    while alive "$victim" && ! compgen -G "$writes/.vertiloom-*.journal" >/dev/null; do :; done
+  fi
+  kill -KILL "$victim" 2>/dev/null
+  wait "$victim" 2>/dev/null
+  "$cli" info "$writes/k.smc" >/dev/null 2>"$writes/info.err" || note="info failed after kill $i: $(cat "$writes/info.err")"
+  grep -q 'was cut short' "$writes/info.err" && putback=$((putback + 1))
+  if cmp -s "$writes/k.smc" "$sample"; then old=$((old + 1))
+  elif cmp -s "$writes/k.smc" "$writes/full.smc"; then new=$((new + 1))
+  else torn=$((torn + 1)); cp "$writes/k.smc" "$artifacts/torn-$i.smc"; fi
+  ls -A "$writes" | grep -q '\.journal$' && note="a journal stayed after the run that opened the image (kill $i)"
+done
+"$cli" import "$writes/k.smc" "$writes/batch" --all >/dev/null 2>&1
+leftovers=$(ls -A "$writes" | grep -c '^\.vertiloom-.*\.tmp$')
+[ "$putback" -gt 0 ] || note+="${note:+; }no kill left a journal to put back"
+[ "$torn" -eq 0 ] || note+="${note:+; }$torn of 40 images torn (kept in $artifacts)"
+[ "$leftovers" -eq 0 ] || note+="${note:+; }$leftovers temporary files stayed after the next write into the folder"
+echo "e2e: 40 kills: $old images as they were ($putback of them put back by the next run), $new with every letter, $torn torn"
+if [ -z "$note" ]; then pass "$kill_check"; else fail "$kill_check" "$note"; fi
+
+twice_check="two imports into one image at once: both land, and the backup holds the image before the second"
+note=
+# What each import alone makes of the image, and both.
+for letter in P_476E2 A_47738; do
+  cp "$sample" "$writes/only-$letter.smc"
+  "$cli" import "$writes/only-$letter.smc" "$writes/batch/$letter.bin" --offset "${letter#*_}" >/dev/null ||
+    die "import of $letter failed"
+done
+cp "$writes/only-P_476E2.smc" "$writes/both.smc"
+"$cli" import "$writes/both.smc" "$writes/batch/A_47738.bin" --offset 47738 >/dev/null || die "import of A failed"
+for i in $(seq 20); do
+  rm -f "$writes/c.smc.bak"
+  cp "$sample" "$writes/c.smc"
+  "$cli" import "$writes/c.smc" "$writes/batch/P_476E2.bin" --offset 476E2 >/dev/null 2>"$writes/p.err" &
+  first=$!
+  "$cli" import "$writes/c.smc" "$writes/batch/A_47738.bin" --offset 47738 >/dev/null 2>"$writes/a.err"
+  second=$?
+  wait "$first" || note="the import of P failed: $(cat "$writes/p.err")"
+  [ "$second" -eq 0 ] || note="the import of A failed: $(cat "$writes/a.err")"
+  cmp -s "$writes/c.smc" "$writes/both.smc" || note="the image lacks a letter after run $i"
+  if ! cmp -s "$writes/c.smc.bak" "$writes/only-P_476E2.smc" && ! cmp -s "$writes/c.smc.bak" "$writes/only-A_47738.smc"; then
+    note="the backup of run $i does not hold the image as it was before the second import"
+  fi
+  [ -z "$note" ] || break
+done
+if [ -z "$note" ]; then pass "$twice_check"; else fail "$twice_check" "$note"; fi
 
 finish

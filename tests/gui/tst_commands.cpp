@@ -2,6 +2,7 @@
 // ROM panel's stepping and variants, and reading and writing the PAUSE and GAME OVER words; the
 // undo keys, the question before unsaved changes go, dropped files and the title.
 #include "app/mainwindow.h"
+#include "record/journal.h"
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
 
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+using vertiloom::Journal;
 using vertiloom::MainWindow;
 using namespace vertiloom::test;
 
@@ -139,6 +141,24 @@ private slots:
         QCOMPARE(text("Memo1"), kLetterPText);
         QCOMPARE(text("Label32"), QStringLiteral("26"));
         QVERIFY(enabled("BitBtn1"));
+    }
+
+    // A write that a killed run left half done is put back when the image is opened, and the window
+    // says so before it shows the letter as it was.
+    void cutShortWriteIsPutBackOnOpening()
+    {
+        const QByteArray rom = image({{kOffsetP, kLetterP}});
+        writeFile(path("rom.smc"), rom);
+        QCOMPARE(Journal(path("rom.smc")).write(rom.size(), {{kOffsetP, QByteArray(kLetterP.size(), '\x11'), kLetterP}}), 0);
+        QByteArray torn = rom;
+        putBytes(torn, kOffsetP, QByteArray(4, '\x11'));
+        writeFile(path("rom.smc"), torn);
+        open(path("rom.smc"));
+        QCOMPARE(platform_.errors, QStringList());
+        QVERIFY2(platform_.warnings.join(u'\n').contains(QStringLiteral("The last write into %1 was cut short").arg(path("rom.smc"))),
+                 qPrintable(platform_.warnings.join(u'\n')));
+        QCOMPARE(readFile(path("rom.smc")), rom);
+        QCOMPARE(text("Memo1"), kLetterPText);
     }
 
     void reloadAfterSteppingReadsTheNewAddr()
