@@ -777,40 +777,6 @@ private slots:
         QCOMPARE(platform.beeps, 0);
     }
 
-    // The backup is a file of its own beside the image: a link in its place, to the image itself or
-    // to any other file, is refused before anything is written.
-    void backupThatIsALinkIsRefused_data()
-    {
-        QTest::addColumn<bool>("toImage");
-        QTest::newRow("link to the image") << true;
-        QTest::newRow("link to another file") << false;
-    }
-    void backupThatIsALinkIsRefused()
-    {
-        QFETCH(bool, toImage);
-        const QString image = path("linked.smc");
-        const QString other = path("other.txt");
-        QFile::remove(image + QStringLiteral(".bak"));
-        writeFile(image, makeRomImage());
-        writeFile(other, "other");
-        QVERIFY(QFile::link(toImage ? image : other, image + QStringLiteral(".bak")));
-        Editor editor;
-        prepare(editor);
-        editor.form.setText(FieldId::memo(), QString::fromLatin1(kExample).remove(u' '));
-        FakePlatform platform;
-        platform.saveAnswers << image;
-        platform.confirmAnswers << true;
-        try {
-            exportLetterToRom(editor, platform);
-            QFAIL("the write should have been refused");
-        } catch (const Error& e) {
-            QVERIFY2(e.message().contains(QStringLiteral("%1.bak is a symbolic link").arg(image)), qPrintable(e.message()));
-        }
-        QCOMPARE(readFile(image), makeRomImage());
-        QCOMPARE(readFile(other), QByteArray("other"));
-        QVERIFY(QFileInfo(image + QStringLiteral(".bak")).isSymLink());
-    }
-
     // A run that dies in the middle of a patch leaves the journal of its ranges beside the image; the
     // next open puts every range back, so the image is all old or all new, never torn. The child
     // process ends itself at once (as kill -9 would) at the image's step number `dies`: the writes of
@@ -895,15 +861,35 @@ private slots:
         QCOMPARE(readFile(folder.filePath("c.bin")), QByteArray("c"));
     }
 
-    // Two writers of one image: the second waits a moment for the first, then is refused with the
-    // first's process, and writes nothing (here the first is this test, holding the image's lock).
-    void secondWriterIsRefused()
+    // Nothing goes into an image while something stands in the way: a backup that is a link (to the
+    // image itself, or to any other file), or another program writing the image (the first writer
+    // is this test here, holding the image's lock: the export waits a moment, then names it).
+    void romExportStopsBeforeAnyByte_data()
     {
-        const QString image = path("busy.smc");
-        QFile::remove(image + QStringLiteral(".bak"));
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("message"); // %1: the image, %2: this process
+        const QString link = QStringLiteral("%1.bak is a symbolic link, and the editor writes this file only as a file of its own.");
+        QTest::newRow("backup links to the image") << "image" << link;
+        QTest::newRow("backup links to another file") << "other" << link;
+        QTest::newRow("another program writes") << "lock"
+                                                << "%1 is being written by another program (pid %2). Nothing was written: try again when it is done.";
+    }
+    void romExportStopsBeforeAnyByte()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString image = folder.filePath("image.smc");
+        const QString other = folder.filePath("other.txt");
         writeFile(image, makeRomImage());
-        const int held = ::open(QFile::encodeName(image).constData(), O_RDONLY);
-        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        writeFile(other, "other");
+        int held = -1;
+        if (obstacle == QLatin1String("lock")) {
+            held = ::open(QFile::encodeName(image).constData(), O_RDONLY);
+            QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        } else {
+            QVERIFY(QFile::link(obstacle == QLatin1String("image") ? image : other, image + QStringLiteral(".bak")));
+        }
         const auto release = qScopeGuard([&] { ::close(held); });
         Editor editor;
         prepare(editor);
@@ -913,15 +899,14 @@ private slots:
         platform.confirmAnswers << true;
         try {
             exportLetterToRom(editor, platform);
-            QFAIL("the second writer should have been refused");
+            QFAIL("the export should have been stopped");
         } catch (const Error& e) {
-            QCOMPARE(e.message(), QStringLiteral("%1 is being written by another program (pid %2). Nothing was written: "
-                                                 "try again when it is done.")
-                                      .arg(image)
-                                      .arg(::getpid()));
+            QVERIFY2(e.message().contains(message.arg(image).arg(::getpid())), qPrintable(e.message()));
         }
         QCOMPARE(readFile(image), makeRomImage());
-        QVERIFY(!QFileInfo::exists(image + QStringLiteral(".bak")));
+        QCOMPARE(readFile(other), QByteArray("other"));
+        QCOMPARE(QFileInfo(image + QStringLiteral(".bak")).isSymLink(), held < 0);
+        QCOMPARE(platform.beeps, 0);
     }
 
     // The size rule is kept, but a file that crossed it since it was opened is not read the other
