@@ -127,12 +127,14 @@ constexpr Translation kRussian[] = {
      "В %1 был журнал прерванной записи, но файл с тех пор изменился (или журнал повреждён): журнал удалён, "
      "а %2 оставлен как есть."},
     {"The last write into %1 was cut short: the program that made it ended before it was done. The bytes it had "
-     "been changing (offsets %2) were put back, so the file is as it was before that write.",
+     "been changing (%2) were put back, so the file is as it was before that write.",
      "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
-     "она меняла (смещения %2), возвращены на место: файл такой же, каким был до этой записи."},
+     "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи."},
     {"There is not enough memory for this: nothing was written.",
      "Для этого не хватает памяти: ничего не записано."},
     {"%1 to %2", "с %1 по %2"},
+    {"%1 ranges from %2 to %3", "%1 участков с %2 по %3"},
+    {"offsets %1", "смещения %1"},
     {"%1 and %2", "%1 и %2"},
 
     // The PAUSE and GAME OVER words

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -74,7 +75,7 @@ std::optional<Content> parse(const QByteArray& bytes)
     quint32 magic = 0, count = 0;
     Content content;
     in >> magic >> content.fileName >> content.fileSize >> count;
-    if (magic != kMagic)
+    if (magic != kMagic || count == 0)
         return std::nullopt;
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Patch patch;
@@ -238,9 +239,20 @@ void recoverInterruptedWrite(const QString& path)
         throw cannot(error);
     ::close(fd);
     journal.remove();
+    // A batch of letters names its span, not each of its ranges.
+    qint64 first = content->patches.front().offset, end = first;
+    for (const Patch& patch : content->patches) {
+        first = std::min(first, patch.offset);
+        end = std::max(end, patch.offset + patch.bytes.size());
+    }
+    const QString where = content->patches.size() <= 3
+                              ? tr("offsets %1").arg(offsetRanges(content->patches, lengths))
+                              : tr("%1 ranges from %2 to %3")
+                                    .arg(content->patches.size())
+                                    .arg(IntToHexText(first), IntToHexText(end - 1));
     addNotice(tr("The last write into %1 was cut short: the program that made it ended before it was done. The "
-                 "bytes it had been changing (offsets %2) were put back, so the file is as it was before that write.")
-                  .arg(shown, offsetRanges(content->patches, lengths)));
+                 "bytes it had been changing (%2) were put back, so the file is as it was before that write.")
+                  .arg(shown, where));
 }
 
 } // namespace vertiloom
