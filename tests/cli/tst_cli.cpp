@@ -88,6 +88,7 @@ private slots:
             QVERIFY(QFileInfo(path(name)).isDir() ? QDir(path(name)).removeRecursively() : QFile::remove(path(name)));
         writeFile(image_, sampleRomImage());
         writeFile(path(QStringLiteral("unknown.smc")), unknownImage());
+        writeFile(path(QStringLiteral("headered.smc")), QByteArray(512, '\0') + sampleRomImage());
         for (int position : {1, 9, 16})
             writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
     }
@@ -118,6 +119,8 @@ private slots:
         row("list other dump", {"list", "@sample.smc", "--dump", "2"}, 0,
             "2 Brindle (E) (M3) (V1.0), no header: not every letter fits", "");
         row("list dump 6", {"list", "@sample.smc", "--dump", "6"}, 2, "", "--dump takes a whole number from 1 to 5");
+        row("list dump 5", {"list", "@sample.smc", "--dump", "5"}, 0,
+            "5 Brindle (U) (M3) (V1.1), no header: not every letter fits", "");
         row("list letter file", {"list", "@letter1.bin"}, 1, "", "is a letter file of 42 bytes");
         row("render no output", {"render", "@sample.smc"}, 2, "", "Give the picture to write with -o FILE.");
         row("render both", {"render", "@sample.smc", "--letter", "A", "--offset", "47738", "-o", "@a.png"}, 2, "",
@@ -148,6 +151,8 @@ private slots:
             "The original image is 2,097,152 bytes and the modified one 42 bytes");
         row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "", "This is not an IPS patch");
         row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
+        row("ips apply over its image", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
+            "is the file being read");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
     }
 
@@ -223,6 +228,10 @@ private slots:
         QTest::newRow("D, unknown") << "unknown.smc" << 0 << 6
                                     << R"j({"position":6,"label":"D (63) 106","offset":"47EFD","catalogueLength":106,"valid":
             false,"reason":"The letter at offset 47EFD has 255 points; the editor holds at most 20."})j";
+        // Behind a copier header the dump asked for is read 512 bytes further on, though it does not fit.
+        QTest::newRow("P, dump 2, copier header") << "headered.smc" << 2 << 1
+                                                  << R"j({"position":1,"label":"P (59) 86","offset":"47839","catalogueLength":86,
+            "valid":false,"reason":"The letter at offset 47839 has 255 points; the editor holds at most 20."})j";
     }
 
     void list()
@@ -257,6 +266,7 @@ private slots:
         QTest::newRow("!! by offset") << "sample.smc" << QStringList{"--offset", "47f67"} << "47F67" << true << false << 1;
         QTest::newRow("R bare, x2") << "sample.smc" << QStringList{"--letter", "R"} << "47E26" << false << false << 2;
         QTest::newRow("letter file") << "letter16.bin" << QStringList{} << "" << true << true << 1;
+        QTest::newRow("largest scale, x16") << "sample.smc" << QStringList{} << "476E2" << false << true << 16;
     }
 
     void render()
