@@ -493,6 +493,10 @@ private slots:
                                       << "Letter 5 of PAUSE: 'Y' is not a character the game can show." << pause << gameOver;
         QTest::newRow("unknown image") << "unknown.smc" << QStringList{"--set-pause", "STOP_"} << 1
                                        << "does not match any of the five known dumps" << pause << gameOver;
+        // Dump 2 does not fit: the offer to switch on opening is declined, which refuses nothing, and
+        // PAUSE is written at dump 2's CBF8 (the bytes at CC60 stay).
+        QTest::newRow("dump 2, switch declined") << "sample.smc" << QStringList{"--set-pause", "STOP_", "--dump", "2"} << 0
+                                                 << "PAUSE:     \"STOP \" (0313170014)" << pause << gameOver;
     }
 
     void words()
