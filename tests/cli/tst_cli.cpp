@@ -407,8 +407,9 @@ private slots:
             QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
     }
 
-    // extract --all, a changed letter file, import --all: one write and one backup; any letter that
-    // can't be written, or two that overlap, stop them all.
+    // extract --all, a changed letter file, import --all: a dry run writes nothing, the run one write
+    // and one backup; any letter that can't be written, or two that overlap, stop them all (two that
+    // only touch do not).
     void importAll()
     {
         writeFile(path(QStringLiteral("all.smc")), sampleRomImage());
@@ -419,6 +420,10 @@ private slots:
                                    QStringLiteral("--all")} + more);
         };
         writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(9).toBytes());
+        const Run dry = import({QStringLiteral("--dry-run")});
+        QVERIFY2(dry.status == 0 && dry.out.contains(QStringLiteral("Nothing was written")), qPrintable(dry.out + dry.err));
+        QCOMPARE(readFile(path(QStringLiteral("all.smc"))), sampleRomImage());
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("all.smc.bak"))));
         const Run run = import({});
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QVERIFY2(run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 47B3B, where a 55-byte record stood")),
@@ -441,10 +446,24 @@ private slots:
             QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
             QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
         }
-        writeFile(path(QStringLiteral("batch/notes.bin")), QByteArray("x"));
-        const Run named = import({QStringLiteral("--allow-longer")});
-        QCOMPARE(named.status, 1);
-        QVERIFY2(named.err.contains(QStringLiteral("notes.bin: a letter file's name must end in _")), qPrintable(named.err));
+        // "476E2.bin" is hex, but without the "_" it is no name that extract gives.
+        for (const QString& name : {QStringLiteral("notes.bin"), QStringLiteral("476E2.bin")}) {
+            writeFile(path(QStringLiteral("batch/") + name), QByteArray("x"));
+            const Run named = import({QStringLiteral("--allow-longer")});
+            QCOMPARE(named.status, 1);
+            QVERIFY2(named.err.contains(name + QStringLiteral(": a letter file's name must end in _")), qPrintable(named.err));
+            QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
+            QVERIFY(QFile::remove(path(QStringLiteral("batch/") + name)));
+        }
+
+        // An "I" of 30 bytes, its catalogue length, ends where "2" begins: the two touch, and do not overlap.
+        const QByteArray touching = bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000");
+        QCOMPARE(touching.size(), 30);
+        writeFile(path(QStringLiteral("batch/I_478EC.bin")), touching);
+        const Run touched = import({QStringLiteral("--allow-longer")});
+        QVERIFY2(touched.status == 0, qPrintable(touched.err));
+        putBytes(expected, 0x47B3B, sampleLetter(16).toBytes());
+        putBytes(expected, 0x478EC, touching);
         QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
     }
 
