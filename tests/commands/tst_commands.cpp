@@ -1,5 +1,6 @@
 // The command layer: the undo history over random sequences of user actions, undone and redone in
-// random order against a plain list of the editor's states; recognising the dump of an opened image.
+// random order against a plain list of the editor's states, and a command that fails half-way;
+// recognising the dump of an opened image.
 #include "commands/commands.h"
 #include "commands/history.h"
 #include "model/error.h"
@@ -208,6 +209,21 @@ private slots:
         while (history.canRedo())
             history.redo();
         QVERIFY2(stateOf(editor) == states.back(), qPrintable(firstDifference(stateOf(editor), states.back())));
+    }
+
+    // START! stopped by a one-digit coordinate has already redrawn part of the overlay: that much is
+    // one step, and undo takes back just it, not the typing before.
+    void failedCommandIsOneStep()
+    {
+        Editor editor;
+        startUp(editor);
+        History history(editor);
+        history.run(QStringLiteral("x1"), [&] { editor.form.setText(FieldId::x(1), QStringLiteral("5")); });
+        const State typed = stateOf(editor);
+        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { start(editor); }));
+        QVERIFY(!(stateOf(editor) == typed));
+        history.undo();
+        QVERIFY2(stateOf(editor) == typed, qPrintable(firstDifference(stateOf(editor), typed)));
     }
 
     void openingRecognisesTheDump_data()
