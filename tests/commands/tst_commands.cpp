@@ -262,6 +262,8 @@ private slots:
         QCOMPARE(editor.form.text(FieldId::addr()), addr);
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(sampleLetter(1).toBytes()));
         QVERIFY(romPanelHint(editor).startsWith(QStringLiteral("Brindle (U) (V1.0)")));
+        // The title names the catalogue letter at Addr, the header's bytes counted.
+        QCOMPARE(windowTitle(editor), QStringLiteral("Tessarine Vertiloom \u2014 sample.smc \u2014 P (59) 86"));
 
         // Stepping, the words and an export all land the header's bytes further on.
         nextLetter(editor);

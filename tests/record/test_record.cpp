@@ -652,6 +652,11 @@ private slots:
         editor.openedAs = {};
         QCOMPARE(snapshot(editor), before);
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        // A folder is no regular file either; neither is asked about before it is refused.
+        QVERIFY(QDir().mkdir(path("folder.bin")));
+        platform.saveAnswers << path("folder.bin");
+        QVERIFY_THROWS_EXCEPTION(Error, exportLetterToFile(editor, platform));
+        QCOMPARE(platform.questions, QStringList());
     }
 
     void letterFileExportNamesWhatItReplaces_data()
@@ -690,6 +695,8 @@ private slots:
         const bool written = question.isEmpty() || answer;
         QCOMPARE(readFile(target), written ? bytesFromHex(kExample) : before);
         QCOMPARE(platform.beeps, written ? 1 : 0);
+        // A letter in a file is saved: the title's star goes.
+        QCOMPARE(windowTitle(editor).endsWith(QStringLiteral(" *")), !written);
     }
 
     // The first write into an image in a run keeps the image as it was in <image>.bak; later writes
