@@ -557,6 +557,16 @@ void RomTest::recognition_data()
     const QByteArray body = QByteArray("123456789") + QByteArray(1015, '\0');
     row("1,024 bytes", body, {}, {}, "Not one of the five known dumps", "5B406F1C");
     row("the same after a header", QByteArray(512, '\xA5') + body, {}, {}, "Not one of the five known dumps", "5B406F1C");
+    // 600 bytes are not 512 more than a multiple of 1,024: no header, the CRC32 takes every byte.
+    row("600 bytes", QByteArray(512, '\xA5') + body.left(88), {}, {}, "Not one of the five known dumps", "7D08D438");
+    // A record exactly as long as the catalogue allows fits: "I" of 30 bytes, up to where "2" begins.
+    QByteArray exact = dumpImage(21, false);
+    putBytes(exact, 0x478EC, bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000"));
+    row("21, I as long as allowed", exact, {"21 words"}, {21}, "Brindle (U) (V1.0)");
+    // Words that are no tile codes: the letters fit, and with no dump's words known the selected one
+    // fits as it is (opening asks nothing).
+    row("21, words unknown", withWords(dumpImage(21, false), 21, QByteArray(5, '\xFF'), QByteArray(8, '\xFF')), {"21"},
+        {21}, "Brindle (U) (V1.0)");
 }
 
 void RomTest::recognition()
