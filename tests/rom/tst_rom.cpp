@@ -602,18 +602,27 @@ QTEST_GUILESS_MAIN(RomTest)
 
 void RomTest::failedWriteIsUndone_data()
 {
-    QTest::addColumn<bool>("restoreFails");
-    QTest::addColumn<QString>("message"); // %1: the image
-    QTest::newRow("put back") << false
+    QTest::addColumn<int>("failing");          // the write that fails after three bytes: 1 PAUSE, 2 GAME OVER
+    QTest::addColumn<QString>("restoreFault"); // what fails in putting the old bytes back: "", "write" or "sync"
+    QTest::addColumn<QString>("message");      // %1: the image
+    QTest::newRow("put back") << 2 << ""
                               << "Cannot write the words into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
-    QTest::newRow("no way back") << true
+    QTest::newRow("no way back") << 2 << "write"
                                  << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed.";
+    // Bytes put back but not synced are not known to be on the disk.
+    QTest::newRow("sync after putting back fails") << 2 << "sync"
+                                                   << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed.";
+    // GAME OVER was never touched, so it is not named.
+    QTest::newRow("no way back, PAUSE torn") << 1 << "write"
+                                             << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC62 of %1 may have been changed.";
 }
 
-// The GAME OVER word fails after three bytes, when PAUSE is already written.
+// One word's write fails after three bytes (GAME OVER when PAUSE is already written), then perhaps
+// the way back.
 void RomTest::failedWriteIsUndone()
 {
-    QFETCH(bool, restoreFails);
+    QFETCH(int, failing);
+    QFETCH(QString, restoreFault);
     QFETCH(QString, message);
     const QByteArray image = makeRomImage();
     Editor editor;
@@ -623,12 +632,13 @@ void RomTest::failedWriteIsUndone()
         editor.form.setText(FieldId::edit(2 + i), QStringLiteral("0"));
     int writes = 0;
     setIoFaultHook([&](IoStep step, qint64, qint64) {
+        // After a failed write the one sync is the one after putting the old bytes back.
         if (step == IoStep::Sync)
-            return IoFault{};
+            return restoreFault == QLatin1String("sync") ? IoFault{EIO, 0} : IoFault{};
         ++writes;
-        if (writes == 2)
+        if (writes == failing)
             return IoFault{ENOSPC, 3};
-        return writes == 3 && restoreFails ? IoFault{EIO, 0} : IoFault{};
+        return writes == failing + 1 && restoreFault == QLatin1String("write") ? IoFault{EIO, 0} : IoFault{};
     });
     try {
         writeWords(editor, platform_);
@@ -638,6 +648,7 @@ void RomTest::failedWriteIsUndone()
         setIoFaultHook({});
         QCOMPARE(error.message(), message.arg(editor.currentRom));
     }
-    const QByteArray torn = withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
-    QCOMPARE(firstDifference(editor.currentRom, restoreFails ? torn : image), -1);
+    const QByteArray torn = failing == 1 ? withWords(image, 21, bytesFromHex("07 07 07"), {})
+                                         : withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
+    QCOMPARE(firstDifference(editor.currentRom, restoreFault == QLatin1String("write") ? torn : image), -1);
 }
