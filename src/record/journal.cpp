@@ -231,11 +231,11 @@ void recoverInterruptedWrite(const QString& path)
     QList<qint64> lengths;
     for (const Patch& patch : content->patches) {
         qint64 done = 0;
-        if (const int error = disk::writeAt(fd, patch.offset, patch.old, &done))
+        if (const int error = disk::writeAt(fd, patch.offset, patch.old, &done, IoStep::Journal))
             throw cannot(error);
         lengths << patch.old.size();
     }
-    if (const int error = disk::syncToDisk(fd))
+    if (const int error = disk::syncToDisk(fd, IoStep::Journal))
         throw cannot(error);
     ::close(fd);
     journal.remove();

@@ -85,7 +85,8 @@ QStringList takeNotices();
 
 // The seam for tests. When a hook is set, every low-level write and sync asks it first: a fault
 // with a non-zero error makes the call write its first bytesBeforeFailure bytes (writes only) and
-// then fail with that errno value. Journal is every write and sync of an in-place patch's journal.
+// then fail with that errno value. Journal is every write and sync of an in-place patch's journal,
+// and those that put a journal's bytes back into its file.
 enum class IoStep { Write, Sync, Journal };
 struct IoFault {
     int error = 0;

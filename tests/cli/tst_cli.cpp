@@ -92,6 +92,7 @@ private slots:
             QVERIFY(QFileInfo(path(name)).isDir() ? QDir(path(name)).removeRecursively() : QFile::remove(path(name)));
         writeFile(image_, sampleRomImage());
         writeFile(path(QStringLiteral("unknown.smc")), unknownImage());
+        writeFile(path(QStringLiteral("headered.smc")), QByteArray(512, '\0') + sampleRomImage());
         for (int position : {1, 9, 16})
             writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
         QFile huge(path(QStringLiteral("huge.smc")));
@@ -124,6 +125,8 @@ private slots:
         row("list other dump", {"list", "@sample.smc", "--dump", "2"}, 0,
             "2 Brindle (E) (M3) (V1.0), no header: not every letter fits", "");
         row("list dump 6", {"list", "@sample.smc", "--dump", "6"}, 2, "", "--dump takes a whole number from 1 to 5");
+        row("list dump 5", {"list", "@sample.smc", "--dump", "5"}, 0,
+            "5 Brindle (U) (M3) (V1.1), no header: not every letter fits", "");
         row("list letter file", {"list", "@letter1.bin"}, 1, "", "is a letter file of 42 bytes");
         row("render no output", {"render", "@sample.smc"}, 2, "", "Give the picture to write with -o FILE.");
         row("render both", {"render", "@sample.smc", "--letter", "A", "--offset", "47738", "-o", "@a.png"}, 2, "",
@@ -154,6 +157,8 @@ private slots:
             "The original image is 2,097,152 bytes and the modified one 42 bytes");
         row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "", "This is not an IPS patch");
         row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
+        row("ips apply over its image", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
+            "is the file being read");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
         // Files too large for any image are refused before they are read; names must name a file.
         row("info over 64 MiB", {"info", "@huge.smc"}, 1, "", "huge.smc is 17,179,869,184 bytes: no ROM image of the game is that large");
@@ -239,6 +244,10 @@ private slots:
         QTest::newRow("D, unknown") << "unknown.smc" << 0 << 6
                                     << R"j({"position":6,"label":"D (63) 106","offset":"47EFD","catalogueLength":106,"valid":
             false,"reason":"The letter at offset 47EFD has 255 points; the editor holds at most 20."})j";
+        // Behind a copier header the dump asked for is read 512 bytes further on, though it does not fit.
+        QTest::newRow("P, dump 2, copier header") << "headered.smc" << 2 << 1
+                                                  << R"j({"position":1,"label":"P (59) 86","offset":"47839","catalogueLength":86,
+            "valid":false,"reason":"The letter at offset 47839 has 255 points; the editor holds at most 20."})j";
     }
 
     void list()
@@ -273,6 +282,7 @@ private slots:
         QTest::newRow("!! by offset") << "sample.smc" << QStringList{"--offset", "47f67"} << "47F67" << true << false << 1;
         QTest::newRow("R bare, x2") << "sample.smc" << QStringList{"--letter", "R"} << "47E26" << false << false << 2;
         QTest::newRow("letter file") << "letter16.bin" << QStringList{} << "" << true << true << 1;
+        QTest::newRow("largest scale, x16") << "sample.smc" << QStringList{} << "476E2" << false << true << 16;
     }
 
     void render()
@@ -507,8 +517,9 @@ private slots:
         QCOMPARE(readFile(image_), sampleRomImage());
     }
 
-    // extract --all, a changed letter file, import --all: one write and one backup; any letter that
-    // can't be written, or two that overlap, stop them all.
+    // extract --all, a changed letter file, import --all: a dry run writes nothing, the run one write
+    // and one backup; any letter that can't be written, or two that overlap, stop them all (two that
+    // only touch do not).
     void importAll()
     {
         writeFile(path(QStringLiteral("all.smc")), sampleRomImage());
@@ -519,6 +530,10 @@ private slots:
                                    QStringLiteral("--all")} + more);
         };
         writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(9).toBytes());
+        const Run dry = import({QStringLiteral("--dry-run")});
+        QVERIFY2(dry.status == 0 && dry.out.contains(QStringLiteral("Nothing was written")), qPrintable(dry.out + dry.err));
+        QCOMPARE(readFile(path(QStringLiteral("all.smc"))), sampleRomImage());
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("all.smc.bak"))));
         const Run run = import({});
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QVERIFY2(run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 47B3B, where a 55-byte record stood")),
@@ -541,10 +556,24 @@ private slots:
             QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
             QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
         }
-        writeFile(path(QStringLiteral("batch/notes.bin")), QByteArray("x"));
-        const Run named = import({QStringLiteral("--allow-longer")});
-        QCOMPARE(named.status, 1);
-        QVERIFY2(named.err.contains(QStringLiteral("notes.bin: a letter file's name must end in _")), qPrintable(named.err));
+        // "476E2.bin" is hex, but without the "_" it is no name that extract gives.
+        for (const QString& name : {QStringLiteral("notes.bin"), QStringLiteral("476E2.bin")}) {
+            writeFile(path(QStringLiteral("batch/") + name), QByteArray("x"));
+            const Run named = import({QStringLiteral("--allow-longer")});
+            QCOMPARE(named.status, 1);
+            QVERIFY2(named.err.contains(name + QStringLiteral(": a letter file's name must end in _")), qPrintable(named.err));
+            QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
+            QVERIFY(QFile::remove(path(QStringLiteral("batch/") + name)));
+        }
+
+        // An "I" of 30 bytes, its catalogue length, ends where "2" begins: the two touch, and do not overlap.
+        const QByteArray touching = bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000");
+        QCOMPARE(touching.size(), 30);
+        writeFile(path(QStringLiteral("batch/I_478EC.bin")), touching);
+        const Run touched = import({QStringLiteral("--allow-longer")});
+        QVERIFY2(touched.status == 0, qPrintable(touched.err));
+        putBytes(expected, 0x47B3B, sampleLetter(16).toBytes());
+        putBytes(expected, 0x478EC, touching);
         QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
     }
 
@@ -593,6 +622,10 @@ private slots:
                                       << "Letter 5 of PAUSE: 'Y' is not a character the game can show." << pause << gameOver;
         QTest::newRow("unknown image") << "unknown.smc" << QStringList{"--set-pause", "STOP_"} << 1
                                        << "does not match any of the five known dumps" << pause << gameOver;
+        // Dump 2 does not fit: the offer to switch on opening is declined, which refuses nothing, and
+        // PAUSE is written at dump 2's CBF8 (the bytes at CC60 stay).
+        QTest::newRow("dump 2, switch declined") << "sample.smc" << QStringList{"--set-pause", "STOP_", "--dump", "2"} << 0
+                                                 << "PAUSE:     \"STOP \" (0313170014)" << pause << gameOver;
     }
 
     void words()

@@ -1,5 +1,6 @@
 // The command layer: the undo history over random sequences of user actions, undone and redone in
-// random order against a plain list of the editor's states; recognising the dump of an opened image.
+// random order against a plain list of the editor's states, and a command that fails half-way;
+// recognising the dump of an opened image.
 #include "commands/commands.h"
 #include "commands/history.h"
 #include "model/error.h"
@@ -210,6 +211,21 @@ private slots:
         QVERIFY2(stateOf(editor) == states.back(), qPrintable(firstDifference(stateOf(editor), states.back())));
     }
 
+    // START! stopped by a one-digit coordinate has already redrawn part of the overlay: that much is
+    // one step, and undo takes back just it, not the typing before.
+    void failedCommandIsOneStep()
+    {
+        Editor editor;
+        startUp(editor);
+        History history(editor);
+        history.run(QStringLiteral("x1"), [&] { editor.form.setText(FieldId::x(1), QStringLiteral("5")); });
+        const State typed = stateOf(editor);
+        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { start(editor); }));
+        QVERIFY(!(stateOf(editor) == typed));
+        history.undo();
+        QVERIFY2(stateOf(editor) == typed, qPrintable(firstDifference(stateOf(editor), typed)));
+    }
+
     void openingRecognisesTheDump_data()
     {
         QTest::addColumn<int>("selected");     // radio button of the dump selected before opening
@@ -246,6 +262,8 @@ private slots:
         QCOMPARE(editor.form.text(FieldId::addr()), addr);
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(sampleLetter(1).toBytes()));
         QVERIFY(romPanelHint(editor).startsWith(QStringLiteral("Brindle (U) (V1.0)")));
+        // The title names the catalogue letter at Addr, the header's bytes counted.
+        QCOMPARE(windowTitle(editor), QStringLiteral("Tessarine Vertiloom \u2014 sample.smc \u2014 P (59) 86"));
 
         // Stepping, the words and an export all land the header's bytes further on.
         nextLetter(editor);

@@ -68,6 +68,18 @@ public:
     QTestEvent* clone() const override { return new MenuPaste(*this); }
 };
 
+// The focus leaves the field for the next control and comes back to it.
+class LeaveAndReturn : public QTestEvent {
+public:
+    void simulate(QWidget* widget) override
+    {
+        widget->nextInFocusChain()->setFocus();
+        QVERIFY(QApplication::focusWidget() != widget);
+        widget->setFocus();
+    }
+    QTestEvent* clone() const override { return new LeaveAndReturn(*this); }
+};
+
 } // namespace
 
 class TestEditing : public QObject {
@@ -277,6 +289,13 @@ void TestEditing::editingKeys_data()
     // A field that takes everything takes any paste.
     QTest::newRow("IPol1_1 paste 1G") << FieldId::ipol(1, 1) << FieldId::ipol(1, 2) << "1G"
                                       << list({ctrl('V')}) << QTestEventList() << "3C1G" << "00" << 0;
+    // Typing after the focus came back is a step of its own.
+    QTest::newRow("x1 left and typed again, undo") << FieldId::x(1) << FieldId::x(2) << ""
+        << list({ctrl('A'), typed('7'), new LeaveAndReturn, typed('E'), ctrl('Z')}) << QTestEventList() << "7" << "00" << 0;
+    // The second START! changes nothing and is no step: two undos take back START! and the typing.
+    const auto f5 = [] { return new PlatformKey(Qt::Key_F5, QString()); };
+    QTest::newRow("x1 START! twice, undo twice") << FieldId::x(1) << FieldId::x(2) << ""
+        << list({ctrl('A'), typed('7'), typed('E'), f5(), f5(), ctrl('Z'), ctrl('Z')}) << QTestEventList() << "3C" << "00" << 0;
 }
 
 void TestEditing::editingKeys()

@@ -688,6 +688,11 @@ private slots:
         editor.openedAs = {};
         QCOMPARE(snapshot(editor), before);
         QCOMPARE(QFileInfo(file).isFile(), !fifo);
+        // A folder is no regular file either; neither is asked about before it is refused.
+        QVERIFY(QDir().mkpath(path("folder.bin")));
+        platform.saveAnswers = {path("folder.bin")};
+        QVERIFY_THROWS_EXCEPTION(Error, exportLetterToFile(editor, platform));
+        QCOMPARE(platform.questions, QStringList());
     }
 
     void letterFileExportNamesWhatItReplaces_data()
@@ -726,6 +731,8 @@ private slots:
         const bool written = question.isEmpty() || answer;
         QCOMPARE(readFile(target), written ? bytesFromHex(kExample) : before);
         QCOMPARE(platform.beeps, written ? 1 : 0);
+        // A letter in a file is saved: the title's star goes.
+        QCOMPARE(windowTitle(editor).endsWith(QStringLiteral(" *")), !written);
     }
 
     // The first write into an image in a run keeps the image as it was in <image>.bak; later writes
@@ -1032,6 +1039,7 @@ private slots:
         row("second record cut", blank, {}, "PATCH" + hex("000001 0001 AA 000002 0002 BB"),
             "record 2 at byte 11 ends");
         row("RLE cut", blank, {}, "PATCH" + hex("000001 0000 00"), "record 1 at byte 5 ends after");
+        row("RLE without its byte", blank, {}, "PATCH" + hex("000001 0000 0004"), "record 1 at byte 5 ends after");
         row("RLE of 0", blank, {}, ips("000001 0000 0000 AA"), "Record 1 at byte 5 of the patch is malformed");
         row("no marker", blank, {}, "PATCH" + hex("000001 0001 AA"), "ends at byte 11 without its \"EOF\"");
         row("past the end", blank, {}, ips("000001 0001 AA 000010 0001 AA"),
@@ -1040,6 +1048,7 @@ private slots:
         row("beyond 16 MiB", blankWith(kIpsReach + 16), {}, ips("FFFFFF 0002 AABB"),
             "offsets 0xFFFFFF to 0x1000000, beyond the first 16 MiB");
         row("1 byte after the marker", blank, {}, ips("") + hex("00"), "marker at byte 5 and ends at byte 9;");
+        row("4 bytes after the marker", blank, {}, ips("") + hex("00001000"), "marker at byte 5 and ends at byte 12;");
         row("another size after the marker", blank, {}, ips("") + hex("000020"), "an image of 32 bytes");
     }
 

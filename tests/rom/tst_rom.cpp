@@ -557,6 +557,16 @@ void RomTest::recognition_data()
     const QByteArray body = QByteArray("123456789") + QByteArray(1015, '\0');
     row("1,024 bytes", body, {}, {}, "Not one of the five known dumps", "5B406F1C");
     row("the same after a header", QByteArray(512, '\xA5') + body, {}, {}, "Not one of the five known dumps", "5B406F1C");
+    // 600 bytes are not 512 more than a multiple of 1,024: no header, the CRC32 takes every byte.
+    row("600 bytes", QByteArray(512, '\xA5') + body.left(88), {}, {}, "Not one of the five known dumps", "7D08D438");
+    // A record exactly as long as the catalogue allows fits: "I" of 30 bytes, up to where "2" begins.
+    QByteArray exact = dumpImage(21, false);
+    putBytes(exact, 0x478EC, bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000"));
+    row("21, I as long as allowed", exact, {"21 words"}, {21}, "Brindle (U) (V1.0)");
+    // Words that are no tile codes: the letters fit, and with no dump's words known the selected one
+    // fits as it is (opening asks nothing).
+    row("21, words unknown", withWords(dumpImage(21, false), 21, QByteArray(5, '\xFF'), QByteArray(8, '\xFF')), {"21"},
+        {21}, "Brindle (U) (V1.0)");
 }
 
 void RomTest::recognition()
@@ -592,18 +602,27 @@ QTEST_GUILESS_MAIN(RomTest)
 
 void RomTest::failedWriteIsUndone_data()
 {
-    QTest::addColumn<bool>("restoreFails");
-    QTest::addColumn<QString>("message"); // %1: the image
-    QTest::newRow("put back") << false
+    QTest::addColumn<int>("failing");          // the write that fails after three bytes: 1 PAUSE, 2 GAME OVER
+    QTest::addColumn<QString>("restoreFault"); // what fails in putting the old bytes back: "", "write" or "sync"
+    QTest::addColumn<QString>("message");      // %1: the image
+    QTest::newRow("put back") << 2 << ""
                               << "Cannot write the words into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
-    QTest::newRow("no way back") << true
+    QTest::newRow("no way back") << 2 << "write"
                                  << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+    // Bytes put back but not synced are not known to be on the disk.
+    QTest::newRow("sync after putting back fails") << 2 << "sync"
+                                                   << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+    // GAME OVER was never touched, so it is not named.
+    QTest::newRow("no way back, PAUSE torn") << 1 << "write"
+                                             << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC62 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
 }
 
-// The GAME OVER word fails after three bytes, when PAUSE is already written.
+// One word's write fails after three bytes (GAME OVER when PAUSE is already written), then perhaps
+// the way back.
 void RomTest::failedWriteIsUndone()
 {
-    QFETCH(bool, restoreFails);
+    QFETCH(int, failing);
+    QFETCH(QString, restoreFault);
     QFETCH(QString, message);
     const QByteArray image = makeRomImage();
     Editor editor;
@@ -615,12 +634,13 @@ void RomTest::failedWriteIsUndone()
     setIoFaultHook([&](IoStep step, qint64, qint64) {
         if (step == IoStep::Journal) // the journal of a patch is written as ever
             return IoFault{};
+        // After a failed write the one sync is the one after putting the old bytes back.
         if (step == IoStep::Sync)
-            return IoFault{};
+            return restoreFault == QLatin1String("sync") ? IoFault{EIO, 0} : IoFault{};
         ++writes;
-        if (writes == 2)
+        if (writes == failing)
             return IoFault{ENOSPC, 3};
-        return writes == 3 && restoreFails ? IoFault{EIO, 0} : IoFault{};
+        return writes == failing + 1 && restoreFault == QLatin1String("write") ? IoFault{EIO, 0} : IoFault{};
     });
     try {
         writeWords(editor, platform_);
@@ -630,6 +650,7 @@ void RomTest::failedWriteIsUndone()
         setIoFaultHook({});
         QCOMPARE(error.message(), message.arg(editor.currentRom));
     }
-    const QByteArray torn = withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
-    QCOMPARE(firstDifference(editor.currentRom, restoreFails ? torn : image), -1);
+    const QByteArray torn = failing == 1 ? withWords(image, 21, bytesFromHex("07 07 07"), {})
+                                         : withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
+    QCOMPARE(firstDifference(editor.currentRom, restoreFault == QLatin1String("write") ? torn : image), -1);
 }
