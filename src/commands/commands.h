@@ -5,6 +5,7 @@
 
 #include "commands/editor.h"
 #include "commands/platform.h"
+#include "preview/geometry.h"
 #include "preview/interaction.h"
 #include "record/record.h"
 #include "record/writes.h"
@@ -139,5 +140,27 @@ void nudge(Editor& editor, Nudge direction);
 void clearLetter(Editor& editor);
 // Item n of the vertex menu: the focused edit field receives point n's reference; START! runs.
 void pickVertex(Editor& editor, std::optional<FieldId> focusedEdit, int n);
+
+// --- The drawing board ----------------------------------------------------------------------
+// Puts each point at its units (its x and y fields), then START!.
+void movePoints(Editor& editor, const QList<UnitPoint>& points);
+// Transforms the points with these numbers (every checked point when there are none), then START!.
+// Refused whole when any point would leave -128..127: the message names the first one and the value
+// it would have had, and nothing changes.
+void transformPoints(Editor& editor, const QList<int>& numbers, const Transform& transform);
+// The pen. A polygon may start only while a polygon slot is free (Degree "FF"); a click may add a
+// corner only while the polygon has fewer than 11 (checkCornerCount of the count it would make).
+// Each throws Error naming the limit.
+void checkPenCanStart(const Editor& editor);
+void checkCornerCount(int corners);
+// A new point at unit in the first unchecked slot, checked, then START!; its number. Error when all
+// 20 are in use.
+int addPoint(Editor& editor, QPoint unit);
+// A new polygon of these corners (point numbers, in order) in the first absent polygon slot, its
+// corners checked with parameter 00, then START!.
+void addPolygon(Editor& editor, const QList<int>& corners);
+// Takes the points out of the letter (their check boxes cleared), then START!; refused, naming the
+// polygon, when a polygon's checked corner uses one of them.
+void deletePoints(Editor& editor, const QList<int>& numbers);
 
 } // namespace vertiloom

@@ -153,6 +153,10 @@ public:
         after = next->after;
         letterDifference = combined(letterDifference, next->letterDifference);
         overlayDifference = combined(overlayDifference, next->overlayDifference);
+        // A step that has come back to where it began (a drag put back with Escape, a field typed
+        // back to its old text) is no step: the stack drops it.
+        controls.removeIf([](const ControlChange& c) { return c.before == c.after; });
+        setObsolete(empty());
         return true;
     }
 
@@ -220,8 +224,11 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
             return;
         letterTip_ = editor_.letterLayer.image();
         overlayTip_ = editor_.overlayLayer.image();
+        const int steps = stack_.count();
         stack_.push(step.release());
-        openMergeKey_ = mergeKey;
+        // A merged step that came back to where it began is gone: what follows starts anew rather
+        // than merge into the step before it.
+        openMergeKey_ = stack_.count() < steps ? QString() : mergeKey;
     };
     try {
         command();

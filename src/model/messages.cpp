@@ -137,6 +137,18 @@ constexpr Translation kRussian[] = {
     {"offsets %1", "смещения %1"},
     {"%1 and %2", "%1 и %2"},
 
+    // The drawing board
+    {"There is no checked point to transform.", "Нет отмеченных точек для преобразования."},
+    {"Point %1 would go to %2 = %3, outside -128..127: nothing was changed.",
+     "Точка %1 оказалась бы в %2 = %3, за пределами -128..127: ничего не изменено."},
+    {"The letter already has 8 polygons, as many as a letter can hold.",
+     "В букве уже 8 полигонов — больше буква вместить не может."},
+    {"The letter already has 20 points, as many as a letter can hold.",
+     "В букве уже 20 точек — больше буква вместить не может."},
+    {"A polygon has at most 11 corners.", "В полигоне не больше 11 углов."},
+    {"Point %1 is a corner of polygon %2: take it out of the polygon first. Nothing was deleted.",
+     "Точка %1 — угол полигона %2: сначала уберите её из полигона. Ничего не удалено."},
+
     // The PAUSE and GAME OVER words
     {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then read the words.",
      "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте "

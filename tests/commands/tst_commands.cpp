@@ -226,6 +226,60 @@ private slots:
         QVERIFY2(stateOf(editor) == typed, qPrintable(firstDifference(stateOf(editor), typed)));
     }
 
+    // The pen on an empty letter: three new points and a triangle of them, one step; each limit is
+    // refused with what was there kept.
+    void penDrawsAPolygon()
+    {
+        Editor editor;
+        startUp(editor);
+        clearLetter(editor);
+        start(editor);
+        History history(editor);
+        history.run(QStringLiteral("pen"), [&] {
+            for (const QPoint unit : {QPoint(-40, -40), QPoint(40, -40), QPoint(0, 40)})
+                addPoint(editor, unit);
+            addPolygon(editor, {1, 2, 3});
+        });
+        history.endMerge();
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(letterPoints(editor.form), QList<UnitPoint>({{1, -40, -40}, {2, 40, -40}, {3, 0, 40}}));
+        QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("03"));
+        QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03D8D828D8002801030002040000000000000000010200000102"));
+
+        for (int n = 4; n <= kPoints; ++n)
+            addPoint(editor, {n, n});
+        QVERIFY_THROWS_EXCEPTION(Error, addPoint(editor, {0, 0}));
+        QVERIFY_THROWS_EXCEPTION(Error, checkCornerCount(12));
+        checkCornerCount(11);
+        for (int p = 2; p <= kPolygons; ++p)
+            addPolygon(editor, {1, 2});
+        const State full = stateOf(editor);
+        QVERIFY_THROWS_EXCEPTION(Error, addPolygon(editor, {1, 2}));
+        QVERIFY2(stateOf(editor) == full, qPrintable(firstDifference(stateOf(editor), full)));
+    }
+
+    // A transform that would take a point out of -128..127 changes nothing (fields, memo, layers,
+    // history), and its message names the point; Delete refuses a point a polygon uses; a drag that
+    // comes back where it began is no step.
+    void refusedDrawingChangesNothing()
+    {
+        Editor editor;
+        startUp(editor);
+        History history(editor);
+        const State before = stateOf(editor);
+        try {
+            history.run(QString(), [&] { transformPoints(editor, {}, {Transform::Move, 100, 100, 0}); });
+            QFAIL("the move should have been refused");
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("Point 3 would go to x = 129, outside -128..127: nothing was changed."));
+        }
+        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { deletePoints(editor, {1}); }));
+        for (const int x : {-2, -1, -3})
+            history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
+        QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
+        QCOMPARE(history.count(), 0);
+    }
+
     void openingRecognisesTheDump_data()
     {
         QTest::addColumn<int>("selected");     // radio button of the dump selected before opening

@@ -5,7 +5,11 @@
 #include "commands/commands.h"
 #include "record/compiler.h"
 
+#include "preview/geometry.h"
+
+#include <QRandomGenerator>
 #include <QTest>
+#include <cmath>
 
 using namespace vertiloom;
 
@@ -91,6 +95,12 @@ private slots:
     void numbersAndAxes();
     void uncheckedPointHasNoNumber();
     void composedPreviewShowsLetterThroughBlack();
+
+    // Geometry of the drawing board
+    void transformsGiveTheStartBack();
+    void transforms_data();
+    void transforms();
+    void hitsBandsAndSnaps();
 };
 
 // ---- Canvas ----------------------------------------------------------------------------------
@@ -541,6 +551,97 @@ void PreviewTest::composedPreviewShowsLetterThroughBlack()
         }
     }
     QVERIFY(fromLetter > 100); // the outlines show through
+}
+
+// ---- Geometry of the drawing board ---------------------------------------------------------
+
+// Over random sets of points: two flips, four turns, a turn and its opposite each give the points
+// back, and a scale lands where a plain model of it rounds (halves away from zero).
+void PreviewTest::transformsGiveTheStartBack()
+{
+    QRandomGenerator random(16);
+    for (int round = 0; round < 2000; ++round) {
+        QList<UnitPoint> points;
+        const int count = 1 + random.bounded(6);
+        for (int n = 1; n <= count; ++n)
+            points << UnitPoint{n, random.bounded(-60, 61), random.bounded(-60, 61)};
+        const auto apply = [](QList<UnitPoint> set, Transform::Kind kind, int times) {
+            for (int i = 0; i < times; ++i)
+                set = transformed(set, {kind}).points;
+            return set;
+        };
+        QCOMPARE(apply(points, Transform::FlipHorizontally, 2), points);
+        QCOMPARE(apply(points, Transform::FlipVertically, 2), points);
+        QCOMPARE(apply(points, Transform::TurnRight, 4), points);
+        QCOMPARE(apply(points, Transform::TurnLeft, 4), points);
+        QCOMPARE(apply(apply(points, Transform::TurnRight, 1), Transform::TurnLeft, 1), points);
+
+        const int percent = random.bounded(0, 201);
+        double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+        for (const UnitPoint& p : points) {
+            left = std::min<double>(left, p.x), right = std::max<double>(right, p.x);
+            top = std::min<double>(top, p.y), bottom = std::max<double>(bottom, p.y);
+        }
+        const auto model = [percent](double v, double centre) {
+            const double exact = centre + (v - centre) * percent / 100.0;
+            return static_cast<int>(std::copysign(std::floor(std::fabs(exact) + 0.5), exact));
+        };
+        const QList<UnitPoint> scaled = transformed(points, {Transform::Scale, percent}).points;
+        for (int i = 0; i < points.size(); ++i) {
+            QCOMPARE(scaled[i].x, model(points[i].x, (left + right) / 2));
+            QCOMPARE(scaled[i].y, model(points[i].y, (top + bottom) / 2));
+        }
+    }
+}
+
+void PreviewTest::transforms_data()
+{
+    QTest::addColumn<QList<UnitPoint>>("points");
+    QTest::addColumn<Transform>("transform");
+    QTest::addColumn<QList<UnitPoint>>("expected"); // empty: refused
+    QTest::addColumn<UnitPoint>("outside");         // the first point that would leave, as it would be
+    const QList<UnitPoint> bar{{1, 0, 0}, {2, 5, 0}}; // centre x = 2.5
+    QTest::newRow("flip") << bar << Transform{Transform::FlipHorizontally} << QList<UnitPoint>{{1, 5, 0}, {2, 0, 0}} << UnitPoint{};
+    QTest::newRow("scale 200 %, halves away from zero")
+        << bar << Transform{Transform::Scale, 200} << QList<UnitPoint>{{1, -3, 0}, {2, 8, 0}} << UnitPoint{};
+    QTest::newRow("turn right, y downwards") << QList<UnitPoint>{{1, 0, 0}, {2, 4, 0}} << Transform{Transform::TurnRight}
+                                             << QList<UnitPoint>{{1, 2, -2}, {2, 2, 2}} << UnitPoint{};
+    QTest::newRow("turn about a half-unit centre")
+        << bar << Transform{Transform::TurnRight} << QList<UnitPoint>{{1, 2, -2}, {2, 2, 3}} << UnitPoint{};
+    QTest::newRow("move over the edge") << QList<UnitPoint>{{3, 100, 0}, {7, 120, -128}}
+                                        << Transform{Transform::Move, 100, 10, -1} << QList<UnitPoint>{} << UnitPoint{7, 130, -129};
+    QTest::newRow("move to the last unit") << QList<UnitPoint>{{3, 117, -127}} << Transform{Transform::Move, 100, 10, -1}
+                                           << QList<UnitPoint>{{3, 127, -128}} << UnitPoint{};
+}
+
+void PreviewTest::transforms()
+{
+    QFETCH(QList<UnitPoint>, points);
+    QFETCH(Transform, transform);
+    QFETCH(QList<UnitPoint>, expected);
+    QFETCH(UnitPoint, outside);
+    const Transformed result = transformed(points, transform);
+    QCOMPARE(result.points, expected);
+    QCOMPARE(result.outside.value_or(UnitPoint{}), outside);
+}
+
+// The handle under the cursor, the rubber band, a move that stops at the edge and snapping, on the
+// units' centres (unit 10 is the square from 10 to 11).
+void PreviewTest::hitsBandsAndSnaps()
+{
+    const QList<UnitPoint> points{{1, 10, 10}, {2, 12, 10}, {5, -128, 127}};
+    QCOMPARE(pointAt(points, {10.5, 10.5}, 0.5), 1);
+    QCOMPARE(pointAt(points, {11.6, 10.5}, 1.0), 2); // nearer to 2
+    QCOMPARE(pointAt(points, {11.5, 10.5}, 1.0), 1); // a tie: the lower number
+    QCOMPARE(pointAt(points, {11.5, 12.5}, 1.0), 0);
+    QCOMPARE(pointsInside(points, {13, 11}, {10.5, 0}), QList<int>({1, 2}));
+    QCOMPARE(pointsInside(points, {-200, 200}, {-127.4, 127.5}), QList<int>({5}));
+    QCOMPARE(insideDelta(points, {-3, 5}), QPoint(0, 0));
+    QCOMPARE(insideDelta(points.mid(0, 2), {200, -200}), QPoint(115, -138));
+    QCOMPARE(snapped({11.9, 10.2}, points, 0.5), QPoint(12, 8));  // to the grid: nothing within reach
+    QCOMPARE(snapped({11.9, 10.2}, points, 1.0), QPoint(12, 10)); // to point 2
+    QCOMPARE(snapped({126.9, -130}, {}, 1.0), QPoint(127, -128));
+    QCOMPARE(unitAt({-0.5, 127.9}), QPoint(-1, 127));
 }
 
 QTEST_MAIN(PreviewTest)
