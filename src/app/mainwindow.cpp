@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/captions.h"
+#include "app/drawingboard.h"
 #include "app/language.h"
 #include "app/glyphs.h"
 #include "app/widgets.h"
@@ -206,7 +207,10 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
         // The two overlay switches are a view setting, not a change to the letter.
         const bool view = id == FieldId::checkBox(21) || id == FieldId::checkBox(22);
         connect(box, &QCheckBox::clicked, this, [this, &form, id, view](bool checked) {
-            view ? form.setChecked(id, checked) : step([&] { form.setChecked(id, checked); });
+            if (view)
+                form.setChecked(id, checked);
+            else
+                step([&] { form.setChecked(id, checked); });
         });
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         // Choosing a radio button deselects the others of its group.
@@ -253,10 +257,12 @@ void MainWindow::refresh(const FieldId& id)
     }
 }
 
-void MainWindow::run(const std::function<void()>& command)
+bool MainWindow::run(const std::function<void()>& command)
 {
+    bool done = false;
     try {
         command();
+        done = true;
     } catch (const Error& error) {
         showNotices();
         platform_.showError(error.message());
@@ -265,6 +271,7 @@ void MainWindow::run(const std::function<void()>& command)
     }
     showNotices();
     showEditorState();
+    return done;
 }
 
 void MainWindow::showNotices()
@@ -278,11 +285,26 @@ void MainWindow::showEditorState()
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
+    if (board_)
+        board_->refresh();
 }
 
-void MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
+bool MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
 {
-    run([&] { history_.run(mergeKey, command); });
+    return run([&] { history_.run(mergeKey, command); });
+}
+
+void MainWindow::endMerge() { history_.endMerge(); }
+
+void MainWindow::openDrawingBoard()
+{
+    if (!board_) {
+        board_ = new DrawingBoard(*this, editor_, platform_);
+        board_->setParent(this, board_->windowFlags() | Qt::Window);
+    }
+    board_->show();
+    board_->raise();
+    board_->activateWindow();
 }
 
 void MainWindow::undo()
@@ -403,6 +425,7 @@ void MainWindow::connectCommands()
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(2)))->click(); });
     shortcut(QKeySequence(Qt::Key_F5), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(1)))->click(); });
+    shortcut(QKeySequence(Qt::Key_F6), [this] { openDrawingBoard(); });
     widget(FieldId::button(2))->setToolTip(QStringLiteral("Ctrl+O"));
     widget(FieldId::button(1))->setToolTip(QStringLiteral("F5"));
     setAcceptDrops(true);
@@ -458,6 +481,8 @@ void MainWindow::setLanguage(int language)
     editor_.language = language;
     writeCaptions(editor_.form, language);
     installTranslations(language);
+    if (board_)
+        board_->setLanguage(language);
     showEditorState();
 }
 
@@ -492,6 +517,11 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
             saveLanguage(language);
         });
     }
+    menu->addSeparator();
+    QAction* board = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Drawing board (F6)")
+                                                                 : QStringLiteral("Чертёжная доска (F6)"));
+    board->setObjectName(QStringLiteral("OpenDrawingBoard"));
+    connect(board, &QAction::triggered, this, [this] { openDrawingBoard(); });
     menu->popup(event->globalPos());
 }
 

@@ -14,6 +14,8 @@
 
 namespace vertiloom {
 
+class DrawingBoard;
+
 class PreviewImage;
 
 
@@ -34,14 +36,21 @@ public:
     // Runs one core command for a control event. A failure stops the command where it was; its
     // message goes to the user and what the command had done stays. The preview shows the layers
     // as the command left them.
-    void run(const std::function<void()>& command);
+    // True when the command ran to its end.
+    bool run(const std::function<void()>& command);
     // What the commands had to say that is no failure (a write cut short, put back on opening).
     void showNotices();
     // Runs a command that changes the letter or the words as one step of the undo history; steps
     // with the same merge key that follow each other are one (typing into one field).
-    void step(const std::function<void()>& command, const QString& mergeKey = QString());
+    bool step(const std::function<void()>& command, const QString& mergeKey = QString());
+    // The next step starts anew whatever its merge key.
+    void endMerge();
     void undo();
     void redo();
+
+    // F6: the drawing board, made when it is first asked for; it shows the same editor.
+    void openDrawingBoard();
+    DrawingBoard* drawingBoard() const { return board_; }
 
     // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
     // 2 English) at once.
@@ -82,6 +91,7 @@ private:
     PreviewImage* image1_ = nullptr;
     PreviewImage* image2_ = nullptr;
     QMenu* vertexMenu_ = nullptr;
+    DrawingBoard* board_ = nullptr;
 };
 
 } // namespace vertiloom

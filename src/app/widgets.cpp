@@ -193,6 +193,19 @@ PreviewImage::PreviewImage(const QImage& image, bool blackTransparent, QWidget* 
 {
 }
 
+QImage blackMadeTransparent(const QImage& image)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) == 0)
+                line[x] = 0;
+        }
+    }
+    return out;
+}
+
 void PreviewImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -203,14 +216,7 @@ void PreviewImage::paintEvent(QPaintEvent*)
     // The transparent copy is made again only when the layer has changed since the last paint.
     if (shown_.isNull() || shownKey_ != image_.cacheKey()) {
         shownKey_ = image_.cacheKey();
-        shown_ = image_.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < shown_.height(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(shown_.scanLine(y));
-            for (int x = 0; x < shown_.width(); ++x) {
-                if ((line[x] & 0x00FFFFFFu) == 0)
-                    line[x] = 0;
-            }
-        }
+        shown_ = blackMadeTransparent(image_);
     }
     painter.drawImage(0, 0, shown_);
 }

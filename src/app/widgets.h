@@ -68,6 +68,9 @@ int historyKey(const QKeyEvent* event);
 
 // One 255×255 layer of the preview, painting an image that the editor owns. With blackTransparent
 // the black pixels are not painted, so the layer below shows through them.
+// The image with its black pixels made transparent: a layer seen over another.
+QImage blackMadeTransparent(const QImage& image);
+
 class PreviewImage : public QWidget {
     Q_OBJECT
 public:

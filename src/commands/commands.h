@@ -159,6 +159,16 @@ int addPoint(Editor& editor, QPoint unit);
 // A new polygon of these corners (point numbers, in order) in the first absent polygon slot, its
 // corners checked with parameter 00, then START!.
 void addPolygon(Editor& editor, const QList<int>& corners);
+// Points' fields put back as they were (their x and y texts and check boxes), then START!: what an
+// unfinished pen leaves when it is dropped.
+struct PointFields {
+    int n = 0;
+    QString x;
+    QString y;
+    bool checked = false;
+};
+PointFields pointFields(const Editor& editor, int n);
+void putPointFields(Editor& editor, const QList<PointFields>& points);
 // Takes the points out of the letter (their check boxes cleared), then START!; refused, naming the
 // polygon, when a polygon's checked corner uses one of them.
 void deletePoints(Editor& editor, const QList<int>& numbers);

@@ -115,6 +115,21 @@ void addPolygon(Editor& editor, const QList<int>& corners)
     start(editor);
 }
 
+PointFields pointFields(const Editor& editor, int n)
+{
+    return {n, editor.form.text(FieldId::x(n)), editor.form.text(FieldId::y(n)), editor.form.checked(FieldId::checkBox(n))};
+}
+
+void putPointFields(Editor& editor, const QList<PointFields>& points)
+{
+    for (const PointFields& point : points) {
+        editor.form.setText(FieldId::x(point.n), point.x);
+        editor.form.setText(FieldId::y(point.n), point.y);
+        editor.form.setChecked(FieldId::checkBox(point.n), point.checked);
+    }
+    start(editor);
+}
+
 void deletePoints(Editor& editor, const QList<int>& numbers)
 {
     for (const int n : numbers) {
