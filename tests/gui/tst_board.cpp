@@ -1,0 +1,140 @@
+// The drawing board driven by real mouse and key events on its canvas: drags of one point and of a
+// selection, the edge, snapping, Escape in the middle of a drag, the rubber band; every change one
+// step of the main window's history and shown in its fields.
+#include "app/drawingboard.h"
+#include "app/language.h"
+#include "app/mainwindow.h"
+#include "commands/history.h"
+#include "support/fakeplatform.h"
+
+#include <QTest>
+#include <memory>
+
+using namespace vertiloom;
+
+Q_DECLARE_METATYPE(vertiloom::UnitPoint)
+
+namespace {
+
+// Three points on an empty letter, each a polygon's corner: 1 (0, 0), 2 (20, 0), 3 (0, 20).
+const QList<UnitPoint> kStart{{1, 0, 0}, {2, 20, 0}, {3, 0, 20}};
+
+} // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+    test::FakePlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+    BoardCanvas* canvas_ = nullptr;
+
+    Editor& editor() { return window_->editor(); }
+    QPoint at(QPoint unit) const { return canvas_->centreOf(unit).toPoint(); }
+    // A press on the unit, moves of the mouse to the offsets (in screen pixels) from there, and the
+    // release at the last one.
+    void drag(QPoint unit, const QList<QPoint>& offsets, Qt::KeyboardModifiers modifiers = {}, bool release = true)
+    {
+        QTest::mousePress(canvas_, Qt::LeftButton, modifiers, at(unit));
+        for (const QPoint& offset : offsets)
+            QTest::mouseMove(canvas_, at(unit) + offset);
+        if (release)
+            QTest::mouseRelease(canvas_, Qt::LeftButton, modifiers, at(unit) + offsets.back());
+    }
+
+private slots:
+    void init()
+    {
+        platform_ = test::FakePlatform();
+        window_ = std::make_unique<MainWindow>(platform_, nullptr, kEnglish);
+        window_->show();
+        QVERIFY(window_->step([this] {
+            clearLetter(editor());
+            for (const UnitPoint& p : kStart)
+                addPoint(editor(), {p.x, p.y});
+            addPolygon(editor(), {1, 2, 3});
+        }));
+        window_->endMerge();
+        window_->openDrawingBoard();
+        canvas_ = window_->drawingBoard()->canvas();
+        QVERIFY(QTest::qWaitForWindowExposed(window_->drawingBoard()));
+        QCOMPARE(canvas_->zoom(), 3);
+    }
+    void cleanup() { window_.reset(); }
+
+    void drags_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<bool>("snapping");
+        QTest::addColumn<int>("grabbed");
+        QTest::addColumn<QPoint>("by"); // screen pixels, zoom 3
+        QTest::addColumn<QList<UnitPoint>>("expected");
+        QTest::newRow("one point") << QList<int>{} << false << 2 << QPoint(15, -9)
+                                   << QList<UnitPoint>{{1, 0, 0}, {2, 25, -3}, {3, 0, 20}};
+        QTest::newRow("a selection") << QList<int>{1, 2} << false << 1 << QPoint(-30, 30)
+                                     << QList<UnitPoint>{{1, -10, 10}, {2, 10, 10}, {3, 0, 20}};
+        QTest::newRow("a point not in the selection") << QList<int>{1, 2} << false << 3 << QPoint(0, 12)
+                                                      << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
+        QTest::newRow("stops at the edge") << QList<int>{1, 3} << false << 3 << QPoint(-900, 600)
+                                           << QList<UnitPoint>{{1, -128, 107}, {2, 20, 0}, {3, -128, 127}};
+        QTest::newRow("snaps to another point") << QList<int>{} << true << 1 << QPoint(58, 2)
+                                                << QList<UnitPoint>{{1, 20, 0}, {2, 20, 0}, {3, 0, 20}};
+        QTest::newRow("snaps to the grid") << QList<int>{} << true << 3 << QPoint(10, 14)
+                                           << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 4, 24}};
+    }
+    // A drag is one undo step, and the main window's fields follow it.
+    void drags()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(bool, snapping);
+        QFETCH(int, grabbed);
+        QFETCH(QPoint, by);
+        QFETCH(QList<UnitPoint>, expected);
+        canvas_->setSelection(selected);
+        canvas_->setSnapping(snapping);
+        const int steps = window_->history().count();
+        const UnitPoint from = kStart[grabbed - 1];
+        drag({from.x, from.y}, {by / 2, by});
+        QCOMPARE(letterPoints(editor().form), expected);
+        QCOMPARE(window_->history().count(), steps + 1);
+        QCOMPARE(editor().form.text(FieldId::x(grabbed)), unitText(expected[grabbed - 1].x));
+        window_->undo();
+        QCOMPARE(letterPoints(editor().form), kStart);
+    }
+
+    // Escape in the middle of a drag puts the points back and leaves no step; the release after it
+    // does nothing.
+    void escapeDuringADrag()
+    {
+        const int steps = window_->history().count();
+        drag({0, 0}, {{12, 0}, {40, 20}}, {}, false);
+        QVERIFY(letterPoints(editor().form) != kStart);
+        QTest::keyClick(canvas_, Qt::Key_Escape);
+        QTest::mouseRelease(canvas_, Qt::LeftButton, {}, at({0, 0}) + QPoint(40, 20));
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QCOMPARE(window_->history().count(), steps);
+    }
+
+    // The rubber band selects exactly the points inside it; Ctrl+A every checked point, Escape none;
+    // a click on a handle selects that point and its radio button.
+    void selecting()
+    {
+        drag({-10, -10}, {{12, 12}, {100, 40}}); // from (-10, -10) to about (23, 3): points 1 and 2
+        QCOMPARE(canvas_->selection(), QList<int>({1, 2}));
+        QTest::keyClick(canvas_, Qt::Key_Escape);
+        QCOMPARE(canvas_->selection(), QList<int>());
+        QTest::keyClick(canvas_, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(canvas_->selection(), QList<int>({1, 2, 3}));
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({0, 20}));
+        QCOMPARE(canvas_->selection(), QList<int>({3}));
+        QCOMPARE(editor().form.selectedPoint(), 3);
+        QTest::mouseClick(canvas_, Qt::LeftButton, Qt::ControlModifier, at({20, 0}));
+        QCOMPARE(canvas_->selection(), QList<int>({2, 3}));
+        // The arrows move the selection, a step each; Shift by 8.
+        QTest::keyClick(canvas_, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(canvas_, Qt::Key_Up);
+        QCOMPARE(letterPoints(editor().form), QList<UnitPoint>({{1, 0, 0}, {2, 28, -1}, {3, 8, 19}}));
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "tst_board.moc"
