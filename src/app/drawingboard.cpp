@@ -608,6 +608,7 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
         move(at);
     }
     setLanguage(editor.language);
+    canvas_->setFocus();
 }
 
 void DrawingBoard::createActions()
@@ -639,6 +640,8 @@ void DrawingBoard::createActions()
     const auto spin = [this](const char* name, int low, int high, int value, const QString& suffix) {
         auto* box = new QSpinBox(this);
         box->setObjectName(QString::fromLatin1(name));
+        // Ctrl+Z in a number is the letter's undo, as everywhere in the editor.
+        box->installEventFilter(this);
         box->setRange(low, high);
         box->setValue(value);
         box->setSuffix(suffix);
@@ -752,6 +755,19 @@ void DrawingBoard::chooseBackground()
         return;
     }
     canvas_->setBackground(picture);
+}
+
+bool DrawingBoard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (const int key = historyKey(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                key < 0 ? main_.undo() : main_.redo();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void DrawingBoard::keyPressEvent(QKeyEvent* event)

@@ -138,8 +138,12 @@ void MainWindow::createControls()
     }
     connect(&form, &EditorForm::changed, this, &MainWindow::refresh);
     panels.value(QStringLiteral("Panel1"))->installEventFilter(this);
-    // Typing into a field is one step until the focus leaves it.
-    connect(qApp, &QApplication::focusChanged, this, [this] { history_.endMerge(); });
+    // Typing into a field is one step until the focus leaves it (its merge key is its name). Other
+    // steps that merge, such as a drag on the drawing board, go on whatever the focus does.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
+        if (old)
+            history_.endMerge(old->objectName());
+    });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
 }

@@ -224,11 +224,11 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
             return;
         letterTip_ = editor_.letterLayer.image();
         overlayTip_ = editor_.overlayLayer.image();
-        const int steps = stack_.count();
+        const int position = stack_.index();
         stack_.push(step.release());
-        // A merged step that came back to where it began is gone: what follows starts anew rather
-        // than merge into the step before it.
-        openMergeKey_ = stack_.count() < steps ? QString() : mergeKey;
+        // A merged step that came back to where it began is gone (the position fell back): what
+        // follows starts anew rather than merge into the step before it.
+        openMergeKey_ = stack_.index() < position ? QString() : mergeKey;
     };
     try {
         command();
@@ -240,6 +240,12 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
 }
 
 void History::endMerge() { openMergeKey_.clear(); }
+
+void History::endMerge(const QString& mergeKey)
+{
+    if (openMergeKey_ == mergeKey)
+        openMergeKey_.clear();
+}
 
 void History::undo()
 {

@@ -24,8 +24,10 @@ public:
     // (typing into one field) become one, until endMerge(). A command that changes nothing leaves
     // no step; one that fails keeps what it had changed as a step, then the failure goes on.
     void run(const QString& mergeKey, const std::function<void()>& command);
-    // The next step starts a new one whatever its key (the focus left the field).
+    // The next step starts a new one whatever its key.
     void endMerge();
+    // The same, when the steps merging now are those of this key (the focus left its field).
+    void endMerge(const QString& mergeKey);
 
     bool canUndo() const { return stack_.canUndo(); }
     bool canRedo() const { return stack_.canRedo(); }

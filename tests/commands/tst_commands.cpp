@@ -278,6 +278,12 @@ private slots:
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
         QCOMPARE(history.count(), 0);
+        // After an undo, a drag is still one step (the undone step it replaces is no reason to stop).
+        history.run(QString(), [&] { movePoints(editor, {{2, 0, 0}}); });
+        history.undo();
+        for (const int x : {-2, -1})
+            history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
+        QCOMPARE(history.count(), 1);
     }
 
     void openingRecognisesTheDump_data()

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End-to-end run of the editor in a real X server (Xvfb, 1280x800x24, no window manager).
+# End-to-end run of the editor in a real X server (Xvfb, 1920x1080x24, no window manager).
 #
 # Starts the built editor, waits for its window, and checks on screenshots:
 #   1. the window appears;
@@ -97,7 +97,7 @@ finish() {
 
 # --- The X server -----------------------------------------------------------------------------
 # Xvfb picks a free display itself and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=
 for _ in $(seq 500); do
@@ -468,7 +468,139 @@ else
   fi
 fi
 
-# --- 6. Closing a changed letter asks first ---------------------------------------------------
+# --- 6. The drawing board: a drag, Ctrl+Z, and a new letter drawn with the pen -----------------
+# F6 opens the board at zoom 3: unit (x, y) covers the 3 x 3 screen pixels from the square's corner
+# plus 3 (x + 128). Point 1 of the sample's "P" is (-38, 62), the foot of its stem (preview pixel
+# (90,190)); dragged 30 screen pixels right and up it lands on (-28, 52): the stem leans, so the
+# preview's column 90 is black at row 160 and point 1 sits at (100,180). Ctrl+Z in the board puts
+# back the preview, the point fields and the memo. Then, from a cleared letter, the pen draws a
+# "Я" over a tracing picture of it, and the board is kept as build/e2e-artifacts/7-board-3x.png.
+board_check="F6 opens the board; dragging point 1 moves it in the main window's preview and fields, Ctrl+Z puts it back"
+pen_check="the pen draws a \"Я\" of three polygons over a tracing picture, with the mouse alone"
+board=
+sq_x=
+sq_y=
+# find_square: the board's square from a screenshot: the canvas's grey margin, then 12 pixels of it.
+find_square() {
+  local g bx by bw bh row col
+  g=$(xwininfo -id "$board")
+  bx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+  by=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+  bw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
+  bh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
+  screenshot 6-board || return 1
+  # The first pixel of the margin's grey (48,48,48) along the middle row, then the middle column.
+  row=$(convert "$shot" -crop "${bw}x1+$bx+$((by + bh / 2))" +repage txt:- 2>/dev/null |
+    sed -n 's/^\([0-9]*\),0: (48,48,48.*/\1/p' | head -n 1)
+  [ -n "$row" ] || return 1
+  sq_x=$((bx + row + 12))
+  col=$(convert "$shot" -crop "1x${bh}+$((sq_x + 10))+$by" +repage txt:- 2>/dev/null |
+    sed -n 's/^0,\([0-9]*\): (48,48,48.*/\1/p' | head -n 1)
+  [ -n "$col" ] || return 1
+  sq_y=$((by + col + 12))
+}
+# at_unit X Y: the screen position of unit (X, Y)'s centre, as "sx sy".
+at_unit() { echo "$((sq_x + 3 * ($1 + 128) + 1)) $((sq_y + 3 * ($2 + 128) + 1))"; }
+# pen_polygon X1 Y1 X2 Y2 ...: one click per corner, then one on the first corner again.
+pen_polygon() {
+  local -a corners=("$@")
+  local i
+  for ((i = 0; i < ${#corners[@]}; i += 2)); do
+    read -r px py < <(at_unit "${corners[i]}" "${corners[i + 1]}")
+    xdotool mousemove "$px" "$py" click 1
+    sleep 0.15
+  done
+  read -r px py < <(at_unit "${corners[0]}" "${corners[1]}")
+  xdotool mousemove "$px" "$py" click 1
+  sleep 0.2
+}
+if [ -z "$sample_open" ]; then
+  fail "$board_check" "it needs the sample open"
+  fail "$pen_check" "it needs the sample open"
+else
+  xdotool windowfocus --sync "$main_window" 2>/dev/null
+  screenshot 6-before
+  crop_regions 6-before
+  xdotool key F6
+  if ! wait_for_other_window 10; then
+    fail "$board_check" "no board appeared within 10 s of F6"
+  else
+    board=$other
+    sleep 0.5
+    if ! find_square; then
+      fail "$board_check" "the board's square was not found (see $shot)"
+      board_found=
+    else
+      board_found=1
+      read -r fx fy < <(at_unit -38 62)
+      xdotool mousemove "$fx" "$fy" mousedown 1 mousemove $((fx + 10)) $((fy - 10)) sleep 0.1 \
+        mousemove $((fx + 20)) $((fy - 20)) sleep 0.1 mousemove $((fx + 30)) $((fy - 30)) sleep 0.1 mouseup 1
+      if ! expect_preview 6-dragged yellow@100,180 black@90,160 black@90,185 yellow@118,70; then
+        fail "$board_check" "after the drag: $mismatch (see $shot)"
+      elif regions_same 6-dragged-fields 6-before && [ -z "$mismatch" ]; then
+        fail "$board_check" "the drag left the point fields and the memo as they were"
+      else
+        xdotool windowfocus --sync "$board" 2>/dev/null
+        xdotool key ctrl+z
+        if expect_same 6-undone 6-before; then
+          pass "$board_check"
+        else
+          fail "$board_check" "after Ctrl+Z in the board: $mismatch"
+        fi
+      fi
+    fi
+    if [ -n "$board_found" ]; then
+      # The tracing picture: a "Я" as a font draws it, loaded with B through the open dialog.
+      convert -size 400x400 xc:white -fill black -font DejaVu-Sans -pointsize 360 -gravity center \
+        -annotate 0 'Я' "$work/ya.png" 2>/dev/null
+      click_client $((378 + 25)) $((356 + 12)) # BitBtn2, the clear button
+      click_client $((175 + 36)) $((324 + 12)) # Button1, START!
+      xdotool windowfocus --sync "$board" 2>/dev/null
+      xdotool key b
+      if ! wait_for_other_window 10 || [ "$other" = "$board" ]; then
+        for w in $(windows_of "$app_pid"); do [ "$w" != "$main_window" ] && [ "$w" != "$board" ] && other=$w; done
+      fi
+      picture_dialog=$other
+      if [ -z "$picture_dialog" ] || [ "$picture_dialog" = "$board" ]; then
+        fail "$pen_check" "B opened no dialog"
+      else
+        xdotool windowfocus --sync "$picture_dialog" 2>/dev/null
+        sleep 0.2
+        xdotool type --delay 10 "$work/ya.png"
+        xdotool key Return
+        window_gone "$picture_dialog" 3 || xdotool key Return
+        window_gone "$picture_dialog" 5
+        xdotool windowfocus --sync "$board" 2>/dev/null
+        xdotool key p
+        sleep 0.2
+        pen_polygon 28 -88 56 -88 56 88 28 88                          # the stem, on the right
+        pen_polygon 28 -88 -28 -88 -56 -64 -56 -24 -28 0 28 0        # the bowl, from the stem's top
+        pen_polygon -28 0 8 0 -20 88 -60 88                             # the leg, from the bowl's foot
+        xdotool mousemove 0 0
+        sleep 0.5
+        screenshot 7-board
+        g=$(xwininfo -id "$board")
+        bx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+        by=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+        bw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
+        bh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
+        convert "$shot" -crop "${bw}x${bh}+$bx+$by" +repage "$artifacts/7-board-3x.png" 2>/dev/null
+        # The preview (half the scale of units to pixels of the board, one to one) shows the three
+        # outlines: the stem's right edge at column 184, the bowl's left edge at column 72, the
+        # leg's foot on row 216; the middle of the bowl is black.
+        if expect_preview 7-ya '!black@184,100' '!black@72,90' '!black@90,216' black@110,90; then
+          pass "$pen_check"
+        else
+          fail "$pen_check" "$mismatch (see $shot and $artifacts/7-board-3x.png)"
+        fi
+      fi
+    fi
+    python3 "$here/close-window.py" "$board"
+    window_gone "$board" 5 || fail "$board_check" "the board stayed open after it was asked to close"
+  fi
+fi
+
+# --- 7. Closing a changed letter asks first ---------------------------------------------------
 # Cancel (Return) keeps the window; the second close, answered with Discard, ends the program.
 click_client $((176 + 32)) $((298 + 10)) # Button8, LEFT
 for _ in $(seq 100); do
