@@ -182,13 +182,26 @@ void BoardCanvas::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), kOutside);
     painter.fillRect(square, Qt::black);
 
+    // The picture, scaled smoothly once for the square and the opacity as they are, then only copied:
+    // a drag repaints the board many times a second.
     if (!background_.isNull()) {
-        painter.save();
-        painter.setClipRect(square);
-        painter.setOpacity(backgroundOpacity_ / 100.0);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(backgroundRect(), background_);
-        painter.restore();
+        const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                .arg(background_.cacheKey())
+                                .arg(zoom_)
+                                .arg(backgroundScale_)
+                                .arg(backgroundOffset_.x())
+                                .arg(backgroundOffset_.y())
+                                .arg(backgroundOpacity_);
+        if (key != backgroundShownKey_) {
+            backgroundShownKey_ = key;
+            backgroundShown_ = QImage(square.size(), QImage::Format_ARGB32_Premultiplied);
+            backgroundShown_.fill(Qt::transparent);
+            QPainter scaled(&backgroundShown_);
+            scaled.setOpacity(backgroundOpacity_ / 100.0);
+            scaled.setRenderHint(QPainter::SmoothPixmapTransform);
+            scaled.drawImage(backgroundRect().translated(-kMargin, -kMargin), background_);
+        }
+        painter.drawImage(square.topLeft(), backgroundShown_);
     }
 
     if (grid_) {
@@ -203,11 +216,13 @@ void BoardCanvas::paintEvent(QPaintEvent*)
     // The letter layer, its black see-through so that the grid and the picture show, each of its
     // pixels a sharp square of zoom x zoom.
     const QImage& letter = editor_.letterLayer.image();
-    if (letterShown_.isNull() || letterShownKey_ != letter.cacheKey()) {
+    if (letterShown_.isNull() || letterShownKey_ != letter.cacheKey() || letterShown_.width() != letter.width() * zoom_) {
         letterShownKey_ = letter.cacheKey();
-        letterShown_ = blackMadeTransparent(letter);
+        letterShown_ = blackMadeTransparent(letter)
+                           .scaled(letter.width() * zoom_, letter.height() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    painter.drawImage(QRect(kMargin, kMargin, letter.width() * zoom_, letter.height() * zoom_), letterShown_);
+    painter.drawImage(kMargin, kMargin, letterShown_);
 
     // The axes as the preview has them (units -64, 0 and 64), one screen pixel wide.
     if (editor_.form.checked(FieldId::checkBox(22))) {

@@ -118,8 +118,11 @@ private:
     int backgroundScale_ = 100;
     QPointF backgroundOffset_;
 
+    // The letter layer and the picture as the square shows them, made again only when they change.
     QImage letterShown_;
     qint64 letterShownKey_ = 0;
+    QImage backgroundShown_;
+    QString backgroundShownKey_;
 };
 
 class DrawingBoard : public QMainWindow {

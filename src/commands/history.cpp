@@ -1,10 +1,13 @@
-// The undo history; see history.h. QUndoStack keeps the order of the steps and merges typing; each
-// step holds the differences it made, so a thousand steps of typing, placing and nudging cost a few
-// megabytes at most: a nudge changes a few hundred pixels, which compress to a few hundred bytes.
+// The undo history; see history.h. QUndoStack keeps the order of the steps; each step holds the
+// differences it made, so a thousand steps of typing, placing and nudging cost a few megabytes at
+// most: a nudge changes a few hundred pixels, which compress to a few hundred bytes. A step that
+// merges (typing into a field, a drag on the drawing board) compares its pixels only when it settles,
+// not at every key or unit of the drag.
 #include "commands/history.h"
 
 #include <QList>
 #include <QUndoCommand>
+#include <cstring>
 #include <utility>
 
 namespace vertiloom {
@@ -41,59 +44,47 @@ struct History::Extras {
 
 namespace {
 
-// Compressed for keeping: qCompress leaves room for the worst case, which a step would otherwise
-// hold on to (a quarter of a megabyte for a few hundred bytes).
-QByteArray packed(const QByteArray& raw)
-{
-    QByteArray out = qCompress(raw, 1);
-    out.squeeze();
-    return out;
-}
-
-// The bytes of b XOR a, compressed; empty when the two images are the same.
+// The bytes of b XOR a from the first that differs to the last, compressed, after the offset of the
+// first (8 bytes); empty when the two images are the same. A step changes a few lines of a layer,
+// so the span is short and compresses to little; qCompress's room for the worst case is given back,
+// or a step would hold on to it.
 QByteArray difference(const QImage& a, const QImage& b)
 {
     if (a.cacheKey() == b.cacheKey() || a == b)
         return {};
-    QByteArray out(a.sizeInBytes(), Qt::Uninitialized);
     const uchar* pa = a.constBits();
     const uchar* pb = b.constBits();
-    char* po = out.data();
-    for (qsizetype i = 0; i < out.size(); ++i)
-        po[i] = static_cast<char>(pa[i] ^ pb[i]);
-    return packed(out);
+    const qsizetype size = a.sizeInBytes();
+    qsizetype first = 0;
+    while (first < size && pa[first] == pb[first])
+        ++first;
+    qsizetype last = size - 1;
+    while (last > first && pa[last] == pb[last])
+        --last;
+    QByteArray span(last - first + 1, Qt::Uninitialized);
+    for (qsizetype i = 0; i < span.size(); ++i)
+        span[i] = static_cast<char>(pa[first + i] ^ pb[first + i]);
+    QByteArray out(sizeof(qint64), Qt::Uninitialized);
+    const qint64 offset = first;
+    std::memcpy(out.data(), &offset, sizeof offset);
+    out += qCompress(span, 1);
+    out.squeeze();
+    return out;
 }
 
 QImage applied(const QImage& image, const QByteArray& difference)
 {
     if (difference.isEmpty())
         return image;
-    const QByteArray raw = qUncompress(difference);
+    qint64 offset = 0;
+    std::memcpy(&offset, difference.constData(), sizeof offset);
+    const QByteArray span = qUncompress(difference.mid(sizeof offset));
     QImage out = image.copy();
     uchar* bits = out.bits();
-    const uchar* flips = reinterpret_cast<const uchar*>(raw.constData());
-    for (qsizetype i = 0; i < raw.size() && i < out.sizeInBytes(); ++i)
-        bits[i] ^= flips[i];
+    const uchar* flips = reinterpret_cast<const uchar*>(span.constData());
+    for (qsizetype i = 0; i < span.size() && offset + i < out.sizeInBytes(); ++i)
+        bits[offset + i] ^= flips[i];
     return out;
-}
-
-// Two differences made one: (a XOR b) compressed.
-QByteArray combined(const QByteArray& first, const QByteArray& second)
-{
-    if (first.isEmpty())
-        return second;
-    if (second.isEmpty())
-        return first;
-    QByteArray a = qUncompress(first);
-    const QByteArray b = qUncompress(second);
-    char* pa = a.data();
-    const char* pb = b.constData();
-    bool any = false;
-    for (qsizetype i = 0; i < a.size() && i < b.size(); ++i) {
-        pa[i] = static_cast<char>(pa[i] ^ pb[i]);
-        any = any || pa[i] != 0;
-    }
-    return any ? packed(a) : QByteArray();
 }
 
 struct ControlChange {
@@ -136,13 +127,10 @@ public:
             history_.apply(*this, true);
         pushed_ = true;
     }
-    int id() const override { return mergeKey_.isEmpty() ? -1 : 1; }
-    bool mergeWith(const QUndoCommand* other) override
+    // The open step takes the changes of a command that merges into it.
+    void absorb(const QList<ControlChange>& changes, const Extras& now)
     {
-        const auto* next = static_cast<const Step*>(other);
-        if (next->mergeKey_ != mergeKey_ || history_.openMergeKey_ != mergeKey_)
-            return false;
-        for (const ControlChange& change : next->controls) {
+        for (const ControlChange& change : changes) {
             auto it = std::find_if(controls.begin(), controls.end(),
                                    [&change](const ControlChange& c) { return c.id == change.id; });
             if (it == controls.end())
@@ -150,20 +138,31 @@ public:
             else
                 it->after = change.after;
         }
-        after = next->after;
-        letterDifference = combined(letterDifference, next->letterDifference);
-        overlayDifference = combined(overlayDifference, next->overlayDifference);
-        // A step that has come back to where it began (a drag put back with Escape, a field typed
-        // back to its old text) is no step: the stack drops it.
-        controls.removeIf([](const ControlChange& c) { return c.before == c.after; });
-        setObsolete(empty());
+        after = now;
+    }
+
+    // The stack drops a step by merging an empty one into it (the only merge it does): a merging step
+    // that came back to where it began is no step.
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        if (!static_cast<const Step*>(other)->dropper_)
+            return false;
+        setObsolete(true);
         return true;
+    }
+    static Step* dropper(History& history)
+    {
+        auto* step = new Step(history, QString());
+        step->dropper_ = true;
+        return step;
     }
 
 private:
     History& history_;
     QString mergeKey_;
     bool pushed_ = false;
+    bool dropper_ = false;
 };
 
 History::History(Editor& editor) : editor_(editor) {}
@@ -201,34 +200,54 @@ void History::put(const Extras& e)
 
 void History::run(const QString& mergeKey, const std::function<void()>& command)
 {
-    if (mergeKey.isEmpty() || mergeKey != openMergeKey_)
-        openMergeKey_.clear();
+    const bool continuing = open_ != nullptr && !mergeKey.isEmpty() && mergeKey == openMergeKey_;
+    if (!continuing)
+        close();
     if (letterTip_.isNull()) {
         letterTip_ = editor_.letterLayer.image();
         overlayTip_ = editor_.overlayLayer.image();
     }
     const EditorForm::Controls before = editor_.form.controls();
-    auto step = std::make_unique<Step>(*this, mergeKey);
-    step->before = extras();
+    const Extras extrasBefore = extras();
 
     const auto record = [&] {
+        QList<ControlChange> changes;
         const EditorForm::Controls& after = editor_.form.controls();
         for (int slot = 0; slot < after.size(); ++slot) {
             if (!(before.at(slot) == after.at(slot)))
-                step->controls << ControlChange{fieldAtSlot(slot), before.at(slot), after.at(slot)};
+                changes << ControlChange{fieldAtSlot(slot), before.at(slot), after.at(slot)};
         }
-        step->after = extras();
-        step->letterDifference = difference(letterTip_, editor_.letterLayer.image());
-        step->overlayDifference = difference(overlayTip_, editor_.overlayLayer.image());
-        if (step->empty())
+        if (continuing) {
+            open_->absorb(changes, extras());
+            openSettled_ = false;
             return;
-        letterTip_ = editor_.letterLayer.image();
-        overlayTip_ = editor_.overlayLayer.image();
-        const int position = stack_.index();
+        }
+        auto step = std::make_unique<Step>(*this, mergeKey);
+        step->controls = changes;
+        step->before = extrasBefore;
+        step->after = extras();
+        const QImage& letter = editor_.letterLayer.image();
+        const QImage& overlay = editor_.overlayLayer.image();
+        if (mergeKey.isEmpty()) {
+            step->letterDifference = difference(letterTip_, letter);
+            step->overlayDifference = difference(overlayTip_, overlay);
+            if (step->empty())
+                return;
+            letterTip_ = letter;
+            overlayTip_ = overlay;
+            stack_.push(step.release());
+            return;
+        }
+        // A step that may merge: open, its pixels compared when it settles.
+        const bool samePixels = letter.cacheKey() == letterTip_.cacheKey() && overlay.cacheKey() == overlayTip_.cacheKey();
+        if (step->empty() && samePixels)
+            return;
+        open_ = step.get();
+        openLetterStart_ = letterTip_;
+        openOverlayStart_ = overlayTip_;
+        openSettled_ = false;
         stack_.push(step.release());
-        // A merged step that came back to where it began is gone (the position fell back): what
-        // follows starts anew rather than merge into the step before it.
-        openMergeKey_ = stack_.index() < position ? QString() : mergeKey;
+        openMergeKey_ = mergeKey;
     };
     try {
         command();
@@ -239,23 +258,74 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
     record();
 }
 
-void History::endMerge() { openMergeKey_.clear(); }
+void History::settle()
+{
+    if (!open_ || openSettled_)
+        return;
+    openSettled_ = true;
+    letterTip_ = editor_.letterLayer.image();
+    overlayTip_ = editor_.overlayLayer.image();
+    open_->letterDifference = difference(openLetterStart_, letterTip_);
+    open_->overlayDifference = difference(openOverlayStart_, overlayTip_);
+    open_->controls.removeIf([](const ControlChange& c) { return c.before == c.after; });
+    if (open_->empty()) {
+        // Back where it began (a drag put back with Escape, a field typed back to its old text).
+        stack_.push(Step::dropper(*this));
+        open_ = nullptr;
+        openMergeKey_.clear();
+    }
+}
+
+void History::close()
+{
+    settle();
+    open_ = nullptr;
+    openMergeKey_.clear();
+    openLetterStart_ = QImage();
+    openOverlayStart_ = QImage();
+}
+
+void History::endMerge() { close(); }
 
 void History::endMerge(const QString& mergeKey)
 {
     if (openMergeKey_ == mergeKey)
-        openMergeKey_.clear();
+        close();
+}
+
+bool History::canUndo()
+{
+    settle();
+    return stack_.canUndo();
+}
+
+bool History::canRedo()
+{
+    settle();
+    return stack_.canRedo();
+}
+
+int History::count()
+{
+    settle();
+    return stack_.count();
+}
+
+int History::position()
+{
+    settle();
+    return stack_.index();
 }
 
 void History::undo()
 {
-    openMergeKey_.clear();
+    close();
     stack_.undo();
 }
 
 void History::redo()
 {
-    openMergeKey_.clear();
+    close();
     stack_.redo();
 }
 
@@ -270,8 +340,9 @@ void History::apply(const Step& step, bool forward)
     editor_.overlayLayer.image() = overlayTip_;
 }
 
-qsizetype History::memoryBytes() const
+qsizetype History::memoryBytes()
 {
+    settle();
     qsizetype n = 0;
     for (int i = 0; i < stack_.count(); ++i)
         n += static_cast<const Step*>(stack_.command(i))->bytes();

@@ -21,24 +21,27 @@ public:
     History& operator=(const History&) = delete;
 
     // Runs the command as one step. Steps with the same non-empty merge key that follow each other
-    // (typing into one field) become one, until endMerge(). A command that changes nothing leaves
-    // no step; one that fails keeps what it had changed as a step, then the failure goes on.
+    // (typing into one field, the moves of one drag) become one, until endMerge(); such a step
+    // compares the preview's pixels once, when it settles (before anything asks the history or
+    // another step begins), not at every command that merges into it. A command that changes nothing
+    // leaves no step, and neither do merged commands that come back to where they began; one that
+    // fails keeps what it had changed as a step, then the failure goes on.
     void run(const QString& mergeKey, const std::function<void()>& command);
     // The next step starts a new one whatever its key.
     void endMerge();
     // The same, when the steps merging now are those of this key (the focus left its field).
     void endMerge(const QString& mergeKey);
 
-    bool canUndo() const { return stack_.canUndo(); }
-    bool canRedo() const { return stack_.canRedo(); }
+    bool canUndo();
+    bool canRedo();
     // Everything back as it was just after the step before the last one; the preview's pixels too.
     void undo();
     void redo();
 
-    int count() const { return stack_.count(); }
-    int position() const { return stack_.index(); }
+    int count();
+    int position();
     // The memory the steps hold, in bytes (what they keep, not the containers' slack).
-    qsizetype memoryBytes() const;
+    qsizetype memoryBytes();
 
 private:
     class Step;
@@ -47,9 +50,18 @@ private:
     void put(const Extras& extras);
     void apply(const Step& step, bool forward);
 
+    // The step still merging: its pixels are compared with those before it when it settles.
+    void settle();
+    // Settles it, and the next step starts anew.
+    void close();
+
     Editor& editor_;
     QUndoStack stack_;
     QString openMergeKey_;
+    Step* open_ = nullptr; // the top of the stack while it merges
+    QImage openLetterStart_;
+    QImage openOverlayStart_;
+    bool openSettled_ = true;
     // The preview's two layers as the history last left them: just after the step at position().
     QImage letterTip_;
     QImage overlayTip_;
