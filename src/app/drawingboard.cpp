@@ -47,7 +47,10 @@ const char* const kMergeDrag = "board-drag";
 const char* const kMergePen = "board-pen";
 
 // "x 2A (42)": a unit as the fields show it and as a signed number.
-QString unitShown(int unit) { return QStringLiteral("%1 (%2)").arg(unitText(unit)).arg(unit); }
+QString unitShown(int unit)
+{
+    return QStringLiteral("%1 (%2)").arg(unitText(unit), QString::number(unit).replace(u'-', QChar(0x2212)));
+}
 
 QList<UnitPoint> only(const QList<UnitPoint>& points, const QList<int>& numbers)
 {
@@ -154,14 +157,14 @@ QString BoardCanvas::status() const
     }
     const qsizetype selected = selection().size();
     const bool english = editor_.language == kEnglish;
-    parts << QStringLiteral("\u00D7%1").arg(zoom_);
     if (selected == 1)
         parts << (english ? QStringLiteral("point %1 selected") : QStringLiteral("выбрана точка %1")).arg(selection().front());
     else if (selected > 1)
         parts << (english ? QStringLiteral("%1 points selected") : QStringLiteral("выбрано точек: %1")).arg(selected);
     if (tool_ == Tool::Pen && !penCorners_.isEmpty())
         parts << (english ? QStringLiteral("pen: %1 corners") : QStringLiteral("перо: углов %1")).arg(penCorners_.size());
-    return parts.join(QStringLiteral(" · "));
+    parts << QStringLiteral("\u00D7%1").arg(zoom_);
+    return parts.join(QStringLiteral(" \u00B7 "));
 }
 
 QRectF BoardCanvas::backgroundRect() const
@@ -707,11 +710,20 @@ void DrawingBoard::createActions()
     connect(opacity_, &QSpinBox::valueChanged, canvas_, &BoardCanvas::setBackgroundOpacity);
     backgroundScale_ = spin("BackgroundScale", 10, 1000, 100, QStringLiteral(" %"));
     background->addWidget(backgroundScale_);
-    connect(backgroundScale_, &QSpinBox::valueChanged, this,
-            [this](int percent) { canvas_->setBackgroundPlace(percent, canvas_->backgroundOffset()); });
+    backgroundX_ = spin("BackgroundX", -255, 255, 0, QString());
+    backgroundY_ = spin("BackgroundY", -255, 255, 0, QString());
+    background->addWidget(backgroundX_);
+    background->addWidget(backgroundY_);
+    const auto place = [this] {
+        canvas_->setBackgroundPlace(backgroundScale_->value(), QPointF(backgroundX_->value(), backgroundY_->value()));
+    };
+    connect(backgroundX_, &QSpinBox::valueChanged, this, place);
+    connect(backgroundY_, &QSpinBox::valueChanged, this, place);
     connect(canvas_, &BoardCanvas::backgroundPlaceChanged, this, [this] {
-        const QSignalBlocker quiet(backgroundScale_);
+        const QSignalBlocker quietScale(backgroundScale_), quietX(backgroundX_), quietY(backgroundY_);
         backgroundScale_->setValue(canvas_->backgroundScale());
+        backgroundX_->setValue(qRound(canvas_->backgroundOffset().x()));
+        backgroundY_->setValue(qRound(canvas_->backgroundOffset().y()));
     });
     action("ClearBackground", background, [this] { canvas_->setBackground({}); });
 
@@ -736,8 +748,15 @@ void DrawingBoard::setLanguage(int language)
         a->setToolTip(t.keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, t.keys.toString(QKeySequence::NativeText)));
     }
     opacity_->setToolTip(english ? QStringLiteral("Opacity of the background") : QStringLiteral("Непрозрачность подложки"));
-    backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (Alt+wheel; Alt+drag moves it)")
-                                         : QStringLiteral("Размер подложки (Alt+колесо; Alt+перетаскивание сдвигает её)"));
+    backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (Alt+wheel)")
+                                         : QStringLiteral("Размер подложки (Alt+колесо)"));
+    const QString offset = english ? QStringLiteral("Where the background stands, in units (Alt+drag moves it)")
+                                   : QStringLiteral("Положение подложки в единицах (Alt+перетаскивание сдвигает её)");
+    backgroundX_->setToolTip(offset);
+    backgroundY_->setToolTip(offset);
+    scalePercent_->setToolTip(english ? QStringLiteral("Percent to scale by") : QStringLiteral("Масштаб в процентах"));
+    moveX_->setToolTip(english ? QStringLiteral("Units to move by, x and y") : QStringLiteral("Сдвиг в единицах, x и y"));
+    moveY_->setToolTip(moveX_->toolTip());
     refresh();
 }
 

@@ -159,6 +159,8 @@ private:
     QSpinBox* moveY_ = nullptr;
     QSpinBox* opacity_ = nullptr;
     QSpinBox* backgroundScale_ = nullptr;
+    QSpinBox* backgroundX_ = nullptr;
+    QSpinBox* backgroundY_ = nullptr;
     QList<QAction*> actions_;
 };
 
