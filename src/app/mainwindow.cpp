@@ -4,6 +4,7 @@
 
 #include "app/captions.h"
 #include "app/drawingboard.h"
+#include "app/fontwindow.h"
 #include "app/language.h"
 #include "app/glyphs.h"
 #include "app/widgets.h"
@@ -291,6 +292,8 @@ void MainWindow::showEditorState()
     setWindowTitle(vertiloom::windowTitle(editor_));
     if (board_)
         board_->refresh();
+    if (font_ && font_->isVisible())
+        font_->refresh();
 }
 
 bool MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
@@ -309,6 +312,18 @@ void MainWindow::openDrawingBoard()
     board_->show();
     board_->raise();
     board_->activateWindow();
+}
+
+void MainWindow::openFontWindow()
+{
+    if (!font_) {
+        font_ = new FontWindow(*this, editor_, platform_);
+        font_->setParent(this, font_->windowFlags() | Qt::Window);
+    }
+    font_->refresh();
+    font_->show();
+    font_->raise();
+    font_->activateWindow();
 }
 
 void MainWindow::undo()
@@ -430,6 +445,7 @@ void MainWindow::connectCommands()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(2)))->click(); });
     shortcut(QKeySequence(Qt::Key_F5), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(1)))->click(); });
     shortcut(QKeySequence(Qt::Key_F6), [this] { openDrawingBoard(); });
+    shortcut(QKeySequence(Qt::Key_F7), [this] { openFontWindow(); });
     widget(FieldId::button(2))->setToolTip(QStringLiteral("Ctrl+O"));
     widget(FieldId::button(1))->setToolTip(QStringLiteral("F5"));
     setAcceptDrops(true);
@@ -487,6 +503,8 @@ void MainWindow::setLanguage(int language)
     installTranslations(language);
     if (board_)
         board_->setLanguage(language);
+    if (font_)
+        font_->setLanguage(language);
     showEditorState();
 }
 
@@ -526,6 +544,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
                                                                  : QStringLiteral("Чертёжная доска (F6)"));
     board->setObjectName(QStringLiteral("OpenDrawingBoard"));
     connect(board, &QAction::triggered, this, [this] { openDrawingBoard(); });
+    QAction* font = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
+    font->setObjectName(QStringLiteral("OpenFontWindow"));
+    connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->popup(event->globalPos());
 }
 

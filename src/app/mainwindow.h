@@ -15,6 +15,7 @@
 namespace vertiloom {
 
 class DrawingBoard;
+class FontWindow;
 
 class PreviewImage;
 
@@ -51,6 +52,9 @@ public:
     // F6: the drawing board, made when it is first asked for; it shows the same editor.
     void openDrawingBoard();
     DrawingBoard* drawingBoard() const { return board_; }
+    // F7: the font window, made when it is first asked for.
+    void openFontWindow();
+    FontWindow* fontWindow() const { return font_; }
 
     // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
     // 2 English) at once.
@@ -92,6 +96,7 @@ private:
     PreviewImage* image2_ = nullptr;
     QMenu* vertexMenu_ = nullptr;
     DrawingBoard* board_ = nullptr;
+    FontWindow* font_ = nullptr;
 };
 
 } // namespace vertiloom

@@ -2,22 +2,14 @@
 // remembered position change.
 #include "commands/commands.h"
 
+#include "model/error.h"
 #include "model/hex.h"
+#include "record/files.h"
 #include "rom/catalogue.h"
 
 namespace vertiloom {
 
 namespace {
-
-// The letter's file offset in the current image: its offset in the selected dump, moved on by the
-// image's header when the editor reads it with one.
-QString offsetInImage(const Editor& editor, int position)
-{
-    const QString offset = catalogueOffset(position, selectedVariant(editor.form));
-    if (editor.catalogueHeader == 0)
-        return offset;
-    return IntToHexText(HexToInt(offset) + static_cast<int>(editor.catalogueHeader));
-}
 
 void showEntry(Editor& editor, int position)
 {
@@ -28,6 +20,29 @@ void showEntry(Editor& editor, int position)
 }
 
 } // namespace
+
+QString offsetInImage(const Editor& editor, int position)
+{
+    const QString offset = catalogueOffset(position, selectedVariant(editor.form));
+    if (editor.catalogueHeader == 0)
+        return offset;
+    return IntToHexText(HexToInt(offset) + static_cast<int>(editor.catalogueHeader));
+}
+
+int letterAtAddr(const Editor& editor)
+{
+    qint64 offset = 0;
+    try {
+        offset = offsetFromAddr(editor.form.text(FieldId::addr()));
+    } catch (const Error&) {
+        return 0;
+    }
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        if (HexToInt(offsetInImage(editor, position)) == offset)
+            return position;
+    }
+    return 0;
+}
 
 void chooseVariant(Editor& editor)
 {

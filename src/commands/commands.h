@@ -113,6 +113,11 @@ void convertToTranslhextion(Editor& editor);
 void chooseVariant(Editor& editor);
 // The catalogue entry at a position (1..24) is shown: writes Addr and Label34.
 void goToLetter(Editor& editor, int position);
+// The file offset of the catalogue letter at a position in the current image: its offset in the
+// selected dump, moved on by the image's header when the editor reads it with one; as Addr shows it.
+QString offsetInImage(const Editor& editor, int position);
+// The catalogue position (1..24) of the letter whose offset Addr holds, or 0.
+int letterAtAddr(const Editor& editor);
 // ">": the next catalogue entry (24 is followed by 1); writes Addr and Label34.
 void nextLetter(Editor& editor);
 // "<": the previous catalogue entry (1 is preceded by 24); writes Addr and Label34.
@@ -140,6 +145,27 @@ void nudge(Editor& editor, Nudge direction);
 void clearLetter(Editor& editor);
 // Item n of the vertex menu: the focused edit field receives point n's reference; START! runs.
 void pickVertex(Editor& editor, std::optional<FieldId> focusedEdit, int n);
+
+// --- The font -------------------------------------------------------------------------------
+// A catalogue letter of the current image as the font shows it: the letter layer its record draws
+// after a load, or why it can't be read (the message of a failed load).
+struct FontLetter {
+    int position = 0;
+    QImage picture; // null when the record does not read
+    QString failure;
+};
+// The letter layer that START! draws for a record loaded into the fields.
+QImage letterPicture(const LetterRecord& record);
+// The 24 catalogue letters of the current ROM image under the selected dump, each read with the
+// loader's reader at its offset in the image; or, when no ROM image is open, none and why.
+struct Font {
+    QList<FontLetter> letters;
+    QString missing;
+};
+Font readFont(const Editor& editor);
+// A click on a letter of the font: the question before unsaved changes go; then the catalogue
+// steps to the letter as ">" and "<" would, and the letter is loaded as Reload loads it.
+void openCatalogueLetter(Editor& editor, Platform& platform, int position);
 
 // --- The drawing board ----------------------------------------------------------------------
 // Puts each point at its units (its x and y fields), then START!.

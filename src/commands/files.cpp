@@ -56,7 +56,10 @@ void openDroppedFile(Editor& editor, Platform& platform, const QString& path)
     loadFile(editor, platform, path);
 }
 
-void reloadLetter(Editor& editor, Platform& platform)
+namespace {
+
+// Reload, with or without the question before unsaved changes go (the caller may have asked it).
+void reload(Editor& editor, Platform& platform, bool askFirst)
 {
     if (editor.currentRom.isEmpty())
         throw Error(tr("No file has been opened yet: choose a ROM image with \"Open file\" first."));
@@ -73,9 +76,21 @@ void reloadLetter(Editor& editor, Platform& platform)
             return;
         editor.openedAs.romImage = romImage;
     }
-    if (!mayDiscardChanges(editor, platform))
+    if (askFirst && !mayDiscardChanges(editor, platform))
         return;
     applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
+}
+
+} // namespace
+
+void reloadLetter(Editor& editor, Platform& platform) { reload(editor, platform, true); }
+
+void openCatalogueLetter(Editor& editor, Platform& platform, int position)
+{
+    if (!mayDiscardChanges(editor, platform))
+        return;
+    goToLetter(editor, position);
+    reload(editor, platform, false);
 }
 
 void exportLetterToFile(Editor& editor, Platform& platform)

@@ -45,23 +45,6 @@ const LetterSlots& letterSlots()
     return table;
 }
 
-// The label of the catalogue letter whose offset in the selected dump Addr holds, or empty.
-QString catalogueLabel(const Editor& editor)
-{
-    qint64 offset = 0;
-    try {
-        offset = offsetFromAddr(editor.form.text(FieldId::addr()));
-    } catch (const Error&) {
-        return {};
-    }
-    const RomVariant& variant = selectedVariant(editor.form);
-    for (int position = 1; position <= kCatalogueSize; ++position) {
-        if (HexToInt(catalogueOffset(position, variant)) + editor.catalogueHeader == offset)
-            return QString::fromLatin1(catalogueEntry(position).label);
-    }
-    return {};
-}
-
 } // namespace
 
 bool letterChanged(const Editor& editor)
@@ -97,9 +80,8 @@ QString windowTitle(const Editor& editor)
     QString title = QStringLiteral("Tessarine Vertiloom");
     if (!editor.currentRom.isEmpty()) {
         title += dash + QFileInfo(editor.currentRom).fileName();
-        const QString label = catalogueLabel(editor);
-        if (!label.isEmpty())
-            title += dash + label;
+        if (const int position = letterAtAddr(editor))
+            title += dash + QString::fromLatin1(catalogueEntry(position).label);
     }
     if (letterChanged(editor))
         title += QStringLiteral(" *");

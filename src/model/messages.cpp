@@ -137,6 +137,14 @@ constexpr Translation kRussian[] = {
     {"offsets %1", "смещения %1"},
     {"%1 and %2", "%1 и %2"},
 
+    // The font window
+    {"No ROM image is open yet. Open a ROM image with \"Open file\" first: the font shows its 24 letters.",
+     "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\": шрифт показывает его 24 "
+     "буквы."},
+
+    {"%1 is a letter file, not a ROM image: the font shows the 24 letters of a ROM image.",
+     "%1 — файл буквы, а не образ ROM: шрифт показывает 24 буквы образа ROM."},
+
     // The drawing board
     {"There is no checked point to transform.", "Нет отмеченных точек для преобразования."},
     {"Point %1 would go to %2 = %3, outside -128..127: nothing was changed.",

@@ -89,6 +89,16 @@ int tileCode(const QString& text)
     return -1;
 }
 
+int tileLetter(int code)
+{
+    QString glyph = tileCharacter(code);
+    if (glyph == QLatin1String("1"))
+        glyph = QStringLiteral("I");
+    else if (glyph == QLatin1String("!"))
+        glyph = QStringLiteral("!!");
+    return glyph.trimmed().isEmpty() ? 0 : cataloguePosition(glyph);
+}
+
 void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant, qint64 header)
 {
     for (const WordPlace& word : wordPlaces(variant, header)) {

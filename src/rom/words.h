@@ -40,6 +40,10 @@ QString tileCharacter(int code);
 // show (lookups are case-sensitive) or more than one character.
 int tileCode(const QString& text);
 
+// The catalogue letter the game draws a tile code with: its position (1..24), or 0 when none does
+// (the blank, "O"). "1" is drawn with "I (17) 30" and "!" with "!! (82) 117".
+int tileLetter(int code);
+
 // Throws Error unless both words of the variant lie wholly inside a file of that size.
 void checkWordsInside(const QString& path, qint64 fileSize, const RomVariant& variant, qint64 header = 0);
 
