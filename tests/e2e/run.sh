@@ -10,9 +10,11 @@
 #      "P", onto the preview and its file and catalogue label into the title;
 #   5. typing into x1, placing point 1 on the preview and LEFT, then Ctrl+Z three times, leave the
 #      preview, the point fields, the memo and the title as they were before;
-#   6. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
+#   6. F7 shows the font window of the sample image (its picture kept), F6 the drawing board: a drag
+#      of point 1 shows in the main window and Ctrl+Z takes it back; the pen draws a "Я";
+#   7. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
 #      the program with status 0;
-#   7. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
+#   8. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
 #      once when its journal appears, leaves the image all old or all new once the next run has
 #      opened it (which puts back what the journal holds), and no temporary file after the next
 #      write into the folder; two imports into one image at once both land, and the backup holds
@@ -465,6 +467,41 @@ else
     else
       fail "$undo_check" "$mismatch"
     fi
+  fi
+fi
+
+# --- 6a. The font window ----------------------------------------------------------------------
+# F7 opens the font of the sample image: 24 letters and the two words; its picture is kept as
+# build/e2e-artifacts/6-font.png. The window is closed again before the board's checks.
+font_check="F7 shows the font of the sample image: the 24 letters and the words"
+if [ -z "$sample_open" ]; then
+  fail "$font_check" "it needs the sample open"
+else
+  xdotool windowfocus --sync "$main_window" 2>/dev/null
+  xdotool key F7
+  if ! wait_for_other_window 10; then
+    fail "$font_check" "no window appeared within 10 s of F7"
+  else
+    font_window=$other
+    sleep 0.5
+    screenshot 6-font-screen
+    g=$(xwininfo -id "$font_window")
+    fx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+    fy=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+    fw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
+    fh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
+    convert "$shot" -crop "${fw}x${fh}+$fx+$fy" +repage "$artifacts/6-font.png" 2>/dev/null
+    # The letters are yellow, red and green outlines on black: a font window shows many of them.
+    lit=$(convert "$artifacts/6-font.png" -fill black +opaque yellow -fill white -opaque yellow -format '%[fx:int(mean*w*h)]' info: 2>/dev/null)
+    if [ "$(title_of "$font_window")" != "Tessarine Vertiloom $dash шрифт" ]; then
+      fail "$font_check" "the window is titled \"$(title_of "$font_window")\""
+    elif [ "${lit:-0}" -lt 2000 ]; then
+      fail "$font_check" "only ${lit:-0} yellow pixels in the window (see $artifacts/6-font.png)"
+    else
+      pass "$font_check"
+    fi
+    python3 "$here/close-window.py" "$font_window"
+    window_gone "$font_window" 5 || fail "$font_check" "the font window stayed open after it was asked to close"
   fi
 fi
 
