@@ -33,9 +33,9 @@ asan: deps
 # the editor against a bare Qt window under Xvfb. Prints the ratios against the goals.
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVERTILOOM_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vertiloom core_bench board_bench bare_window plain_window map_timer
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vertiloom core_bench views_bench bare_window plain_window map_timer
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/core_bench
-	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/board_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/views_bench
 	bash scripts/startup-bench.sh $(BENCH_BUILD)
 	JOBS=$(JOBS) bash bench/cli-bench.sh $(BENCH_BUILD)
 
