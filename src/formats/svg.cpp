@@ -815,9 +815,13 @@ LetterRecord letterFromSvg(const QByteArray& svg, const LetterRecord& current)
         QXmlStreamReader xml(svg);
         while (!xml.atEnd())
             xml.readNext();
-        if (xml.hasError())
+        if (xml.hasError()) {
+            QString why = xml.errorString();
+            if (why.endsWith(u'.'))
+                why.chop(1);
             throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
-                            .arg(xml.errorString(), QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
+                            .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
+        }
     }
     Reading reading(current);
     reading.read(svg);

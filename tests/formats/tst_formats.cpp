@@ -212,8 +212,8 @@ private slots:
         QTest::newRow("12 corners") << drawing(polygonOf(12, 0))
                                     << "The 1st <polygon> has 12 corners; a polygon holds at most 11.";
         QTest::newRow("not well-formed") << drawing(R"(<polygon points="1,1 2,2 3,1">)")
-                                         << "The file is not well-formed SVG: Opening and ending tag mismatch. (line 1, column 98).";
-        QTest::newRow("no XML at all") << QByteArray() << "The file is not well-formed SVG: ";
+                                         << "The file is not well-formed SVG: Opening and ending tag mismatch (line 1, column 98).";
+        QTest::newRow("no XML at all") << QByteArray() << "The file is not well-formed SVG: Premature end of document (line 1, column 0).";
         QTest::newRow("not SVG") << QByteArray("<html/>") << "The file is not an SVG drawing: its root element is <html>.";
         QTest::newRow("empty") << drawing("<g><text>A</text><line x2=\"9\"/></g>")
                                << "The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight lines.";
