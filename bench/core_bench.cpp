@@ -5,6 +5,7 @@
 //   the sweep of the 24 catalogue letters / one QFile::read of the same bytes per letter
 //   recognising the dump of a 2 MiB image  / opening the image and one QFile::readAll
 //     (and the CRC32 alone, the bulk of it)
+//   the sample letter "8 (103) 162" written as an SVG drawing and read back (against a goal in time)
 // and, once before those, the undo history over 1,000 steps of typing, placing and nudging: what the
 // steps hold (History::memoryBytes, the resident memory and the heap in use as a cross-check), the
 // time per step, undo and redo, and whether undoing everything gives back the letter it started from.
@@ -12,6 +13,7 @@
 #include "commands/platform.h"
 #include "commands/commands.h"
 #include "commands/history.h"
+#include "formats/svg.h"
 #include "model/hex.h"
 #include "record/export.h"
 #include "record/files.h"
@@ -211,6 +213,21 @@ void BM_Recognise_Crc32(benchmark::State& state)
     for (auto _ : state) {
         for (const QByteArray& image : files->dumps)
             benchmark::DoNotOptimize(dumpCrc32(image));
+    }
+}
+
+// --- The SVG drawing ---------------------------------------------------------------------------
+
+// The sample letter "8 (103) 162" (catalogue position 16) as "Export letter to SVG" writes it and
+// "Import letter from SVG" reads it, between the record and the file's bytes.
+constexpr int kSvgLetter = 16;
+
+void BM_SvgRoundTrip(benchmark::State& state)
+{
+    const LetterRecord letter = sampleLetter(kSvgLetter);
+    for (auto _ : state) {
+        LetterRecord back = letterFromSvg(letterToSvg(letter), letter);
+        benchmark::DoNotOptimize(back);
     }
 }
 
@@ -517,6 +534,7 @@ VERTILOOM_BENCH(BM_Recognise_Floor);
 VERTILOOM_BENCH(BM_Recognise);
 VERTILOOM_BENCH(BM_Recognise_Crc32);
 VERTILOOM_BENCH(BM_DragMove);
+VERTILOOM_BENCH(BM_SvgRoundTrip);
 
 // Shows the runs as usual and keeps the fastest and the median real time of each benchmark.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -606,6 +624,11 @@ int main(int argc, char* argv[])
         }
     }
 
+    if (letterFromSvg(letterToSvg(sampleLetter(kSvgLetter)), {}) != sampleLetter(kSvgLetter)) {
+        std::fprintf(stderr, "core_bench: the SVG drawing of the sample letter does not read back as it\n");
+        return 1;
+    }
+
     const HistoryFigures history = measureHistory();
     const DragFigures drags = measureDrags();
 
@@ -630,6 +653,10 @@ int main(int argc, char* argv[])
     printRatio(reporter, "Dumps", "BM_Recognise", "BM_Recognise_Floor",
                "open + QFile::readAll of each image; 10 images of 2 MiB", 5);
     printRatio(reporter, "CRC32", "BM_Recognise_Crc32", "BM_Recognise_Floor", "the same floor; zlib's crc32 alone", 0);
+    if (const auto svg = reporter.fastest.find("BM_SvgRoundTrip"); svg != reporter.fastest.end())
+        std::printf("SVG     %9.1f us: \"8 (103) 162\" written as a drawing and read back (median %.1f us); "
+                    "goal <= 1000 us: %s\n",
+                    svg->second, reporter.median.at("BM_SvgRoundTrip"), svg->second <= 1000 ? "met" : "MISSED");
     printHistory(history);
     if (const auto move = reporter.fastest.find("BM_DragMove"); move != reporter.fastest.end())
         printDrags(drags, move->second);

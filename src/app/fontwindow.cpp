@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -234,7 +235,7 @@ bool FontView::event(QEvent* event)
     return QWidget::event(event);
 }
 
-FontWindow::FontWindow(MainWindow& main, Editor& editor, Platform& platform) : QMainWindow(nullptr)
+FontWindow::FontWindow(MainWindow& main, Editor& editor, Platform& platform) : QMainWindow(nullptr), main_(main)
 {
     setObjectName(QStringLiteral("FontWindow"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -255,6 +256,11 @@ void FontWindow::setLanguage(int language)
 {
     setWindowTitle(language == kEnglish ? QStringLiteral("Tessarine Vertiloom \u2014 font")
                                         : QStringLiteral("Tessarine Vertiloom \u2014 шрифт"));
+    // The letter's menu: the SVG export and import, in the window's language.
+    menuBar()->clear();
+    QMenu* letter = menuBar()->addMenu(language == kEnglish ? QStringLiteral("&Letter") : QStringLiteral("&Буква"));
+    letter->setObjectName(QStringLiteral("FontLetterMenu"));
+    main_.addSvgActions(letter);
     view_->refresh(true);
 }
 

@@ -74,6 +74,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    MainWindow& main_;
     FontView* view_ = nullptr;
 };
 

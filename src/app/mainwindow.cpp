@@ -314,6 +314,17 @@ void MainWindow::openDrawingBoard()
     board_->activateWindow();
 }
 
+void MainWindow::addSvgActions(QMenu* menu)
+{
+    const bool english = editor_.language == kEnglish;
+    QAction* out = menu->addAction(english ? QStringLiteral("Export letter to SVG\u2026") : QStringLiteral("Экспорт буквы в SVG\u2026"));
+    out->setObjectName(QStringLiteral("ExportLetterToSvg"));
+    connect(out, &QAction::triggered, this, [this] { run([this] { exportLetterToSvg(editor_, platform_); }); });
+    QAction* in = menu->addAction(english ? QStringLiteral("Import letter from SVG\u2026") : QStringLiteral("Импорт буквы из SVG\u2026"));
+    in->setObjectName(QStringLiteral("ImportLetterFromSvg"));
+    connect(in, &QAction::triggered, this, [this] { step([this] { importLetterFromSvg(editor_, platform_); }); });
+}
+
 void MainWindow::openFontWindow()
 {
     if (!font_) {
@@ -547,6 +558,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     QAction* font = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
     font->setObjectName(QStringLiteral("OpenFontWindow"));
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
+    menu->addSeparator();
+    addSvgActions(menu);
     menu->popup(event->globalPos());
 }
 

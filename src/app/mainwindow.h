@@ -55,6 +55,9 @@ public:
     // F7: the font window, made when it is first asked for.
     void openFontWindow();
     FontWindow* fontWindow() const { return font_; }
+    // "Export letter to SVG…" and "Import letter from SVG…", added to a menu (the free area's, the
+    // font window's) in the window's language.
+    void addSvgActions(QMenu* menu);
 
     // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
     // 2 English) at once.

@@ -1,5 +1,6 @@
-// The sub-commands on letters: render (the preview after a load, or a sheet of all 24), extract
-// (letter files as "Export letter to file" writes them) and import ("Export letter to Rom").
+// The sub-commands on letters: render (the preview after a load, a sheet of all 24, or the letter's SVG
+// drawing), extract (letter files as "Export letter to file" writes them) and import ("Export letter to
+// Rom", from a letter file or a drawing).
 #include "cli/cli.h"
 
 #include "commands/commands.h"
@@ -149,7 +150,9 @@ int render(const QStringList& args)
     Arguments arguments(QStringLiteral("render"),
                         QStringLiteral("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
                                        "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
-                                       "six across, each labelled."));
+                                       "six across, each labelled. An output named *.svg is the letter's SVG drawing "
+                                       "instead, as \"Export letter to SVG\" writes it (--scale, --no-numbers, --no-axes "
+                                       "and --all are for a PNG picture)."));
     arguments.addPositional(QStringLiteral("FILE"), QStringLiteral("A ROM image (the letter at --letter or --offset, else the "
                                                                    "first catalogue letter) or a letter file."));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Enlarge every pixel to N x N (1 to 16)."),
@@ -170,9 +173,30 @@ int render(const QStringList& args)
     const View view{!arguments.parser.isSet(noNumbers), !arguments.parser.isSet(noAxes)};
     const QString input = arguments.positional().front();
     const QString output = arguments.fileName(kOutput);
+    const bool drawing = output.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    if (drawing) {
+        for (const QCommandLineOption& option : {scale, noNumbers, noAxes, kAll}) {
+            if (arguments.parser.isSet(option))
+                arguments.wrong(QStringLiteral("--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG "
+                                               "drawing holds one letter at its units, with its point numbers."));
+        }
+    }
 
     const Source from = source(arguments, input, choice, all);
     checkNotInput(output, input);
+    if (drawing) {
+        // The window's export after a load: a file there is replaced, a ROM image never.
+        Editor editor;
+        CliPlatform platform;
+        loadLetter(editor, platform, from, choice, kBytesOnly);
+        platform.forget();
+        platform.savePath = output;
+        platform.answer = [](Question about) { return about == Question::ReplaceLetterFile; };
+        exportLetterToSvg(editor, platform);
+        if (!platform.declined.isEmpty())
+            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+        return kDone;
+    }
     QImage picture;
     if (all) {
         picture = sheet(from, view, factor);
@@ -323,12 +347,15 @@ int import(const QStringList& args)
                                        "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
                                        "longer than the one there is refused unless --allow-longer is given, an image of "
                                        "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
+                                       "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
+                                       "reads it, the bytes a drawing can't show taken from the record at that offset. "
                                        "With --all, every letter file of a folder goes to the offset in its name (as "
                                        "extract --all names them), all checked before any is written, in one write "
                                        "and one backup."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
     arguments.addPositional(QStringLiteral("LETTERFILE"),
-                            QStringLiteral("The letter file to write; with --all, the folder of letter files."));
+                            QStringLiteral("The letter file (or SVG drawing) to write; with --all, the folder of letter "
+                                           "files."));
     const QCommandLineOption all(QStringLiteral("all"),
                                  QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
                                                 "in its name."));
@@ -379,9 +406,20 @@ int import(const QStringList& args)
     QStringList failures;
     for (const Import& letter : imports) {
         try {
-            if (isRomImage(QFileInfo(letter.file).size()))
-                throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letter.file)));
-            load(editor, platform, letter.file);
+            if (!many && letter.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+                // The drawing over the record there now (or none): its bytes that no drawing shows.
+                LetterRecord there;
+                try {
+                    there = parseRecord(bytes, letter.offset, letter.offset);
+                } catch (const Error&) {
+                    // None there: the drawing's own bytes, else 00.
+                }
+                applyRecord(editor, readLetterSvg(letter.file, there), false);
+            } else {
+                if (isRomImage(QFileInfo(letter.file).size()))
+                    throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letter.file)));
+                load(editor, platform, letter.file);
+            }
             editor.form.setText(FieldId::addr(), IntToHexText(letter.offset));
             const std::optional<Patch> patch = planLetterToRom(editor, platform, image);
             if (!patch)

@@ -1,11 +1,14 @@
 // The words sub-command: the PAUSE and GAME OVER words read, or written with the window's checks
-// (read first, so that a letter left as it is writes its byte back unchanged).
+// (read first, so that a letter left as it is writes its byte back unchanged), and the tile codes as a
+// table file for hex editors.
 #include "cli/cli.h"
 
 #include "commands/commands.h"
+#include "formats/table.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/files.h"
+#include "record/writes.h"
 #include "rom/catalogue.h"
 #include "rom/words.h"
 
@@ -35,16 +38,43 @@ int words(const QStringList& args)
                         QStringLiteral("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
                                        "tile code), or writes new ones as the window does: one character per letter, from "
                                        "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
-                                       "image is first copied to IMAGE.bak."));
-    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
+                                       "image is first copied to IMAGE.bak. With --table, no image: the tile codes as a "
+                                       "table file that hex editors load to show and type the game's text (\"00=P\" ... "
+                                       "\"19=R\", one line each)."));
+    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image (none with --table)."));
     const QCommandLineOption pause(QStringLiteral("set-pause"), QStringLiteral("The 5 letters of the PAUSE word."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption gameOver(QStringLiteral("set-game-over"), QStringLiteral("The 8 letters of the GAME OVER word."),
                                       QStringLiteral("TEXT"));
-    for (const QCommandLineOption& option : {pause, gameOver, dumpOption()})
+    const QCommandLineOption table(QStringLiteral("table"),
+                                   QStringLiteral("Write the tile codes as a table file for hex editors (to -o FILE, else "
+                                                  "to the standard output)."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("With --table, the table file to write."), QStringLiteral("FILE"));
+    for (const QCommandLineOption& option : {pause, gameOver, dumpOption(), table, output})
         arguments.addOption(option);
-    if (!arguments.parse(args, 1, 1))
+    if (!arguments.parse(args, 0, 1))
         return kDone;
+    if (arguments.parser.isSet(table)) {
+        // The codes are the game's, the same in every dump: no image is read.
+        if (!arguments.positional().isEmpty() || arguments.parser.isSet(pause) || arguments.parser.isSet(gameOver) ||
+            arguments.parser.isSet(dumpOption()))
+            arguments.wrong(QStringLiteral("--table writes the game's tile codes, the same for every image: give no IMAGE, "
+                                           "--set-pause, --set-game-over or --dump with it."));
+        const QByteArray text = tileTable();
+        if (!arguments.parser.isSet(output)) {
+            printOut(QString::fromUtf8(text));
+            return kDone;
+        }
+        const QString path = arguments.fileName(output);
+        saveWholeFile(path, text, Links::Follow);
+        printOut(QStringLiteral("%1 (%2 tile codes)\n").arg(shownPath(path)).arg(text.count('\n')));
+        return kDone;
+    }
+    if (arguments.parser.isSet(output))
+        arguments.wrong(QStringLiteral("-o is for --table: the words are written into the image."));
+    if (arguments.positional().isEmpty())
+        arguments.wrong(QStringLiteral("Missing arguments."));
     const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
     const auto checkLength = [&](const QCommandLineOption& option, int length) {
         if (arguments.parser.isSet(option) && arguments.parser.value(option).size() != length)

@@ -107,6 +107,22 @@ bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);
 
+// --- Drawings ------------------------------------------------------------------------------
+// "Export letter to SVG…": the memo's record drawn as an SVG file (formats/svg.h) into a file chosen in
+// a save dialog; cancelled, a beep and nothing else. Asks first when that replaces a file (by name when
+// it is a ROM image), as "Export letter to file" does. The drawing holds every byte of the record: the
+// letter then counts as saved.
+void exportLetterToSvg(Editor& editor, Platform& platform);
+
+// "Import letter from SVG…": the letter of an SVG file chosen in an open dialog, read over the memo's
+// record (the bytes a drawing can't show come from it where the drawing has none; an empty record when
+// the memo is none), put into the fields with the held tails, then START!. A refused drawing changes
+// nothing. The letter is not taken as saved: it is in no ROM image or letter file yet.
+void importLetterFromSvg(Editor& editor, Platform& platform);
+
+// The letter of the SVG file at path, read over current (letterFromSvg). Throws Error.
+LetterRecord readLetterSvg(const QString& path, const LetterRecord& current);
+
 // --- The catalogue --------------------------------------------------------------------------
 // After the user selected a variant: Addr shows the offset of the current catalogue entry in that
 // dump. The position and Label34 stay as they are; a hand-typed Addr is replaced.

@@ -11,8 +11,8 @@ namespace vertiloom {
 // test) answers by this, never by the question's words, which follow the user's language.
 enum class Question {
     LoadOtherKind,     // reload: the file crossed the size that tells a ROM image from a letter file
-    ReplaceLetterFile, // "Export letter to file" over an existing file that is no ROM image
-    ReplaceRomImage,   // "Export letter to file" over a ROM image
+    ReplaceLetterFile, // "Export letter to file" (or to SVG) over an existing file that is no ROM image
+    ReplaceRomImage,   // "Export letter to file" (or to SVG) over a ROM image
     LongerRecord,      // "Export letter to Rom": the new record is longer than the one there
     NoRecordThere,     // "Export letter to Rom": no letter record can be read at Addr
     SwitchDump,        // opening an image that looks like another dump than the one selected

@@ -2,6 +2,7 @@
 // output of each sub-command on the sample image, pictures against the core's preview, files
 // written or left alone.
 #include "commands/commands.h"
+#include "formats/svg.h"
 #include "record/journal.h"
 #include "rom/sample.h"
 #include "support/fakeplatform.h"
@@ -160,6 +161,12 @@ private slots:
         row("ips apply over its image", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
             "is the file being read");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
+        row("words table of an image", {"words", "@sample.smc", "--table"}, 2, "", "--table writes the game's tile codes");
+        row("words -o without --table", {"words", "@sample.smc", "-o", "@x.tbl"}, 2, "", "-o is for --table");
+        row("drawing at a scale", {"render", "@sample.smc", "--scale", "2", "-o", "@a.svg"}, 2, "",
+            "--scale, --no-numbers, --no-axes and --all are for a PNG picture");
+        row("sheet as a drawing", {"render", "@sample.smc", "--all", "-o", "@a.SVG"}, 2, "",
+            "--scale, --no-numbers, --no-axes and --all are for a PNG picture");
         // Files too large for any image are refused before they are read; names must name a file.
         row("info over 64 MiB", {"info", "@huge.smc"}, 1, "", "huge.smc is 17,179,869,184 bytes: no ROM image of the game is that large");
         row("import over 64 MiB", {"import", "@huge.smc", "@letter1.bin", "--letter", "P"}, 1, "", "huge.smc is 17,179,869,184 bytes");
@@ -432,6 +439,42 @@ private slots:
         QCOMPARE(QFileInfo::exists(path(image) + QStringLiteral(".bak")), offset >= 0);
         if (offset >= 0)
             QCOMPARE(readFile(path(image) + QStringLiteral(".bak")), before);
+    }
+
+    // render -o *.svg writes the export's drawing; import reads a drawing as it reads a letter file, the
+    // bytes that no drawing shows taken from the record there, with the same checks.
+    void drawings()
+    {
+        const Run render = cli({QStringLiteral("render"), QStringLiteral("@sample.smc"), QStringLiteral("--letter"),
+                                QStringLiteral("8"), QStringLiteral("-o"), QStringLiteral("@8.svg")});
+        QVERIFY2(render.status == 0, qPrintable(render.err));
+        QCOMPARE(letterFromSvg(readFile(path(QStringLiteral("8.svg"))), {}), sampleLetter(16));
+        // A line drawn there and back in place of "I": a record as long as the one there.
+        writeFile(path(QStringLiteral("I.svg")),
+                  "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 256 256'><polygon points='128,98 128,158'/></svg>");
+        const Run run = cli({QStringLiteral("import"), QStringLiteral("@sample.smc"), QStringLiteral("@I.svg"),
+                             QStringLiteral("--letter"), QStringLiteral("I")});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 478EC of ")), qPrintable(run.out));
+        QByteArray expected = sampleRomImage();
+        putBytes(expected, 0x478EC, bytesFromHex("02 00E2 001E 01 02 0002 0000 000000 0000010200000102"));
+        QCOMPARE(readFile(image_), expected);
+        QCOMPARE(readFile(image_ + QStringLiteral(".bak")), sampleRomImage());
+        const Run longer = cli({QStringLiteral("import"), QStringLiteral("@sample.smc"), QStringLiteral("@8.svg"),
+                                QStringLiteral("--letter"), QStringLiteral("I")});
+        QCOMPARE(longer.status, 1);
+        QVERIFY2(longer.err.contains(QStringLiteral("(--allow-longer writes it)")), qPrintable(longer.err));
+        QCOMPARE(readFile(image_), expected);
+    }
+
+    void wordsTable()
+    {
+        const Run run = cli({QStringLiteral("words"), QStringLiteral("--table"), QStringLiteral("-o"), QStringLiteral("@game.tbl")});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QCOMPARE(readFile(path(QStringLiteral("game.tbl"))),
+                 QByteArray("00=P\n01=A\n02=U\n03=S\n04=E\n05=D\n06=!\n07=0\n08=1\n09=2\n0A=3\n0B=4\n0C=5\n0D=6\n"
+                            "0E=7\n0F=8\n10=9\n11=L\n12=C\n13=T\n14= \n15=G\n16=M\n17=O\n18=V\n19=R\n"));
+        QCOMPARE(cli({QStringLiteral("words"), QStringLiteral("--table")}).out.toUtf8(), readFile(path(QStringLiteral("game.tbl"))));
     }
 
     // Two programs that write into one image: the second waits a moment, then is refused with the

@@ -1,8 +1,9 @@
 // The command layer: the undo history over random sequences of user actions, undone and redone in
 // random order against a plain list of the editor's states, and a command that fails half-way;
-// recognising the dump of an opened image.
+// recognising the dump of an opened image; the letter's SVG drawing written and read back.
 #include "commands/commands.h"
 #include "commands/history.h"
+#include "formats/svg.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "support/fakeplatform.h"
@@ -284,6 +285,44 @@ private slots:
         for (const int x : {-2, -1})
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QCOMPARE(history.count(), 1);
+    }
+
+    // "Export letter to SVG" writes what reads back as the memo's record; a refused drawing changes
+    // nothing (fields, memo, layers, tails); a drawing read in becomes the letter, with the bytes that
+    // no drawing shows from the letter before, and is a change that is in no file yet.
+    void svgExportAndImport()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        FakePlatform platform;
+        startUp(editor);
+        applyRecord(editor, sampleLetter(1), false);
+        platform.saveAnswers << QString() << dir.filePath(QStringLiteral("P.svg"));
+        exportLetterToSvg(editor, platform);
+        QCOMPARE(platform.beeps, 1);
+        exportLetterToSvg(editor, platform);
+        QCOMPARE(platform.saveFilters, QStringList({"SVG|*.svg", "SVG|*.svg"}));
+        QCOMPARE(letterFromSvg(readFile(dir.filePath(QStringLiteral("P.svg"))), {}), sampleLetter(1));
+
+        writeFile(dir.filePath(QStringLiteral("curve.svg")),
+                  "<svg xmlns='http://www.w3.org/2000/svg'><path d='M 0 0 L 9 0 Q 5 5 0 0 Z'/></svg>");
+        writeFile(dir.filePath(QStringLiteral("triangle.svg")),
+                  "<svg xmlns='http://www.w3.org/2000/svg'><polygon points='118,118 138,118 138,138'/></svg>");
+        const State before = stateOf(editor);
+        platform.openAnswers << dir.filePath(QStringLiteral("curve.svg")) << dir.filePath(QStringLiteral("triangle.svg"));
+        try {
+            importLetterFromSvg(editor, platform);
+            QFAIL("the curve should have been refused");
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("The 1st <path> has a curve (command Q): straighten the curves first; "
+                                                 "only straight lines are read."));
+        }
+        QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
+        QVERIFY(!vertiloom::letterChanged(editor));
+        importLetterFromSvg(editor, platform);
+        QCOMPARE(platform.openFilters, QStringList({"SVG|*.svg|All|*", "SVG|*.svg|All|*"}));
+        QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03F6F60AF60A0A01030002040000000000000000010200000102"));
+        QVERIFY(vertiloom::letterChanged(editor));
     }
 
     void openingRecognisesTheDump_data()

@@ -525,7 +525,7 @@ void ModelTest::messagesInRussian()
     };
 
     QSet<QString> texts;
-    for (const char* room : {"model", "record", "preview", "rom", "commands"}) {
+    for (const char* room : {"model", "record", "preview", "rom", "formats", "commands"}) {
         QDirIterator files(src.filePath(QLatin1String(room)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                            QDir::Files);
         while (files.hasNext()) {

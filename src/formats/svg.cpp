@@ -1,0 +1,831 @@
+// The SVG drawing of a letter: writing the editor's own, and reading the straight-lined shapes of any
+// drawing back into a letter record; see svg.h.
+#include "formats/svg.h"
+
+#include "model/error.h"
+#include "model/fields.h"
+#include "model/messages.h"
+
+#include <QHash>
+#include <QList>
+#include <QPoint>
+#include <QPointF>
+#include <QRectF>
+#include <QTransform>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace vertiloom {
+
+namespace {
+
+const QString kSvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
+
+// The attributes that carry what a drawing can't show. Hexadecimal bytes, separated by blanks.
+const QString kPointCount = QStringLiteral("data-vertiloom-points");        // root: the letter's points
+const QString kLetterTail = QStringLiteral("data-vertiloom-letter-tail");   // root: its 3 tail bytes
+const QString kReferences = QStringLiteral("data-vertiloom-corners");       // polygon: reference bytes
+const QString kParameters = QStringLiteral("data-vertiloom-parameters");    // polygon: parameter bytes
+const QString kPolygonTail = QStringLiteral("data-vertiloom-tail");         // polygon: its 8 tail bytes
+const QString kPointNumber = QStringLiteral("data-vertiloom-point");        // circle: its point, from 1
+
+// The letter's square: 256 units, unit 0 at its centre.
+constexpr double kSquare = 256;
+constexpr int kHalf = 128;
+
+// A corner's reference byte names point r / 2 when it is even and the letter has that point.
+bool namesPoint(std::uint8_t reference, qsizetype points) { return reference % 2 == 0 && reference / 2 < points; }
+
+int unit(std::uint8_t stored) { return static_cast<std::int8_t>(stored); }
+
+QString hexList(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
+
+// --- Writing ---------------------------------------------------------------------------------------
+
+QString position(const std::array<std::uint8_t, 2>& point)
+{
+    return QStringLiteral("%1,%2").arg(unit(point[0]) + kHalf).arg(unit(point[1]) + kHalf);
+}
+
+} // namespace
+
+QByteArray letterToSvg(const LetterRecord& record)
+{
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(2);
+    xml.writeStartDocument();
+    xml.writeComment(QStringLiteral(" A letter of Tessarine Vertiloom: 256 units square, unit (0, 0) at its centre. Keep "
+                                    "the lines straight and the data-vertiloom attributes as they are to import it back. "));
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(kSvgNamespace);
+    xml.writeAttribute(QStringLiteral("width"), QStringLiteral("512"));
+    xml.writeAttribute(QStringLiteral("height"), QStringLiteral("512"));
+    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 256 256"));
+    xml.writeAttribute(QStringLiteral("style"), QStringLiteral("background-color:#000000"));
+    xml.writeAttribute(kPointCount, QString::number(record.points.size()));
+    xml.writeAttribute(kLetterTail, hexList(record.letterTail));
+
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("polygons"));
+    xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+    for (qsizetype p = 0; p < record.polygons.size(); ++p) {
+        const PolygonBlock& polygon = record.polygons[p];
+        QStringList corners;
+        for (const char reference : polygon.vertexRefs) {
+            const auto r = static_cast<std::uint8_t>(reference);
+            if (namesPoint(r, record.points.size()))
+                corners << position(record.points[r / 2]);
+        }
+        xml.writeStartElement(QStringLiteral("polygon"));
+        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("polygon-%1").arg(p + 1));
+        xml.writeAttribute(QStringLiteral("points"), corners.join(u' '));
+        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+        xml.writeAttribute(QStringLiteral("stroke"), polygonColor(static_cast<int>(p % kPolygons) + 1).name());
+        xml.writeAttribute(kReferences, hexList(polygon.vertexRefs));
+        xml.writeAttribute(kParameters, hexList(polygon.parameters));
+        if (p < record.polygonTails.size())
+            xml.writeAttribute(kPolygonTail, hexList(record.polygonTails[p]));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("points"));
+    xml.writeAttribute(QStringLiteral("fill"), kWhite.name());
+    xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
+    xml.writeAttribute(QStringLiteral("font-size"), QStringLiteral("7"));
+    for (qsizetype n = 0; n < record.points.size(); ++n) {
+        const int x = unit(record.points[n][0]) + kHalf;
+        const int y = unit(record.points[n][1]) + kHalf;
+        xml.writeStartElement(QStringLiteral("circle"));
+        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("point-%1").arg(n + 1));
+        xml.writeAttribute(QStringLiteral("cx"), QString::number(x));
+        xml.writeAttribute(QStringLiteral("cy"), QString::number(y));
+        xml.writeAttribute(QStringLiteral("r"), QStringLiteral("1.5"));
+        xml.writeAttribute(kPointNumber, QString::number(n + 1));
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("text"));
+        xml.writeAttribute(QStringLiteral("x"), QString::number(x + 2));
+        xml.writeAttribute(QStringLiteral("y"), QString::number(y - 2));
+        xml.writeCharacters(QString::number(n + 1));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
+}
+
+// --- Reading ---------------------------------------------------------------------------------------
+
+namespace {
+
+// An element as a message names it: by its id, else by its place among the elements of its name.
+struct Place {
+    QString tag;
+    int ordinal = 0;
+    QString id;
+};
+
+QString ordinal(int n)
+{
+    const int tens = n % 100;
+    if (tens >= 11 && tens <= 13)
+        return tr("%1th").arg(n);
+    switch (n % 10) {
+    case 1:
+        return tr("%1st").arg(n);
+    case 2:
+        return tr("%1nd").arg(n);
+    case 3:
+        return tr("%1rd").arg(n);
+    default:
+        return tr("%1th").arg(n);
+    }
+}
+
+// "The <path> "bowl"" or "The 3rd <path>", to begin a sentence.
+QString named(const Place& place)
+{
+    if (!place.id.isEmpty())
+        return tr("The <%1> \"%2\"").arg(place.tag, place.id);
+    return tr("The %1 <%2>").arg(ordinal(place.ordinal), place.tag);
+}
+
+Error unreadable(const Place& place, const QString& attribute, qsizetype at)
+{
+    return Error(tr("%1 can't be read: its %2 attribute is not valid at character %3.")
+                     .arg(named(place), attribute, QString::number(at + 1)));
+}
+
+Error curve(const Place& place)
+{
+    return Error(tr("%1 is a curve: straighten the curves first; only straight lines are read.").arg(named(place)));
+}
+
+// The numbers of an attribute as SVG writes them (signs, decimals, exponents), separated by white space
+// and at most one comma.
+class Scanner {
+public:
+    explicit Scanner(QStringView text) : text_(text) {}
+
+    qsizetype position() const { return pos_; }
+    bool atEnd()
+    {
+        skipSpace();
+        return pos_ >= text_.size();
+    }
+    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
+    void advance() { ++pos_; }
+    bool take(QChar c)
+    {
+        skipSpace();
+        if (peek() != c)
+            return false;
+        ++pos_;
+        return true;
+    }
+    void skipSpace()
+    {
+        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' ||
+                                       text_[pos_] == u'\r' || text_[pos_] == u'\f'))
+            ++pos_;
+    }
+    void skipSeparator()
+    {
+        skipSpace();
+        if (peek() == u',') {
+            ++pos_;
+            skipSpace();
+        }
+    }
+    QStringView word()
+    {
+        skipSpace();
+        const qsizetype start = pos_;
+        while (pos_ < text_.size() && ((text_[pos_] >= u'a' && text_[pos_] <= u'z') || (text_[pos_] >= u'A' && text_[pos_] <= u'Z')))
+            ++pos_;
+        return text_.mid(start, pos_ - start);
+    }
+    QStringView rest() const { return text_.mid(pos_); }
+
+    // The number here, or nothing (and the position unchanged) when none begins here.
+    std::optional<double> number()
+    {
+        skipSpace();
+        const qsizetype start = pos_;
+        qsizetype i = pos_;
+        const auto digit = [this](qsizetype at) { return at < text_.size() && text_[at] >= u'0' && text_[at] <= u'9'; };
+        if (i < text_.size() && (text_[i] == u'+' || text_[i] == u'-'))
+            ++i;
+        int digits = 0;
+        for (; digit(i); ++i)
+            ++digits;
+        if (i < text_.size() && text_[i] == u'.') {
+            ++i;
+            for (; digit(i); ++i)
+                ++digits;
+        }
+        if (digits == 0)
+            return std::nullopt;
+        if (i < text_.size() && (text_[i] == u'e' || text_[i] == u'E')) {
+            qsizetype j = i + 1;
+            if (j < text_.size() && (text_[j] == u'+' || text_[j] == u'-'))
+                ++j;
+            if (digit(j)) {
+                while (digit(j))
+                    ++j;
+                i = j;
+            }
+        }
+        bool ok = false;
+        const double value = text_.mid(start, i - start).toDouble(&ok);
+        if (!ok)
+            return std::nullopt;
+        pos_ = i;
+        return value;
+    }
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+// A length in user units: a number, with px, pt, pc, mm, cm or in after it or nothing.
+std::optional<double> length(QStringView text)
+{
+    Scanner in(text);
+    const std::optional<double> value = in.number();
+    if (!value)
+        return std::nullopt;
+    const QStringView suffix = in.rest().trimmed();
+    static const QHash<QString, double> kUnits = {{QString(), 1},
+                                                  {QStringLiteral("px"), 1},
+                                                  {QStringLiteral("pt"), 96.0 / 72},
+                                                  {QStringLiteral("pc"), 16},
+                                                  {QStringLiteral("mm"), 96 / 25.4},
+                                                  {QStringLiteral("cm"), 96 / 2.54},
+                                                  {QStringLiteral("in"), 96}};
+    const auto factor = kUnits.constFind(suffix.toString());
+    if (factor == kUnits.constEnd())
+        return std::nullopt;
+    return *value * *factor;
+}
+
+// A length attribute of a shape: 0 when it is absent; refused when it can't be read.
+double lengthAttribute(const QXmlStreamAttributes& attributes, const QString& name, const Place& place)
+{
+    if (!attributes.hasAttribute(name))
+        return 0;
+    const std::optional<double> value = length(attributes.value(name));
+    if (!value)
+        throw unreadable(place, name, 0);
+    return *value;
+}
+
+// Four numbers x y width height, the width and height positive.
+std::optional<QRectF> viewBox(QStringView text)
+{
+    Scanner in(text);
+    std::array<double, 4> v{};
+    for (double& n : v) {
+        const std::optional<double> read = in.number();
+        if (!read)
+            return std::nullopt;
+        n = *read;
+        in.skipSeparator();
+    }
+    if (!in.atEnd() || !(v[2] > 0) || !(v[3] > 0))
+        return std::nullopt;
+    return QRectF(v[0], v[1], v[2], v[3]);
+}
+
+// A transform list; the first in the text applies last, as SVG has it. QTransform multiplies the other
+// way round: a * b applies a first.
+QTransform transformList(QStringView text, const Place& place)
+{
+    Scanner in(text);
+    QTransform result;
+    while (!in.atEnd()) {
+        const qsizetype at = in.position();
+        const QString name = in.word().toString();
+        if (!in.take(u'('))
+            throw unreadable(place, QStringLiteral("transform"), at);
+        QList<double> a;
+        in.skipSpace();
+        while (!in.take(u')')) {
+            const std::optional<double> value = in.number();
+            if (!value || a.size() == 6)
+                throw unreadable(place, QStringLiteral("transform"), in.position());
+            a << *value;
+            in.skipSeparator();
+        }
+        const qsizetype n = a.size();
+        QTransform t;
+        if (name == QLatin1String("matrix") && n == 6) {
+            t = QTransform(a[0], a[1], a[2], a[3], a[4], a[5]);
+        } else if (name == QLatin1String("translate") && (n == 1 || n == 2)) {
+            t = QTransform::fromTranslate(a[0], n == 2 ? a[1] : 0);
+        } else if (name == QLatin1String("scale") && (n == 1 || n == 2)) {
+            t = QTransform::fromScale(a[0], n == 2 ? a[1] : a[0]);
+        } else if (name == QLatin1String("rotate") && (n == 1 || n == 3)) {
+            const double cx = n == 3 ? a[1] : 0;
+            const double cy = n == 3 ? a[2] : 0;
+            t = QTransform::fromTranslate(-cx, -cy) * QTransform().rotate(a[0]) * QTransform::fromTranslate(cx, cy);
+        } else if (name == QLatin1String("skewX") && n == 1) {
+            t = QTransform(1, 0, std::tan(qDegreesToRadians(a[0])), 1, 0, 0);
+        } else if (name == QLatin1String("skewY") && n == 1) {
+            t = QTransform(1, std::tan(qDegreesToRadians(a[0])), 0, 1, 0, 0);
+        } else {
+            throw unreadable(place, QStringLiteral("transform"), at);
+        }
+        result = t * result;
+        in.skipSeparator();
+    }
+    return result;
+}
+
+// The pairs of a points attribute.
+QList<QPointF> pointList(QStringView text, const Place& place)
+{
+    Scanner in(text);
+    QList<QPointF> points;
+    while (!in.atEnd()) {
+        const std::optional<double> x = in.number();
+        in.skipSeparator();
+        const std::optional<double> y = x ? in.number() : std::nullopt;
+        if (!y)
+            throw unreadable(place, QStringLiteral("points"), in.position());
+        in.skipSeparator();
+        points << QPointF(*x, *y);
+    }
+    return points;
+}
+
+// One part of a path: from a moveto to the next one, closed by Z or not.
+struct Part {
+    QList<QPointF> points;
+    bool closed = false;
+};
+
+QList<Part> pathParts(QStringView d, const Place& place)
+{
+    Scanner in(d);
+    QList<Part> parts;
+    QPointF current;
+    QPointF start;
+    QChar command;
+    bool drawing = false; // a part is open to more segments
+    const auto bad = [&] { return unreadable(place, QStringLiteral("d"), in.position()); };
+    const auto number = [&] {
+        const std::optional<double> value = in.number();
+        if (!value)
+            throw bad();
+        in.skipSeparator();
+        return *value;
+    };
+    while (!in.atEnd()) {
+        const QChar c = in.peek();
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
+            if (QStringLiteral("CcSsQqTtAa").contains(c))
+                throw Error(tr("%1 has a curve (command %2): straighten the curves first; only straight lines are read.")
+                                .arg(named(place), QString(c)));
+            if (!QStringLiteral("MmLlHhVvZz").contains(c) || (command.isNull() && c.toUpper() != u'M'))
+                throw bad();
+            in.advance();
+            command = c;
+            if (c.toUpper() == u'Z') {
+                if (drawing)
+                    parts.last().closed = true;
+                drawing = false;
+                current = start;
+                in.skipSeparator();
+                continue;
+            }
+        } else if (command.isNull() || command.toUpper() == u'Z') {
+            throw bad();
+        }
+        const bool relative = command.isLower();
+        const QChar kind = command.toUpper();
+        QPointF to = relative ? current : QPointF();
+        if (kind == u'M' || kind == u'L') {
+            const double x = number();
+            const double y = number();
+            to += QPointF(x, y);
+        } else if (kind == u'H') {
+            to = QPointF((relative ? current.x() : 0) + number(), current.y());
+        } else {
+            to = QPointF(current.x(), (relative ? current.y() : 0) + number());
+        }
+        if (kind == u'M') {
+            parts << Part{{to}, false};
+            start = to;
+            drawing = true;
+            command = relative ? u'l' : u'L'; // further pairs draw lines
+        } else {
+            if (!drawing) {
+                parts << Part{{current}, false};
+                start = current;
+                drawing = true;
+            }
+            parts.last().points << to;
+        }
+        current = to;
+    }
+    return parts;
+}
+
+// display="none", as an attribute or in the style.
+bool hidden(const QXmlStreamAttributes& attributes)
+{
+    if (attributes.value(QStringLiteral("display")).trimmed() == QLatin1String("none"))
+        return true;
+    for (const QStringView declaration : attributes.value(QStringLiteral("style")).split(u';')) {
+        const qsizetype colon = declaration.indexOf(u':');
+        if (colon > 0 && declaration.left(colon).trimmed() == QLatin1String("display") &&
+            declaration.mid(colon + 1).trimmed() == QLatin1String("none"))
+            return true;
+    }
+    return false;
+}
+
+// Hexadecimal bytes, blanks anywhere; nothing when the text is no such list.
+std::optional<QByteArray> hexBytes(QStringView text)
+{
+    QByteArray digits;
+    for (const QChar c : text) {
+        if (c.isSpace())
+            continue;
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f')))
+            return std::nullopt;
+        digits += static_cast<char>(c.unicode());
+    }
+    if (digits.size() % 2 != 0)
+        return std::nullopt;
+    return QByteArray::fromHex(digits);
+}
+
+// A corner of a polygon being read: where it is drawn (nothing for a reference byte that names no point,
+// kept as it is), the point its reference claims in a drawing of this editor, and the point it ends on.
+struct Corner {
+    std::optional<QPoint> at;
+    int claimed = -1;
+    std::uint8_t reference = 0;
+    int point = -1;
+};
+
+struct Polygon {
+    Place place;
+    QList<Corner> corners;
+    QByteArray parameters;
+    std::optional<QByteArray> tail;
+};
+
+struct Marker {
+    int number = 0;
+    QPoint at;
+};
+
+// One walk through the elements, and then the letter they make.
+class Reading {
+public:
+    explicit Reading(const LetterRecord& current) : current_(current) {}
+
+    void read(const QByteArray& svg)
+    {
+        QXmlStreamReader xml(svg);
+        while (!xml.atEnd()) {
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token == QXmlStreamReader::StartElement)
+                startElement(xml);
+            else if (token == QXmlStreamReader::EndElement)
+                frames_.removeLast();
+        }
+    }
+
+    LetterRecord letter();
+
+private:
+    struct Frame {
+        QTransform toUnits;
+        bool passedOver = false; // nothing inside is read
+    };
+
+    void startElement(const QXmlStreamReader& xml);
+    void readRoot(const QXmlStreamAttributes& attributes);
+    void readShape(const Place& place, const QXmlStreamAttributes& attributes, const QTransform& toUnits);
+    void addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes);
+    QPoint toUnit(const QTransform& toUnits, QPointF p, const Place& place) const;
+
+    const LetterRecord& current_;
+    QList<Frame> frames_;
+    QHash<QString, int> counts_;
+    std::optional<int> declaredPoints_;
+    std::optional<QByteArray> letterTail_;
+    QList<Polygon> polygons_;
+    QList<Marker> markers_;
+};
+
+void Reading::startElement(const QXmlStreamReader& xml)
+{
+    const bool svgElement = xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNamespace;
+    const QString tag = xml.name().toString();
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (frames_.isEmpty()) {
+        if (!svgElement || tag != QLatin1String("svg"))
+            throw Error(tr("The file is not an SVG drawing: its root element is <%1>.").arg(xml.qualifiedName().toString()));
+        readRoot(attributes);
+        return;
+    }
+    const Frame& parent = frames_.last();
+    const Place place{tag, svgElement ? ++counts_[tag] : 0, attributes.value(QStringLiteral("id")).toString()};
+    const bool passedOver = parent.passedOver || !svgElement || hidden(attributes);
+    QTransform toUnits = parent.toUnits;
+    if (!passedOver) {
+        if (attributes.hasAttribute(QStringLiteral("transform")))
+            toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * toUnits;
+        if (tag == QLatin1String("svg")) {
+            // A drawing within the drawing: placed at x, y, its viewBox fitted into its width and height.
+            const double x = length(attributes.value(QStringLiteral("x"))).value_or(0);
+            const double y = length(attributes.value(QStringLiteral("y"))).value_or(0);
+            QTransform viewport = QTransform::fromTranslate(x, y);
+            const std::optional<QRectF> box = viewBox(attributes.value(QStringLiteral("viewBox")));
+            const std::optional<double> width = length(attributes.value(QStringLiteral("width")));
+            const std::optional<double> height = length(attributes.value(QStringLiteral("height")));
+            if (box && width && height && *width > 0 && *height > 0) {
+                const double s = std::min(*width / box->width(), *height / box->height());
+                viewport = QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s) *
+                           QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2) *
+                           viewport;
+            }
+            toUnits = viewport * toUnits;
+        }
+    }
+    static const QStringList kGroups = {QStringLiteral("svg"), QStringLiteral("g"), QStringLiteral("a"),
+                                        QStringLiteral("switch")};
+    frames_ << Frame{toUnits, passedOver || !kGroups.contains(tag)};
+    if (!passedOver)
+        readShape(place, attributes, toUnits);
+}
+
+void Reading::readRoot(const QXmlStreamAttributes& attributes)
+{
+    bool ok = false;
+    const int points = attributes.value(kPointCount).toInt(&ok);
+    if (ok && points >= 0 && points <= kPoints)
+        declaredPoints_ = points;
+    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kLetterTail)); tail && tail->size() == kLetterTailSize)
+        letterTail_ = tail;
+
+    // The viewBox (else the width and height, else the letter's own square) fitted into the square,
+    // centred, then moved so that its centre is unit 0.
+    QRectF box(0, 0, kSquare, kSquare);
+    if (attributes.hasAttribute(QStringLiteral("viewBox"))) {
+        const std::optional<QRectF> read = viewBox(attributes.value(QStringLiteral("viewBox")));
+        if (!read)
+            throw Error(tr("The drawing's viewBox \"%1\" is not four numbers with a positive width and height.")
+                            .arg(attributes.value(QStringLiteral("viewBox")).toString()));
+        box = *read;
+    } else {
+        const std::optional<double> width = length(attributes.value(QStringLiteral("width")));
+        const std::optional<double> height = length(attributes.value(QStringLiteral("height")));
+        if (width && height && *width > 0 && *height > 0)
+            box = QRectF(0, 0, *width, *height);
+    }
+    const double s = kSquare / std::max(box.width(), box.height());
+    frames_ << Frame{QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s) *
+                         QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf,
+                                                   (kSquare - box.height() * s) / 2 - kHalf),
+                     false};
+}
+
+QPoint Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) const
+{
+    const QPointF mapped = toUnits.map(p);
+    const double x = std::round(mapped.x());
+    const double y = std::round(mapped.y());
+    // The far edge of the square, 128, is the last unit, 127.
+    const auto inside = [](double v) { return v >= -kHalf && v <= kHalf; };
+    if (!inside(x) || !inside(y))
+        throw Error(tr("%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
+                       "-128 to 127).")
+                        .arg(named(place), QString::number(x), QString::number(y)));
+    return {std::min(static_cast<int>(x), kHalf - 1), std::min(static_cast<int>(y), kHalf - 1)};
+}
+
+void Reading::readShape(const Place& place, const QXmlStreamAttributes& attributes, const QTransform& toUnits)
+{
+    const auto units = [&](const QList<QPointF>& points) {
+        QList<QPoint> out;
+        out.reserve(points.size());
+        for (const QPointF& p : points)
+            out << toUnit(toUnits, p, place);
+        return out;
+    };
+    const QString& tag = place.tag;
+    if (tag == QLatin1String("polygon")) {
+        addPolygon(place, units(pointList(attributes.value(QStringLiteral("points")), place)), attributes);
+    } else if (tag == QLatin1String("polyline")) {
+        QList<QPoint> corners = units(pointList(attributes.value(QStringLiteral("points")), place));
+        if (corners.size() > 1) {
+            if (corners.last() != corners.first())
+                throw Error(tr("%1 is not closed: its last point is not its first.").arg(named(place)));
+            corners.removeLast();
+        }
+        addPolygon(place, corners, attributes);
+    } else if (tag == QLatin1String("rect")) {
+        for (const QString& radius : {QStringLiteral("rx"), QStringLiteral("ry")}) {
+            if (attributes.value(radius).trimmed() != QLatin1String("auto") && lengthAttribute(attributes, radius, place) > 0)
+                throw Error(tr("%1 has rounded corners, which are curves: straighten the curves first; only straight "
+                               "lines are read.")
+                                .arg(named(place)));
+        }
+        const double x = lengthAttribute(attributes, QStringLiteral("x"), place);
+        const double y = lengthAttribute(attributes, QStringLiteral("y"), place);
+        const double w = lengthAttribute(attributes, QStringLiteral("width"), place);
+        const double h = lengthAttribute(attributes, QStringLiteral("height"), place);
+        if (w > 0 && h > 0)
+            addPolygon(place, units({{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}}), attributes);
+    } else if (tag == QLatin1String("path")) {
+        for (const Part& part : pathParts(attributes.value(QStringLiteral("d")), place)) {
+            QList<QPoint> corners = units(part.points);
+            if (corners.size() == 1 && !part.closed)
+                continue; // a moveto alone draws nothing
+            if (corners.size() > 1 && corners.last() == corners.first())
+                corners.removeLast();
+            else if (!part.closed)
+                throw Error(tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
+            addPolygon(place, corners, attributes);
+        }
+    } else if (tag == QLatin1String("circle") || tag == QLatin1String("ellipse")) {
+        if (!attributes.hasAttribute(kPointNumber))
+            throw curve(place);
+        // A point of a drawing this editor wrote.
+        bool ok = false;
+        const int number = attributes.value(kPointNumber).toInt(&ok);
+        if (ok && declaredPoints_ && number >= 1 && number <= *declaredPoints_) {
+            const QPointF centre(lengthAttribute(attributes, QStringLiteral("cx"), place),
+                                 lengthAttribute(attributes, QStringLiteral("cy"), place));
+            markers_ << Marker{number, toUnit(toUnits, centre, place)};
+        }
+    }
+}
+
+void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes)
+{
+    // A polygon this editor wrote keeps its reference bytes while its drawn corners are the ones they name.
+    const std::optional<QByteArray> references =
+        declaredPoints_ && attributes.hasAttribute(kReferences) ? hexBytes(attributes.value(kReferences)) : std::nullopt;
+    qsizetype naming = 0;
+    if (references) {
+        for (const char r : *references)
+            naming += namesPoint(static_cast<std::uint8_t>(r), *declaredPoints_) ? 1 : 0;
+    }
+    Polygon polygon{place, {}, {}, {}};
+    if (references && naming == drawn.size()) {
+        qsizetype next = 0;
+        for (const char byte : *references) {
+            const auto r = static_cast<std::uint8_t>(byte);
+            if (namesPoint(r, *declaredPoints_))
+                polygon.corners << Corner{drawn[next++], r / 2, r, -1};
+            else
+                polygon.corners << Corner{std::nullopt, -1, r, -1};
+        }
+    } else {
+        // Drawn elsewhere (or changed there): the corners as drawn, one where several follow at one unit.
+        QList<QPoint> corners;
+        for (const QPoint& c : drawn) {
+            if (corners.isEmpty() || corners.last() != c)
+                corners << c;
+        }
+        while (corners.size() > 1 && corners.last() == corners.first())
+            corners.removeLast();
+        if (corners.isEmpty())
+            return;
+        for (const QPoint& c : corners)
+            polygon.corners << Corner{c, -1, 0, -1};
+    }
+    if (polygons_.size() == kPolygons)
+        throw Error(tr("%1 would be polygon %2 of the letter; a letter holds at most %3.")
+                        .arg(named(place), QString::number(kPolygons + 1), QString::number(kPolygons)));
+    if (polygon.corners.size() > kCorners)
+        throw Error(tr("%1 has %2 corners; a polygon holds at most %3.")
+                        .arg(named(place), QString::number(polygon.corners.size()), QString::number(kCorners)));
+    polygon.parameters = hexBytes(attributes.value(kParameters)).value_or(QByteArray());
+    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kPolygonTail)); tail && tail->size() == kPolygonTailSize)
+        polygon.tail = tail;
+    polygons_ << polygon;
+}
+
+LetterRecord Reading::letter()
+{
+    if (polygons_.isEmpty() && !declaredPoints_)
+        throw Error(tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
+                       "lines."));
+
+    // The points: first those a drawing of this editor names by its reference bytes, then its circles
+    // for the points no polygon uses, then every other corner in drawing order, at a point of its unit
+    // or a new one.
+    QList<std::optional<QPoint>> found(declaredPoints_.value_or(0));
+    for (Polygon& polygon : polygons_) {
+        for (Corner& corner : polygon.corners) {
+            if (corner.claimed < 0)
+                continue;
+            std::optional<QPoint>& slot = found[corner.claimed];
+            if (!slot)
+                slot = corner.at;
+            if (*slot == *corner.at)
+                corner.point = corner.claimed;
+        }
+    }
+    for (const Marker& marker : std::as_const(markers_)) {
+        if (!found[marker.number - 1])
+            found[marker.number - 1] = marker.at;
+    }
+    qsizetype inUse = std::count_if(found.cbegin(), found.cend(), [](const auto& slot) { return slot.has_value(); });
+    for (Polygon& polygon : polygons_) {
+        for (Corner& corner : polygon.corners) {
+            if (!corner.at || corner.point >= 0)
+                continue;
+            corner.point = static_cast<int>(found.indexOf(corner.at));
+            if (corner.point >= 0)
+                continue;
+            if (inUse == kPoints)
+                throw Error(tr("%1 brings the letter to %2 points; a letter holds at most %3.")
+                                .arg(named(polygon.place), QString::number(kPoints + 1), QString::number(kPoints)));
+            corner.point = static_cast<int>(found.size());
+            found << corner.at;
+            ++inUse;
+        }
+    }
+
+    // Points whose circle is gone and that no polygon uses leave no gap.
+    LetterRecord record;
+    QList<int> renumbered(found.size(), -1);
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        if (!found[i])
+            continue;
+        renumbered[i] = static_cast<int>(record.points.size());
+        record.points.append({static_cast<std::uint8_t>(found[i]->x()), static_cast<std::uint8_t>(found[i]->y())});
+    }
+    for (qsizetype p = 0; p < polygons_.size(); ++p) {
+        const Polygon& polygon = polygons_[p];
+        const PolygonBlock* was = p < current_.polygons.size() ? &current_.polygons[p] : nullptr;
+        PolygonBlock block;
+        for (qsizetype k = 0; k < polygon.corners.size(); ++k) {
+            const Corner& corner = polygon.corners[k];
+            block.vertexRefs.append(static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
+            if (k < polygon.parameters.size())
+                block.parameters.append(polygon.parameters[k]);
+            else if (was && k < was->parameters.size())
+                block.parameters.append(was->parameters[k]);
+            else
+                block.parameters.append('\0');
+        }
+        record.polygons.append(block);
+        if (polygon.tail)
+            record.polygonTails.append(*polygon.tail);
+        else if (p < current_.polygonTails.size() && current_.polygonTails[p].size() == kPolygonTailSize)
+            record.polygonTails.append(current_.polygonTails[p]);
+        else
+            record.polygonTails.append(QByteArray(kPolygonTailSize, '\0'));
+    }
+    if (letterTail_)
+        record.letterTail = *letterTail_;
+    else if (current_.letterTail.size() == kLetterTailSize)
+        record.letterTail = current_.letterTail;
+    else
+        record.letterTail = QByteArray(kLetterTailSize, '\0');
+    return record;
+}
+
+} // namespace
+
+LetterRecord letterFromSvg(const QByteArray& svg, const LetterRecord& current)
+{
+    // The whole file is checked first, so that a file that is no XML is refused as such wherever the
+    // fault lies, before anything it holds is.
+    {
+        QXmlStreamReader xml(svg);
+        while (!xml.atEnd())
+            xml.readNext();
+        if (xml.hasError()) {
+            QString why = xml.errorString();
+            if (why.endsWith(u'.'))
+                why.chop(1);
+            throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
+                            .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
+        }
+    }
+    Reading reading(current);
+    reading.read(svg);
+    return reading.letter();
+}
+
+} // namespace vertiloom
