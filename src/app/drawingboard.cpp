@@ -660,6 +660,10 @@ void DrawingBoard::createActions()
         box->setObjectName(QString::fromLatin1(name));
         // Ctrl+Z in a number is the letter's undo, as everywhere in the editor.
         box->installEventFilter(this);
+        // A number takes the keyboard only when clicked, and gives it back to the square when it is
+        // done: the board's one-key shortcuts (P, H, G...) are letters a number field would swallow.
+        box->setFocusPolicy(Qt::ClickFocus);
+        connect(box, &QSpinBox::editingFinished, canvas_, [this] { canvas_->setFocus(); });
         box->setRange(low, high);
         box->setValue(value);
         box->setSuffix(suffix);

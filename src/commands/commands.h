@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <functional>
 #include <optional>
 
 namespace vertiloom {
@@ -87,6 +88,12 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload);
 // "Export letter to file": writes the memo's record into a file chosen in a save dialog, asking
 // first when that replaces a file (by name when it is a ROM image).
 void exportLetterToFile(Editor& editor, Platform& platform);
+
+// What the exports to a file of the user's choice share: the save dialog with that filter (cancelled:
+// the beep), mayReplace's question before an existing file goes, the whole-file save, the letter
+// counted as saved, the beep.
+void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const QByteArray& bytes,
+                  const std::function<bool(const QString& path)>& mayReplace);
 
 // The question of "Export letter to file" before it replaces a file that exists at path with the
 // letter file bytes; false when declined. For a caller that writes several letter files at once.

@@ -93,23 +93,30 @@ void openCatalogueLetter(Editor& editor, Platform& platform, int position)
     reload(editor, platform, false);
 }
 
-void exportLetterToFile(Editor& editor, Platform& platform)
+void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const QByteArray& bytes,
+                  const std::function<bool(const QString& path)>& mayReplace)
 {
-    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
-    // The dialog does not ask before overwriting: the question below names what would be lost.
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(kLetterFileFilter), false);
+    // The dialog does not ask before overwriting: mayReplace's question names what would be lost.
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(filter), false);
     if (!path) {
         platform.beep();
         return;
     }
     if (path->isEmpty())
         throw Error(tr("Invalid filename"));
-    if (!mayWriteLetterFile(platform, *path, bytes))
+    if (!mayReplace(*path))
         return;
     // The user chose the name: a symbolic link leads to the file to replace.
     saveWholeFile(*path, bytes, Links::Follow);
     markSaved(editor);
     platform.beep();
+}
+
+void exportLetterToFile(Editor& editor, Platform& platform)
+{
+    const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
+    saveLetterAs(editor, platform, kLetterFileFilter, bytes,
+                 [&](const QString& path) { return mayWriteLetterFile(platform, path, bytes); });
 }
 
 bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArray& bytes)

@@ -36,19 +36,7 @@ bool mayWriteDrawing(Platform& platform, const QString& path, const QByteArray& 
 void exportLetterToSvg(Editor& editor, Platform& platform)
 {
     const QByteArray svg = letterToSvg(parseRecord(memoRecord(editor.form.text(FieldId::memo())), 0, -1));
-    // The dialog does not ask before overwriting: the question below names what would be lost.
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(kSvgSaveFilter), false);
-    if (!path) {
-        platform.beep();
-        return;
-    }
-    if (path->isEmpty())
-        throw Error(tr("Invalid filename"));
-    if (!mayWriteDrawing(platform, *path, svg))
-        return;
-    saveWholeFile(*path, svg, Links::Follow);
-    markSaved(editor);
-    platform.beep();
+    saveLetterAs(editor, platform, kSvgSaveFilter, svg, [&](const QString& path) { return mayWriteDrawing(platform, path, svg); });
 }
 
 LetterRecord readLetterSvg(const QString& path, const LetterRecord& current)

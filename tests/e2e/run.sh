@@ -306,6 +306,23 @@ window_gone() {
   return 1
 }
 
+# window_at ID: sets wx, wy, ww and wh to the window's place and size on the screen.
+wx= wy= ww= wh=
+window_at() {
+  local g
+  g=$(xwininfo -id "$1" 2>/dev/null)
+  wx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+  wy=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
+  ww=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
+  wh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
+  [ -n "$wx" ] && [ -n "$wy" ]
+}
+
+# crop_window ID NAME: cuts the window out of the last screenshot into $artifacts/NAME.png.
+crop_window() {
+  window_at "$1" && convert "$shot" -crop "${ww}x${wh}+$wx+$wy" +repage "$artifacts/$2.png" 2>/dev/null
+}
+
 # --- 1. Start the editor and wait for its window ----------------------------------------------
 main_window=
 launch_note=
@@ -485,12 +502,7 @@ else
     font_window=$other
     sleep 0.5
     screenshot 6-font-screen
-    g=$(xwininfo -id "$font_window")
-    fx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-    fy=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-    fw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
-    fh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
-    convert "$shot" -crop "${fw}x${fh}+$fx+$fy" +repage "$artifacts/6-font.png" 2>/dev/null
+    crop_window "$font_window" 6-font
     # The letters are yellow, red and green outlines on black: a font window shows many of them.
     lit=$(convert "$artifacts/6-font.png" -fill black +opaque yellow -fill white -opaque yellow -format '%[fx:int(mean*w*h)]' info: 2>/dev/null)
     if [ "$(title_of "$font_window")" != "Tessarine Vertiloom $dash шрифт" ]; then
@@ -519,12 +531,9 @@ sq_x=
 sq_y=
 # find_square: the board's square from a screenshot: the canvas's grey margin, then 12 pixels of it.
 find_square() {
-  local g bx by bw bh row col
-  g=$(xwininfo -id "$board")
-  bx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-  by=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-  bw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
-  bh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
+  local bx by bw bh row col
+  window_at "$board" || return 1
+  bx=$wx by=$wy bw=$ww bh=$wh
   screenshot 6-board || return 1
   # The first pixel of the margin's grey (48,48,48) along the middle row, then the middle column.
   row=$(convert "$shot" -crop "${bw}x1+$bx+$((by + bh / 2))" +repage txt:- 2>/dev/null |
@@ -616,12 +625,7 @@ else
         xdotool mousemove 0 0
         sleep 0.5
         screenshot 7-board
-        g=$(xwininfo -id "$board")
-        bx=$(sed -n 's/^ *Absolute upper-left X: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-        by=$(sed -n 's/^ *Absolute upper-left Y: *\(-\{0,1\}[0-9]*\)$/\1/p' <<<"$g")
-        bw=$(sed -n 's/^ *Width: *\([0-9]*\)$/\1/p' <<<"$g")
-        bh=$(sed -n 's/^ *Height: *\([0-9]*\)$/\1/p' <<<"$g")
-        convert "$shot" -crop "${bw}x${bh}+$bx+$by" +repage "$artifacts/7-board-3x.png" 2>/dev/null
+        crop_window "$board" 7-board-3x
         # The preview (half the scale of units to pixels of the board, one to one) shows the three
         # outlines: the stem's right edge at column 184, the bowl's left edge at column 72, the
         # leg's foot on row 216; the middle of the bowl is black.
