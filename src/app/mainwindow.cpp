@@ -303,16 +303,27 @@ bool MainWindow::step(const std::function<void()>& command, const QString& merge
 
 void MainWindow::endMerge() { history_.endMerge(); }
 
-void MainWindow::openDrawingBoard()
+namespace {
+
+// A view window over the main window's editor, made when it is first asked for (so that the start-up
+// makes none), a window of its own that goes with the main window; shown in front.
+template <class View>
+View* shownView(View*& view, MainWindow& main, Editor& editor, Platform& platform)
 {
-    if (!board_) {
-        board_ = new DrawingBoard(*this, editor_, platform_);
-        board_->setParent(this, board_->windowFlags() | Qt::Window);
+    if (!view) {
+        view = new View(main, editor, platform);
+        view->setParent(&main, view->windowFlags() | Qt::Window);
     }
-    board_->show();
-    board_->raise();
-    board_->activateWindow();
+    view->refresh();
+    view->show();
+    view->raise();
+    view->activateWindow();
+    return view;
 }
+
+} // namespace
+
+void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform_); }
 
 void MainWindow::addSvgActions(QMenu* menu)
 {
@@ -325,17 +336,7 @@ void MainWindow::addSvgActions(QMenu* menu)
     connect(in, &QAction::triggered, this, [this] { step([this] { importLetterFromSvg(editor_, platform_); }); });
 }
 
-void MainWindow::openFontWindow()
-{
-    if (!font_) {
-        font_ = new FontWindow(*this, editor_, platform_);
-        font_->setParent(this, font_->windowFlags() | Qt::Window);
-    }
-    font_->refresh();
-    font_->show();
-    font_->raise();
-    font_->activateWindow();
-}
+void MainWindow::openFontWindow() { shownView(font_, *this, editor_, platform_); }
 
 void MainWindow::undo()
 {
