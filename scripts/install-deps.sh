@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building, testing and running the editor needs on Debian 12, and only what is
+# Installs what building, testing, packaging (make package) and running the editor needs on Debian 12, and only what is
 # missing: on a machine that already has everything it installs nothing and asks for no root rights.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-dev
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick python3 time
+  dpkg-dev appstream desktop-file-utils man-db groff-base
 )
 
 missing=()
