@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, testing, packaging (make package) and running the editor needs on Debian 12, and only what is
-# missing: on a machine that already has everything it installs nothing and asks for no root rights.
+# Installs what building, testing, packaging (make package) and running the editor needs on Debian
+# 12, and only what is missing: on a machine that already has everything it installs nothing and
+# asks for no root rights.
 set -euo pipefail
 
 packages=(
