@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-dev
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick python3 time
-  dpkg-dev appstream desktop-file-utils man-db groff-base
+  dpkg-dev appstream desktop-file-utils man-db groff-base bash-completion
 )
 
 missing=()
