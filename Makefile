@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test asan bench fuzz demo clean
+.PHONY: deps build run test package asan bench fuzz demo clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,6 +22,10 @@ demo: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The Debian package, $(BUILD)/vertiloom_<version>_<arch>.deb (cmake/Packaging.cmake says what it holds).
+package: build
+	cmake --build $(BUILD) --target package
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERTILOOM_SANITIZE=ON
