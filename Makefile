@@ -23,7 +23,8 @@ demo: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-# The Debian package, $(BUILD)/vertiloom_<version>_<arch>.deb (cmake/Packaging.cmake says what it holds).
+# The Debian package, $(BUILD)/vertiloom_<version>_<arch>.deb (cmake/Packaging.cmake says what it
+# holds; scripts/check-package.sh checks it).
 package: build
 	cmake --build $(BUILD) --target package
 
