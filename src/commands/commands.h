@@ -59,7 +59,8 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image);
 // when none fits, says so once.
 void recogniseImage(Editor& editor, Platform& platform, const QString& path);
 // The ROM panel's tooltip: the dump recognised in the image opened last, and the image's CRC32
-// as it is now; empty before a ROM image was opened.
+// as it is now, with a line more when its cartridge header's checksum does not match the image;
+// empty before a ROM image was opened.
 QString romPanelHint(const Editor& editor);
 // Before a write into an image that matched no known dump: asks once more; false when the user
 // declines.
@@ -110,6 +111,17 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
+// The same for other data than letter records: cantWrite is patchFile's first sentence of a failure,
+// its two open placeholders the file and the system's cause.
+bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
+                  const QString& cantWrite);
+
+// The checksum of the cartridge header (rom/cartridge.h) in the image at path set to the image's own,
+// with its complement: exactly those 4 bytes, written as writeIntoRom writes (the question before a
+// write into an image of no known dump, the lock, the backup before the first write, one journaled
+// patch). Nothing is written when they match already. False when the question was declined; throws
+// Error when the image has no cartridge header. The editor changes these bytes only when asked.
+bool fixChecksum(Editor& editor, Platform& platform, const QString& path);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);
