@@ -59,9 +59,9 @@ QString versionText(quint8 version) { return QStringLiteral("1.%1").arg(version)
 
 qint64 headerPlace(const CartridgeHeader& header) { return header.high ? kHighHeaderPlace : kLowHeaderPlace; }
 
-// The lines that say where the cartridge header is (or that there is none) and how its checksum
-// stands against the image's own; with details, its title, map mode, size, country and version too.
-QString cartridgeText(const ChecksumCheck& check, bool details)
+// The lines that say where the cartridge header is (or that there is none), its title, map mode,
+// size, country and version, and how its checksum stands against the image's own.
+QString cartridgeText(const ChecksumCheck& check)
 {
     if (!check.header)
         return QStringLiteral("Cartridge:     no header at 7FC0 or FFC0\n"
@@ -74,13 +74,11 @@ QString cartridgeText(const ChecksumCheck& check, bool details)
     if (header.offset != headerPlace(header))
         text += QStringLiteral(" (file offset %1, after the copier header)").arg(IntToHexText(header.offset));
     text += u'\n';
-    if (details) {
-        text += QStringLiteral("Title:         %1\n").arg(quoted(header.title));
-        text += QStringLiteral("Map mode:      %1\n").arg(named(header.mapMode, mapModeName(header.mapMode)));
-        text += QStringLiteral("ROM size:      %1\n").arg(named(header.romSize, romSizeName(header.romSize)));
-        text += QStringLiteral("Country:       %1\n").arg(named(header.country, countryName(header.country)));
-        text += QStringLiteral("Version:       %1\n").arg(versionText(header.version));
-    }
+    text += QStringLiteral("Title:         %1\n").arg(quoted(header.title));
+    text += QStringLiteral("Map mode:      %1\n").arg(named(header.mapMode, mapModeName(header.mapMode)));
+    text += QStringLiteral("ROM size:      %1\n").arg(named(header.romSize, romSizeName(header.romSize)));
+    text += QStringLiteral("Country:       %1\n").arg(named(header.country, countryName(header.country)));
+    text += QStringLiteral("Version:       %1\n").arg(versionText(header.version));
     text += QStringLiteral("Checksum:      stored %1, complement %2; the image's own is %3 (the 16-bit sum of its "
                            "bytes): %4\n")
                 .arg(hex4(header.checksum), hex4(header.complement), hex4(check.computed),
@@ -180,7 +178,7 @@ int info(const QStringList& args)
     text += QStringLiteral("MD5:           %1\n").arg(md5);
     text += QStringLiteral("SHA-1:         %1\n").arg(sha1);
     text += QStringLiteral("Copier header: %1\n").arg(recognition.hasHeader ? QStringLiteral("yes") : QStringLiteral("no"));
-    text += cartridgeText(check, true);
+    text += cartridgeText(check);
     if (recognition.fitting.isEmpty())
         text += QStringLiteral("Dumps:         none of the five known dumps fits\n");
     for (qsizetype i = 0; i < recognition.fitting.size(); ++i) {
@@ -279,8 +277,8 @@ int checksum(const QStringList& args)
                                        "its bytes without the copier header, the remainder of a size that is no power of two "
                                        "repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 "
                                        "when they do not or no header is found. With --fix, writes the right checksum and "
-                                       "complement, those 4 bytes and no other, as import writes: an image of none of the "
-                                       "known dumps is refused, and the image is first copied to IMAGE.bak."));
+                                       "complement, those 4 bytes and no other, with import's safeguards: the image is first "
+                                       "copied to IMAGE.bak, and a write cut short is put back."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     const QCommandLineOption fix(QStringLiteral("fix"),
                                  QStringLiteral("Write the image's own checksum and its complement into the header."));
@@ -293,7 +291,7 @@ int checksum(const QStringList& args)
 
     const QByteArray image = readRomImage(path, nothing);
     const ChecksumCheck check = checkChecksum(image);
-    printOut(QStringLiteral("File:          %1\n").arg(shownPath(path)) + cartridgeText(check, false));
+    printOut(QStringLiteral("File:          %1\n").arg(shownPath(path)) + cartridgeText(check));
     if (!check.header)
         throw Error(QStringLiteral("No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1").arg(nothing));
     if (check.matches) {
@@ -304,16 +302,8 @@ int checksum(const QStringList& args)
     if (!fixing)
         throw Error(QStringLiteral("The header's checksum does not match the image's own (--fix sets it)."));
 
-    // As import: the image recognised first, as on opening it in the window, so that an image of no
-    // known dump is asked about (and refused) before the write. Declining to switch is no refusal.
     Editor editor;
-    CliPlatform platform;
-    setUp(editor, kBytesOnly);
-    aimAt(editor, chooseDump(image, recognise(image, Crc::Skip), 0), {});
-    recogniseImage(editor, platform, path);
-    platform.forget();
-    if (!fixChecksum(editor, platform, path))
-        throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+    fixChecksum(editor, path);
     const ChecksumCheck after = checkChecksum(readRomImage(path));
     if (!after.matches)
         throw Error(QStringLiteral("%1 changed while its checksum was set: run checksum again.").arg(shownPath(path)));

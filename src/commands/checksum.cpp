@@ -10,11 +10,11 @@
 
 namespace vertiloom {
 
-bool fixChecksum(Editor& editor, Platform& platform, const QString& path)
+bool fixChecksum(Editor& editor, const QString& path)
 {
     QByteArray image;
     {
-        // Opened for writing, so that a file that can't be written is refused before any question.
+        // Opened for writing, so that a file that can't be written is refused before it is summed.
         QFile file;
         openOrThrow(file, path, QIODevice::ReadWrite);
         image = file.readAll();
@@ -26,9 +26,9 @@ bool fixChecksum(Editor& editor, Platform& platform, const QString& path)
         throw Error(tr("%1 has no cartridge header at 7FC0 or FFC0: there is no checksum to set. Nothing was written.")
                         .arg(shownPath(path)));
     if (check.matches)
-        return true;
-    return writeIntoRom(editor, platform, path, {checksumPatch(image, *check.header)},
-                        tr("Cannot write the header's checksum into %1: %2."));
+        return false;
+    patchIntoRom(editor, path, {checksumPatch(image, *check.header)}, tr("Cannot write the header's checksum into %1: %2."));
+    return true;
 }
 
 } // namespace vertiloom

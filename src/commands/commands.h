@@ -111,17 +111,18 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
-// The same for other data than letter records: cantWrite is patchFile's first sentence of a failure,
-// its two open placeholders the file and the system's cause.
-bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches,
-                  const QString& cantWrite);
+// writeIntoRom's write without its question, for data at places that no dump's catalogue gives
+// (the cartridge header): the lock, the patches' old bytes checked, the backup before the first write,
+// one journaled patch. cantWrite is patchFile's first sentence of a failure, its two open placeholders
+// the file and the system's cause.
+void patchIntoRom(Editor& editor, const QString& path, const QList<Patch>& patches, const QString& cantWrite);
 
 // The checksum of the cartridge header (rom/cartridge.h) in the image at path set to the image's own,
-// with its complement: exactly those 4 bytes, written as writeIntoRom writes (the question before a
-// write into an image of no known dump, the lock, the backup before the first write, one journaled
-// patch). Nothing is written when they match already. False when the question was declined; throws
-// Error when the image has no cartridge header. The editor changes these bytes only when asked.
-bool fixChecksum(Editor& editor, Platform& platform, const QString& path);
+// with its complement: exactly those 4 bytes, written by patchIntoRom. The header is where it is in
+// any image, so no image is asked about for being of no known dump. Nothing is written when they
+// match already (false then, true after a write); throws Error when the image has no cartridge
+// header. The editor changes these bytes only when asked to.
+bool fixChecksum(Editor& editor, const QString& path);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);
