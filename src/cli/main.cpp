@@ -11,6 +11,7 @@
 #include <new>
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -60,8 +61,13 @@ QString overview()
     QString text = QStringLiteral("Usage: vertiloom-cli COMMAND [options] ARGUMENTS\n"
                                   "Reads and writes the polygon letters of the game in ROM images and letter files, "
                                   "without a window.\n\nCommands:\n");
+    qsizetype width = 0;
     for (const SubCommand& command : kSubCommands)
-        text += QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(command.name), -8).arg(QString::fromLatin1(command.summary));
+        width = std::max(width, qsizetype(qstrlen(command.name)));
+    for (const SubCommand& command : kSubCommands)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(command.name), -static_cast<int>(width))
+                    .arg(QString::fromLatin1(command.summary));
     text += QStringLiteral("\n\"vertiloom-cli COMMAND --help\" describes a command. Exit status: 0 done, 1 refused or "
                            "failed (nothing written), 2 wrong usage.\n");
     return text;

@@ -122,7 +122,7 @@ private slots:
         };
         row("nothing", {}, 2, "", "give a command");
         row("unknown command", {"frobnicate"}, 2, "", "no command is called \"frobnicate\"");
-        row("overview", {"--help"}, 0, "  import   A letter file written into the image", "");
+        row("overview", {"--help"}, 0, "  import    A letter file written into the image", "");
         row("version", {"--version"}, 0, "vertiloom-cli 0.1", "");
         for (const char* command : {"info", "list", "render", "extract", "import", "words", "checksum"})
             row(command, {command, "--help"}, 0, "Usage: vertiloom-cli ", "");
