@@ -93,16 +93,18 @@ QString titleText(const QByteArray& image, qint64 at)
     return title;
 }
 
-quint64 plainSum(const char* data, qint64 size)
+// Sums wrap at 2^32, which keeps their low 16 bits, all that the checksum takes (and lets the
+// compiler add many bytes at once).
+quint32 plainSum(const char* data, qint64 size)
 {
-    quint64 sum = 0;
+    quint32 sum = 0;
     for (qint64 i = 0; i < size; ++i)
         sum += static_cast<unsigned char>(data[i]);
     return sum;
 }
 
 // The sum of size bytes repeated until they fill target bytes (a power of two, no less than size).
-quint64 mirroredSum(const char* data, qint64 size, qint64 target)
+quint32 mirroredSum(const char* data, qint64 size, qint64 target)
 {
     if (size == 0)
         return 0;
