@@ -34,6 +34,7 @@ int extract(const QStringList& args);
 int import(const QStringList& args);
 int words(const QStringList& args);
 int ips(const QStringList& args);
+int checksum(const QStringList& args);
 
 struct UsageError {
     QString message;

@@ -1,11 +1,14 @@
-// The sub-commands that only read: info (what an image is) and list (the catalogue's letters in
-// one dump, each read as a load reads it).
+// The sub-commands that look at an image: info (what an image is), list (the catalogue's letters in
+// one dump, each read as a load reads it) and checksum (the cartridge header's checksum against the
+// image's own, set right with --fix, the one write among them).
 #include "cli/cli.h"
 
+#include "commands/commands.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/files.h"
 #include "record/load.h"
+#include "rom/cartridge.h"
 #include "rom/catalogue.h"
 #include "rom/words.h"
 
@@ -44,14 +47,77 @@ QString wordHex(const WordBytes& bytes, int first, int length)
 
 QString quoted(const QString& text) { return u'"' + text + u'"'; }
 
+QString hex4(quint16 value) { return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper(); }
+
+// "20 (LoROM)": a byte of the header and what it says, "unknown" when it names nothing known.
+QString named(quint8 value, const QString& name)
+{
+    return QStringLiteral("%1 (%2)").arg(TwoDigitHex(value), name.isEmpty() ? QStringLiteral("unknown") : name);
+}
+
+QString versionText(quint8 version) { return QStringLiteral("1.%1").arg(version); }
+
+qint64 headerPlace(const CartridgeHeader& header) { return header.high ? kHighHeaderPlace : kLowHeaderPlace; }
+
+// The lines that say where the cartridge header is (or that there is none), its title, map mode,
+// size, country and version, and how its checksum stands against the image's own.
+QString cartridgeText(const ChecksumCheck& check)
+{
+    if (!check.header)
+        return QStringLiteral("Cartridge:     no header at 7FC0 or FFC0\n"
+                              "Checksum:      the image's own is %1 (the 16-bit sum of its bytes); no header holds one "
+                              "to compare\n")
+            .arg(hex4(check.computed));
+    const CartridgeHeader& header = *check.header;
+    QString text = QStringLiteral("Cartridge:     header at %1, the %2 place")
+                       .arg(IntToHexText(headerPlace(header)), header.high ? QStringLiteral("high") : QStringLiteral("low"));
+    if (header.offset != headerPlace(header))
+        text += QStringLiteral(" (file offset %1, after the copier header)").arg(IntToHexText(header.offset));
+    text += u'\n';
+    text += QStringLiteral("Title:         %1\n").arg(quoted(header.title));
+    text += QStringLiteral("Map mode:      %1\n").arg(named(header.mapMode, mapModeName(header.mapMode)));
+    text += QStringLiteral("ROM size:      %1\n").arg(named(header.romSize, romSizeName(header.romSize)));
+    text += QStringLiteral("Country:       %1\n").arg(named(header.country, countryName(header.country)));
+    text += QStringLiteral("Version:       %1\n").arg(versionText(header.version));
+    text += QStringLiteral("Checksum:      stored %1, complement %2; the image's own is %3 (the 16-bit sum of its "
+                           "bytes): %4\n")
+                .arg(hex4(header.checksum), hex4(header.complement), hex4(check.computed),
+                     check.matches ? QStringLiteral("they match") : QStringLiteral("they do not match"));
+    return text;
+}
+
+QJsonValue cartridgeJson(const ChecksumCheck& check)
+{
+    if (!check.header)
+        return QJsonValue::Null;
+    const CartridgeHeader& header = *check.header;
+    return QJsonObject{{QStringLiteral("place"), header.high ? QStringLiteral("high") : QStringLiteral("low")},
+                       {QStringLiteral("offset"), IntToHexText(header.offset)},
+                       {QStringLiteral("title"), header.title},
+                       {QStringLiteral("mapMode"), TwoDigitHex(header.mapMode)},
+                       {QStringLiteral("mapModeName"), mapModeName(header.mapMode)},
+                       {QStringLiteral("romSize"), TwoDigitHex(header.romSize)},
+                       {QStringLiteral("romSizeName"), romSizeName(header.romSize)},
+                       {QStringLiteral("country"), TwoDigitHex(header.country)},
+                       {QStringLiteral("countryName"), countryName(header.country)},
+                       {QStringLiteral("version"), versionText(header.version)},
+                       {QStringLiteral("checksum"), hex4(header.checksum)},
+                       {QStringLiteral("complement"), hex4(header.complement)},
+                       {QStringLiteral("imageChecksum"), hex4(check.computed)},
+                       {QStringLiteral("matches"), check.matches}};
+}
+
 } // namespace
 
 int info(const QStringList& args)
 {
     Arguments arguments(QStringLiteral("info"),
-                        QStringLiteral("Says what a ROM image is: its size, its CRC32 (without a copier header), whether it has "
-                                       "a copier header, the known dumps whose letters all fit, and its PAUSE and GAME OVER "
-                                       "words (read at the best fitting dump's offsets, else the first dump's)."));
+                        QStringLiteral("Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image "
+                                       "without a copier header), whether it has a copier header, its cartridge header when "
+                                       "it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether "
+                                       "the stored checksum is the image's own), the known dumps whose letters all fit, and "
+                                       "its PAUSE and GAME OVER words (read at the best fitting dump's offsets, else the "
+                                       "first dump's)."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     arguments.addOption(kJson);
     if (!arguments.parse(args, 1, 1))
@@ -60,6 +126,9 @@ int info(const QStringList& args)
 
     const QByteArray image = readWholeFile(path);
     const Recognition recognition = recognise(image, Crc::Take);
+    const QString md5 = dumpDigest(image, QCryptographicHash::Md5);
+    const QString sha1 = dumpDigest(image, QCryptographicHash::Sha1);
+    const ChecksumCheck check = checkChecksum(image);
     const Dump dump = chooseDump(image, recognition, 0);
     std::optional<WordBytes> words;
     QString wordsError;
@@ -83,7 +152,10 @@ int info(const QStringList& args)
         QJsonObject object{{QStringLiteral("file"), path},
                            {QStringLiteral("size"), image.size()},
                            {QStringLiteral("crc32"), recognition.crc32},
+                           {QStringLiteral("md5"), md5},
+                           {QStringLiteral("sha1"), sha1},
                            {QStringLiteral("copierHeader"), recognition.hasHeader},
+                           {QStringLiteral("cartridge"), cartridgeJson(check)},
                            {QStringLiteral("dumps"), dumps},
                            {QStringLiteral("wordsDump"), dump.number},
                            {QStringLiteral("wordsHeader"), dump.header}};
@@ -103,7 +175,10 @@ int info(const QStringList& args)
     text += QStringLiteral("File:          %1\n").arg(shownPath(path));
     text += QStringLiteral("Size:          %1 bytes\n").arg(groupedNumber(image.size()));
     text += QStringLiteral("CRC32:         %1\n").arg(recognition.crc32);
+    text += QStringLiteral("MD5:           %1\n").arg(md5);
+    text += QStringLiteral("SHA-1:         %1\n").arg(sha1);
     text += QStringLiteral("Copier header: %1\n").arg(recognition.hasHeader ? QStringLiteral("yes") : QStringLiteral("no"));
+    text += cartridgeText(check);
     if (recognition.fitting.isEmpty())
         text += QStringLiteral("Dumps:         none of the five known dumps fits\n");
     for (qsizetype i = 0; i < recognition.fitting.size(); ++i) {
@@ -191,6 +266,51 @@ int list(const QStringList& args)
     } else {
         printOut(table);
     }
+    return kDone;
+}
+
+int checksum(const QStringList& args)
+{
+    Arguments arguments(QStringLiteral("checksum"),
+                        QStringLiteral("Compares the checksum and its complement in the image's cartridge header (at 7FC0 or "
+                                       "FFC0, counted after a copier header) with the image's own checksum: the 16-bit sum of "
+                                       "its bytes without the copier header, the remainder of a size that is no power of two "
+                                       "repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 "
+                                       "when they do not or no header is found. With --fix, writes the right checksum and "
+                                       "complement, those 4 bytes and no other, with import's safeguards: the image is first "
+                                       "copied to IMAGE.bak, and a write cut short is put back."));
+    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
+    const QCommandLineOption fix(QStringLiteral("fix"),
+                                 QStringLiteral("Write the image's own checksum and its complement into the header."));
+    arguments.addOption(fix);
+    if (!arguments.parse(args, 1, 1))
+        return kDone;
+    const QString path = arguments.positional().front();
+    const bool fixing = arguments.parser.isSet(fix);
+    const QString nothing = fixing ? QStringLiteral(" Nothing was written.") : QString();
+
+    const QByteArray image = readRomImage(path, nothing);
+    const ChecksumCheck check = checkChecksum(image);
+    printOut(QStringLiteral("File:          %1\n").arg(shownPath(path)) + cartridgeText(check));
+    if (!check.header)
+        throw Error(QStringLiteral("No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1").arg(nothing));
+    if (check.matches) {
+        if (fixing)
+            printOut(QStringLiteral("Nothing to set: nothing was written.\n"));
+        return kDone;
+    }
+    if (!fixing)
+        throw Error(QStringLiteral("The header's checksum does not match the image's own (--fix sets it)."));
+
+    Editor editor;
+    fixChecksum(editor, path);
+    const ChecksumCheck after = checkChecksum(readRomImage(path));
+    if (!after.matches)
+        throw Error(QStringLiteral("%1 changed while its checksum was set: run checksum again.").arg(shownPath(path)));
+    printOut(QStringLiteral("Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.\n")
+                 .arg(hex4(after.header->checksum), hex4(after.header->complement),
+                      IntToHexText(after.header->offset + kComplementAt), shownPath(path),
+                      shownPath(path + QStringLiteral(".bak"))));
     return kDone;
 }
 

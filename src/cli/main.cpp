@@ -11,6 +11,7 @@
 #include <new>
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -38,13 +39,14 @@ struct SubCommand {
 };
 
 const SubCommand kSubCommands[] = {
-    {"info", "What an image is: size, CRC32, copier header, the dumps that fit, the two words.", vertiloom::cli::info},
+    {"info", "What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.", vertiloom::cli::info},
     {"list", "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.", vertiloom::cli::list},
     {"render", "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.", vertiloom::cli::render},
     {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.", vertiloom::cli::extract},
     {"import", "A letter file written into the image as \"Export letter to Rom\" does, or an SVG drawing's letter.", vertiloom::cli::import},
     {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.", vertiloom::cli::words},
     {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
+    {"checksum", "The cartridge header's checksum against the image's own; --fix sets it.", vertiloom::cli::checksum},
 };
 
 // Notices of the core (a write that a killed run left half done, put back on opening) on stderr.
@@ -59,8 +61,13 @@ QString overview()
     QString text = QStringLiteral("Usage: vertiloom-cli COMMAND [options] ARGUMENTS\n"
                                   "Reads and writes the polygon letters of the game in ROM images and letter files, "
                                   "without a window.\n\nCommands:\n");
+    qsizetype width = 0;
     for (const SubCommand& command : kSubCommands)
-        text += QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(command.name), -8).arg(QString::fromLatin1(command.summary));
+        width = std::max(width, qsizetype(qstrlen(command.name)));
+    for (const SubCommand& command : kSubCommands)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(command.name), -static_cast<int>(width))
+                    .arg(QString::fromLatin1(command.summary));
     text += QStringLiteral("\n\"vertiloom-cli COMMAND --help\" describes a command. Exit status: 0 done, 1 refused or "
                            "failed (nothing written), 2 wrong usage.\n");
     return text;

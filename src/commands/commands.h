@@ -59,7 +59,8 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image);
 // when none fits, says so once.
 void recogniseImage(Editor& editor, Platform& platform, const QString& path);
 // The ROM panel's tooltip: the dump recognised in the image opened last, and the image's CRC32
-// as it is now; empty before a ROM image was opened.
+// as it is now, with a line more when its cartridge header's checksum does not match the image;
+// empty before a ROM image was opened.
 QString romPanelHint(const Editor& editor);
 // Before a write into an image that matched no known dump: asks once more; false when the user
 // declines.
@@ -110,6 +111,18 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
+// writeIntoRom's write without its question, for data at places that no dump's catalogue gives
+// (the cartridge header): the lock, the patches' old bytes checked, the backup before the first write,
+// one journaled patch. cantWrite is patchFile's first sentence of a failure, its two open placeholders
+// the file and the system's cause.
+void patchIntoRom(Editor& editor, const QString& path, const QList<Patch>& patches, const QString& cantWrite);
+
+// The checksum of the cartridge header (rom/cartridge.h) in the image at path set to the image's own,
+// with its complement: exactly those 4 bytes, written by patchIntoRom. The header is where it is in
+// any image, so no image is asked about for being of no known dump. Nothing is written when they
+// match already (false then, true after a write); throws Error when the image has no cartridge
+// header. The editor changes these bytes only when asked to.
+bool fixChecksum(Editor& editor, const QString& path);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);

@@ -207,6 +207,12 @@ bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const
                                   : tr("Cannot write the %1 records into %2: %3.").arg(patches.size());
     if (!mayWriteInto(editor, platform, path))
         return false;
+    patchIntoRom(editor, path, patches, cantWrite);
+    return true;
+}
+
+void patchIntoRom(Editor& editor, const QString& path, const QList<Patch>& patches, const QString& cantWrite)
+{
     // From the check to the last sync, no other writer comes between: the bytes planned over must
     // still be there, or another program wrote since the plan was made.
     const WriteLock lock(path);
@@ -223,7 +229,6 @@ bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const
     }
     backUpBeforeFirstWrite(editor, path);
     patchFile(file, path, patches, cantWrite);
-    return true;
 }
 
 } // namespace vertiloom

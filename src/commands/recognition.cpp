@@ -7,6 +7,7 @@
 #include "model/error.h"
 #include "model/messages.h"
 #include "record/files.h"
+#include "rom/cartridge.h"
 #include "rom/catalogue.h"
 #include "rom/recognition.h"
 
@@ -64,15 +65,22 @@ QString romPanelHint(const Editor& editor)
     if (!editor.recognised)
         return {};
     Recognition shown = *editor.recognised;
-    // The CRC32 of the image as it is now, taken only when someone looks.
+    // The CRC32 and the header's checksum of the image as it is now, taken only when someone looks.
+    bool stale = false;
     try {
         QFile file;
         openOrThrow(file, editor.currentRom, QIODevice::ReadOnly);
-        shown.crc32 = dumpCrc32(file.readAll());
+        const QByteArray image = file.readAll();
+        shown.crc32 = dumpCrc32(image);
+        const ChecksumCheck check = checkChecksum(image);
+        stale = check.header && !check.matches;
     } catch (const Error& error) {
         shown.crc32 = error.message();
     }
-    return recognitionText(shown);
+    QString hint = recognitionText(shown);
+    if (stale)
+        hint += u'\n' + tr("The header's checksum no longer matches: vertiloom-cli checksum --fix sets it");
+    return hint;
 }
 
 bool mayWriteInto(Editor& editor, Platform& platform, const QString& path)

@@ -278,11 +278,19 @@ constexpr Translation kRussian[] = {
      "Этот образ похож на %1 (с заголовком 512 байт). Переключиться на него?"},
     {"Not one of the five known dumps\nCRC32 %1", "Ни один из пяти известных дампов\nCRC32 %1"},
     {"%1 (with a 512-byte header)\nCRC32 %2", "%1 (с заголовком 512 байт)\nCRC32 %2"},
+    {"The header's checksum no longer matches: vertiloom-cli checksum --fix sets it",
+     "Контрольная сумма в заголовке больше не совпадает: её исправит vertiloom-cli checksum --fix"},
     {"This image looks like %1. Switch to it?", "Этот образ похож на %1. Переключиться на него?"},
     {"%1 does not match any of the five known dumps: the catalogue offsets may point at other data. Write "
      "into it anyway?",
      "%1 не похож ни на один из пяти известных дампов: смещения каталога могут указывать на другие данные. "
      "Всё равно записать в него?"},
+
+    // The cartridge header's checksum
+    {"%1 has no cartridge header at 7FC0 or FFC0: there is no checksum to set. Nothing was written.",
+     "В %1 нет заголовка картриджа ни по смещению 7FC0, ни по смещению FFC0: контрольную сумму некуда "
+     "записать. Ничего не записано."},
+    {"Cannot write the header's checksum into %1: %2.", "Не удалось записать контрольную сумму заголовка в %1: %2."},
 
     // IPS patches
     {"The original image is %1 bytes and the modified one %2 bytes: a patch is made only between images of "

@@ -82,6 +82,12 @@ QString dumpCrc32(const QByteArray& image)
     return QStringLiteral("%1").arg(static_cast<qulonglong>(crc), 8, 16, QLatin1Char('0')).toUpper();
 }
 
+QString dumpDigest(const QByteArray& image, QCryptographicHash::Algorithm algorithm)
+{
+    const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
+    return QString::fromLatin1(QCryptographicHash::hash(QByteArrayView(image).sliced(header), algorithm).toHex());
+}
+
 int catalogueLength(int position) { return catalogueNumbers().length.at(static_cast<size_t>(position - 1)); }
 
 bool fits(const QByteArray& image, const RomVariant& variant, qint64 header)

@@ -1,10 +1,11 @@
 // Which of the five known dumps a ROM image is: every dump is tried where it keeps its 24 letters,
 // without a copier header and, when the image's size says it has one, with it; a dump fits when a
 // record the editor can hold, no longer than the catalogue says, starts at each of its letters.
-// Also the image's CRC32, without the header, as people quote it for a dump.
+// Also the image's CRC32, MD5 and SHA-1, without the header, as people quote them for a dump.
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -53,6 +54,10 @@ bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 heade
 // zlib's CRC32 of the image without its copier header (when its size says it has one), as eight
 // upper-case hex digits: how lists of dumps name them.
 QString dumpCrc32(const QByteArray& image);
+
+// Another digest of the image without its copier header (QCryptographicHash::Md5 or Sha1), in
+// lower-case hex digits as md5sum and sha1sum print them.
+QString dumpDigest(const QByteArray& image, QCryptographicHash::Algorithm algorithm);
 
 // Tries the five dumps (ten with a header) and, with Crc::Take, takes the CRC32 (dumpCrc32). Never
 // throws. The CRC32 is most of the time (zlib's table-driven CRC runs at a seventh of the speed of

@@ -37,6 +37,16 @@ QByteArray unknownImage()
     return image;
 }
 
+// The sample image with a cartridge header at 7FC0 whose checksum (0000, complement FFFF) is not the
+// image's own (181E).
+QByteArray cartridgeImage()
+{
+    QByteArray image = sampleRomImage();
+    putBytes(image, 0x7FC0, bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
+                                         "20 00 0B 00 01 33 00 FF FF 00 00"));
+    return image;
+}
+
 // The preview as the window shows it after the file is opened at addr, through the core.
 QImage preview(const QString& file, const QString& addr, bool numbers, bool axes)
 {
@@ -94,6 +104,7 @@ private slots:
         writeFile(image_, sampleRomImage());
         writeFile(path(QStringLiteral("unknown.smc")), unknownImage());
         writeFile(path(QStringLiteral("headered.smc")), QByteArray(512, '\0') + sampleRomImage());
+        writeFile(path(QStringLiteral("cartridge.smc")), cartridgeImage());
         for (int position : {1, 9, 16})
             writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
         QFile huge(path(QStringLiteral("huge.smc")));
@@ -111,17 +122,31 @@ private slots:
         };
         row("nothing", {}, 2, "", "give a command");
         row("unknown command", {"frobnicate"}, 2, "", "no command is called \"frobnicate\"");
-        row("overview", {"--help"}, 0, "  import   A letter file written into the image", "");
+        row("overview", {"--help"}, 0, "  import    A letter file written into the image", "");
         row("version", {"--version"}, 0, "vertiloom-cli 0.1", "");
-        for (const char* command : {"info", "list", "render", "extract", "import", "words"})
+        for (const char* command : {"info", "list", "render", "extract", "import", "words", "checksum"})
             row(command, {command, "--help"}, 0, "Usage: vertiloom-cli ", "");
         row("info usage", {"info", "-h"}, 0, "Usage: vertiloom-cli info [options] IMAGE", "");
-        row("info", {"info", "@sample.smc"}, 0, "CRC32:         C36C0BAF\nCopier header: no\nDumps:         1 Brindle (U) (V1.0)", "");
+        row("info", {"info", "@sample.smc"}, 0,
+            "CRC32:         C36C0BAF\nMD5:           fe48cdc466eca55c98180dd61a0c4d2d\n"
+            "SHA-1:         d0ac81164e6336a62158ce429a5bb44566e1b37c\nCopier header: no\n"
+            "Cartridge:     no header at 7FC0 or FFC0\nChecksum:      the image's own is 311D (the 16-bit sum of its "
+            "bytes); no header holds one to compare\nDumps:         1 Brindle (U) (V1.0)", "");
         row("info words", {"info", "@sample.smc"}, 0, "PAUSE:         \"PAUSE\" (0001020304)\nGAME OVER:     \"GAMEOVER\"", "");
         row("info letter file", {"info", "@letter1.bin"}, 0, "Size:          42 bytes", "");
         row("info missing", {"info", "@none.smc"}, 1, "", "File not found");
         row("info unknown option", {"info", "@sample.smc", "--colour"}, 2, "", "Unknown option 'colour'");
         row("info two files", {"info", "@sample.smc", "@sample.smc"}, 2, "", "Too many arguments");
+        row("info cartridge header", {"info", "@cartridge.smc"}, 0,
+            "Copier header: no\nCartridge:     header at 7FC0, the low place\nTitle:         \"SAMPLE TITLE\"\n"
+            "Map mode:      20 (LoROM)\nROM size:      0B (2 MiB)\nCountry:       01 (North America)\n"
+            "Version:       1.0\nChecksum:      stored 0000, complement FFFF; the image's own is 181E", "");
+        row("checksum no header", {"checksum", "@sample.smc"}, 1, "Cartridge:     no header at 7FC0 or FFC0",
+            "No cartridge header was found at 7FC0 or FFC0");
+        row("checksum --fix no header", {"checksum", "@sample.smc", "--fix"}, 1, "",
+            "there is no checksum to compare. Nothing was written.");
+        row("checksum wrong", {"checksum", "@cartridge.smc"}, 1, "Title:         \"SAMPLE TITLE\"",
+            "The header's checksum does not match the image's own (--fix sets it).");
         row("list", {"list", "@sample.smc"}, 0, " 9  I (17) 30    478EC          30      22       2         1", "");
         row("list other dump", {"list", "@sample.smc", "--dump", "2"}, 0,
             "2 Brindle (E) (M3) (V1.0), no header: not every letter fits", "");
@@ -200,19 +225,31 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: the file as init() wrote it
         QTest::addColumn<QString>("expected");
         QTest::newRow("sample") << "sample.smc" << QByteArray()
-                                << R"j({"size":2097152,"crc32":"C36C0BAF","copierHeader":false,"dumps":[{"dump":1,"caption":
+                                << R"j({"size":2097152,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
+            "d0ac81164e6336a62158ce429a5bb44566e1b37c","copierHeader":false,"cartridge":null,"dumps":[{"dump":1,"caption":
             "Brindle (U) (V1.0)","header":0,"wordsKnown":true}],"wordsDump":1,"wordsHeader":0,"pause":"PAUSE",
             "pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
         QTest::newRow("copier header") << "headered.smc" << QByteArray(512, '\0') + sampleRomImage()
-                                       << R"j({"size":2097664,"crc32":"C36C0BAF","copierHeader":true,"dumps":[{"dump":1,
+                                       << R"j({"size":2097664,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
+            "d0ac81164e6336a62158ce429a5bb44566e1b37c","copierHeader":true,"cartridge":null,"dumps":[{"dump":1,
             "caption":"Brindle (U) (V1.0)","header":512,"wordsKnown":true}],"wordsDump":1,"wordsHeader":512,"pause":
             "PAUSE","pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
+        QTest::newRow("cartridge header") << "cartridge.smc" << QByteArray()
+                                          << R"j({"size":2097152,"crc32":"1DB7DD1D","md5":"11176bf5a5501dbbdea542c52a622c69",
+            "sha1":"18fa2a84aba88507218426c4f1cf0261904c8eec","copierHeader":false,"cartridge":{"place":"low","offset":
+            "7FC0","title":"SAMPLE TITLE","mapMode":"20","mapModeName":"LoROM","romSize":"0B","romSizeName":"2 MiB",
+            "country":"01","countryName":"North America","version":"1.0","checksum":"0000","complement":"FFFF",
+            "imageChecksum":"181E","matches":false},"dumps":[{"dump":1,"caption":"Brindle (U) (V1.0)","header":0,
+            "wordsKnown":true}],"wordsDump":1,"wordsHeader":0,"pause":"PAUSE","pauseBytes":"0001020304","gameOver":
+            "GAMEOVER","gameOverBytes":"1501160417180419"})j";
         QTest::newRow("blank") << "blank.smc" << QByteArray(2'097'152, '\xFF')
-                               << R"j({"size":2097152,"crc32":"9A4109E5","copierHeader":false,"dumps":[],"wordsDump":1,
+                               << R"j({"size":2097152,"crc32":"9A4109E5","md5":"b23b5d09162b92c0284923a7f628d2a5","sha1":
+            "ba59caac5f5a80fc52c507d8a47f322a380aa9a1","copierHeader":false,"cartridge":null,"dumps":[],"wordsDump":1,
             "wordsHeader":0,"pause":"?????","pauseBytes":"FFFFFFFFFF","gameOver":"????????","gameOverBytes":
             "FFFFFFFFFFFFFFFF"})j";
         QTest::newRow("letter file") << "letter1.bin" << QByteArray()
-                                     << R"j({"size":42,"crc32":"D89280DD","copierHeader":false,"dumps":[],"wordsDump":1,
+                                     << R"j({"size":42,"crc32":"D89280DD","md5":"e5762ee6faa8f9b3000a3fdb68b4ff6a","sha1":
+            "0c8baf81b15340cd632c8e4704082dbf1e316a18","copierHeader":false,"cartridge":null,"dumps":[],"wordsDump":1,
             "wordsHeader":0,"wordsError":"a letter file, not a ROM image: it holds no words"})j";
     }
 
@@ -228,6 +265,45 @@ private slots:
         QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(json.take(QStringLiteral("file")).toString(), path(file));
         QCOMPARE(json, QJsonDocument::fromJson(expected.toUtf8()).object());
+    }
+
+    // --fix writes the image's own checksum and its complement, those 4 bytes and no other, after a
+    // copier header too; the image as it was is kept beside it, and the check passes afterwards.
+    void fixChecksum_data()
+    {
+        QTest::addColumn<QByteArray>("copier");
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<QString>("wrote");
+        QTest::newRow("no copier header") << QByteArray() << qint64(0x7FDC)
+                                          << "Wrote the checksum 181E and its complement E7E1 at offset 7FDC of ";
+        QTest::newRow("copier header") << QByteArray(512, '\0') << qint64(0x81DC)
+                                       << "Wrote the checksum 181E and its complement E7E1 at offset 81DC of ";
+    }
+
+    void fixChecksum()
+    {
+        QFETCH(QByteArray, copier);
+        QFETCH(qint64, at);
+        QFETCH(QString, wrote);
+        const QByteArray before = copier + cartridgeImage();
+        writeFile(path(QStringLiteral("fix.smc")), before);
+        const Run fixed = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc"), QStringLiteral("--fix")});
+        QCOMPARE(fixed.status, 0);
+        QVERIFY2(fixed.out.contains(wrote), qPrintable(fixed.out));
+        const QByteArray after = readFile(path(QStringLiteral("fix.smc")));
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.mid(at, 4), bytesFromHex("E1 E7 1E 18"));
+        QCOMPARE(after.left(at) + after.mid(at + 4), before.left(at) + before.mid(at + 4));
+        QCOMPARE(readFile(path(QStringLiteral("fix.smc.bak"))), before);
+        const Run check = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc")});
+        QCOMPARE(check.status, 0);
+        QVERIFY2(check.out.contains(QStringLiteral("stored 181E, complement E7E1; the image's own is 181E (the 16-bit sum "
+                                                   "of its bytes): they match")),
+                 qPrintable(check.out));
+        const Run again = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc"), QStringLiteral("--fix")});
+        QCOMPARE(again.status, 0);
+        QVERIFY(again.out.contains(QStringLiteral("Nothing to set: nothing was written.")));
+        QCOMPARE(readFile(path(QStringLiteral("fix.smc"))), after);
     }
 
     void list_data()

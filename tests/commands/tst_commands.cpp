@@ -346,7 +346,11 @@ private slots:
         QFETCH(QString, addr);
         QTemporaryDir dir;
         const QString path = dir.filePath("sample.smc");
-        const QByteArray image = QByteArray(header, '\0') + sampleRomImage();
+        // With a cartridge header whose checksum is the image's own until the words change.
+        QByteArray sample = sampleRomImage();
+        putBytes(sample, 0x7FC0, bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
+                                              "20 00 0B 00 01 33 00 E1 E7 1E 18"));
+        const QByteArray image = QByteArray(header, '\0') + sample;
         writeFile(path, image);
         Editor editor;
         startUp(editor);
@@ -361,6 +365,7 @@ private slots:
         QCOMPARE(editor.form.text(FieldId::addr()), addr);
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(sampleLetter(1).toBytes()));
         QVERIFY(romPanelHint(editor).startsWith(QStringLiteral("Brindle (U) (V1.0)")));
+        QVERIFY(!romPanelHint(editor).contains(QStringLiteral("checksum")));
         // The title names the catalogue letter at Addr, the header's bytes counted.
         QCOMPARE(windowTitle(editor), QStringLiteral("Tessarine Vertiloom \u2014 sample.smc \u2014 P (59) 86"));
 
@@ -378,6 +383,8 @@ private slots:
         QByteArray expected = image;
         expected[0xCC60 + header] = 0x05;
         QCOMPARE(readFile(path), expected);
+        QVERIFY(romPanelHint(editor).endsWith(
+            QStringLiteral("\nThe header's checksum no longer matches: vertiloom-cli checksum --fix sets it")));
         QVERIFY(platform.warnings.isEmpty());
     }
 

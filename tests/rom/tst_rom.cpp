@@ -1,11 +1,12 @@
-// Tests of the ROM variants, the letter catalogue and its stepping, and of reading and writing the
-// PAUSE and GAME OVER words through synthetic ROM images.
+// Tests of the ROM variants, the letter catalogue and its stepping, of reading and writing the
+// PAUSE and GAME OVER words through synthetic ROM images, and of the cartridge header and checksum.
 #include "commands/commands.h"
 #include "commands/editor.h"
 #include "model/error.h"
 #include "model/hex.h"
 #include "record/load.h"
 #include "record/writes.h"
+#include "rom/cartridge.h"
 #include "rom/catalogue.h"
 #include "rom/recognition.h"
 #include "rom/sample.h"
@@ -144,6 +145,9 @@ private slots:
 
     void recognition_data();
     void recognition();
+
+    void cartridgeHeader_data();
+    void cartridgeHeader();
 
 private:
     QString romWith(const QByteArray& content, const QString& name = QStringLiteral("rom.smc"))
@@ -595,6 +599,63 @@ void RomTest::recognition()
     if (!crc.isEmpty())
         QCOMPARE(r.crc32, crc);
     QCOMPARE(recognitionText(r), dump + QStringLiteral("\nCRC32 ") + r.crc32);
+}
+
+// Images of zeros with a header (21 bytes of title, then map mode, type, ROM size, RAM size,
+// country, maker, version, the complement and the checksum), so that the sums are the header's.
+void RomTest::cartridgeHeader_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("expected"); // place, offset, title, map mode, size, country, version,
+                                           // complement, checksum; the image's own; whether they match
+    const auto header = [](const char* title, const char* rest, char padding = ' ') {
+        return QByteArray(title).leftJustified(21, padding) + bytesFromHex(rest);
+    };
+    const auto zeros = [](qsizetype size, std::initializer_list<std::pair<qint64, QByteArray>> parts) {
+        QByteArray image(size, '\0');
+        for (const auto& [offset, bytes] : parts)
+            putBytes(image, offset, bytes);
+        return image;
+    };
+    // 9 letters 631, 12 blanks 384, 20+08+01+33+01 93, a checksum with its complement 1FE: 652.
+    const QByteArray low = header("LOW PLACE", "20 00 08 00 01 33 01 AD F9 52 06");
+    QTest::newRow("low, right") << zeros(0x20000, {{0x7FC0, low}})
+                                << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 own 0652 match";
+    QTest::newRow("after a copier header") << QByteArray(512, '\x55') + zeros(0x20000, {{0x7FC0, low}})
+                                           << "low 81C0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 "
+                                              "own 0652 match";
+    QTest::newRow("high, wrong") << zeros(0x20000, {{0xFFC0, header("HIGH PLACE", "31 00 09 00 00 33 02 34 12 CB ED", '\0')}})
+                                 << "high FFC0 \"HIGH PLACE\" 31 HiROM, fast ROM 09 512 KiB 00 Japan 02 1234 EDCB own 0512 "
+                                    "no match";
+    // A HiROM map mode in both: the high place, where HiROM keeps it, wins.
+    QTest::newRow("both places") << zeros(0x20000, {{0x7FC0, header("FIRST", "21 00 08 00 01 33 00 FF FF 00 00")},
+                                                    {0xFFC0, header("SECOND", "21 00 08 00 01 33 00 FF FF 00 00")}})
+                                 << "high FFC0 \"SECOND\" 21 HiROM 08 256 KiB 01 North America 00 FFFF 0000 own 0BDA no match";
+    // 192 KiB: the last 64 KiB count twice, so its one byte 01 adds 2.
+    QTest::newRow("mirrored remainder") << zeros(0x30000, {{0x7FC0, header("LOW PLACE", "20 00 08 00 01 33 01 AB F9 54 06")},
+                                                           {0x2FFFF, bytesFromHex("01")}})
+                                        << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AB 0654 own "
+                                           "0654 match";
+    QTest::newRow("no header") << zeros(0x20000, {{0x2FF, bytesFromHex("01")}}) << "none own 0001 no match";
+}
+
+void RomTest::cartridgeHeader()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QString, expected);
+    const auto hex2 = [](quint8 byte) { return TwoDigitHex(byte); };
+    const auto hex4 = [](quint16 word) { return QStringLiteral("%1").arg(word, 4, 16, QLatin1Char('0')).toUpper(); };
+    const ChecksumCheck check = checkChecksum(image);
+    QString found = QStringLiteral("none");
+    if (const std::optional<CartridgeHeader>& h = check.header) {
+        found = QStringLiteral("%1 %2 \"%3\" %4 %5 %6 %7 %8 %9 %10 %11 %12")
+                    .arg(h->high ? "high" : "low", IntToHexText(h->offset), h->title, hex2(h->mapMode),
+                         mapModeName(h->mapMode), hex2(h->romSize), romSizeName(h->romSize), hex2(h->country),
+                         countryName(h->country))
+                    .arg(hex2(h->version), hex4(h->complement), hex4(h->checksum));
+    }
+    found += QStringLiteral(" own %1 %2").arg(hex4(check.computed), check.matches ? "match" : "no match");
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(RomTest)
