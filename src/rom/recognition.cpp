@@ -77,10 +77,16 @@ bool hasCopierHeader(qint64 imageSize) { return imageSize % 1024 == kCopierHeade
 QString dumpCrc32(const QByteArray& image)
 {
     const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
-    const auto* data = reinterpret_cast<const Bytef*>(image.constData()) + header;
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), data, static_cast<z_size_t>(image.size() - header));
-    return QStringLiteral("%1").arg(static_cast<qulonglong>(crc), 8, 16, QLatin1Char('0')).toUpper();
+    return crc32Text(crc32Of(QByteArrayView(image).sliced(header)));
 }
+
+quint32 crc32Of(QByteArrayView bytes)
+{
+    const auto* data = reinterpret_cast<const Bytef*>(bytes.data());
+    return static_cast<quint32>(crc32_z(crc32_z(0L, Z_NULL, 0), data, static_cast<z_size_t>(bytes.size())));
+}
+
+QString crc32Text(quint32 crc) { return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper(); }
 
 int catalogueLength(int position) { return catalogueNumbers().length.at(static_cast<size_t>(position - 1)); }
 

@@ -54,6 +54,10 @@ bool wordsKnown(const QByteArray& image, const RomVariant& variant, qint64 heade
 // upper-case hex digits: how lists of dumps name them.
 QString dumpCrc32(const QByteArray& image);
 
+// zlib's CRC32 of the bytes, and a CRC32 as eight upper-case hex digits.
+quint32 crc32Of(QByteArrayView bytes);
+QString crc32Text(quint32 crc);
+
 // Tries the five dumps (ten with a header) and, with Crc::Take, takes the CRC32 (dumpCrc32). Never
 // throws. The CRC32 is most of the time (zlib's table-driven CRC runs at a seventh of the speed of
 // copying the image), so opening an image leaves it out and the tooltip takes it when it is shown.
