@@ -41,6 +41,8 @@ constexpr Translation kRussian[] = {
      "Размер %1 — %2 байт: таких больших образов ROM у игры нет, а редактор читает файлы не больше 64 МиБ (%3 "
      "байт)."},
     {"Cannot read %1: %2", "Не удалось прочитать %1: %2"},
+    {"%1 is the file being read: write the output elsewhere.",
+     "%1 — это читаемый файл: запишите результат в другой."},
     {"The letter at offset %1 has %2 points; the editor holds at most %3.",
      "В букве по смещению %1 точек: %2; редактор вмещает не больше %3."},
     {"The letter at offset %1 has %2 polygons; the editor holds at most %3.",
@@ -364,6 +366,23 @@ constexpr Translation kRussian[] = {
     {"The patch made does not turn the original image into the modified one: this is a fault of the editor, "
      "and nothing was written.",
      "Сделанный патч не превращает исходный образ в изменённый: это ошибка редактора, ничего не записано."},
+
+    // Making and applying patches
+    {"%1 is taken as it stands, its %2-byte copier header included.",
+     "%1 берётся как есть, вместе с его заголовком копировщика из %2 байт."},
+    {"%1 has a %2-byte copier header: the patch is made without it.",
+     "У %1 есть заголовок копировщика из %2 байт: патч делается без него."},
+    {"%1 has a %2-byte copier header: the patch is applied without it, and the header put back in front of %3.",
+     "У %1 есть заголовок копировщика из %2 байт: патч применяется без него, а заголовок ставится обратно в "
+     "начало %3."},
+    {"Wrote %1: %2 bytes.", "Записан %1: %2 байт."},
+    {"%1 is no patch this editor knows: a BPS patch begins with \"BPS1\", an IPS patch with \"PATCH\".",
+     "%1 — не патч, известный редактору: патч BPS начинается с \"BPS1\", патч IPS — с \"PATCH\"."},
+    {"The patch was applied all the same, as asked: its checksums were not insisted on.",
+     "Патч всё равно применён, как и просили: его контрольные суммы не проверялись строго."},
+    {"No ROM image is open: open the modified image first, then make the patch between a clean original and it.",
+     "Образ ROM не открыт: сначала откройте изменённый образ, затем сделайте патч между чистым исходным образом "
+     "и ним."},
 };
 
 const QHash<QString, QString>& russianTable()
