@@ -49,13 +49,14 @@ clean:
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := record_reader memo_reader svg_reader file_paths
+FUZZ_TARGETS := record_reader memo_reader svg_reader file_paths bps_reader
 # Longest input per target: a record is at most 293 bytes, its tagged memo about 2 KB, a file path
-# input carries two records and the word edits.
+# input carries two records and the word edits, and a patch over a 64-byte source needs few actions.
 FUZZ_MAX_LEN_record_reader := 512
 FUZZ_MAX_LEN_memo_reader := 4096
 FUZZ_MAX_LEN_svg_reader := 8192
 FUZZ_MAX_LEN_file_paths := 1024
+FUZZ_MAX_LEN_bps_reader := 1024
 
 # Builds the fuzz targets with clang (the core instrumented for libFuzzer, under AddressSanitizer
 # and UndefinedBehaviorSanitizer) and runs each for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600 for a

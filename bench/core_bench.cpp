@@ -6,6 +6,9 @@
 //   recognising the dump of a 2 MiB image  / opening the image and one QFile::readAll
 //     (and the CRC32 alone, the bulk of it)
 //   the sample letter "8 (103) 162" written as an SVG drawing and read back (against a goal in time)
+//   a BPS patch made between the sample image and a copy with all 24 letters changed
+//                                         / one CRC32 of both images and one pass comparing them
+//   that patch applied                    / three CRC32s of the image
 // and, once before those, the undo history over 1,000 steps of typing, placing and nudging: what the
 // steps hold (History::memoryBytes, the resident memory and the heap in use as a cross-check), the
 // time per step, undo and redo, and whether undoing everything gives back the letter it started from.
@@ -13,10 +16,12 @@
 #include "commands/platform.h"
 #include "commands/commands.h"
 #include "commands/history.h"
+#include "formats/bps.h"
 #include "formats/svg.h"
 #include "model/hex.h"
 #include "record/export.h"
 #include "record/files.h"
+#include "record/ips.h"
 #include "record/load.h"
 #include "record/record.h"
 #include "rom/cartridge.h"
@@ -35,6 +40,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -239,6 +245,66 @@ void BM_SvgRoundTrip(benchmark::State& state)
         LetterRecord back = letterFromSvg(letterToSvg(letter), letter);
         benchmark::DoNotOptimize(back);
     }
+}
+
+// --- Patches ------------------------------------------------------------------------------------
+
+// The sample image and a copy whose 24 letters each have every point moved (the records keep their
+// lengths), and the BPS patch between them.
+struct PatchImages {
+    QByteArray original;
+    QByteArray changed;
+    QByteArray patch;
+};
+PatchImages* patchImages = nullptr;
+
+PatchImages makePatchImages()
+{
+    PatchImages out{sampleRomImage(), sampleRomImage(), {}};
+    for (int position = 1; position <= kCatalogueSize; ++position) {
+        LetterRecord letter = sampleLetter(position);
+        for (auto& point : letter.points)
+            point[0] = static_cast<std::uint8_t>(point[0] + 3);
+        const QByteArray bytes = letter.toBytes();
+        out.changed.replace(HexToInt(catalogueOffset(position, kRomVariants.front())), bytes.size(), bytes);
+    }
+    out.patch = createBps(out.original, out.changed);
+    return out;
+}
+
+// The least that making a patch must do: the CRC32 of both images (the patch holds them) and one pass
+// comparing them, a page at a time so that the first difference does not end it.
+void BM_BpsCreate_Floor(benchmark::State& state)
+{
+    const QByteArray& a = patchImages->original;
+    const QByteArray& b = patchImages->changed;
+    for (auto _ : state) {
+        int differ = 0;
+        for (qsizetype at = 0; at < a.size(); at += 4096)
+            differ += std::memcmp(a.constData() + at, b.constData() + at, static_cast<size_t>(std::min<qsizetype>(4096, a.size() - at))) != 0;
+        benchmark::DoNotOptimize(differ);
+        benchmark::DoNotOptimize(crc32Of(a) ^ crc32Of(b));
+    }
+}
+
+void BM_BpsCreate(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(createBps(patchImages->original, patchImages->changed));
+}
+
+// Applying checks the image's CRC32 and the result's, and the patch's own over its few bytes.
+void BM_BpsApply_Floor(benchmark::State& state)
+{
+    const QByteArray& a = patchImages->original;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(crc32Of(a) ^ crc32Of(a) ^ crc32Of(a));
+}
+
+void BM_BpsApply(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(applyBps(patchImages->original, patchImages->patch));
 }
 
 // --- The undo history ----------------------------------------------------------------------------
@@ -546,6 +612,10 @@ VERTILOOM_BENCH(BM_Recognise_Crc32);
 VERTILOOM_BENCH(BM_Recognise_Checksum);
 VERTILOOM_BENCH(BM_DragMove);
 VERTILOOM_BENCH(BM_SvgRoundTrip);
+VERTILOOM_BENCH(BM_BpsCreate_Floor);
+VERTILOOM_BENCH(BM_BpsCreate);
+VERTILOOM_BENCH(BM_BpsApply_Floor);
+VERTILOOM_BENCH(BM_BpsApply);
 
 // Shows the runs as usual and keeps the fastest and the median real time of each benchmark.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -640,6 +710,13 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    PatchImages patches = makePatchImages();
+    patchImages = &patches;
+    if (applyBps(patches.original, patches.patch) != patches.changed) {
+        std::fprintf(stderr, "core_bench: the BPS patch does not give the changed image back\n");
+        return 1;
+    }
+
     const HistoryFigures history = measureHistory();
     const DragFigures drags = measureDrags();
 
@@ -669,6 +746,10 @@ int main(int argc, char* argv[])
         std::printf("SVG     %9.1f us: \"8 (103) 162\" written as a drawing and read back (median %.1f us); "
                     "goal <= 1000 us: %s\n",
                     svg->second, reporter.median.at("BM_SvgRoundTrip"), svg->second <= 1000 ? "met" : "MISSED");
+    printRatio(reporter, "BPS", "BM_BpsCreate", "BM_BpsCreate_Floor", "CRC32 of both images + one pass comparing them", 3);
+    printRatio(reporter, "Apply", "BM_BpsApply", "BM_BpsApply_Floor", "three CRC32s of the image", 2);
+    std::printf("Patch   all 24 letters changed: BPS %lld bytes, IPS %lld bytes\n", static_cast<long long>(patches.patch.size()),
+                static_cast<long long>(createIps(patches.original, patches.changed).size()));
     printHistory(history);
     if (const auto move = reporter.fastest.find("BM_DragMove"); move != reporter.fastest.end())
         printDrags(drags, move->second);

@@ -7,14 +7,17 @@ the 3-byte letter tail and 8 bytes of tail per polygon. The shapes: no points an
 points only, the longest record (20 points, 8 polygons of 11 corners), 8 polygons, one polygon of
 each corner count 1..11. The memo seeds hold records as plain hex, as hex with blanks and as
 "<bh:xx>" tags; the file path seeds put records in the image and the letter file with the
-target's option bytes (see fuzz/file_paths.cpp).
+target's option bytes (see fuzz/file_paths.cpp). The BPS seeds are patches from a 64-byte source
+(00..3F), one of each action, as fuzz/bps_reader.cpp reads them.
 
 The output is the same on every run; run it again after changing the shapes and commit the result.
 make fuzz copies these seeds into a working corpus in the build folder and never writes here.
 """
 import os
 import shutil
+import struct
 import sys
+import zlib
 
 MAX_POINTS, MAX_POLYGONS, MAX_CORNERS = 20, 8, 11
 
@@ -109,12 +112,57 @@ FILE_PATHS = {
 }
 
 
+def bps_number(n):
+    """A BPS number: seven bits a byte, lowest first, the high bit on the last, one less before each further byte."""
+    out = bytearray()
+    while True:
+        x = n & 0x7F
+        n >>= 7
+        if n == 0:
+            out.append(0x80 | x)
+            return bytes(out)
+        out.append(x)
+        n -= 1
+
+
+def bps_seed(target, actions, metadata=b""):
+    """A bps_reader seed: the flag byte 0 (the patch as it stands, the source insisted on), then a BPS
+    patch from the target's 64-byte source 00..3F to target, through actions of (kind, length, data):
+    data is the bytes of a TargetRead, the relative offset of a SourceCopy or TargetCopy."""
+    source = bytes(range(64))
+    out = bytearray(b"BPS1") + bps_number(len(source)) + bps_number(len(target)) + bps_number(len(metadata)) + metadata
+    for kind, length, data in actions:
+        out += bps_number((length - 1) << 2 | kind)
+        if kind == 1:
+            out += data
+        elif kind in (2, 3):
+            out += bps_number(abs(data) << 1 | (1 if data < 0 else 0))
+    out += struct.pack("<II", zlib.crc32(source), zlib.crc32(target))
+    out += struct.pack("<I", zlib.crc32(bytes(out)))
+    return b"\x00" + bytes(out)
+
+
+SOURCE_READ, TARGET_READ, SOURCE_COPY, TARGET_COPY = range(4)
+COUNTING = bytes(range(64))
+BPS_PATCHES = {
+    "same": bps_seed(COUNTING, [(SOURCE_READ, 64, None)]),
+    "bytes-taken-out": bps_seed(COUNTING[:8] + COUNTING[12:], [(SOURCE_READ, 8, None), (SOURCE_COPY, 52, 12)]),
+    "run-and-literal": bps_seed(COUNTING[:4] + b"\xAA" * 8 + COUNTING[12:],
+                                [(SOURCE_READ, 4, None), (TARGET_READ, 1, b"\xAA"), (TARGET_COPY, 7, 4),
+                                 (SOURCE_READ, 52, None)]),
+    "moved-back-with-metadata": bps_seed(COUNTING[32:] + COUNTING[:32] + b"end",
+                                         [(SOURCE_COPY, 32, 32), (SOURCE_COPY, 32, -64), (TARGET_READ, 3, b"end")],
+                                         b"<patch author='seed'/>"),
+}
+
+
 def main():
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus")
     seeds = {
         "record_reader": {name: data for name, data in RECORDS.items()},
         "memo_reader": {},
         "file_paths": FILE_PATHS,
+        "bps_reader": BPS_PATCHES,
     }
     for name in ["empty", "longest", "eight-polygons", "corners-01", "corners-06", "corners-11"]:
         seeds["memo_reader"]["plain-" + name] = plain(RECORDS[name])

@@ -561,6 +561,10 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
     addSvgActions(menu);
+    QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
+                                                                 : QStringLiteral("Сделать патч\u2026"));
+    patch->setObjectName(QStringLiteral("MakePatch"));
+    connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });
     menu->popup(event->globalPos());
 }
 

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <cstdio>
 
 namespace vertiloom::cli {
@@ -103,6 +104,10 @@ QString Arguments::fileName(const QCommandLineOption& option) const
     return name;
 }
 
+QCommandLineOption jsonOption() { return {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")}; }
+
+void printJson(const QJsonObject& object) { printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented))); }
+
 // --- The platform ---------------------------------------------------------------------------
 
 std::optional<QString> CliPlatform::openFileName(const QString&) { return std::nullopt; }
@@ -140,16 +145,6 @@ void CliPlatform::showWarning(const QString& message)
 
 // --- Files ----------------------------------------------------------------------------------
 
-QByteArray readWholeFile(const QString& path)
-{
-    QFile file;
-    openOrThrow(file, path, QIODevice::ReadOnly);
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError || content.size() != file.size())
-        throw Error(QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
-    return content;
-}
-
 QByteArray readRomImage(const QString& path, const QString& after)
 {
     QByteArray image = readWholeFile(path);
@@ -158,13 +153,6 @@ QByteArray readRomImage(const QString& path, const QString& after)
                                    "2,000,000 bytes).%3")
                         .arg(shownPath(path), groupedNumber(image.size()), after));
     return image;
-}
-
-void checkNotInput(const QString& output, const QString& input)
-{
-    const QString target = QFileInfo(output).canonicalFilePath();
-    if (!target.isEmpty() && target == QFileInfo(input).canonicalFilePath())
-        throw Error(QStringLiteral("%1 is the file being read: write the output elsewhere.").arg(shownPath(output)));
 }
 
 void savePng(const QImage& image, const QString& path)

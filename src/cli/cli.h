@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QImage>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,7 @@ int import(const QStringList& args);
 int words(const QStringList& args);
 int ips(const QStringList& args);
 int checksum(const QStringList& args);
+int patch(const QStringList& args);
 
 struct UsageError {
     QString message;
@@ -71,6 +73,10 @@ private:
     QString command_;
 };
 
+// --json, and the object printed as indented JSON.
+QCommandLineOption jsonOption();
+void printJson(const QJsonObject& object);
+
 // The platform of a run without a window: save dialogs answer one preset path, questions are
 // answered by a rule (no when there is none) and remembered, warnings go to stderr once a run.
 class CliPlatform : public Platform {
@@ -94,8 +100,6 @@ public:
     void beep() override {}
 };
 
-// The whole file, read through the core's open (a FIFO or a device is refused). Throws Error.
-QByteArray readWholeFile(const QString& path);
 // The whole ROM image at path; a letter file is refused by name, the message ending with after.
 QByteArray readRomImage(const QString& path, const QString& after = QString());
 
@@ -147,9 +151,6 @@ void load(Editor& editor, CliPlatform& platform, const QString& path);
 QString fileNameGlyph(const QString& label);
 // "P_476E2.bin".
 QString letterFileName(int position, qint64 offset);
-
-// Throws Error when output names the same file as input: the input is never overwritten.
-void checkNotInput(const QString& output, const QString& input);
 
 // The picture as PNG bytes, written through the core's whole-file save.
 void savePng(const QImage& image, const QString& path);

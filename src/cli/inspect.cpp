@@ -13,16 +13,13 @@
 #include "rom/words.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace vertiloom::cli {
 
 namespace {
 
-const QCommandLineOption kJson(QStringLiteral("json"), QStringLiteral("Print JSON instead of text."));
-
-void printJson(const QJsonObject& object) { printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented))); }
+const QCommandLineOption kJson = jsonOption();
 
 QString headerText(qint64 header) { return header != 0 ? QStringLiteral("with a 512-byte header") : QStringLiteral("no header"); }
 

@@ -47,6 +47,7 @@ const SubCommand kSubCommands[] = {
     {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.", vertiloom::cli::words},
     {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
     {"checksum", "The cartridge header's checksum against the image's own; --fix sets it.", vertiloom::cli::checksum},
+    {"patch", "A BPS or IPS patch between two images, one applied to an image, or what a patch holds.", vertiloom::cli::patch},
 };
 
 // Notices of the core (a write that a killed run left half done, put back on opening) on stderr.

@@ -143,6 +143,43 @@ void importLetterFromSvg(Editor& editor, Platform& platform);
 // The letter of the SVG file at path, read over current (letterFromSvg). Throws Error.
 LetterRecord readLetterSvg(const QString& path, const LetterRecord& current);
 
+// --- Patches ----------------------------------------------------------------------------------
+// BPS (formats/bps.h) and IPS (record/ips.h), told apart by a patch file's ending (.bps, .ips, in any
+// case; nothing for another ending) or by a patch's first bytes.
+enum class PatchFormat { Bps, Ips };
+std::optional<PatchFormat> patchFormatOf(const QString& path);
+// The format of the patch's bytes (read from path); throws Error when they begin as neither does.
+PatchFormat patchFormatOf(const QByteArray& patch, const QString& path);
+inline constexpr const char* kPatchSaveFilter = "BPS|*.bps|IPS|*.ips";
+
+// What making or applying a patch did, a sentence a line in the user's language: done, and warnings
+// (checksums that did not hold, when they were not insisted on).
+struct PatchReport {
+    QStringList done;
+    QStringList warnings;
+};
+
+// The patch that turns the image at original into the one at modified, written to output with the
+// whole-file save. IPS keeps its own rules (images of one size, as they stand). BPS takes images of
+// any sizes, with the metadata; each image without its copier header when it is recognised with one
+// (recognisedHeader), as it stands with exact, and says which. Output may be neither input. Throws
+// Error, and then nothing is written.
+PatchReport makePatch(const QString& original, const QString& modified, const QString& output, PatchFormat format,
+                      const QByteArray& metadata, bool exact);
+
+// The image at image with the patch at patch applied (BPS or IPS, by its first bytes), written to
+// output with the whole-file save; output may be neither. A BPS patch is applied to the image without
+// its copier header (unless exact), which is then put back in front of the result; every check holds
+// first (applyBps): with ignoreChecksum the image's size and CRC32 and the result's CRC32 are not
+// insisted on, and a warning says which did not hold.
+PatchReport applyPatch(const QString& image, const QString& patch, const QString& output, bool ignoreChecksum,
+                       bool exact);
+
+// "Make patch…": the clean original image chosen in an open dialog, then the patch's name in a save
+// dialog (BPS, or IPS by the name's ending), and the patch between that original and the current ROM
+// image written (makePatch); cancelled, a beep and nothing else. Refused when no ROM image is open.
+void makePatchOfCurrentImage(Editor& editor, Platform& platform);
+
 // --- The catalogue --------------------------------------------------------------------------
 // After the user selected a variant: Addr shows the offset of the current catalogue entry in that
 // dump. The position and Label34 stay as they are; a hand-typed Addr is replaced.

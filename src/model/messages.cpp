@@ -41,6 +41,8 @@ constexpr Translation kRussian[] = {
      "Размер %1 — %2 байт: таких больших образов ROM у игры нет, а редактор читает файлы не больше 64 МиБ (%3 "
      "байт)."},
     {"Cannot read %1: %2", "Не удалось прочитать %1: %2"},
+    {"%1 is the file being read: write the output elsewhere.",
+     "%1 — это читаемый файл: запишите результат в другой."},
     {"The letter at offset %1 has %2 points; the editor holds at most %3.",
      "В букве по смещению %1 точек: %2; редактор вмещает не больше %3."},
     {"The letter at offset %1 has %2 polygons; the editor holds at most %3.",
@@ -325,6 +327,70 @@ constexpr Translation kRussian[] = {
      "follow the marker.",
      "Патч продолжается после метки \"EOF\" на байте %1 и заканчивается на байте %2; после метки может "
      "следовать только размер из 3 байт."},
+
+    // BPS patches
+    {"One of the patch's images is %1 bytes: no ROM image of the game is that large, and the editor reads and "
+     "writes files of at most 64 MiB (%2 bytes).",
+     "Один из образов патча занимает %1 байт: таких больших образов ROM у игры нет, а редактор читает и пишет "
+     "файлы не больше 64 МиБ (%2 байт)."},
+    {"The patch is cut short: its head ends after its checksums begin at byte %1.",
+     "Патч обрезан: его заголовок заканчивается дальше байта %1, где начинаются контрольные суммы."},
+    {"The patch is cut short: action %1 at byte %2 ends after its checksums begin at byte %3.",
+     "Патч обрезан: действие %1 на байте %2 заканчивается дальше байта %3, где начинаются контрольные суммы."},
+    {"The patch's head holds a number beyond any file's size at byte %1.",
+     "В заголовке патча на байте %1 записано число больше размера любого файла."},
+    {"Action %1 at byte %2 of the patch holds a number beyond any file's size.",
+     "В действии %1 на байте %2 патча записано число больше размера любого файла."},
+    {"This is not a BPS patch: it does not begin with \"BPS1\".",
+     "Это не патч BPS: он не начинается с \"BPS1\"."},
+    {"The patch is cut short: its %1 bytes cannot hold the head and the three checksums of a BPS patch (%2 "
+     "bytes at least).",
+     "Патч обрезан: в его %1 байт не помещаются заголовок и три контрольные суммы патча BPS (нужно не меньше "
+     "%2 байт)."},
+    {"The patch is damaged: its bytes have the CRC32 %1, but its last four bytes say %2.",
+     "Патч повреждён: CRC32 его байтов — %1, а его последние четыре байта говорят %2."},
+    {"The patch is cut short: its actions end at byte %1 with %2 of the target's %3 bytes written.",
+     "Патч обрезан: его действия заканчиваются на байте %1, когда записано %2 из %3 байт результата."},
+    {"Action %1 at byte %2 of the patch (%3) writes %4 bytes at offset 0x%5, past the end of the target (%6 "
+     "bytes).",
+     "Действие %1 на байте %2 патча (%3) пишет %4 байт по смещению 0x%5, за концом результата (%6 байт)."},
+    {"Action %1 at byte %2 of the patch (%3) reads %4 bytes from offset %5 of the source, outside its %6 bytes.",
+     "Действие %1 на байте %2 патча (%3) читает %4 байт со смещения %5 исходного образа, за пределами его %6 "
+     "байт."},
+    {"Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only the bytes before "
+     "offset 0x%5 are written.",
+     "Действие %1 на байте %2 патча (%3) копирует со смещения %4 результата, а записаны только байты до "
+     "смещения 0x%5."},
+    {"The patch goes on after its target is whole: its actions end at byte %1, but its checksums begin at byte "
+     "%2.",
+     "Патч продолжается после того, как результат готов: его действия заканчиваются на байте %1, а контрольные "
+     "суммы начинаются на байте %2."},
+    {"This patch was made for an image of %1 bytes; this image has %2 bytes.",
+     "Этот патч сделан для образа размером %1 байт; в этом образе %2 байт."},
+    {"This patch was made for an image with CRC32 %1; this image has %2.",
+     "Этот патч сделан для образа с CRC32 %1; у этого образа %2."},
+    {"The patched image has the CRC32 %1, but the patch says its result has %2.",
+     "У образа после патча CRC32 %1, а патч говорит, что у его результата %2."},
+    {"The patch made does not turn the original image into the modified one: this is a fault of the editor, "
+     "and nothing was written.",
+     "Сделанный патч не превращает исходный образ в изменённый: это ошибка редактора, ничего не записано."},
+
+    // Making and applying patches
+    {"%1 is taken as it stands, its %2-byte copier header included.",
+     "%1 берётся как есть, вместе с его заголовком копировщика из %2 байт."},
+    {"%1 has a %2-byte copier header: the patch is made without it.",
+     "У %1 есть заголовок копировщика из %2 байт: патч делается без него."},
+    {"%1 has a %2-byte copier header: the patch is applied without it, and the header put back in front of %3.",
+     "У %1 есть заголовок копировщика из %2 байт: патч применяется без него, а заголовок ставится обратно в "
+     "начало %3."},
+    {"Wrote %1: %2 bytes.", "Записан %1: %2 байт."},
+    {"%1 is no patch this editor knows: a BPS patch begins with \"BPS1\", an IPS patch with \"PATCH\".",
+     "%1 — не патч, известный редактору: патч BPS начинается с \"BPS1\", патч IPS — с \"PATCH\"."},
+    {"The patch was applied all the same, as asked: its checksums were not insisted on.",
+     "Патч всё равно применён, как и просили: его контрольные суммы не проверялись строго."},
+    {"No ROM image is open: open the modified image first, then make the patch between a clean original and it.",
+     "Образ ROM не открыт: сначала откройте изменённый образ, затем сделайте патч между чистым исходным образом "
+     "и ним."},
 };
 
 const QHash<QString, QString>& russianTable()

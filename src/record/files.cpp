@@ -7,6 +7,7 @@
 #include "record/writes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cerrno>
@@ -76,6 +77,23 @@ void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode)
         ::close(fd);
         throw Error(tr("Cannot open %1: %2").arg(name, file.errorString()));
     }
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file;
+    openOrThrow(file, path, QIODevice::ReadOnly);
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError || content.size() != file.size())
+        throw Error(tr("Cannot read %1: %2").arg(shownPath(path), file.errorString()));
+    return content;
+}
+
+void checkNotInput(const QString& output, const QString& input)
+{
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (!target.isEmpty() && target == QFileInfo(input).canonicalFilePath())
+        throw Error(tr("%1 is the file being read: write the output elsewhere.").arg(shownPath(output)));
 }
 
 QString unnamable(const QByteArray& argument)

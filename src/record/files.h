@@ -31,6 +31,13 @@ QString groupedNumber(qint64 n);
 // The QFile is opened on a descriptor and so holds no name: messages take the path given here.
 void openOrThrow(QFile& file, const QString& path, QIODevice::OpenMode mode);
 
+// The whole file at path, read through openOrThrow. Throws Error when it can't be read whole.
+QByteArray readWholeFile(const QString& path);
+
+// Throws Error when output names the same file as input (through links too): a command never writes
+// its output over a file it reads.
+void checkNotInput(const QString& output, const QString& input);
+
 // An argument of a command line, as the system's bytes, that can't name a file: bytes that are no
 // text in the locale's encoding (UTF-8) would come back from the program's text as other bytes, and
 // a file would be read or written under another name. Empty when the bytes are fine; else the

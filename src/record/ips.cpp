@@ -237,19 +237,26 @@ QByteArray createIps(const QByteArray& original, const QByteArray& modified)
     return patch;
 }
 
-QByteArray applyIps(const QByteArray& image, const QByteArray& patch)
+namespace {
+
+// One record of a patch, checked: where it writes, and where its bytes (or the repeated byte) stand
+// in the patch.
+struct Write {
+    qint64 offset;
+    qint64 length;
+    qint64 source;
+    bool rle;
+};
+
+// The records, each checked, against an image of imageSize bytes (-1: no image, whose size is then
+// not checked); sizeAfter is the size given after the "EOF" marker, or -1.
+QList<Write> readRecords(const QByteArray& patch, qint64 imageSize, qint64& sizeAfter)
 {
     const qint64 size = patch.size();
     const qint64 headSize = sizeof kHead - 1;
     if (size < headSize || std::memcmp(patch.constData(), kHead, headSize) != 0)
         throw Error(tr("This is not an IPS patch: it does not begin with \"PATCH\"."));
 
-    struct Write {
-        qint64 offset;
-        qint64 length;
-        qint64 source; // where the data, or the repeated byte, stands in the patch
-        bool rle;
-    };
     QList<Write> writes;
     qint64 pos = headSize;
     for (int number = 1;; ++number) {
@@ -288,29 +295,50 @@ QByteArray applyIps(const QByteArray& image, const QByteArray& patch)
                            "16 MiB that an IPS patch can reach.")
                             .arg(number)
                             .arg(groupedNumber(at), IntToHexText(w.offset), IntToHexText(last)));
-        if (last >= image.size())
+        if (imageSize >= 0 && last >= imageSize)
             throw Error(tr("Record %1 at byte %2 of the patch writes offsets 0x%3 to 0x%4, past the end of the "
                            "image (%5 bytes): applying a patch never makes an image longer.")
                             .arg(number)
                             .arg(groupedNumber(at), IntToHexText(w.offset), IntToHexText(last),
-                                 groupedNumber(image.size())));
+                                 groupedNumber(imageSize)));
         writes.append(w);
     }
 
     const qint64 eofAt = pos;
     const qint64 after = size - eofAt - 3;
+    sizeAfter = -1;
     if (after == 3) {
         const qint64 asked = bigEndian(patch, eofAt + 3, 3);
-        if (asked != image.size())
+        sizeAfter = asked;
+        if (imageSize >= 0 && asked != imageSize)
             throw Error(tr("The patch asks for an image of %1 bytes after its \"EOF\" marker, but the image is "
                            "%2 bytes: applying a patch never changes an image's size.")
-                            .arg(groupedNumber(asked), groupedNumber(image.size())));
+                            .arg(groupedNumber(asked), groupedNumber(imageSize)));
     } else if (after != 0) {
         throw Error(tr("The patch goes on after its \"EOF\" marker at byte %1 and ends at byte %2; only a "
                        "3-byte size may follow the marker.")
                         .arg(groupedNumber(eofAt), groupedNumber(size)));
     }
+    return writes;
+}
 
+} // namespace
+
+IpsPatch readIps(const QByteArray& patch)
+{
+    IpsPatch info;
+    for (const Write& w : readRecords(patch, -1, info.sizeAfter)) {
+        ++info.records;
+        info.rleRecords += w.rle;
+        info.bytes += w.length;
+    }
+    return info;
+}
+
+QByteArray applyIps(const QByteArray& image, const QByteArray& patch)
+{
+    qint64 sizeAfter = -1;
+    const QList<Write> writes = readRecords(patch, image.size(), sizeAfter);
     QByteArray out = image;
     char* bytes = out.data();
     for (const Write& w : std::as_const(writes)) {

@@ -26,6 +26,18 @@ inline constexpr qint64 kIpsReach = 0x1000000;
 // starts one byte earlier and writes that byte's new value too.
 QByteArray createIps(const QByteArray& original, const QByteArray& modified);
 
+// What a patch holds: its records (the RLE records among them), the bytes they write, and the size
+// given after the "EOF" marker (-1 when none is).
+struct IpsPatch {
+    qint64 records = 0;
+    qint64 rleRecords = 0;
+    qint64 bytes = 0;
+    qint64 sizeAfter = -1;
+};
+
+// The patch read with every check of applyIps that needs no image. Throws Error as applyIps does.
+IpsPatch readIps(const QByteArray& patch);
+
 // The image with the patch applied. Everything is checked before a byte is written, and Error names
 // the record (counted from 1) and its position in the patch: the "PATCH" head, every record lying
 // wholly inside the patch, no RLE record with a count of 0, no record reaching offset kIpsReach or

@@ -77,9 +77,7 @@ bool hasCopierHeader(qint64 imageSize) { return imageSize % 1024 == kCopierHeade
 QString dumpCrc32(const QByteArray& image)
 {
     const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
-    const auto* data = reinterpret_cast<const Bytef*>(image.constData()) + header;
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), data, static_cast<z_size_t>(image.size() - header));
-    return QStringLiteral("%1").arg(static_cast<qulonglong>(crc), 8, 16, QLatin1Char('0')).toUpper();
+    return crc32Text(crc32Of(QByteArrayView(image).sliced(header)));
 }
 
 QString dumpDigest(const QByteArray& image, QCryptographicHash::Algorithm algorithm)
@@ -87,6 +85,14 @@ QString dumpDigest(const QByteArray& image, QCryptographicHash::Algorithm algori
     const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
     return QString::fromLatin1(QCryptographicHash::hash(QByteArrayView(image).sliced(header), algorithm).toHex());
 }
+
+quint32 crc32Of(QByteArrayView bytes)
+{
+    const auto* data = reinterpret_cast<const Bytef*>(bytes.data());
+    return static_cast<quint32>(crc32_z(crc32_z(0L, Z_NULL, 0), data, static_cast<z_size_t>(bytes.size())));
+}
+
+QString crc32Text(quint32 crc) { return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper(); }
 
 int catalogueLength(int position) { return catalogueNumbers().length.at(static_cast<size_t>(position - 1)); }
 
@@ -142,6 +148,14 @@ Recognition recognise(const QByteArray& image, Crc crc)
     }
     std::stable_partition(r.fitting.begin(), r.fitting.end(), [](const DumpMatch& m) { return m.wordsKnown; });
     return r;
+}
+
+qint64 recognisedHeader(const QByteArray& image)
+{
+    if (!hasCopierHeader(image.size()))
+        return 0;
+    const Recognition r = recognise(image, Crc::Skip);
+    return !r.fitting.isEmpty() && r.fitting.front().header == kCopierHeaderSize ? kCopierHeaderSize : 0;
 }
 
 const DumpMatch* matchFor(const Recognition& recognition, const RomVariant& variant, qint64 header)

@@ -59,11 +59,19 @@ QString dumpCrc32(const QByteArray& image);
 // lower-case hex digits as md5sum and sha1sum print them.
 QString dumpDigest(const QByteArray& image, QCryptographicHash::Algorithm algorithm);
 
+// zlib's CRC32 of the bytes, and a CRC32 as eight upper-case hex digits.
+quint32 crc32Of(QByteArrayView bytes);
+QString crc32Text(quint32 crc);
+
 // Tries the five dumps (ten with a header) and, with Crc::Take, takes the CRC32 (dumpCrc32). Never
 // throws. The CRC32 is most of the time (zlib's table-driven CRC runs at a seventh of the speed of
 // copying the image), so opening an image leaves it out and the tooltip takes it when it is shown.
 enum class Crc { Skip, Take };
 Recognition recognise(const QByteArray& image, Crc crc);
+
+// The copier header that the image is recognised with: kCopierHeaderSize when its size says it has one
+// and the first fitting dump is read with it; else 0 (a headerless dump, or nothing known fits).
+qint64 recognisedHeader(const QByteArray& image);
 
 // The fitting entry that puts every letter and both words at the same file offsets as the variant
 // read with that header, whatever its name; nullptr when there is none.

@@ -124,7 +124,7 @@ private slots:
         row("unknown command", {"frobnicate"}, 2, "", "no command is called \"frobnicate\"");
         row("overview", {"--help"}, 0, "  import    A letter file written into the image", "");
         row("version", {"--version"}, 0, "vertiloom-cli 0.1", "");
-        for (const char* command : {"info", "list", "render", "extract", "import", "words", "checksum"})
+        for (const char* command : {"info", "list", "render", "extract", "import", "words", "checksum", "patch"})
             row(command, {command, "--help"}, 0, "Usage: vertiloom-cli ", "");
         row("info usage", {"info", "-h"}, 0, "Usage: vertiloom-cli info [options] IMAGE", "");
         row("info", {"info", "@sample.smc"}, 0,
@@ -185,6 +185,15 @@ private slots:
         row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
         row("ips apply over its image", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
             "is the file being read");
+        row("patch what", {"patch", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.bps"}, 2, "", "create, apply or info, not \"merge\"");
+        row("patch other ending", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.txt"}, 2, "",
+            "The patch's name ends in .bps or .ips, which says its format");
+        row("patch no patch", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "",
+            "letter1.bin is no patch this editor knows");
+        row("patch over its image", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
+            "is the file being read");
+        row("patch IPS metadata", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.ips", "--metadata", "me"}, 2, "",
+            "--metadata is for a BPS patch.");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
         row("words table of an image", {"words", "@sample.smc", "--table"}, 2, "", "--table writes the game's tile codes");
         row("words -o without --table", {"words", "@sample.smc", "-o", "@x.tbl"}, 2, "", "-o is for --table");
@@ -718,6 +727,43 @@ private slots:
         QCOMPARE(far.status, 1);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("far.smc"))));
         QCOMPARE(readFile(image_), sampleRomImage());
+    }
+
+    // A BPS patch between images of other sizes, its info, the wrong image refused and no file written;
+    // behind a copier header the patch is made and applied without it, and the header put back.
+    void bpsPatch()
+    {
+        QByteArray longer = readFile(image_) + QByteArray(1024, '\x11');
+        putBytes(longer, 0x476E2, sampleLetter(9).toBytes());
+        writeFile(path(QStringLiteral("longer.smc")), longer);
+        const Run create = cli({"patch", "create", "@sample.smc", "@longer.smc", "-o", "@longer.bps", "--metadata", "test"});
+        QVERIFY2(create.status == 0 && create.out.startsWith(QStringLiteral("Wrote ")), qPrintable(create.out + create.err));
+        const Run info = cli({"patch", "info", "@longer.bps"});
+        QVERIFY2(info.out.contains(QStringLiteral("Source:     2,097,152 bytes, CRC32 C36C0BAF\nTarget:     2,098,176 bytes")),
+                 qPrintable(info.out));
+        QVERIFY2(info.out.contains(QStringLiteral("Metadata:   \"test\"")), qPrintable(info.out));
+        const Run wrong = cli({"patch", "apply", "@unknown.smc", "@longer.bps", "-o", "@out.smc"});
+        QCOMPARE(wrong.status, 1);
+        QVERIFY2(wrong.err.contains(QStringLiteral("This patch was made for an image with CRC32 C36C0BAF; this image has ")),
+                 qPrintable(wrong.err));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.smc"))));
+        const Run apply = cli({"patch", "apply", "@sample.smc", "@longer.bps", "-o", "@out.smc"});
+        QVERIFY2(apply.status == 0, qPrintable(apply.err));
+        QCOMPARE(readFile(path(QStringLiteral("out.smc"))), longer);
+
+        writeFile(path(QStringLiteral("longer.smc")), QByteArray(512, '\x22') + longer.first(kSampleImageSize));
+        const Run headered = cli({"patch", "create", "@headered.smc", "@longer.smc", "-o", "@headered.bps"});
+        QVERIFY2(headered.out.contains(QStringLiteral("headered.smc has a 512-byte copier header: the patch is made without it.")),
+                 qPrintable(headered.out));
+        QVERIFY2(headered.out.contains(QStringLiteral("longer.smc has a 512-byte copier header")), qPrintable(headered.out));
+        const Run back = cli({"patch", "apply", "@headered.smc", "@headered.bps", "-o", "@back.smc"});
+        QVERIFY2(back.out.contains(QStringLiteral("the patch is applied without it, and the header put back in front of ")),
+                 qPrintable(back.out));
+        QCOMPARE(readFile(path(QStringLiteral("back.smc"))), QByteArray(512, '\0') + longer.first(kSampleImageSize));
+        const Run exact = cli({"patch", "apply", "@headered.smc", "@headered.bps", "-o", "@exact.smc", "--exact"});
+        QVERIFY2(exact.status == 1 && exact.err.contains(QStringLiteral("made for an image of 2,097,152 bytes; this image has 2,097,664")),
+                 qPrintable(exact.err));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("exact.smc"))));
     }
 
     void words_data()

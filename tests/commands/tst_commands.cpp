@@ -1,8 +1,10 @@
 // The command layer: the undo history over random sequences of user actions, undone and redone in
 // random order against a plain list of the editor's states, and a command that fails half-way;
-// recognising the dump of an opened image; the letter's SVG drawing written and read back.
+// recognising the dump of an opened image; the letter's SVG drawing written and read back; a patch made
+// from the window.
 #include "commands/commands.h"
 #include "commands/history.h"
+#include "formats/bps.h"
 #include "formats/svg.h"
 #include "model/error.h"
 #include "model/hex.h"
@@ -323,6 +325,45 @@ private slots:
         QCOMPARE(platform.openFilters, QStringList({"SVG|*.svg|All|*", "SVG|*.svg|All|*"}));
         QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03F6F60AF60A0A01030002040000000000000000010200000102"));
         QVERIFY(vertiloom::letterChanged(editor));
+    }
+
+    // "Make patch…": refused before any dialog without an open ROM image, a beep when a dialog is
+    // cancelled, a message and nothing written for an original that can't be read; else the patch from
+    // the original chosen to the image open.
+    void makePatchFromTheWindow()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        FakePlatform platform;
+        startUp(editor);
+        const auto refusal = [&] {
+            try {
+                makePatchOfCurrentImage(editor, platform);
+            } catch (const Error& e) {
+                return e.message();
+            }
+            return QString();
+        };
+        QVERIFY(refusal().startsWith(QStringLiteral("No ROM image is open")));
+        QVERIFY(platform.openFilters.isEmpty());
+
+        const QString original = dir.filePath(QStringLiteral("clean.smc"));
+        const QString modified = dir.filePath(QStringLiteral("mine.smc"));
+        QByteArray changed = sampleRomImage();
+        putBytes(changed, 0x476E2, sampleLetter(9).toBytes());
+        writeFile(original, sampleRomImage());
+        writeFile(modified, changed);
+        openDroppedFile(editor, platform, modified);
+        const QString patch = dir.filePath(QStringLiteral("mine.bps"));
+        platform.openAnswers << QString() << dir.filePath(QStringLiteral("none.smc")) << original;
+        platform.saveAnswers << patch << patch;
+        QCOMPARE(refusal(), QString());
+        QCOMPARE(platform.beeps, 1);
+        QVERIFY(refusal().startsWith(QStringLiteral("File not found")));
+        QVERIFY(!QFileInfo::exists(patch));
+        QCOMPARE(refusal(), QString());
+        QCOMPARE(platform.saveFilters.constLast(), QStringLiteral("BPS|*.bps|IPS|*.ips"));
+        QCOMPARE(applyBps(sampleRomImage(), readFile(patch)), changed);
     }
 
     void openingRecognisesTheDump_data()

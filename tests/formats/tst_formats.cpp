@@ -1,7 +1,10 @@
 // The formats room: the letter's SVG drawing read back into the identical record, drawings as other
-// programs write them read into literal records, and every drawing the reader refuses.
+// programs write them read into literal records, and every drawing the reader refuses; BPS patches
+// made by hand, made and applied between random images, and every malformed patch refused.
+#include "formats/bps.h"
 #include "formats/svg.h"
 #include "model/error.h"
+#include "rom/recognition.h"
 #include "rom/sample.h"
 #include "support/romimage.h"
 
@@ -66,6 +69,40 @@ QString refusal(const QByteArray& svg)
         return error.message();
     }
     return QStringLiteral("(read without a refusal)");
+}
+
+// A BPS patch from its bytes before the checksums and the source's and target's CRC32s: the patch's own
+// CRC32 closes it.
+QByteArray sealed(const char* hex, quint32 source, quint32 target)
+{
+    QByteArray patch = bytesFromHex(hex);
+    for (const quint32 crc : {source, target}) {
+        for (int i = 0; i < 4; ++i)
+            patch.append(static_cast<char>(crc >> (8 * i)));
+    }
+    const quint32 own = crc32Of(patch);
+    for (int i = 0; i < 4; ++i)
+        patch.append(static_cast<char>(own >> (8 * i)));
+    return patch;
+}
+
+QString bpsRefusal(const QByteArray& source, const QByteArray& patch)
+{
+    try {
+        applyBps(source, patch);
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return QStringLiteral("(applied without a refusal)");
+}
+
+// Bytes 00, 01 .. count - 1.
+QByteArray counting(int count)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out.append(static_cast<char>(i));
+    return out;
 }
 
 } // namespace
@@ -238,6 +275,159 @@ private slots:
         QFETCH(QString, message);
         const QString refused = refusal(svg);
         QVERIFY2(refused.startsWith(message), qPrintable(refused));
+    }
+
+    // Patches written out by hand from the format: the smallest patch createBps can make, each byte
+    // as expected, and the target it gives back.
+    void bpsByHand_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("metadata");
+        QTest::addColumn<QByteArray>("patch");
+        QByteArray oneByte = counting(16);
+        oneByte[5] = 0x42;
+        // SourceRead 5, TargetRead 1 (42), SourceRead 10.
+        QTest::newRow("one byte changed") << counting(16) << oneByte << QByteArray()
+                                          << bytesFromHex("42505331 90 90 80  90 81 42 A4  88E2CECE E4EEBD31 C7726C14");
+        // Metadata "hi"; SourceRead 16, TargetRead 3 ("XYZ").
+        QTest::newRow("longer target") << counting(16) << counting(16) + "XYZ" << QByteArray("hi")
+                                       << bytesFromHex("42505331 90 93 82 6869  BC 89 58595A  88E2CECE C2CC9B82 F58B7C7D");
+        // Bytes 8..11 taken out: SourceRead 8, then SourceCopy of the other 52 from source offset 12.
+        QTest::newRow("shorter target") << counting(64) << counting(64).remove(8, 4) << QByteArray()
+                                        << bytesFromHex("42505331 C0 BC 80  9C 4E80 98  8CCE0E10 EA2809C3 BEE0EDF3");
+        // SourceRead 4, TargetRead 1 (AA), TargetCopy of 7 bytes from target offset 4, SourceRead 4.
+        QTest::newRow("a run") << counting(16) << counting(4) + QByteArray(8, '\xAA') + counting(16).mid(12) << QByteArray()
+                               << bytesFromHex("42505331 90 90 80  8C 81AA 9B88 8C  88E2CECE 2ECA7351 4B6287D8");
+    }
+
+    void bpsByHand()
+    {
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, metadata);
+        QFETCH(QByteArray, patch);
+        QCOMPARE(createBps(source, target, metadata).toHex(' '), patch.toHex(' '));
+        QCOMPARE(applyBps(source, patch), target);
+        const BpsPatch info = readBps(patch);
+        QCOMPARE(info.metadata, metadata);
+        QCOMPARE(info.bytes[0] + info.bytes[1] + info.bytes[2] + info.bytes[3], target.size());
+    }
+
+    // Random pairs of images, of the same size and of others, with bytes changed, put in, taken out,
+    // runs written and blocks moved: every patch gives the target back.
+    void bpsRoundTrips()
+    {
+        QRandomGenerator random(20261208);
+        const auto bytes = [&](qsizetype count) {
+            QByteArray out(count, Qt::Uninitialized);
+            for (char& c : out)
+                c = static_cast<char>(random.bounded(random.bounded(2) ? 4 : 256));
+            return out;
+        };
+        for (int round = 0; round < 300; ++round) {
+            const QByteArray source = bytes(random.bounded(round % 10 == 0 ? 20000 : 600));
+            QByteArray target = source;
+            const int edits = random.bounded(6);
+            for (int e = 0; e < edits; ++e) {
+                const qsizetype at = random.bounded(target.size() + 1);
+                const qsizetype length = random.bounded(1, 80);
+                switch (random.bounded(5)) {
+                case 0: target.insert(at, bytes(length)); break;
+                case 1: target.remove(at, length); break;
+                case 2: target.insert(at, QByteArray(length, static_cast<char>(random.bounded(256)))); break;
+                case 3: target.insert(at, source.mid(random.bounded(source.size() + 1), length)); break;
+                default: target.replace(at, length, bytes(length)); break;
+                }
+            }
+            if (round % 7 == 0)
+                target = bytes(random.bounded(700));
+            const QByteArray patch = createBps(source, target, round % 3 ? QByteArray() : bytes(round % 40));
+            QCOMPARE(applyBps(source, patch), target);
+            const BpsPatch info = readBps(patch);
+            QCOMPARE(info.bytes[0] + info.bytes[1] + info.bytes[2] + info.bytes[3], target.size());
+        }
+        // A 2 MiB image with 24 small changes is a small patch; the same image, one of a few bytes.
+        const QByteArray image = makeRomImage();
+        QByteArray changed = image;
+        for (int i = 0; i < 24; ++i)
+            putBytes(changed, 0x47000 + 0x80 * i, bytes(40));
+        QVERIFY(createBps(image, changed).size() < 24 * 50);
+        QCOMPARE(createBps(image, image).size(), 27);
+    }
+
+    // Every malformed patch is refused with the action and its byte named.
+    void bpsRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<QString>("message");
+        const QByteArray s16 = counting(16);
+        const char* oneByte = "42505331 90 90 80  90 81 42 A4";
+        QByteArray damaged = sealed(oneByte, 0xCECEE288, 0x31BDEEE4);
+        damaged[damaged.size() - 1] = 0;
+        const auto row = [](const char* name, const QByteArray& source, const QByteArray& patch, const char* message) {
+            QTest::newRow(name) << source << patch << QString::fromUtf8(message);
+        };
+        row("not BPS", s16, QByteArray("PATCHEOF"), "This is not a BPS patch: it does not begin with \"BPS1\".");
+        row("too short", s16, bytesFromHex("42505331 80 80 80"),
+            "The patch is cut short: its 7 bytes cannot hold the head and the three checksums of a BPS patch (19 bytes at least).");
+        row("patch CRC32", s16, damaged, "The patch is damaged: its bytes have the CRC32 14");
+        row("source CRC32", s16, sealed(oneByte, 0x12345678, 0x31BDEEE4),
+            "This patch was made for an image with CRC32 12345678; this image has CECEE288.");
+        row("target CRC32", s16, sealed(oneByte, 0xCECEE288, 0x12345678),
+            "The patched image has the CRC32 31BDEEE4, but the patch says its result has 12345678.");
+        row("source size", s16, sealed("42505331 91 90 80  90 81 42 A4", 0xCECEE288, 0x31BDEEE4),
+            "This patch was made for an image of 17 bytes; this image has 16 bytes.");
+        row("head number without end", s16, sealed("42505331 10 10 10", 0, 0),
+            "The patch is cut short: its head ends after its checksums begin at byte 7.");
+        row("action number without end", s16, sealed("42505331 90 84 80  00 00", 0, 0),
+            "The patch is cut short: action 1 at byte 7 ends after its checksums begin at byte 9.");
+        row("number beyond a file", s16, sealed("42505331 90 84 80  00 00 00 00 00 00 00 00 00 80", 0, 0),
+            "Action 1 at byte 7 of the patch holds a number beyond any file's size.");
+        row("target over 64 MiB", s16, sealed("42505331 90 017F7E9E 80", 0, 0), "One of the patch's images is 67,108,865 bytes");
+        row("metadata past the end", s16, sealed("42505331 90 84 85 41", 0, 0),
+            "The patch is cut short: its head ends after its checksums begin at byte 8.");
+        row("past the target", s16, sealed("42505331 90 90 80  C0", 0, 0),
+            "Action 1 at byte 7 of the patch (SourceRead) writes 17 bytes at offset 0x0, past the end of the target (16 bytes).");
+        row("past the source", s16, sealed("42505331 90 A0 80  FC", 0, 0),
+            "Action 1 at byte 7 of the patch (SourceRead) reads 32 bytes from offset 0x0 of the source, outside its 16 bytes.");
+        row("before the source", s16, sealed("42505331 90 84 80  8E 83", 0, 0),
+            "Action 1 at byte 7 of the patch (SourceCopy) reads 4 bytes from offset -0x1 of the source, outside its 16 bytes.");
+        row("target not yet written", s16, sealed("42505331 90 84 80  81 41  8B 82", 0, 0),
+            "Action 2 at byte 9 of the patch (TargetCopy) copies from offset 0x1 of the target, where only the bytes before "
+            "offset 0x1 are written.");
+        row("literal past the checksums", s16, sealed("42505331 90 84 80  8D 4142", 0, 0),
+            "The patch is cut short: action 1 at byte 7 ends after its checksums begin at byte 10.");
+        row("actions end early", s16, sealed("42505331 90 84 80  84", 0, 0),
+            "The patch is cut short: its actions end at byte 8 with 2 of the target's 4 bytes written.");
+        row("actions go on", s16, sealed("42505331 90 81 80  80 80", 0, 0),
+            "The patch goes on after its target is whole: its actions end at byte 8, but its checksums begin at byte 9.");
+    }
+
+    void bpsRefusals()
+    {
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, patch);
+        QFETCH(QString, message);
+        const QString refused = bpsRefusal(source, patch);
+        QVERIFY2(refused.startsWith(message), qPrintable(refused));
+    }
+
+    // A patch cut short anywhere is refused: as it stands (its checksums gone), and with its checksums
+    // made good again (its actions cut).
+    void bpsCutShort()
+    {
+        const QByteArray source = counting(64);
+        const QByteArray patch = bytesFromHex("42505331 C0 BC 80  9C 4E80 98  8CCE0E10 EA2809C3 BEE0EDF3");
+        QCOMPARE(applyBps(source, patch), counting(64).remove(8, 4));
+        for (qsizetype size = 0; size < patch.size(); ++size) {
+            QVERIFY2(!bpsRefusal(source, patch.first(size)).startsWith(u'('), qPrintable(QString::number(size)));
+            if (size >= 4 && size < patch.size() - 12) {
+                const QByteArray cut = sealed(patch.first(size).toHex().constData(), 0x100ECE8C, 0xC30928EA);
+                QVERIFY2(!bpsRefusal(source, cut).startsWith(u'('), qPrintable(QString::number(size)));
+            }
+        }
     }
 };
 

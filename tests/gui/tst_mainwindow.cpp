@@ -327,7 +327,7 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 8); // the two languages, a line, the board, the font, a line, SVG out and in
+        QCOMPARE(menu->actions().size(), 9); // the two languages, a line, the board, the font, a line, SVG out and in, a patch
         QCOMPARE(menu->actions()[3]->text(), language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
         menu->close();
         menu->actions()[language == 2 ? 0 : 1]->trigger();

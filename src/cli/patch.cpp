@@ -1,0 +1,160 @@
+// The patch sub-command: a BPS or IPS patch made from two images, applied to an image and written to
+// another file (the image itself is never changed), or what a patch holds. The work is the core's
+// makePatch and applyPatch, which the window's "Make patch…" uses too.
+#include "cli/cli.h"
+
+#include "commands/commands.h"
+#include "formats/bps.h"
+#include "model/error.h"
+#include "record/files.h"
+#include "record/ips.h"
+#include "rom/recognition.h"
+
+#include <QJsonObject>
+
+namespace vertiloom::cli {
+
+namespace {
+
+void printReport(const PatchReport& report)
+{
+    for (const QString& line : report.done)
+        printOut(line + u'\n');
+    for (const QString& line : report.warnings)
+        printErr(QStringLiteral("vertiloom-cli patch: warning: %1\n").arg(line));
+}
+
+QString shownMetadata(const QByteArray& metadata)
+{
+    return metadata.isEmpty() ? QStringLiteral("none") : u'"' + QString::fromUtf8(metadata) + u'"';
+}
+
+int patchInfo(const QString& path, bool json)
+{
+    const QByteArray patch = readWholeFile(path);
+    if (patchFormatOf(patch, path) == PatchFormat::Ips) {
+        const IpsPatch ips = readIps(patch);
+        if (json) {
+            QJsonObject object{{QStringLiteral("file"), path},
+                               {QStringLiteral("format"), QStringLiteral("IPS")},
+                               {QStringLiteral("size"), patch.size()},
+                               {QStringLiteral("records"), ips.records},
+                               {QStringLiteral("rleRecords"), ips.rleRecords},
+                               {QStringLiteral("bytes"), ips.bytes}};
+            if (ips.sizeAfter >= 0)
+                object.insert(QStringLiteral("sizeAfter"), ips.sizeAfter);
+            printJson(object);
+            return kDone;
+        }
+        QString text = QStringLiteral("File:       %1\nFormat:     IPS\nSize:       %2 bytes\n")
+                           .arg(shownPath(path), groupedNumber(patch.size()));
+        text += QStringLiteral("Records:    %1 (%2 RLE), writing %3 bytes\n")
+                    .arg(groupedNumber(ips.records), groupedNumber(ips.rleRecords), groupedNumber(ips.bytes));
+        if (ips.sizeAfter >= 0)
+            text += QStringLiteral("Size after: %1 bytes\n").arg(groupedNumber(ips.sizeAfter));
+        printOut(text);
+        return kDone;
+    }
+
+    const BpsPatch bps = readBps(patch);
+    if (json) {
+        QJsonObject actions;
+        for (int kind = 0; kind < 4; ++kind)
+            actions.insert(QString::fromLatin1(kBpsActionNames[kind]),
+                           QJsonObject{{QStringLiteral("count"), bps.actions[kind]}, {QStringLiteral("bytes"), bps.bytes[kind]}});
+        printJson(QJsonObject{{QStringLiteral("file"), path},
+                              {QStringLiteral("format"), QStringLiteral("BPS")},
+                              {QStringLiteral("size"), patch.size()},
+                              {QStringLiteral("sourceSize"), bps.sourceSize},
+                              {QStringLiteral("sourceCrc32"), crc32Text(bps.sourceCrc32)},
+                              {QStringLiteral("targetSize"), bps.targetSize},
+                              {QStringLiteral("targetCrc32"), crc32Text(bps.targetCrc32)},
+                              {QStringLiteral("patchCrc32"), crc32Text(bps.patchCrc32)},
+                              {QStringLiteral("metadata"), QString::fromUtf8(bps.metadata)},
+                              {QStringLiteral("actions"), actions}});
+        return kDone;
+    }
+    QString text = QStringLiteral("File:       %1\nFormat:     BPS\nSize:       %2 bytes, CRC32 %3\n")
+                       .arg(shownPath(path), groupedNumber(patch.size()), crc32Text(bps.patchCrc32));
+    text += QStringLiteral("Source:     %1 bytes, CRC32 %2\n").arg(groupedNumber(bps.sourceSize), crc32Text(bps.sourceCrc32));
+    text += QStringLiteral("Target:     %1 bytes, CRC32 %2\n").arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32));
+    text += QStringLiteral("Metadata:   %1\n").arg(shownMetadata(bps.metadata));
+    for (int kind = 0; kind < 4; ++kind)
+        text += QStringLiteral("%1 %2 actions, %3 bytes\n")
+                    .arg(QString::fromLatin1(kBpsActionNames[kind]) + u':', -11)
+                    .arg(groupedNumber(bps.actions[kind]), groupedNumber(bps.bytes[kind]));
+    printOut(text);
+    return kDone;
+}
+
+} // namespace
+
+int patch(const QStringList& args)
+{
+    Arguments arguments(
+        QStringLiteral("patch"),
+        QStringLiteral("\"create\" writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o "
+                       "ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as "
+                       "they stand); \"apply\" writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after "
+                       "checking the whole patch and the image's size and CRC32; \"info\" says what PATCH holds."));
+    arguments.addPositional(QStringLiteral("create|apply|info"), QStringLiteral("What to do."));
+    arguments.addPositional(QStringLiteral("FILE1"), QStringLiteral("create: the original image; apply: the image; info: the patch."));
+    arguments.addPositional(QStringLiteral("[FILE2]"), QStringLiteral("create: the modified image; apply: the patch."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("create: the patch to write (.bps or .ips); apply: the patched image to write."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption metadata(QStringLiteral("metadata"),
+                                      QStringLiteral("create, BPS: text the patch carries (its metadata), such as its author."),
+                                      QStringLiteral("TEXT"));
+    const QCommandLineOption exact(QStringLiteral("exact"),
+                                   QStringLiteral("BPS: take the images as they stand, a copier header included."));
+    const QCommandLineOption ignoreChecksum(QStringLiteral("ignore-checksum"),
+                                            QStringLiteral("apply, BPS: apply the patch to an image of another size or CRC32, "
+                                                           "and keep a result of another CRC32, with a warning."));
+    const QCommandLineOption json = jsonOption();
+    for (const QCommandLineOption& option : {output, metadata, exact, ignoreChecksum, json})
+        arguments.addOption(option);
+    if (!arguments.parse(args, 2, 3))
+        return kDone;
+    const QStringList files = arguments.positional();
+    const QString action = files.at(0);
+    const auto refuse = [&](const QCommandLineOption& option, const char* what) {
+        if (arguments.parser.isSet(option))
+            arguments.wrong(QStringLiteral("--%1 is for %2.").arg(option.names().constLast(), QLatin1String(what)));
+    };
+    if (action == QLatin1String("info")) {
+        if (files.size() != 2)
+            arguments.wrong(QStringLiteral("info takes one file, the patch."));
+        for (const QCommandLineOption& option : {output, metadata, exact, ignoreChecksum})
+            refuse(option, "create or apply");
+        return patchInfo(files.at(1), arguments.parser.isSet(json));
+    }
+    if (action != QLatin1String("create") && action != QLatin1String("apply"))
+        arguments.wrong(QStringLiteral("The first argument is create, apply or info, not \"%1\".").arg(action));
+    if (files.size() != 3)
+        arguments.wrong(QStringLiteral("%1 takes two files.").arg(action));
+    refuse(json, "info");
+    if (!arguments.parser.isSet(output))
+        arguments.wrong(QStringLiteral("Give the file to write with -o FILE."));
+    const QString target = arguments.fileName(output);
+
+    if (action == QLatin1String("create")) {
+        refuse(ignoreChecksum, "apply");
+        const std::optional<PatchFormat> format = patchFormatOf(target);
+        if (!format)
+            arguments.wrong(QStringLiteral("The patch's name ends in .bps or .ips, which says its format: \"%1\" ends in neither.")
+                                .arg(shownPath(target)));
+        if (*format == PatchFormat::Ips) {
+            refuse(metadata, "a BPS patch");
+            refuse(exact, "a BPS patch");
+        }
+        printReport(makePatch(files.at(1), files.at(2), target, *format, arguments.parser.value(metadata).toUtf8(),
+                              arguments.parser.isSet(exact)));
+        return kDone;
+    }
+    refuse(metadata, "create");
+    printReport(applyPatch(files.at(1), files.at(2), target, arguments.parser.isSet(ignoreChecksum), arguments.parser.isSet(exact)));
+    return kDone;
+}
+
+} // namespace vertiloom::cli
