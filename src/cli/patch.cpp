@@ -16,6 +16,12 @@ namespace vertiloom::cli {
 
 namespace {
 
+// "1 action", "2,097,151 bytes".
+QString counted(qint64 n, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(groupedNumber(n), QString::fromLatin1(noun), n == 1 ? QString() : QStringLiteral("s"));
+}
+
 void printReport(const PatchReport& report)
 {
     for (const QString& line : report.done)
@@ -48,8 +54,8 @@ int patchInfo(const QString& path, bool json)
         }
         QString text = QStringLiteral("File:       %1\nFormat:     IPS\nSize:       %2 bytes\n")
                            .arg(shownPath(path), groupedNumber(patch.size()));
-        text += QStringLiteral("Records:    %1 (%2 RLE), writing %3 bytes\n")
-                    .arg(groupedNumber(ips.records), groupedNumber(ips.rleRecords), groupedNumber(ips.bytes));
+        text += QStringLiteral("Records:    %1 (%2 RLE), writing %3\n")
+                    .arg(groupedNumber(ips.records), groupedNumber(ips.rleRecords), counted(ips.bytes, "byte"));
         if (ips.sizeAfter >= 0)
             text += QStringLiteral("Size after: %1 bytes\n").arg(groupedNumber(ips.sizeAfter));
         printOut(text);
@@ -80,9 +86,9 @@ int patchInfo(const QString& path, bool json)
     text += QStringLiteral("Target:     %1 bytes, CRC32 %2\n").arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32));
     text += QStringLiteral("Metadata:   %1\n").arg(shownMetadata(bps.metadata));
     for (int kind = 0; kind < 4; ++kind)
-        text += QStringLiteral("%1 %2 actions, %3 bytes\n")
+        text += QStringLiteral("%1 %2, %3\n")
                     .arg(QString::fromLatin1(kBpsActionNames[kind]) + u':', -11)
-                    .arg(groupedNumber(bps.actions[kind]), groupedNumber(bps.bytes[kind]));
+                    .arg(counted(bps.actions[kind], "action"), counted(bps.bytes[kind], "byte"));
     printOut(text);
     return kDone;
 }
