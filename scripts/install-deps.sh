@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n zlib1g-dev
   libqt6svg6
   fonts-liberation2 fonts-dejavu-core
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick python3 time
   dpkg-dev appstream desktop-file-utils man-db groff-base bash-completion
