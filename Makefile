@@ -51,7 +51,8 @@ format: deps
 	clang-format -i $(FORMAT_FILES)
 
 format-check: deps
-	clang-format --dry-run --Werror $(FORMAT_FILES)
+	@clang-format --dry-run --Werror $(FORMAT_FILES)
+	@echo "format-check: $(words $(FORMAT_FILES)) files keep the style of .clang-format"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
