@@ -281,7 +281,9 @@ void BM_BpsCreate_Floor(benchmark::State& state)
     for (auto _ : state) {
         int differ = 0;
         for (qsizetype at = 0; at < a.size(); at += 4096)
-            differ += std::memcmp(a.constData() + at, b.constData() + at, static_cast<size_t>(std::min<qsizetype>(4096, a.size() - at))) != 0;
+            differ += std::memcmp(a.constData() + at, b.constData() + at,
+                                  static_cast<size_t>(std::min<qsizetype>(4096, a.size() - at)))
+                      != 0;
         benchmark::DoNotOptimize(differ);
         benchmark::DoNotOptimize(crc32Of(a) ^ crc32Of(b));
     }
@@ -349,8 +351,12 @@ struct EditorState {
 
 EditorState stateOf(const Editor& editor)
 {
-    return {editor.form.controls(),         editor.letterLayer.image().copy(), editor.overlayLayer.image().copy(),
-            editor.form.memoForm(),         editor.letterTail,                 editor.polygonTails};
+    return {editor.form.controls(),
+            editor.letterLayer.image().copy(),
+            editor.overlayLayer.image().copy(),
+            editor.form.memoForm(),
+            editor.letterTail,
+            editor.polygonTails};
 }
 
 // The preview pixel of a coordinate text (the inverse of coordinateText).
@@ -513,8 +519,7 @@ void printHistory(const HistoryFigures& f)
     // The goal is judged on what the process really holds when malloc can tell, not on the count.
     const double held = std::max(f.memoryBytes, f.heapGrowth) / kMB;
     std::printf("        goal <= a few MB (%g) for %d steps: %s (%.2f MB, %s)\n", kGoalMB, kHistorySteps,
-                held <= kGoalMB ? "met" : "MISSED", held,
-                f.heapGrowth > f.memoryBytes ? "heap in use" : "memoryBytes");
+                held <= kGoalMB ? "met" : "MISSED", held, f.heapGrowth > f.memoryBytes ? "heap in use" : "memoryBytes");
     double total = 0;
     for (const double t : f.microsByKind)
         total += t;
@@ -592,11 +597,11 @@ constexpr int kRepetitions = 9;
 
 double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
-#define VERTILOOM_BENCH(fn)                                                                              \
-    BENCHMARK(fn)                                                                                        \
-        ->Unit(benchmark::kMicrosecond)                                                                  \
-        ->Repetitions(kRepetitions)                                                                      \
-        ->ComputeStatistics("min", fastest)                                                              \
+#define VERTILOOM_BENCH(fn)                                                                                            \
+    BENCHMARK(fn)                                                                                                      \
+        ->Unit(benchmark::kMicrosecond)                                                                                \
+        ->Repetitions(kRepetitions)                                                                                    \
+        ->ComputeStatistics("min", fastest)                                                                            \
         ->DisplayAggregatesOnly(true)
 
 VERTILOOM_BENCH(BM_FillLayer_Floor);
@@ -646,8 +651,8 @@ void printRatio(const RatioReporter& reporter, const char* what, const char* ben
         return; // filtered out
     const double ratio = b->second / f->second;
     const double medianRatio = reporter.median.at(bench) / reporter.median.at(floor);
-    std::printf("%-7s %9.1f us = %6.1fx the floor (%s: %.2f us); medians: %.1fx", what, b->second, ratio,
-                floorName, f->second, medianRatio);
+    std::printf("%-7s %9.1f us = %6.1fx the floor (%s: %.2f us); medians: %.1fx", what, b->second, ratio, floorName,
+                f->second, medianRatio);
     if (goal > 0)
         std::printf("; goal <= %gx: %s\n", goal, ratio <= goal ? "met" : "MISSED");
     else
@@ -688,8 +693,8 @@ int main(int argc, char* argv[])
         for (const bool header : {false, true}) {
             const QByteArray image = dumpImage(variant, header);
             const Recognition seen = recognise(image, Crc::Skip);
-            if (seen.fitting.isEmpty() || seen.fitting.front().variant != &variant ||
-                seen.fitting.front().header != (header ? kCopierHeaderSize : 0)) {
+            if (seen.fitting.isEmpty() || seen.fitting.front().variant != &variant
+                || seen.fitting.front().header != (header ? kCopierHeaderSize : 0)) {
                 std::fprintf(stderr, "core_bench: the %s dump%s is not recognised as itself\n", variant.caption,
                              header ? " with a header" : "");
                 return 1;
@@ -741,14 +746,17 @@ int main(int argc, char* argv[])
     printRatio(reporter, "Dumps", "BM_Recognise", "BM_Recognise_Floor",
                "open + QFile::readAll of each image; 10 images of 2 MiB", 5);
     printRatio(reporter, "CRC32", "BM_Recognise_Crc32", "BM_Recognise_Floor", "the same floor; zlib's crc32 alone", 0);
-    printRatio(reporter, "Sum", "BM_Recognise_Checksum", "BM_Recognise_Floor", "the same floor; the 16-bit sum alone", 0);
+    printRatio(reporter, "Sum", "BM_Recognise_Checksum", "BM_Recognise_Floor", "the same floor; the 16-bit sum alone",
+               0);
     if (const auto svg = reporter.fastest.find("BM_SvgRoundTrip"); svg != reporter.fastest.end())
         std::printf("SVG     %9.1f us: \"8 (103) 162\" written as a drawing and read back (median %.1f us); "
                     "goal <= 1000 us: %s\n",
                     svg->second, reporter.median.at("BM_SvgRoundTrip"), svg->second <= 1000 ? "met" : "MISSED");
-    printRatio(reporter, "BPS", "BM_BpsCreate", "BM_BpsCreate_Floor", "CRC32 of both images + one pass comparing them", 3);
+    printRatio(reporter, "BPS", "BM_BpsCreate", "BM_BpsCreate_Floor", "CRC32 of both images + one pass comparing them",
+               3);
     printRatio(reporter, "Apply", "BM_BpsApply", "BM_BpsApply_Floor", "three CRC32s of the image", 2);
-    std::printf("Patch   all 24 letters changed: BPS %lld bytes, IPS %lld bytes\n", static_cast<long long>(patches.patch.size()),
+    std::printf("Patch   all 24 letters changed: BPS %lld bytes, IPS %lld bytes\n",
+                static_cast<long long>(patches.patch.size()),
                 static_cast<long long>(createIps(patches.original, patches.changed).size()));
     printHistory(history);
     if (const auto move = reporter.fastest.find("BM_DragMove"); move != reporter.fastest.end())

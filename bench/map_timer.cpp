@@ -42,7 +42,7 @@ long finish(pid_t pid)
 {
     kill(pid, SIGTERM);
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     return usage.ru_maxrss;
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    pollfd server {ConnectionNumber(display), POLLIN, 0};
+    pollfd server{ConnectionNumber(display), POLLIN, 0};
     while (Clock::now() - start < std::chrono::seconds(20)) {
         while (XPending(display)) {
             XEvent event;

@@ -111,7 +111,8 @@ int main(int argc, char* argv[])
     });
     std::printf("Font window: reading 24 records and painting them and the words %.2f ms (median %.2f) = %.1fx "
                 "24 START!s (%.3f ms); goal <= 20x: %s\n",
-                open.first, open.second, open.first / starts.first, starts.first, open.first / starts.first <= 20 ? "met" : "MISSED");
+                open.first, open.second, open.first / starts.first, starts.first,
+                open.first / starts.first <= 20 ? "met" : "MISSED");
 
     // A START! as the window runs it (one step of the history), then what the screen gets painted.
     int x = 0;

@@ -147,8 +147,8 @@ std::optional<QByteArray> memoBytes(const QString& memo)
                 ++i;
                 continue;
             }
-            if (memo.size() - i < 7 || memo.mid(i, 4) != QLatin1String("<bh:") || hexValue(memo[i + 4]) < 0 ||
-                hexValue(memo[i + 5]) < 0 || memo[i + 6] != u'>')
+            if (memo.size() - i < 7 || memo.mid(i, 4) != QLatin1String("<bh:") || hexValue(memo[i + 4]) < 0
+                || hexValue(memo[i + 5]) < 0 || memo[i + 6] != u'>')
                 return std::nullopt;
             out.append(static_cast<char>(hexValue(memo[i + 4]) * 16 + hexValue(memo[i + 5])));
             i += 7;
@@ -195,7 +195,8 @@ public:
         }
         const QByteArray sample = vertiloom::sampleRomImage();
         for (const vertiloom::RomVariant& variant : vertiloom::kRomVariants) {
-            for (const auto& [text, length] : {std::pair{variant.pauseOffset, 5}, std::pair{variant.gameOverOffset, 8}}) {
+            for (const auto& [text, length] :
+                 {std::pair{variant.pauseOffset, 5}, std::pair{variant.gameOverOffset, 8}}) {
                 const qint64 at = hexOffset(text);
                 const qint64 from = hexOffset(length == 5 ? vertiloom::kRomVariants[0].pauseOffset
                                                           : vertiloom::kRomVariants[0].gameOverOffset);
@@ -215,7 +216,7 @@ public:
     // same size; the core may have replaced the file, in which case the new one is mapped.
     const std::uint8_t* current()
     {
-        struct stat st{};
+        struct stat st {};
         if (::stat(path_.c_str(), &st) != 0)
             broken("the image is gone");
         if (st.st_size != kImageSize)
@@ -279,7 +280,7 @@ private:
     void map()
     {
         const int fd = ::open(path_.c_str(), O_RDWR);
-        struct stat st{};
+        struct stat st {};
         if (fd < 0 || ::fstat(fd, &st) != 0)
             broken("cannot open the image");
         void* data = ::mmap(nullptr, static_cast<size_t>(kImageSize), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
@@ -370,10 +371,7 @@ void removeWorkFolder()
 // The tile of each code 00..19 and the field texts the words accept, read from the game's tiles.
 constexpr char kTiles[] = "PAUSED!0123456789LCT GMOVR";
 
-QString tileText(int byte)
-{
-    return byte >= 0 && byte < 26 ? QString(QLatin1Char(kTiles[byte])) : QString();
-}
+QString tileText(int byte) { return byte >= 0 && byte < 26 ? QString(QLatin1Char(kTiles[byte])) : QString(); }
 
 // The byte a word field's text writes as, -1 when the game can't show it.
 int tileByte(const QString& text)
@@ -447,7 +445,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     qint64 offset = 0;
     switch (more & 3) {
     case 0:
-        offset = hexOffset(vertiloom::catalogueEntry(in.at(2) % 24 + 1).baseOffset) + variant.displacement + signedShift;
+        offset =
+            hexOffset(vertiloom::catalogueEntry(in.at(2) % 24 + 1).baseOffset) + variant.displacement + signedShift;
         break;
     case 1:
         offset = hexOffset(in.at(2) & 1 ? variant.gameOverOffset : variant.pauseOffset) + signedShift;
@@ -503,7 +502,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     {
         const qint64 from = letterFile ? 0 : offset;
         const QByteArray there = fileNow(from, vertiloom::kMaxRecordSize);
-        const bool readable = from < fileSize && recordLength(reinterpret_cast<const std::uint8_t*>(there.constData()), there.size());
+        const bool readable =
+            from < fileSize && recordLength(reinterpret_cast<const std::uint8_t*>(there.constData()), there.size());
         bool refused = false;
         try {
             vertiloom::openLetter(editor, platform);
@@ -520,16 +520,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     // Export into the same file at Addr.
     if (!noExport) {
         if (exportRest)
-            editor.form.setText(FieldId::memo(), vertiloom::recordText(QByteArray(reinterpret_cast<const char*>(rest), static_cast<qsizetype>(restSize))));
+            editor.form.setText(FieldId::memo(), vertiloom::recordText(QByteArray(reinterpret_cast<const char*>(rest),
+                                                                                  static_cast<qsizetype>(restSize))));
         if (tagged)
             vertiloom::convertToTranslhextion(editor);
         const std::optional<QByteArray> bytes = memoBytes(editor.form.text(FieldId::memo()));
-        const bool wellFormed = bytes && !bytes->isEmpty() &&
-                                recordLength(reinterpret_cast<const std::uint8_t*>(bytes->constData()), bytes->size()) == bytes->size();
+        const bool wellFormed =
+            bytes && !bytes->isEmpty()
+            && recordLength(reinterpret_cast<const std::uint8_t*>(bytes->constData()), bytes->size()) == bytes->size();
         const qint64 length = wellFormed ? bytes->size() : 0;
         const bool fits = wellFormed && offset < fileSize && length <= fileSize - offset;
         const QByteArray old = fileNow(offset, vertiloom::kMaxRecordSize);
-        const std::optional<qint64> oldLength = recordLength(reinterpret_cast<const std::uint8_t*>(old.constData()), old.size());
+        const std::optional<qint64> oldLength =
+            recordLength(reinterpret_cast<const std::uint8_t*>(old.constData()), old.size());
         const bool asks = !(oldLength && *oldLength >= length);
         const bool writes = fits && !cancel && (!asks || yes);
 
@@ -598,7 +601,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         bool encodable = true;
         for (int i = 0; i < kWordBytes && romOpen; ++i) {
             const QString text = editor.form.text(FieldId::edit(2 + i));
-            const int byte = text == tileText(read[static_cast<size_t>(i)]) ? read[static_cast<size_t>(i)] : tileByte(text);
+            const int byte =
+                text == tileText(read[static_cast<size_t>(i)]) ? read[static_cast<size_t>(i)] : tileByte(text);
             encodable = encodable && byte >= 0;
             expected.append(static_cast<char>(byte));
         }

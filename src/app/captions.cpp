@@ -26,8 +26,8 @@ std::vector<Caption> buildTable()
     for (int p = 1; p <= kPolygons; ++p) {
         table.push_back({polygonTitleLabel(p), QStringLiteral("Число углов %1 полигона").arg(p),
                          QStringLiteral("Angles of %1 polygon").arg(p)});
-        table.push_back({cornerColumnLabel(p), QStringLiteral("вершины/параметры"),
-                         QStringLiteral("vertex/parameters")});
+        table.push_back(
+            {cornerColumnLabel(p), QStringLiteral("вершины/параметры"), QStringLiteral("vertex/parameters")});
     }
     return table;
 }

@@ -158,11 +158,13 @@ QString BoardCanvas::status() const
     const qsizetype selected = selection().size();
     const bool english = editor_.language == kEnglish;
     if (selected == 1)
-        parts << (english ? QStringLiteral("point %1 selected") : QStringLiteral("выбрана точка %1")).arg(selection().front());
+        parts << (english ? QStringLiteral("point %1 selected") : QStringLiteral("выбрана точка %1"))
+                     .arg(selection().front());
     else if (selected > 1)
         parts << (english ? QStringLiteral("%1 points selected") : QStringLiteral("выбрано точек: %1")).arg(selected);
     if (tool_ == Tool::Pen && !penCorners_.isEmpty())
-        parts << (english ? QStringLiteral("pen: %1 corners") : QStringLiteral("перо: углов %1")).arg(penCorners_.size());
+        parts
+            << (english ? QStringLiteral("pen: %1 corners") : QStringLiteral("перо: углов %1")).arg(penCorners_.size());
     parts << QStringLiteral("\u00D7%1").arg(zoom_);
     return parts.join(QStringLiteral(" \u00B7 "));
 }
@@ -170,7 +172,8 @@ QString BoardCanvas::status() const
 QRectF BoardCanvas::backgroundRect() const
 {
     // Fitted into the square, keeping its shape, then scaled about the centre and moved.
-    const QSizeF size = QSizeF(background_.size()).scaled(kUnits, kUnits, Qt::KeepAspectRatio) * (backgroundScale_ / 100.0);
+    const QSizeF size =
+        QSizeF(background_.size()).scaled(kUnits, kUnits, Qt::KeepAspectRatio) * (backgroundScale_ / 100.0);
     const QPointF centre(backgroundOffset_.x(), backgroundOffset_.y());
     const QRectF units(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height());
     return {kMargin + zoom_ * (units.left() + 128), kMargin + zoom_ * (units.top() + 128), zoom_ * units.width(),
@@ -219,11 +222,13 @@ void BoardCanvas::paintEvent(QPaintEvent*)
     // The letter layer, its black see-through so that the grid and the picture show, each of its
     // pixels a sharp square of zoom x zoom.
     const QImage& letter = editor_.letterLayer.image();
-    if (letterShown_.isNull() || letterShownKey_ != letter.cacheKey() || letterShown_.width() != letter.width() * zoom_) {
+    if (letterShown_.isNull() || letterShownKey_ != letter.cacheKey()
+        || letterShown_.width() != letter.width() * zoom_) {
         letterShownKey_ = letter.cacheKey();
-        letterShown_ = blackMadeTransparent(letter)
-                           .scaled(letter.width() * zoom_, letter.height() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        letterShown_ =
+            blackMadeTransparent(letter)
+                .scaled(letter.width() * zoom_, letter.height() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     painter.drawImage(kMargin, kMargin, letterShown_);
 
@@ -302,8 +307,8 @@ void BoardCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     cursor_ = unitPosition(event->position());
     const QPointF moved = event->position() - pressAt_;
-    if (gesture_ == Gesture::Pending && moved.manhattanLength() >= QApplication::startDragDistance() &&
-        tool_ == Tool::Select) {
+    if (gesture_ == Gesture::Pending && moved.manhattanLength() >= QApplication::startDragDistance()
+        && tool_ == Tool::Select) {
         if (pressedPoint_ != 0) {
             // The grabbed point, or the whole selection when it is one of it.
             const QList<int> moving = selection().contains(pressedPoint_) ? selection() : QList<int>{pressedPoint_};
@@ -334,11 +339,14 @@ void BoardCanvas::mouseMoveEvent(QMouseEvent* event)
 
 void BoardCanvas::dragTo(QPointF at, Qt::KeyboardModifiers modifiers)
 {
-    const auto grabbed = std::find_if(dragStart_.cbegin(), dragStart_.cend(), [this](const UnitPoint& p) { return p.n == pressedPoint_; });
+    const auto grabbed = std::find_if(dragStart_.cbegin(), dragStart_.cend(),
+                                      [this](const UnitPoint& p) { return p.n == pressedPoint_; });
     if (grabbed == dragStart_.cend())
         return;
     QList<UnitPoint> others = letterPoints(editor_.form);
-    others.removeIf([this](const UnitPoint& p) { return std::any_of(dragStart_.cbegin(), dragStart_.cend(), [&p](const UnitPoint& d) { return d.n == p.n; }); });
+    others.removeIf([this](const UnitPoint& p) {
+        return std::any_of(dragStart_.cbegin(), dragStart_.cend(), [&p](const UnitPoint& d) { return d.n == p.n; });
+    });
     const QPoint target = snapping_ ? snapped(at, others, reach()) : unitAt(at);
     QPoint delta = target - QPoint(grabbed->x, grabbed->y);
     if (modifiers & Qt::ShiftModifier)
@@ -542,11 +550,20 @@ bool BoardCanvas::handleKey(QKeyEvent* event)
     const int step = modifiers & Qt::ShiftModifier ? 8 : 1;
     QPoint by;
     switch (key) {
-    case Qt::Key_Left: by = {-step, 0}; break;
-    case Qt::Key_Right: by = {step, 0}; break;
-    case Qt::Key_Up: by = {0, -step}; break;
-    case Qt::Key_Down: by = {0, step}; break;
-    default: return false;
+    case Qt::Key_Left:
+        by = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        by = {step, 0};
+        break;
+    case Qt::Key_Up:
+        by = {0, -step};
+        break;
+    case Qt::Key_Down:
+        by = {0, step};
+        break;
+    default:
+        return false;
     }
     transform({Transform::Move, 100, by.x(), by.y()});
     return true;
@@ -706,7 +723,9 @@ void DrawingBoard::createActions()
     action("ZoomOut", exact, [this] { canvas_->setZoom(canvas_->zoom() - 1); });
     action("ZoomFit", exact, [this] { fitZoom(); });
     // Ctrl+= is where the plus is on most keyboards.
-    action("ZoomInEquals", nullptr, [this] { canvas_->setZoom(canvas_->zoom() + 1); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    action("ZoomInEquals", nullptr, [this] {
+        canvas_->setZoom(canvas_->zoom() + 1);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal));
 
     action("Background", background, [this] { chooseBackground(); });
     opacity_ = spin("BackgroundOpacity", 0, 100, 40, QStringLiteral(" %"));
@@ -749,9 +768,11 @@ void DrawingBoard::setLanguage(int language)
         const QString text = QString::fromUtf8(english ? t.english : t.russian);
         a->setText(text);
         a->setShortcut(t.keys);
-        a->setToolTip(t.keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, t.keys.toString(QKeySequence::NativeText)));
+        a->setToolTip(
+            t.keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, t.keys.toString(QKeySequence::NativeText)));
     }
-    opacity_->setToolTip(english ? QStringLiteral("Opacity of the background") : QStringLiteral("Непрозрачность подложки"));
+    opacity_->setToolTip(english ? QStringLiteral("Opacity of the background")
+                                 : QStringLiteral("Непрозрачность подложки"));
     backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (Alt+wheel)")
                                          : QStringLiteral("Размер подложки (Alt+колесо)"));
     const QString offset = english ? QStringLiteral("Where the background stands, in units (Alt+drag moves it)")
@@ -759,7 +780,8 @@ void DrawingBoard::setLanguage(int language)
     backgroundX_->setToolTip(offset);
     backgroundY_->setToolTip(offset);
     scalePercent_->setToolTip(english ? QStringLiteral("Percent to scale by") : QStringLiteral("Масштаб в процентах"));
-    moveX_->setToolTip(english ? QStringLiteral("Units to move by, x and y") : QStringLiteral("Сдвиг в единицах, x и y"));
+    moveX_->setToolTip(english ? QStringLiteral("Units to move by, x and y")
+                               : QStringLiteral("Сдвиг в единицах, x и y"));
     moveY_->setToolTip(moveX_->toolTip());
     refresh();
 }

@@ -102,8 +102,8 @@ private:
 
     // A press of the left button, until its release.
     enum class Gesture { None, Pending, Drag, Band, Background } gesture_ = Gesture::None;
-    QPointF pressAt_;         // in canvas pixels
-    int pressedPoint_ = 0;    // the handle under the press
+    QPointF pressAt_;      // in canvas pixels
+    int pressedPoint_ = 0; // the handle under the press
     QList<UnitPoint> dragStart_;
     QPoint dragDelta_;
     QPointF bandEnd_;

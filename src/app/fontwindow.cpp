@@ -189,7 +189,8 @@ void FontView::paintEvent(QPaintEvent*)
         }
         painter.setPen(position == current ? kCurrent : QColor(Qt::white));
         const QRect below(cell.left(), cell.bottom() + 3, cell.width(), kLabel - 3);
-        painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, painter.fontMetrics().elidedText(label, Qt::ElideRight, below.width()));
+        painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(label, Qt::ElideRight, below.width()));
     }
 
     // The words as the fields spell them now.
@@ -204,7 +205,9 @@ void FontView::paintEvent(QPaintEvent*)
         }
         painter.fillRect(cell, Qt::black);
         painter.setPen(code < 0 ? kCross : QColor(Qt::gray));
-        const QString shown = code < 0 ? QStringLiteral("?") : tileCharacter(code) == QLatin1String(" ") ? QStringLiteral("\u2423") : tileCharacter(code);
+        const QString shown = code < 0                                    ? QStringLiteral("?")
+                              : tileCharacter(code) == QLatin1String(" ") ? QStringLiteral("\u2423")
+                                                                          : tileCharacter(code);
         painter.drawText(cell, Qt::AlignCenter, position ? QStringLiteral("\u00D7") : shown);
     }
 }

@@ -58,11 +58,20 @@ QIcon bitBtnGlyph(int n)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     switch (n) {
-    case 1: drawReload(painter); break;
-    case 2: drawClear(painter); break;
-    case 3: drawBoxArrow(painter, true); break;
-    case 4: drawBoxArrow(painter, false); break;
-    default: break;
+    case 1:
+        drawReload(painter);
+        break;
+    case 2:
+        drawClear(painter);
+        break;
+    case 3:
+        drawBoxArrow(painter, true);
+        break;
+    case 4:
+        drawBoxArrow(painter, false);
+        break;
+    default:
+        break;
     }
     painter.end();
     return QIcon(pixmap);

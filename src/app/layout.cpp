@@ -67,8 +67,8 @@ void addRomPanel(std::vector<ControlSpec>& table)
     for (const RomVariant& v : kRomVariants) {
         // The first button stops short of the "ROM" label beside it.
         const int width = top == 5 ? 122 : 153;
-        ControlSpec radio = control(Widget::Radio, FieldId::radio(v.radioButton), 5, top, width, 15,
-                                    QString::fromLatin1(v.caption));
+        ControlSpec radio =
+            control(Widget::Radio, FieldId::radio(v.radioButton), 5, top, width, 15, QString::fromLatin1(v.caption));
         radio.parent = QStringLiteral("Panel1");
         radio.group = RadioGroup::Variants;
         table.push_back(radio);

@@ -24,7 +24,7 @@ struct ControlSpec {
     QString caption;           // design-time caption; written into the form when it holds none
     QString parent;            // object name of the panel it stands in; empty: the window
     RadioGroup group = RadioGroup::None;
-    QString hint;              // tool tip
+    QString hint; // tool tip
     bool hidden = false;
     bool bold = false;
 };

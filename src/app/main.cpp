@@ -51,15 +51,20 @@ int main(int argc, char* argv[])
     name();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Edits the polygon letters of the game in a ROM image or a letter file."));
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the polygon letters of the game in a ROM image or a letter file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A ROM image or a letter file to open at start-up."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A ROM image or a letter file to open at start-up."),
                                  QStringLiteral("[FILE]"));
-    const QCommandLineOption letter(QStringLiteral("letter"),
-                                    QStringLiteral("Open the ROM image at this catalogue letter (its label, such as \"A (57) 84\", or its glyph, such as A)."),
-                                    QStringLiteral("LABEL"));
-    const QCommandLineOption offset(QStringLiteral("offset"), QStringLiteral("Open the ROM image at this file offset (hexadecimal)."),
+    const QCommandLineOption letter(
+        QStringLiteral("letter"),
+        QStringLiteral(
+            "Open the ROM image at this catalogue letter (its label, such as \"A (57) 84\", or its glyph, such as A)."),
+        QStringLiteral("LABEL"));
+    const QCommandLineOption offset(QStringLiteral("offset"),
+                                    QStringLiteral("Open the ROM image at this file offset (hexadecimal)."),
                                     QStringLiteral("HEX"));
     const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The window's language: en or ru."),
                                       QStringLiteral("en|ru"));
@@ -76,9 +81,10 @@ int main(int argc, char* argv[])
     }
     for (int i = 1; i < argc; ++i) {
         if (const QString shown = vertiloom::unnamable(QByteArray(argv[i])); !shown.isEmpty())
-            usageError(parser, QStringLiteral("\"%1\" is not text in the system's encoding (UTF-8): a file of that name "
-                                              "would be opened under another name. Rename the file, or give another name.")
-                                   .arg(shown));
+            usageError(parser,
+                       QStringLiteral("\"%1\" is not text in the system's encoding (UTF-8): a file of that name "
+                                      "would be opened under another name. Rename the file, or give another name.")
+                           .arg(shown));
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)

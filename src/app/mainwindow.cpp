@@ -55,8 +55,7 @@ const char* const kAutoSize = "autoSize";
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent, int language)
-    : QWidget(parent), platform_(platform)
+MainWindow::MainWindow(Platform& platform, QWidget* parent, int language) : QWidget(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessarine Vertiloom"));
@@ -174,8 +173,8 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case Widget::Image: {
         // Image1 shows the letter layer; Image2, created later and so lying over it, the overlay.
         const bool overlay = spec.name == QLatin1String("Image2");
-        auto* image = new PreviewImage(overlay ? editor_.overlayLayer.image() : editor_.letterLayer.image(),
-                                       overlay, parent);
+        auto* image =
+            new PreviewImage(overlay ? editor_.overlayLayer.image() : editor_.letterLayer.image(), overlay, parent);
         (overlay ? image2_ : image1_) = image;
         image->setMouseTracking(overlay);
         return image;
@@ -328,10 +327,12 @@ void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform
 void MainWindow::addSvgActions(QMenu* menu)
 {
     const bool english = editor_.language == kEnglish;
-    QAction* out = menu->addAction(english ? QStringLiteral("Export letter to SVG\u2026") : QStringLiteral("Экспорт буквы в SVG\u2026"));
+    QAction* out = menu->addAction(english ? QStringLiteral("Export letter to SVG\u2026")
+                                           : QStringLiteral("Экспорт буквы в SVG\u2026"));
     out->setObjectName(QStringLiteral("ExportLetterToSvg"));
     connect(out, &QAction::triggered, this, [this] { run([this] { exportLetterToSvg(editor_, platform_); }); });
-    QAction* in = menu->addAction(english ? QStringLiteral("Import letter from SVG\u2026") : QStringLiteral("Импорт буквы из SVG\u2026"));
+    QAction* in = menu->addAction(english ? QStringLiteral("Import letter from SVG\u2026")
+                                          : QStringLiteral("Импорт буквы из SVG\u2026"));
     in->setObjectName(QStringLiteral("ImportLetterFromSvg"));
     connect(in, &QAction::triggered, this, [this] { step([this] { importLetterFromSvg(editor_, platform_); }); });
 }
@@ -398,8 +399,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) &&
-        !droppedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)
+        && !droppedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
         event->type() == QEvent::DragEnter ? dragEnterEvent(static_cast<QDragEnterEvent*>(event))
                                            : dropEvent(static_cast<QDropEvent*>(event));
         return true;
@@ -423,28 +424,38 @@ void MainWindow::connectCommands()
     // Steps change the letter or the words; the others are navigation, view settings and writes
     // to files, which the history leaves alone.
     const bool isStep = true;
-    onClicked(FieldId::button(1), [&e] { start(e); }, isStep);
+    onClicked(
+        FieldId::button(1), [&e] { start(e); }, isStep);
     onClicked(FieldId::checkBox(21), [&e] { showPointNumbers(e); });
     onClicked(FieldId::checkBox(22), [&e] { showAxes(e); });
 
-    onClicked(FieldId::button(2), [&e, &platform] { openLetter(e, platform); }, isStep);
-    onClicked(FieldId::bitBtn(1), [&e, &platform] { reloadLetter(e, platform); }, isStep);
+    onClicked(
+        FieldId::button(2), [&e, &platform] { openLetter(e, platform); }, isStep);
+    onClicked(
+        FieldId::bitBtn(1), [&e, &platform] { reloadLetter(e, platform); }, isStep);
     onClicked(FieldId::button(6), [&e, &platform] { exportLetterToFile(e, platform); });
     onClicked(FieldId::button(7), [&e, &platform] { exportLetterToRom(e, platform); });
-    onClicked(FieldId::button(3), [&e] { convertToTranslhextion(e); }, isStep);
+    onClicked(
+        FieldId::button(3), [&e] { convertToTranslhextion(e); }, isStep);
 
     onClicked(FieldId::button(4), [&e] { nextLetter(e); });
     onClicked(FieldId::button(5), [&e] { previousLetter(e); });
     for (const RomVariant& variant : kRomVariants)
         onClicked(FieldId::radio(variant.radioButton), [&e] { chooseVariant(e); });
-    onClicked(FieldId::bitBtn(3), [&e] { readWords(e); }, isStep);
+    onClicked(
+        FieldId::bitBtn(3), [&e] { readWords(e); }, isStep);
     onClicked(FieldId::bitBtn(4), [&e, &platform] { writeWords(e, platform); });
 
-    onClicked(FieldId::button(8), [&e] { nudge(e, Nudge::Left); }, isStep);
-    onClicked(FieldId::button(9), [&e] { nudge(e, Nudge::Up); }, isStep);
-    onClicked(FieldId::button(10), [&e] { nudge(e, Nudge::Down); }, isStep);
-    onClicked(FieldId::button(11), [&e] { nudge(e, Nudge::Right); }, isStep);
-    onClicked(FieldId::bitBtn(2), [&e] { clearLetter(e); }, isStep);
+    onClicked(
+        FieldId::button(8), [&e] { nudge(e, Nudge::Left); }, isStep);
+    onClicked(
+        FieldId::button(9), [&e] { nudge(e, Nudge::Up); }, isStep);
+    onClicked(
+        FieldId::button(10), [&e] { nudge(e, Nudge::Down); }, isStep);
+    onClicked(
+        FieldId::button(11), [&e] { nudge(e, Nudge::Right); }, isStep);
+    onClicked(
+        FieldId::bitBtn(2), [&e] { clearLetter(e); }, isStep);
 
     // The keys of a desktop editor. In a field or the memo, the undo and redo keys reach the same
     // history through the field (a line edit would otherwise take them for its own undo).
@@ -454,7 +465,8 @@ void MainWindow::connectCommands()
     shortcut(QKeySequence::Undo, [this] { undo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(2)))->click(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O),
+             [this] { static_cast<QAbstractButton*>(widget(FieldId::button(2)))->click(); });
     shortcut(QKeySequence(Qt::Key_F5), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(1)))->click(); });
     shortcut(QKeySequence(Qt::Key_F6), [this] { openDrawingBoard(); });
     shortcut(QKeySequence(Qt::Key_F7), [this] { openFontWindow(); });
@@ -495,10 +507,12 @@ void MainWindow::connectCommands()
     }
 
     for (PreviewImage* image : {image1_, image2_}) {
-        connect(image, &PreviewImage::clicked, this, [this](QPoint pixel) { step([this, pixel] { placePoint(editor_, pixel); }); });
+        connect(image, &PreviewImage::clicked, this,
+                [this](QPoint pixel) { step([this, pixel] { placePoint(editor_, pixel); }); });
         connect(image, &PreviewImage::doubleClicked, this, [this] { step([this] { start(editor_); }); });
     }
-    connect(image2_, &PreviewImage::mouseMoved, this, [this](QPoint pixel) { run([this, pixel] { showReadout(editor_, pixel); }); });
+    connect(image2_, &PreviewImage::mouseMoved, this,
+            [this](QPoint pixel) { run([this, pixel] { showReadout(editor_, pixel); }); });
 }
 
 void MainWindow::openVertexMenu(int polygon)
@@ -553,16 +567,17 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     }
     menu->addSeparator();
     QAction* board = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Drawing board (F6)")
-                                                                 : QStringLiteral("Чертёжная доска (F6)"));
+                                                                  : QStringLiteral("Чертёжная доска (F6)"));
     board->setObjectName(QStringLiteral("OpenDrawingBoard"));
     connect(board, &QAction::triggered, this, [this] { openDrawingBoard(); });
-    QAction* font = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
+    QAction* font =
+        menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
     font->setObjectName(QStringLiteral("OpenFontWindow"));
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
     addSvgActions(menu);
     QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
-                                                                 : QStringLiteral("Сделать патч\u2026"));
+                                                                  : QStringLiteral("Сделать патч\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));
     connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });
     menu->popup(event->globalPos());

@@ -19,7 +19,6 @@ class FontWindow;
 
 class PreviewImage;
 
-
 class MainWindow : public QWidget {
     Q_OBJECT
 public:

@@ -23,10 +23,7 @@ QString qtFileFilter(const QString& filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QWidget* QtPlatform::dialogParent()
-{
-    return QApplication::activeWindow();
-}
+QWidget* QtPlatform::dialogParent() { return QApplication::activeWindow(); }
 
 namespace {
 
@@ -45,24 +42,23 @@ std::optional<QString> QtPlatform::openFileName(const QString& filter)
 
 std::optional<QString> QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
 {
-    const QFileDialog::Options options =
-        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return chosen(QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr,
-                                               options));
+    const QFileDialog::Options options = confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return chosen(
+        QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr, options));
 }
 
 bool QtPlatform::confirm(const QString& question, Question)
 {
     return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+           == QMessageBox::Yes;
 }
 
 bool QtPlatform::confirmDiscard(const QString& question)
 {
     return QMessageBox::question(dialogParent(), QString::fromLatin1(kTitle), question,
                                  QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
-        == QMessageBox::Discard;
+           == QMessageBox::Discard;
 }
 
 void QtPlatform::showError(const QString& message)
@@ -75,9 +71,6 @@ void QtPlatform::showWarning(const QString& message)
     QMessageBox::warning(dialogParent(), QString::fromLatin1(kTitle), message);
 }
 
-void QtPlatform::beep()
-{
-    QApplication::beep();
-}
+void QtPlatform::beep() { QApplication::beep(); }
 
 } // namespace vertiloom

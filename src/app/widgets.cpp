@@ -21,8 +21,9 @@ namespace {
 // by the program before the limit was set) may stay, shrink or be typed over, but not grow.
 class LengthLimit : public QValidator {
 public:
-    LengthLimit(const EditorForm& form, const FieldId& id, QObject* parent)
-        : QValidator(parent), form_(form), id_(id) {}
+    LengthLimit(const EditorForm& form, const FieldId& id, QObject* parent) : QValidator(parent), form_(form), id_(id)
+    {
+    }
 
     State validate(QString& input, int&) const override
     {
@@ -55,8 +56,7 @@ QString typedText(const QKeyEvent* event)
 
 } // namespace
 
-FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent)
-    : QLineEdit(parent), id_(id)
+FieldEdit::FieldEdit(EditorForm& form, const FieldId& id, QWidget* parent) : QLineEdit(parent), id_(id)
 {
     setValidator(new LengthLimit(form, id, this));
 }
@@ -66,8 +66,8 @@ int historyKey(const QKeyEvent* event)
     if (event->matches(QKeySequence::Undo))
         return -1;
     const QKeyCombination key = event->keyCombination();
-    if (event->matches(QKeySequence::Redo) || key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
-        key == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+    if (event->matches(QKeySequence::Redo) || key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+        || key == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
         return 1;
     return 0;
 }
@@ -127,10 +127,11 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
     // connection to paste(), which Qt makes by name (and might one day make by pointer).
     for (QAction* action : menu->actions()) {
         if (history_.undo) {
-            const bool undo = disconnect(action, SIGNAL(triggered()), this, SLOT(undo())) ||
-                              disconnect(action, &QAction::triggered, this, &QLineEdit::undo);
-            const bool redo = !undo && (disconnect(action, SIGNAL(triggered()), this, SLOT(redo())) ||
-                                        disconnect(action, &QAction::triggered, this, &QLineEdit::redo));
+            const bool undo = disconnect(action, SIGNAL(triggered()), this, SLOT(undo()))
+                              || disconnect(action, &QAction::triggered, this, &QLineEdit::undo);
+            const bool redo = !undo
+                              && (disconnect(action, SIGNAL(triggered()), this, SLOT(redo()))
+                                  || disconnect(action, &QAction::triggered, this, &QLineEdit::redo));
             if (undo || redo) {
                 action->setEnabled(undo ? history_.canUndo() : history_.canRedo());
                 connect(action, &QAction::triggered, this, undo ? history_.undo : history_.redo);
@@ -161,8 +162,8 @@ void FieldEdit::dragEnterEvent(QDragEnterEvent* event)
 void FieldEdit::dropEvent(QDropEvent* event)
 {
     // A dropped text is judged as a pasted one.
-    if (keyFilter_.accepts && !isReadOnly() && event->mimeData()->hasText() &&
-        !keyFilter_.accepts(event->mimeData()->text())) {
+    if (keyFilter_.accepts && !isReadOnly() && event->mimeData()->hasText()
+        && !keyFilter_.accepts(event->mimeData()->text())) {
         if (keyFilter_.pasteRefused)
             keyFilter_.pasteRefused();
         event->ignore();
@@ -250,9 +251,6 @@ void PreviewImage::mouseDoubleClickEvent(QMouseEvent* event)
     emit doubleClicked();
 }
 
-void PreviewImage::mouseMoveEvent(QMouseEvent* event)
-{
-    emit mouseMoved(event->position().toPoint());
-}
+void PreviewImage::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint()); }
 
 } // namespace vertiloom

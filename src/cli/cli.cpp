@@ -38,7 +38,8 @@ Arguments::Arguments(const QString& command, const QString& description) : comma
 {
     parser.setApplicationDescription(description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")));
 }
 
 void Arguments::addPositional(const QString& name, const QString& description)
@@ -106,7 +107,10 @@ QString Arguments::fileName(const QCommandLineOption& option) const
 
 QCommandLineOption jsonOption() { return {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")}; }
 
-void printJson(const QJsonObject& object) { printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented))); }
+void printJson(const QJsonObject& object)
+{
+    printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+}
 
 // --- The platform ---------------------------------------------------------------------------
 
@@ -202,8 +206,8 @@ QCommandLineOption letterOption()
 
 QCommandLineOption offsetOption()
 {
-    return QCommandLineOption(QStringLiteral("offset"), QStringLiteral("The letter record's file offset (hexadecimal)."),
-                              QStringLiteral("HEX"));
+    return QCommandLineOption(QStringLiteral("offset"),
+                              QStringLiteral("The letter record's file offset (hexadecimal)."), QStringLiteral("HEX"));
 }
 
 LetterChoice letterChoice(const Arguments& arguments)
@@ -225,7 +229,8 @@ LetterChoice letterChoice(const Arguments& arguments)
         try {
             choice.offset = offsetFromAddr(text);
         } catch (const Error&) {
-            arguments.wrong(QStringLiteral("--offset takes a hexadecimal file offset such as 476E2, not \"%1\".").arg(text));
+            arguments.wrong(
+                QStringLiteral("--offset takes a hexadecimal file offset such as 476E2, not \"%1\".").arg(text));
         }
     }
     return choice;
@@ -286,8 +291,8 @@ QString fileNameGlyph(const QString& label)
 
 QString letterFileName(int position, qint64 offset)
 {
-    return QStringLiteral("%1_%2.bin").arg(fileNameGlyph(QString::fromLatin1(catalogueEntry(position).label)),
-                                           IntToHexText(offset));
+    return QStringLiteral("%1_%2.bin")
+        .arg(fileNameGlyph(QString::fromLatin1(catalogueEntry(position).label)), IntToHexText(offset));
 }
 
 } // namespace vertiloom::cli

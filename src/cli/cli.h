@@ -83,7 +83,7 @@ class CliPlatform : public Platform {
 public:
     QString savePath;
     std::function<bool(Question about)> answer;
-    QStringList declined;         // the questions answered no, Discard's among them
+    QStringList declined;          // the questions answered no, Discard's among them
     QList<Question> declinedKinds; // what the yes/no questions among them were about
     void forget()
     {

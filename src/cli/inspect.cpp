@@ -21,7 +21,10 @@ namespace {
 
 const QCommandLineOption kJson = jsonOption();
 
-QString headerText(qint64 header) { return header != 0 ? QStringLiteral("with a 512-byte header") : QStringLiteral("no header"); }
+QString headerText(qint64 header)
+{
+    return header != 0 ? QStringLiteral("with a 512-byte header") : QStringLiteral("no header");
+}
 
 // A word as the game shows it: one character per tile code, "?" for a byte that is none.
 QString wordText(const WordBytes& bytes, int first, int length)
@@ -66,8 +69,9 @@ QString cartridgeText(const ChecksumCheck& check)
                               "to compare\n")
             .arg(hex4(check.computed));
     const CartridgeHeader& header = *check.header;
-    QString text = QStringLiteral("Cartridge:     header at %1, the %2 place")
-                       .arg(IntToHexText(headerPlace(header)), header.high ? QStringLiteral("high") : QStringLiteral("low"));
+    QString text =
+        QStringLiteral("Cartridge:     header at %1, the %2 place")
+            .arg(IntToHexText(headerPlace(header)), header.high ? QStringLiteral("high") : QStringLiteral("low"));
     if (header.offset != headerPlace(header))
         text += QStringLiteral(" (file offset %1, after the copier header)").arg(IntToHexText(header.offset));
     text += u'\n';
@@ -108,13 +112,14 @@ QJsonValue cartridgeJson(const ChecksumCheck& check)
 
 int info(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("info"),
-                        QStringLiteral("Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image "
-                                       "without a copier header), whether it has a copier header, its cartridge header when "
-                                       "it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether "
-                                       "the stored checksum is the image's own), the known dumps whose letters all fit, and "
-                                       "its PAUSE and GAME OVER words (read at the best fitting dump's offsets, else the "
-                                       "first dump's)."));
+    Arguments arguments(
+        QStringLiteral("info"),
+        QStringLiteral("Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image "
+                       "without a copier header), whether it has a copier header, its cartridge header when "
+                       "it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether "
+                       "the stored checksum is the image's own), the known dumps whose letters all fit, and "
+                       "its PAUSE and GAME OVER words (read at the best fitting dump's offsets, else the "
+                       "first dump's)."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     arguments.addOption(kJson);
     if (!arguments.parse(args, 1, 1))
@@ -174,7 +179,8 @@ int info(const QStringList& args)
     text += QStringLiteral("CRC32:         %1\n").arg(recognition.crc32);
     text += QStringLiteral("MD5:           %1\n").arg(md5);
     text += QStringLiteral("SHA-1:         %1\n").arg(sha1);
-    text += QStringLiteral("Copier header: %1\n").arg(recognition.hasHeader ? QStringLiteral("yes") : QStringLiteral("no"));
+    text +=
+        QStringLiteral("Copier header: %1\n").arg(recognition.hasHeader ? QStringLiteral("yes") : QStringLiteral("no"));
     text += cartridgeText(check);
     if (recognition.fitting.isEmpty())
         text += QStringLiteral("Dumps:         none of the five known dumps fits\n");
@@ -187,7 +193,8 @@ int info(const QStringList& args)
                          match.wordsKnown ? QStringLiteral(", words known") : QString());
     }
     if (words) {
-        text += QStringLiteral("PAUSE:         %1 (%2)\n").arg(quoted(wordText(*words, 0, kPauseLength)), wordHex(*words, 0, kPauseLength));
+        text += QStringLiteral("PAUSE:         %1 (%2)\n")
+                    .arg(quoted(wordText(*words, 0, kPauseLength)), wordHex(*words, 0, kPauseLength));
         text += QStringLiteral("GAME OVER:     %1 (%2)\n")
                     .arg(quoted(wordText(*words, kPauseLength, kGameOverLength)),
                          wordHex(*words, kPauseLength, kGameOverLength));
@@ -200,10 +207,11 @@ int info(const QStringList& args)
 
 int list(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("list"),
-                        QStringLiteral("Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the "
-                                       "length the catalogue gives, and the record read there as a load reads it (its length, "
-                                       "points and polygons), or why it can't be read."));
+    Arguments arguments(
+        QStringLiteral("list"),
+        QStringLiteral("Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the "
+                       "length the catalogue gives, and the record read there as a load reads it (its length, "
+                       "points and polygons), or why it can't be read."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     const QCommandLineOption dumpChoice = dumpOption();
     arguments.addOption(dumpChoice);
@@ -241,7 +249,10 @@ int list(const QStringList& args)
             letter.insert(QStringLiteral("length"), length);
             letter.insert(QStringLiteral("points"), record.points.size());
             letter.insert(QStringLiteral("polygons"), record.polygons.size());
-            row += QStringLiteral("  %1  %2  %3").arg(length, 6).arg(record.points.size(), 6).arg(record.polygons.size(), 8);
+            row += QStringLiteral("  %1  %2  %3")
+                       .arg(length, 6)
+                       .arg(record.points.size(), 6)
+                       .arg(record.polygons.size(), 8);
             if (length > catalogueLength(position))
                 row += QStringLiteral("  longer than the catalogue says");
         } catch (const Error& error) {
@@ -268,14 +279,15 @@ int list(const QStringList& args)
 
 int checksum(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("checksum"),
-                        QStringLiteral("Compares the checksum and its complement in the image's cartridge header (at 7FC0 or "
-                                       "FFC0, counted after a copier header) with the image's own checksum: the 16-bit sum of "
-                                       "its bytes without the copier header, the remainder of a size that is no power of two "
-                                       "repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 "
-                                       "when they do not or no header is found. With --fix, writes the right checksum and "
-                                       "complement, those 4 bytes and no other, with import's safeguards: the image is first "
-                                       "copied to IMAGE.bak, and a write cut short is put back."));
+    Arguments arguments(
+        QStringLiteral("checksum"),
+        QStringLiteral("Compares the checksum and its complement in the image's cartridge header (at 7FC0 or "
+                       "FFC0, counted after a copier header) with the image's own checksum: the 16-bit sum of "
+                       "its bytes without the copier header, the remainder of a size that is no power of two "
+                       "repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 "
+                       "when they do not or no header is found. With --fix, writes the right checksum and "
+                       "complement, those 4 bytes and no other, with import's safeguards: the image is first "
+                       "copied to IMAGE.bak, and a write cut short is put back."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     const QCommandLineOption fix(QStringLiteral("fix"),
                                  QStringLiteral("Write the image's own checksum and its complement into the header."));
@@ -290,7 +302,8 @@ int checksum(const QStringList& args)
     const ChecksumCheck check = checkChecksum(image);
     printOut(QStringLiteral("File:          %1\n").arg(shownPath(path)) + cartridgeText(check));
     if (!check.header)
-        throw Error(QStringLiteral("No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1").arg(nothing));
+        throw Error(QStringLiteral("No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1")
+                        .arg(nothing));
     if (check.matches) {
         if (fixing)
             printOut(QStringLiteral("Nothing to set: nothing was written.\n"));
@@ -304,7 +317,8 @@ int checksum(const QStringList& args)
     const ChecksumCheck after = checkChecksum(readRomImage(path));
     if (!after.matches)
         throw Error(QStringLiteral("%1 changed while its checksum was set: run checksum again.").arg(shownPath(path)));
-    printOut(QStringLiteral("Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.\n")
+    printOut(QStringLiteral(
+                 "Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.\n")
                  .arg(hex4(after.header->checksum), hex4(after.header->complement),
                       IntToHexText(after.header->offset + kComplementAt), shownPath(path),
                       shownPath(path + QStringLiteral(".bak"))));

@@ -11,10 +11,11 @@ namespace vertiloom::cli {
 
 int ips(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("ips"),
-                        QStringLiteral("\"create\" writes the IPS patch that turns ORIGINAL into MODIFIED (images of the "
-                                       "same size); \"apply\" writes IMAGE with PATCH applied to the file given with -o, "
-                                       "after checking the whole patch."));
+    Arguments arguments(
+        QStringLiteral("ips"),
+        QStringLiteral("\"create\" writes the IPS patch that turns ORIGINAL into MODIFIED (images of the "
+                       "same size); \"apply\" writes IMAGE with PATCH applied to the file given with -o, "
+                       "after checking the whole patch."));
     arguments.addPositional(QStringLiteral("create|apply"), QStringLiteral("What to do."));
     arguments.addPositional(QStringLiteral("FILE1"), QStringLiteral("create: the original image; apply: the image."));
     arguments.addPositional(QStringLiteral("FILE2"), QStringLiteral("create: the modified image; apply: the patch."));
@@ -49,7 +50,8 @@ int ips(const QStringList& args)
     for (qsizetype i = 0; i < patched.size(); ++i)
         changed += patched[i] != first[i];
     saveWholeFile(target, patched, Links::Follow);
-    printOut(QStringLiteral("%1: %2 bytes, %3 changed\n").arg(shownPath(target), groupedNumber(patched.size()), groupedNumber(changed)));
+    printOut(QStringLiteral("%1: %2 bytes, %3 changed\n")
+                 .arg(shownPath(target), groupedNumber(patched.size()), groupedNumber(changed)));
     return kDone;
 }
 

@@ -48,9 +48,10 @@ Source source(const Arguments& arguments, const QString& path, const LetterChoic
     const QCommandLineOption dump = dumpOption();
     if (!source.romImage) {
         if (choice.given() || all || arguments.parser.isSet(dump))
-            arguments.wrong(QStringLiteral("%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, "
-                                           "--dump and --all are for a ROM image.")
-                                .arg(shownPath(path), groupedNumber(bytes.size())));
+            arguments.wrong(
+                QStringLiteral("%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, "
+                               "--dump and --all are for a ROM image.")
+                    .arg(shownPath(path), groupedNumber(bytes.size())));
         return source;
     }
     const int number = arguments.number(dump, 1, static_cast<int>(kRomVariants.size()), 0);
@@ -60,7 +61,8 @@ Source source(const Arguments& arguments, const QString& path, const LetterChoic
 
 // A fresh editor with the letter loaded as the window loads it: start-up, the overlay switches,
 // the dump and the letter chosen in the ROM panel, then the file opened.
-void loadLetter(Editor& editor, CliPlatform& platform, const Source& source, const LetterChoice& choice, const View& view)
+void loadLetter(Editor& editor, CliPlatform& platform, const Source& source, const LetterChoice& choice,
+                const View& view)
 {
     setUp(editor, view);
     if (source.romImage)
@@ -147,19 +149,22 @@ QImage sheet(const Source& source, const View& view, int scale)
 
 int render(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("render"),
-                        QStringLiteral("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
-                                       "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
-                                       "six across, each labelled. An output named *.svg is the letter's SVG drawing "
-                                       "instead, as \"Export letter to SVG\" writes it (--scale, --no-numbers, --no-axes "
-                                       "and --all are for a PNG picture)."));
-    arguments.addPositional(QStringLiteral("FILE"), QStringLiteral("A ROM image (the letter at --letter or --offset, else the "
-                                                                   "first catalogue letter) or a letter file."));
+    Arguments arguments(
+        QStringLiteral("render"),
+        QStringLiteral("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
+                       "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
+                       "six across, each labelled. An output named *.svg is the letter's SVG drawing "
+                       "instead, as \"Export letter to SVG\" writes it (--scale, --no-numbers, --no-axes "
+                       "and --all are for a PNG picture)."));
+    arguments.addPositional(QStringLiteral("FILE"),
+                            QStringLiteral("A ROM image (the letter at --letter or --offset, else the "
+                                           "first catalogue letter) or a letter file."));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Enlarge every pixel to N x N (1 to 16)."),
                                    QStringLiteral("N"));
     const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), QStringLiteral("Without the point numbers."));
     const QCommandLineOption noAxes(QStringLiteral("no-axes"), QStringLiteral("Without the axes."));
-    for (const QCommandLineOption& option : {letterOption(), offsetOption(), kAll, dumpOption(), kOutput, scale, noNumbers, noAxes})
+    for (const QCommandLineOption& option :
+         {letterOption(), offsetOption(), kAll, dumpOption(), kOutput, scale, noNumbers, noAxes})
         arguments.addOption(option);
     if (!arguments.parse(args, 1, 1))
         return kDone;
@@ -177,8 +182,9 @@ int render(const QStringList& args)
     if (drawing) {
         for (const QCommandLineOption& option : {scale, noNumbers, noAxes, kAll}) {
             if (arguments.parser.isSet(option))
-                arguments.wrong(QStringLiteral("--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG "
-                                               "drawing holds one letter at its units, with its point numbers."));
+                arguments.wrong(
+                    QStringLiteral("--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG "
+                                   "drawing holds one letter at its units, with its point numbers."));
         }
     }
 
@@ -212,13 +218,15 @@ int render(const QStringList& args)
 
 int extract(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("extract"),
-                        QStringLiteral("Writes a letter file of one letter of a ROM image, or with --all one letter file per "
-                                       "catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as "
-                                       "\"Export letter to file\" writes them after a load."));
+    Arguments arguments(
+        QStringLiteral("extract"),
+        QStringLiteral("Writes a letter file of one letter of a ROM image, or with --all one letter file per "
+                       "catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as "
+                       "\"Export letter to file\" writes them after a load."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The letter file to write; with --all, the folder."), QStringLiteral("PATH"));
+                                    QStringLiteral("The letter file to write; with --all, the folder."),
+                                    QStringLiteral("PATH"));
     for (const QCommandLineOption& option : {letterOption(), offsetOption(), kAll, dumpOption(), output})
         arguments.addOption(option);
     if (!arguments.parse(args, 1, 1))
@@ -257,7 +265,8 @@ int extract(const QStringList& args)
         try {
             readLetterFile(image, IntToHexText(letterOffset({position, std::nullopt}, from.dump)));
         } catch (const Error& error) {
-            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label), error.message());
+            failures << QStringLiteral("%1: %2").arg(QString::fromLatin1(catalogueEntry(position).label),
+                                                     error.message());
         }
     }
     if (!failures.isEmpty())
@@ -316,9 +325,10 @@ QList<Import> lettersIn(const QString& folder)
         bool ok = false;
         const qint64 offset = name.section(u'_', -1).toLongLong(&ok, 16);
         if (!name.contains(u'_') || !ok || offset < 0)
-            throw Error(QStringLiteral("%1: a letter file's name must end in _ and its offset, as extract --all names them "
-                                       "(P_476E2.bin). Nothing was written.")
-                            .arg(shownPath(file.filePath())));
+            throw Error(
+                QStringLiteral("%1: a letter file's name must end in _ and its offset, as extract --all names them "
+                               "(P_476E2.bin). Nothing was written.")
+                    .arg(shownPath(file.filePath())));
         imports << Import{file.filePath(), offset};
     }
     if (imports.isEmpty())
@@ -342,27 +352,31 @@ QString recordAt(const QByteArray& image, qint64 offset)
 
 int import(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("import"),
-                        QStringLiteral("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
-                                       "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
-                                       "longer than the one there is refused unless --allow-longer is given, an image of "
-                                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
-                                       "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
-                                       "reads it, the bytes a drawing can't show taken from the record at that offset. "
-                                       "With --all, every letter file of a folder goes to the offset in its name (as "
-                                       "extract --all names them), all checked before any is written, in one write "
-                                       "and one backup."));
+    Arguments arguments(
+        QStringLiteral("import"),
+        QStringLiteral("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
+                       "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
+                       "longer than the one there is refused unless --allow-longer is given, an image of "
+                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
+                       "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
+                       "reads it, the bytes a drawing can't show taken from the record at that offset. "
+                       "With --all, every letter file of a folder goes to the offset in its name (as "
+                       "extract --all names them), all checked before any is written, in one write "
+                       "and one backup."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
-    arguments.addPositional(QStringLiteral("LETTERFILE"),
-                            QStringLiteral("The letter file (or SVG drawing) to write; with --all, the folder of letter "
-                                           "files."));
-    const QCommandLineOption all(QStringLiteral("all"),
-                                 QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
-                                                "in its name."));
-    const QCommandLineOption allowLonger(QStringLiteral("allow-longer"),
-                                         QStringLiteral("Write a record longer than the one there, over the bytes after it."));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
+    arguments.addPositional(
+        QStringLiteral("LETTERFILE"),
+        QStringLiteral("The letter file (or SVG drawing) to write; with --all, the folder of letter "
+                       "files."));
+    const QCommandLineOption all(
+        QStringLiteral("all"), QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
+                                              "in its name."));
+    const QCommandLineOption allowLonger(
+        QStringLiteral("allow-longer"),
+        QStringLiteral("Write a record longer than the one there, over the bytes after it."));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
     for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), all, allowLonger, dryRun})
         arguments.addOption(option);
     if (!arguments.parse(args, 2, 2))
@@ -370,9 +384,10 @@ int import(const QStringList& args)
     const LetterChoice choice = letterChoice(arguments);
     const bool many = arguments.parser.isSet(all);
     if (many == choice.given())
-        arguments.wrong(many ? QStringLiteral("With --all, the offsets are in the letter files' names: give no --letter "
-                                              "or --offset.")
-                             : QStringLiteral("Give the letter to replace with --letter or --offset."));
+        arguments.wrong(many
+                            ? QStringLiteral("With --all, the offsets are in the letter files' names: give no --letter "
+                                             "or --offset.")
+                            : QStringLiteral("Give the letter to replace with --letter or --offset."));
     const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
     const QString image = arguments.positional().at(0);
     const QString letters = arguments.positional().at(1);
@@ -386,7 +401,9 @@ int import(const QStringList& args)
     CliPlatform platform;
     platform.savePath = image;
     // The one question a run may answer yes: a longer record, with --allow-longer.
-    platform.answer = [&](Question about) { return arguments.parser.isSet(allowLonger) && about == Question::LongerRecord; };
+    platform.answer = [&](Question about) {
+        return arguments.parser.isSet(allowLonger) && about == Question::LongerRecord;
+    };
     const auto refusal = [&] {
         QString message = QStringLiteral("Not written: %1").arg(platform.declined.front());
         if (platform.declinedKinds.contains(Question::LongerRecord))
@@ -417,7 +434,8 @@ int import(const QStringList& args)
                 applyRecord(editor, readLetterSvg(letter.file, there), false);
             } else {
                 if (isRomImage(QFileInfo(letter.file).size()))
-                    throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.").arg(shownPath(letter.file)));
+                    throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.")
+                                    .arg(shownPath(letter.file)));
                 load(editor, platform, letter.file);
             }
             editor.form.setText(FieldId::addr(), IntToHexText(letter.offset));
@@ -436,7 +454,8 @@ int import(const QStringList& args)
     // A longer record may reach into the next one written in the same run.
     QList<qsizetype> order(patches.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return patches[a].offset < patches[b].offset; });
+    std::sort(order.begin(), order.end(),
+              [&](qsizetype a, qsizetype b) { return patches[a].offset < patches[b].offset; });
     for (qsizetype k = 1; k < order.size(); ++k) {
         const Patch& before = patches[order[k - 1]];
         const Patch& after = patches[order[k]];
@@ -446,7 +465,8 @@ int import(const QStringList& args)
                                  IntToHexText(after.offset));
     }
     if (!failures.isEmpty())
-        throw Error(QStringLiteral("Nothing was written: not every letter file can be written.\n") + failures.join(u'\n'));
+        throw Error(QStringLiteral("Nothing was written: not every letter file can be written.\n")
+                    + failures.join(u'\n'));
     if (!dry) {
         if (!writeIntoRom(editor, platform, image, patches))
             throw Error(refusal());
@@ -467,7 +487,8 @@ int import(const QStringList& args)
                          .arg(at, shownPath(image), old)
                          .arg(changed));
         else if (!many)
-            printOut(QStringLiteral("Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
+            printOut(QStringLiteral(
+                         "Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
                          .arg(patch.bytes.size())
                          .arg(at, shownPath(image), old, shownPath(image + QStringLiteral(".bak"))));
         else

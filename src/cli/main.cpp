@@ -39,15 +39,24 @@ struct SubCommand {
 };
 
 const SubCommand kSubCommands[] = {
-    {"info", "What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.", vertiloom::cli::info},
-    {"list", "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.", vertiloom::cli::list},
-    {"render", "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.", vertiloom::cli::render},
-    {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.", vertiloom::cli::extract},
-    {"import", "A letter file written into the image as \"Export letter to Rom\" does, or an SVG drawing's letter.", vertiloom::cli::import},
-    {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.", vertiloom::cli::words},
+    {"info",
+     "What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.",
+     vertiloom::cli::info},
+    {"list", "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.",
+     vertiloom::cli::list},
+    {"render",
+     "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.",
+     vertiloom::cli::render},
+    {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.",
+     vertiloom::cli::extract},
+    {"import", "A letter file written into the image as \"Export letter to Rom\" does, or an SVG drawing's letter.",
+     vertiloom::cli::import},
+    {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.",
+     vertiloom::cli::words},
     {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
     {"checksum", "The cartridge header's checksum against the image's own; --fix sets it.", vertiloom::cli::checksum},
-    {"patch", "A BPS or IPS patch between two images, one applied to an image, or what a patch holds.", vertiloom::cli::patch},
+    {"patch", "A BPS or IPS patch between two images, one applied to an image, or what a patch holds.",
+     vertiloom::cli::patch},
 };
 
 // Notices of the core (a write that a killed run left half done, put back on opening) on stderr.
@@ -85,7 +94,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(messageHandler);
     const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(argc, argv)
+                                                      : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vertiloom-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
 

@@ -19,7 +19,8 @@ namespace {
 // "1 action", "2,097,151 bytes".
 QString counted(qint64 n, const char* noun)
 {
-    return QStringLiteral("%1 %2%3").arg(groupedNumber(n), QString::fromLatin1(noun), n == 1 ? QString() : QStringLiteral("s"));
+    return QStringLiteral("%1 %2%3").arg(groupedNumber(n), QString::fromLatin1(noun),
+                                         n == 1 ? QString() : QStringLiteral("s"));
 }
 
 void printReport(const PatchReport& report)
@@ -66,8 +67,9 @@ int patchInfo(const QString& path, bool json)
     if (json) {
         QJsonObject actions;
         for (int kind = 0; kind < 4; ++kind)
-            actions.insert(QString::fromLatin1(kBpsActionNames[kind]),
-                           QJsonObject{{QStringLiteral("count"), bps.actions[kind]}, {QStringLiteral("bytes"), bps.bytes[kind]}});
+            actions.insert(
+                QString::fromLatin1(kBpsActionNames[kind]),
+                QJsonObject{{QStringLiteral("count"), bps.actions[kind]}, {QStringLiteral("bytes"), bps.bytes[kind]}});
         printJson(QJsonObject{{QStringLiteral("file"), path},
                               {QStringLiteral("format"), QStringLiteral("BPS")},
                               {QStringLiteral("size"), patch.size()},
@@ -82,8 +84,10 @@ int patchInfo(const QString& path, bool json)
     }
     QString text = QStringLiteral("File:       %1\nFormat:     BPS\nSize:       %2 bytes, CRC32 %3\n")
                        .arg(shownPath(path), groupedNumber(patch.size()), crc32Text(bps.patchCrc32));
-    text += QStringLiteral("Source:     %1 bytes, CRC32 %2\n").arg(groupedNumber(bps.sourceSize), crc32Text(bps.sourceCrc32));
-    text += QStringLiteral("Target:     %1 bytes, CRC32 %2\n").arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32));
+    text += QStringLiteral("Source:     %1 bytes, CRC32 %2\n")
+                .arg(groupedNumber(bps.sourceSize), crc32Text(bps.sourceCrc32));
+    text += QStringLiteral("Target:     %1 bytes, CRC32 %2\n")
+                .arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32));
     text += QStringLiteral("Metadata:   %1\n").arg(shownMetadata(bps.metadata));
     for (int kind = 0; kind < 4; ++kind)
         text += QStringLiteral("%1 %2, %3\n")
@@ -99,24 +103,29 @@ int patch(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("patch"),
-        QStringLiteral("\"create\" writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o "
-                       "ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as "
-                       "they stand); \"apply\" writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after "
-                       "checking the whole patch and the image's size and CRC32; \"info\" says what PATCH holds."));
+        QStringLiteral(
+            "\"create\" writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o "
+            "ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as "
+            "they stand); \"apply\" writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after "
+            "checking the whole patch and the image's size and CRC32; \"info\" says what PATCH holds."));
     arguments.addPositional(QStringLiteral("create|apply|info"), QStringLiteral("What to do."));
-    arguments.addPositional(QStringLiteral("FILE1"), QStringLiteral("create: the original image; apply: the image; info: the patch."));
+    arguments.addPositional(QStringLiteral("FILE1"),
+                            QStringLiteral("create: the original image; apply: the image; info: the patch."));
     arguments.addPositional(QStringLiteral("[FILE2]"), QStringLiteral("create: the modified image; apply: the patch."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("create: the patch to write (.bps or .ips); apply: the patched image to write."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption metadata(QStringLiteral("metadata"),
-                                      QStringLiteral("create, BPS: text the patch carries (its metadata), such as its author."),
-                                      QStringLiteral("TEXT"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("create: the patch to write (.bps or .ips); apply: the patched image to write."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption metadata(
+        QStringLiteral("metadata"),
+        QStringLiteral("create, BPS: text the patch carries (its metadata), such as its author."),
+        QStringLiteral("TEXT"));
     const QCommandLineOption exact(QStringLiteral("exact"),
                                    QStringLiteral("BPS: take the images as they stand, a copier header included."));
-    const QCommandLineOption ignoreChecksum(QStringLiteral("ignore-checksum"),
-                                            QStringLiteral("apply, BPS: apply the patch to an image of another size or CRC32, "
-                                                           "and keep a result of another CRC32, with a warning."));
+    const QCommandLineOption ignoreChecksum(
+        QStringLiteral("ignore-checksum"),
+        QStringLiteral("apply, BPS: apply the patch to an image of another size or CRC32, "
+                       "and keep a result of another CRC32, with a warning."));
     const QCommandLineOption json = jsonOption();
     for (const QCommandLineOption& option : {output, metadata, exact, ignoreChecksum, json})
         arguments.addOption(option);
@@ -148,8 +157,9 @@ int patch(const QStringList& args)
         refuse(ignoreChecksum, "apply");
         const std::optional<PatchFormat> format = patchFormatOf(target);
         if (!format)
-            arguments.wrong(QStringLiteral("The patch's name ends in .bps or .ips, which says its format: \"%1\" ends in neither.")
-                                .arg(shownPath(target)));
+            arguments.wrong(
+                QStringLiteral("The patch's name ends in .bps or .ips, which says its format: \"%1\" ends in neither.")
+                    .arg(shownPath(target)));
         if (*format == PatchFormat::Ips) {
             refuse(metadata, "a BPS patch");
             refuse(exact, "a BPS patch");
@@ -159,7 +169,8 @@ int patch(const QStringList& args)
         return kDone;
     }
     refuse(metadata, "create");
-    printReport(applyPatch(files.at(1), files.at(2), target, arguments.parser.isSet(ignoreChecksum), arguments.parser.isSet(exact)));
+    printReport(applyPatch(files.at(1), files.at(2), target, arguments.parser.isSet(ignoreChecksum),
+                           arguments.parser.isSet(exact)));
     return kDone;
 }
 

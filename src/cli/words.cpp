@@ -34,21 +34,23 @@ QString shownWord(const Editor& editor, const WordPlace& word)
 
 int words(const QStringList& args)
 {
-    Arguments arguments(QStringLiteral("words"),
-                        QStringLiteral("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
-                                       "tile code), or writes new ones as the window does: one character per letter, from "
-                                       "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
-                                       "image is first copied to IMAGE.bak. With --table, no image: the tile codes as a "
-                                       "table file that hex editors load to show and type the game's text (\"00=P\" ... "
-                                       "\"19=R\", one line each)."));
+    Arguments arguments(
+        QStringLiteral("words"),
+        QStringLiteral("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
+                       "tile code), or writes new ones as the window does: one character per letter, from "
+                       "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
+                       "image is first copied to IMAGE.bak. With --table, no image: the tile codes as a "
+                       "table file that hex editors load to show and type the game's text (\"00=P\" ... "
+                       "\"19=R\", one line each)."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image (none with --table)."));
     const QCommandLineOption pause(QStringLiteral("set-pause"), QStringLiteral("The 5 letters of the PAUSE word."),
                                    QStringLiteral("TEXT"));
-    const QCommandLineOption gameOver(QStringLiteral("set-game-over"), QStringLiteral("The 8 letters of the GAME OVER word."),
-                                      QStringLiteral("TEXT"));
-    const QCommandLineOption table(QStringLiteral("table"),
-                                   QStringLiteral("Write the tile codes as a table file for hex editors (to -o FILE, else "
-                                                  "to the standard output)."));
+    const QCommandLineOption gameOver(QStringLiteral("set-game-over"),
+                                      QStringLiteral("The 8 letters of the GAME OVER word."), QStringLiteral("TEXT"));
+    const QCommandLineOption table(
+        QStringLiteral("table"),
+        QStringLiteral("Write the tile codes as a table file for hex editors (to -o FILE, else "
+                       "to the standard output)."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("With --table, the table file to write."), QStringLiteral("FILE"));
     for (const QCommandLineOption& option : {pause, gameOver, dumpOption(), table, output})
@@ -57,10 +59,11 @@ int words(const QStringList& args)
         return kDone;
     if (arguments.parser.isSet(table)) {
         // The codes are the game's, the same in every dump: no image is read.
-        if (!arguments.positional().isEmpty() || arguments.parser.isSet(pause) || arguments.parser.isSet(gameOver) ||
-            arguments.parser.isSet(dumpOption()))
-            arguments.wrong(QStringLiteral("--table writes the game's tile codes, the same for every image: give no IMAGE, "
-                                           "--set-pause, --set-game-over or --dump with it."));
+        if (!arguments.positional().isEmpty() || arguments.parser.isSet(pause) || arguments.parser.isSet(gameOver)
+            || arguments.parser.isSet(dumpOption()))
+            arguments.wrong(
+                QStringLiteral("--table writes the game's tile codes, the same for every image: give no IMAGE, "
+                               "--set-pause, --set-game-over or --dump with it."));
         const QByteArray text = tileTable();
         if (!arguments.parser.isSet(output)) {
             printOut(QString::fromUtf8(text));

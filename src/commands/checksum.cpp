@@ -27,7 +27,8 @@ bool fixChecksum(Editor& editor, const QString& path)
                         .arg(shownPath(path)));
     if (check.matches)
         return false;
-    patchIntoRom(editor, path, {checksumPatch(image, *check.header)}, tr("Cannot write the header's checksum into %1: %2."));
+    patchIntoRom(editor, path, {checksumPatch(image, *check.header)},
+                 tr("Cannot write the header's checksum into %1: %2."));
     return true;
 }
 

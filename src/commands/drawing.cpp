@@ -117,7 +117,8 @@ void addPolygon(Editor& editor, const QList<int>& corners)
 
 PointFields pointFields(const Editor& editor, int n)
 {
-    return {n, editor.form.text(FieldId::x(n)), editor.form.text(FieldId::y(n)), editor.form.checked(FieldId::checkBox(n))};
+    return {n, editor.form.text(FieldId::x(n)), editor.form.text(FieldId::y(n)),
+            editor.form.checked(FieldId::checkBox(n))};
 }
 
 void putPointFields(Editor& editor, const QList<PointFields>& points)

@@ -124,13 +124,14 @@ bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArra
     const QFileInfo target(path);
     if (!target.exists() || !target.isFile())
         return true;
-    const bool romImage = isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
-    const QString question =
-        romImage ? tr("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
-                      "letter file?")
-                       .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
-                 : tr("%1 already exists. Replace it with this %2-byte letter file?")
-                       .arg(shownPath(path), groupedNumber(bytes.size()));
+    const bool romImage =
+        isRomImage(target.size()) || target.suffix().compare(QLatin1String("smc"), Qt::CaseInsensitive) == 0;
+    const QString question = romImage
+                                 ? tr("%1 is a ROM image of %2 bytes. Replace the whole image with this %3-byte "
+                                      "letter file?")
+                                       .arg(shownPath(path), groupedNumber(target.size()), groupedNumber(bytes.size()))
+                                 : tr("%1 already exists. Replace it with this %2-byte letter file?")
+                                       .arg(shownPath(path), groupedNumber(bytes.size()));
     return platform.confirm(question, romImage ? Question::ReplaceRomImage : Question::ReplaceLetterFile);
 }
 
@@ -202,9 +203,10 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
 
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches)
 {
-    const QString cantWrite = patches.size() == 1
-                                  ? tr("Cannot write the record at offset %1 into %2: %3.").arg(IntToHexText(patches.front().offset))
-                                  : tr("Cannot write the %1 records into %2: %3.").arg(patches.size());
+    const QString cantWrite =
+        patches.size() == 1
+            ? tr("Cannot write the record at offset %1 into %2: %3.").arg(IntToHexText(patches.front().offset))
+            : tr("Cannot write the %1 records into %2: %3.").arg(patches.size());
     if (!mayWriteInto(editor, platform, path))
         return false;
     patchIntoRom(editor, path, patches, cantWrite);

@@ -26,7 +26,7 @@ Font readFont(const Editor& editor)
     Font font;
     if (editor.currentRom.isEmpty()) {
         font.missing = tr("No ROM image is open yet. Open a ROM image with \"Open file\" first: the font shows its 24 "
-                       "letters.");
+                          "letters.");
         return font;
     }
     if (!isRomImage(QFileInfo(editor.currentRom).size())) {

@@ -112,8 +112,8 @@ public:
 
     qsizetype bytes() const
     {
-        qsizetype n = sizeof(Step) + before.heldBytes() + after.heldBytes() + letterDifference.capacity() +
-                      overlayDifference.capacity() + mergeKey_.size() * 2;
+        qsizetype n = sizeof(Step) + before.heldBytes() + after.heldBytes() + letterDifference.capacity()
+                      + overlayDifference.capacity() + mergeKey_.size() * 2;
         for (const ControlChange& change : controls)
             n += sizeof(ControlChange) + (change.before.text.size() + change.after.text.size()) * 2;
         return n;
@@ -239,7 +239,8 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
             return;
         }
         // A step that may merge: open, its pixels compared when it settles.
-        const bool samePixels = letter.cacheKey() == letterTip_.cacheKey() && overlay.cacheKey() == overlayTip_.cacheKey();
+        const bool samePixels =
+            letter.cacheKey() == letterTip_.cacheKey() && overlay.cacheKey() == overlayTip_.cacheKey();
         if (step->empty() && samePixels)
             return;
         open_ = step.get();

@@ -23,7 +23,8 @@ qint64 headerOf(const QByteArray& image, const QString& path, bool exact, PatchR
 {
     const qint64 header = recognisedHeader(image);
     if (header != 0 && exact)
-        report.done << tr("%1 is taken as it stands, its %2-byte copier header included.").arg(shownPath(path)).arg(header);
+        report.done
+            << tr("%1 is taken as it stands, its %2-byte copier header included.").arg(shownPath(path)).arg(header);
     return exact ? 0 : header;
 }
 
@@ -70,7 +71,9 @@ PatchReport makePatch(const QString& original, const QString& modified, const QS
         const qint64 afterHeader = headerOf(after, modified, exact, report);
         for (const auto& [path, header] : {std::pair{original, beforeHeader}, std::pair{modified, afterHeader}}) {
             if (header != 0)
-                report.done << tr("%1 has a %2-byte copier header: the patch is made without it.").arg(shownPath(path)).arg(header);
+                report.done << tr("%1 has a %2-byte copier header: the patch is made without it.")
+                                   .arg(shownPath(path))
+                                   .arg(header);
         }
         patch = createBps(before.sliced(beforeHeader), after.sliced(afterHeader), metadata);
     }

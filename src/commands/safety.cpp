@@ -52,14 +52,14 @@ bool letterChanged(const Editor& editor)
     const Editor::SavedLetter& saved = editor.savedLetter;
     const EditorForm::Controls& now = editor.form.controls();
     // Nothing saved yet (before start-up): changed, as no file holds the letter.
-    if (saved.controls.size() != now.size() || editor.letterTail != saved.letterTail ||
-        editor.polygonTails != saved.polygonTails)
+    if (saved.controls.size() != now.size() || editor.letterTail != saved.letterTail
+        || editor.polygonTails != saved.polygonTails)
         return true;
     const LetterSlots& letter = letterSlots();
     return std::any_of(letter.texts.cbegin(), letter.texts.cend(),
-                       [&](int slot) { return now.at(slot).text != saved.controls.at(slot).text; }) ||
-           std::any_of(letter.boxes.cbegin(), letter.boxes.cend(),
-                       [&](int slot) { return now.at(slot).checked != saved.controls.at(slot).checked; });
+                       [&](int slot) { return now.at(slot).text != saved.controls.at(slot).text; })
+           || std::any_of(letter.boxes.cbegin(), letter.boxes.cend(),
+                          [&](int slot) { return now.at(slot).checked != saved.controls.at(slot).checked; });
 }
 
 void markSaved(Editor& editor)
@@ -70,8 +70,8 @@ void markSaved(Editor& editor)
 
 bool mayDiscardChanges(Editor& editor, Platform& platform)
 {
-    return !letterChanged(editor) ||
-           platform.confirmDiscard(tr("The letter has changes that are in no file yet. Discard them?"));
+    return !letterChanged(editor)
+           || platform.confirmDiscard(tr("The letter has changes that are in no file yet. Discard them?"));
 }
 
 QString windowTitle(const Editor& editor)

@@ -36,7 +36,8 @@ bool mayWriteDrawing(Platform& platform, const QString& path, const QByteArray& 
 void exportLetterToSvg(Editor& editor, Platform& platform)
 {
     const QByteArray svg = letterToSvg(parseRecord(memoRecord(editor.form.text(FieldId::memo())), 0, -1));
-    saveLetterAs(editor, platform, kSvgSaveFilter, svg, [&](const QString& path) { return mayWriteDrawing(platform, path, svg); });
+    saveLetterAs(editor, platform, kSvgSaveFilter, svg,
+                 [&](const QString& path) { return mayWriteDrawing(platform, path, svg); });
 }
 
 LetterRecord readLetterSvg(const QString& path, const LetterRecord& current)

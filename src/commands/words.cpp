@@ -15,8 +15,8 @@ namespace {
 int rememberedByte(const Editor& editor, int index, const RomVariant& variant)
 {
     const size_t i = static_cast<size_t>(index);
-    const bool sameSource = editor.wordBytesSource.path == editor.currentRom &&
-                            editor.wordBytesSource.variant == variant.radioButton;
+    const bool sameSource =
+        editor.wordBytesSource.path == editor.currentRom && editor.wordBytesSource.variant == variant.radioButton;
     if (!sameSource || editor.form.text(wordField(index)) != editor.wordTextsRead[i])
         return -1;
     return editor.wordBytesRead[i];
@@ -48,8 +48,8 @@ void writeWords(Editor& editor, Platform& platform)
     for (size_t w = 0; w < words.size(); ++w) {
         for (int place = 0; place < words[w].length; ++place) {
             const int index = words[w].firstIndex + place;
-            bytes[w].append(wordByte(editor.form.text(wordField(index)), rememberedByte(editor, index, variant),
-                                     words[w], place));
+            bytes[w].append(
+                wordByte(editor.form.text(wordField(index)), rememberedByte(editor, index, variant), words[w], place));
         }
     }
     if (!mayWriteInto(editor, platform, editor.currentRom))

@@ -149,7 +149,8 @@ public:
     Error tooLarge() const
     {
         if (action == 0)
-            return Error(tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(pos)));
+            return Error(
+                tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(pos)));
         return Error(tr("Action %1 at byte %2 of the patch holds a number beyond any file's size.")
                          .arg(action)
                          .arg(groupedNumber(actionAt)));
@@ -256,10 +257,11 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
                                 .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
                                      signedHex(from), groupedNumber(sourceSize)));
         } else if (kind == BpsAction::TargetCopy && (from < 0 || from >= to)) {
-            throw Error(tr("Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only "
-                           "the bytes before offset 0x%5 are written.")
-                            .arg(number)
-                            .arg(groupedNumber(reader.actionAt), actionName(word & 3), signedHex(from), IntToHexText(to)));
+            throw Error(
+                tr("Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only "
+                   "the bytes before offset 0x%5 are written.")
+                    .arg(number)
+                    .arg(groupedNumber(reader.actionAt), actionName(word & 3), signedHex(from), IntToHexText(to)));
         }
         visit(Step{kind, to, length, from});
         to += length;
@@ -311,7 +313,8 @@ qint64 matchLength(const char* a, const char* b, qint64 limit)
         std::memcpy(&y, b + n, 8);
         if (x != y) {
             const std::uint64_t diff = x ^ y;
-            return n + (std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff)) / 8;
+            return n
+                   + (std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff)) / 8;
         }
     }
     while (n < limit && a[n] == b[n])
@@ -359,7 +362,9 @@ private:
 class Writer {
 public:
     Writer(const QByteArray& source, const QByteArray& target, QByteArray& out)
-        : source_(source), target_(target), out_(out) {}
+        : source_(source), target_(target), out_(out)
+    {
+    }
 
     void make()
     {
@@ -423,7 +428,8 @@ private:
         };
         // The fast path: the bytes at the same offset, compared as fast as memory goes.
         if (o < source_.size())
-            offer(BpsAction::SourceRead, o, matchLength(here, source_.constData() + o, std::min(left, source_.size() - o)));
+            offer(BpsAction::SourceRead, o,
+                  matchLength(here, source_.constData() + o, std::min(left, source_.size() - o)));
         if (best.length >= kLongEnough)
             return best;
         // The alignment of the last block copied from elsewhere: after bytes put in or taken out, the

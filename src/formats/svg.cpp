@@ -26,12 +26,12 @@ namespace {
 const QString kSvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
 
 // The attributes that carry what a drawing can't show. Hexadecimal bytes, separated by blanks.
-const QString kPointCount = QStringLiteral("data-vertiloom-points");        // root: the letter's points
-const QString kLetterTail = QStringLiteral("data-vertiloom-letter-tail");   // root: its 3 tail bytes
-const QString kReferences = QStringLiteral("data-vertiloom-corners");       // polygon: reference bytes
-const QString kParameters = QStringLiteral("data-vertiloom-parameters");    // polygon: parameter bytes
-const QString kPolygonTail = QStringLiteral("data-vertiloom-tail");         // polygon: its 8 tail bytes
-const QString kPointNumber = QStringLiteral("data-vertiloom-point");        // circle: its point, from 1
+const QString kPointCount = QStringLiteral("data-vertiloom-points");      // root: the letter's points
+const QString kLetterTail = QStringLiteral("data-vertiloom-letter-tail"); // root: its 3 tail bytes
+const QString kReferences = QStringLiteral("data-vertiloom-corners");     // polygon: reference bytes
+const QString kParameters = QStringLiteral("data-vertiloom-parameters");  // polygon: parameter bytes
+const QString kPolygonTail = QStringLiteral("data-vertiloom-tail");       // polygon: its 8 tail bytes
+const QString kPointNumber = QStringLiteral("data-vertiloom-point");      // circle: its point, from 1
 
 // The letter's square: 256 units, unit 0 at its centre.
 constexpr double kSquare = 256;
@@ -60,8 +60,9 @@ QByteArray letterToSvg(const LetterRecord& record)
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(2);
     xml.writeStartDocument();
-    xml.writeComment(QStringLiteral(" A letter of Tessarine Vertiloom: 256 units square, unit (0, 0) at its centre. Keep "
-                                    "the lines straight and the data-vertiloom attributes as they are to import it back. "));
+    xml.writeComment(
+        QStringLiteral(" A letter of Tessarine Vertiloom: 256 units square, unit (0, 0) at its centre. Keep "
+                       "the lines straight and the data-vertiloom attributes as they are to import it back. "));
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeDefaultNamespace(kSvgNamespace);
     xml.writeAttribute(QStringLiteral("width"), QStringLiteral("512"));
@@ -193,8 +194,9 @@ public:
     }
     void skipSpace()
     {
-        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' ||
-                                       text_[pos_] == u'\r' || text_[pos_] == u'\f'))
+        while (pos_ < text_.size()
+               && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' || text_[pos_] == u'\r'
+                   || text_[pos_] == u'\f'))
             ++pos_;
     }
     void skipSeparator()
@@ -209,7 +211,8 @@ public:
     {
         skipSpace();
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && ((text_[pos_] >= u'a' && text_[pos_] <= u'z') || (text_[pos_] >= u'A' && text_[pos_] <= u'Z')))
+        while (pos_ < text_.size()
+               && ((text_[pos_] >= u'a' && text_[pos_] <= u'z') || (text_[pos_] >= u'A' && text_[pos_] <= u'Z')))
             ++pos_;
         return text_.mid(start, pos_ - start);
     }
@@ -394,8 +397,9 @@ QList<Part> pathParts(QStringView d, const Place& place)
         const QChar c = in.peek();
         if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
             if (QStringLiteral("CcSsQqTtAa").contains(c))
-                throw Error(tr("%1 has a curve (command %2): straighten the curves first; only straight lines are read.")
-                                .arg(named(place), QString(c)));
+                throw Error(
+                    tr("%1 has a curve (command %2): straighten the curves first; only straight lines are read.")
+                        .arg(named(place), QString(c)));
             if (!QStringLiteral("MmLlHhVvZz").contains(c) || (command.isNull() && c.toUpper() != u'M'))
                 throw bad();
             in.advance();
@@ -448,8 +452,8 @@ bool hidden(const QXmlStreamAttributes& attributes)
         return true;
     for (const QStringView declaration : attributes.value(QStringLiteral("style")).split(u';')) {
         const qsizetype colon = declaration.indexOf(u':');
-        if (colon > 0 && declaration.left(colon).trimmed() == QLatin1String("display") &&
-            declaration.mid(colon + 1).trimmed() == QLatin1String("none"))
+        if (colon > 0 && declaration.left(colon).trimmed() == QLatin1String("display")
+            && declaration.mid(colon + 1).trimmed() == QLatin1String("none"))
             return true;
     }
     return false;
@@ -539,7 +543,8 @@ void Reading::startElement(const QXmlStreamReader& xml)
     const QXmlStreamAttributes attributes = xml.attributes();
     if (frames_.isEmpty()) {
         if (!svgElement || tag != QLatin1String("svg"))
-            throw Error(tr("The file is not an SVG drawing: its root element is <%1>.").arg(xml.qualifiedName().toString()));
+            throw Error(
+                tr("The file is not an SVG drawing: its root element is <%1>.").arg(xml.qualifiedName().toString()));
         readRoot(attributes);
         return;
     }
@@ -560,9 +565,10 @@ void Reading::startElement(const QXmlStreamReader& xml)
             const std::optional<double> height = length(attributes.value(QStringLiteral("height")));
             if (box && width && height && *width > 0 && *height > 0) {
                 const double s = std::min(*width / box->width(), *height / box->height());
-                viewport = QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s) *
-                           QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2) *
-                           viewport;
+                viewport =
+                    QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s)
+                    * QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2)
+                    * viewport;
             }
             toUnits = viewport * toUnits;
         }
@@ -580,7 +586,8 @@ void Reading::readRoot(const QXmlStreamAttributes& attributes)
     const int points = attributes.value(kPointCount).toInt(&ok);
     if (ok && points >= 0 && points <= kPoints)
         declaredPoints_ = points;
-    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kLetterTail)); tail && tail->size() == kLetterTailSize)
+    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kLetterTail));
+        tail && tail->size() == kLetterTailSize)
         letterTail_ = tail;
 
     // The viewBox (else the width and height, else the letter's own square) fitted into the square,
@@ -599,9 +606,9 @@ void Reading::readRoot(const QXmlStreamAttributes& attributes)
             box = QRectF(0, 0, *width, *height);
     }
     const double s = kSquare / std::max(box.width(), box.height());
-    frames_ << Frame{QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s) *
-                         QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf,
-                                                   (kSquare - box.height() * s) / 2 - kHalf),
+    frames_ << Frame{QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s)
+                         * QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf,
+                                                     (kSquare - box.height() * s) / 2 - kHalf),
                      false};
 }
 
@@ -641,7 +648,8 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
         addPolygon(place, corners, attributes);
     } else if (tag == QLatin1String("rect")) {
         for (const QString& radius : {QStringLiteral("rx"), QStringLiteral("ry")}) {
-            if (attributes.value(radius).trimmed() != QLatin1String("auto") && lengthAttribute(attributes, radius, place) > 0)
+            if (attributes.value(radius).trimmed() != QLatin1String("auto")
+                && lengthAttribute(attributes, radius, place) > 0)
                 throw Error(tr("%1 has rounded corners, which are curves: straighten the curves first; only straight "
                                "lines are read.")
                                 .arg(named(place)));
@@ -660,7 +668,8 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
             if (corners.size() > 1 && corners.last() == corners.first())
                 corners.removeLast();
             else if (!part.closed)
-                throw Error(tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
+                throw Error(
+                    tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
             addPolygon(place, corners, attributes);
         }
     } else if (tag == QLatin1String("circle") || tag == QLatin1String("ellipse")) {
@@ -680,8 +689,9 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
 void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes)
 {
     // A polygon this editor wrote keeps its reference bytes while its drawn corners are the ones they name.
-    const std::optional<QByteArray> references =
-        declaredPoints_ && attributes.hasAttribute(kReferences) ? hexBytes(attributes.value(kReferences)) : std::nullopt;
+    const std::optional<QByteArray> references = declaredPoints_ && attributes.hasAttribute(kReferences)
+                                                     ? hexBytes(attributes.value(kReferences))
+                                                     : std::nullopt;
     qsizetype naming = 0;
     if (references) {
         for (const char r : *references)
@@ -718,7 +728,8 @@ void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const Q
         throw Error(tr("%1 has %2 corners; a polygon holds at most %3.")
                         .arg(named(place), QString::number(polygon.corners.size()), QString::number(kCorners)));
     polygon.parameters = hexBytes(attributes.value(kParameters)).value_or(QByteArray());
-    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kPolygonTail)); tail && tail->size() == kPolygonTailSize)
+    if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kPolygonTail));
+        tail && tail->size() == kPolygonTailSize)
         polygon.tail = tail;
     polygons_ << polygon;
 }
@@ -780,7 +791,8 @@ LetterRecord Reading::letter()
         PolygonBlock block;
         for (qsizetype k = 0; k < polygon.corners.size(); ++k) {
             const Corner& corner = polygon.corners[k];
-            block.vertexRefs.append(static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
+            block.vertexRefs.append(
+                static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
             if (k < polygon.parameters.size())
                 block.parameters.append(polygon.parameters[k]);
             else if (was && k < was->parameters.size())

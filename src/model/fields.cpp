@@ -7,22 +7,38 @@ QString FieldId::objectName() const
 {
     const QString n = QString::number(a);
     switch (kind) {
-    case Kind::X: return QStringLiteral("x") + n;
-    case Kind::Y: return QStringLiteral("y") + n;
-    case Kind::CheckBox: return QStringLiteral("CheckBox") + n;
-    case Kind::RadioButton: return QStringLiteral("RadioButton") + n;
-    case Kind::Dots: return QStringLiteral("Dots");
-    case Kind::Polygons: return QStringLiteral("Polygons");
-    case Kind::Degree: return QStringLiteral("Degree") + n;
-    case Kind::Pol: return QStringLiteral("Pol%1_%2").arg(a).arg(b);
-    case Kind::IPol: return QStringLiteral("IPol%1_%2").arg(a).arg(b);
-    case Kind::CheckPol: return QStringLiteral("CheckPol%1_%2").arg(a).arg(b);
-    case Kind::Addr: return QStringLiteral("Addr");
-    case Kind::Memo: return QStringLiteral("Memo1");
-    case Kind::Edit: return QStringLiteral("Edit") + n;
-    case Kind::Label: return QStringLiteral("Label") + n;
-    case Kind::Button: return QStringLiteral("Button") + n;
-    case Kind::BitBtn: return QStringLiteral("BitBtn") + n;
+    case Kind::X:
+        return QStringLiteral("x") + n;
+    case Kind::Y:
+        return QStringLiteral("y") + n;
+    case Kind::CheckBox:
+        return QStringLiteral("CheckBox") + n;
+    case Kind::RadioButton:
+        return QStringLiteral("RadioButton") + n;
+    case Kind::Dots:
+        return QStringLiteral("Dots");
+    case Kind::Polygons:
+        return QStringLiteral("Polygons");
+    case Kind::Degree:
+        return QStringLiteral("Degree") + n;
+    case Kind::Pol:
+        return QStringLiteral("Pol%1_%2").arg(a).arg(b);
+    case Kind::IPol:
+        return QStringLiteral("IPol%1_%2").arg(a).arg(b);
+    case Kind::CheckPol:
+        return QStringLiteral("CheckPol%1_%2").arg(a).arg(b);
+    case Kind::Addr:
+        return QStringLiteral("Addr");
+    case Kind::Memo:
+        return QStringLiteral("Memo1");
+    case Kind::Edit:
+        return QStringLiteral("Edit") + n;
+    case Kind::Label:
+        return QStringLiteral("Label") + n;
+    case Kind::Button:
+        return QStringLiteral("Button") + n;
+    case Kind::BitBtn:
+        return QStringLiteral("BitBtn") + n;
     }
     return {};
 }
@@ -44,8 +60,16 @@ FieldId fieldAtSlot(int slot)
 bool FieldId::isTextField() const
 {
     switch (kind) {
-    case Kind::X: case Kind::Y: case Kind::Dots: case Kind::Polygons: case Kind::Degree:
-    case Kind::Pol: case Kind::IPol: case Kind::Addr: case Kind::Memo: case Kind::Edit:
+    case Kind::X:
+    case Kind::Y:
+    case Kind::Dots:
+    case Kind::Polygons:
+    case Kind::Degree:
+    case Kind::Pol:
+    case Kind::IPol:
+    case Kind::Addr:
+    case Kind::Memo:
+    case Kind::Edit:
         return true;
     default:
         return false;
@@ -67,12 +91,10 @@ QColor polygonColor(int p)
     return colors.at(static_cast<size_t>(p - 1));
 }
 
-const std::array<const char*, kPoints> DefaultLetter::x = {
-    "FD", "0D", "1D", "35", "4D", "5D", "2D", "2D", "1D", "0D",
-    "0D", "DD", "B8", "D8", "98", "C8", "B8", "D8", "98", "B8"};
-const std::array<const char*, kPoints> DefaultLetter::y = {
-    "EC", "FC", "0C", "FC", "DC", "5C", "5C", "1C", "5C", "2C",
-    "5C", "5C", "8E", "AE", "BE", "BE", "DE", "DE", "DE", "0E"};
+const std::array<const char*, kPoints> DefaultLetter::x = {"FD", "0D", "1D", "35", "4D", "5D", "2D", "2D", "1D", "0D",
+                                                           "0D", "DD", "B8", "D8", "98", "C8", "B8", "D8", "98", "B8"};
+const std::array<const char*, kPoints> DefaultLetter::y = {"EC", "FC", "0C", "FC", "DC", "5C", "5C", "1C", "5C", "2C",
+                                                           "5C", "5C", "8E", "AE", "BE", "BE", "DE", "DE", "DE", "0E"};
 const std::array<std::array<const char*, 4>, 7> DefaultLetter::pol = {{
     {"00", "02", "14", "16"},
     {"02", "04", "10", "12"},

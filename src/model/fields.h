@@ -15,22 +15,22 @@ inline constexpr int kCorners = 11;
 inline constexpr int kWordFields = 13; // Edit2 .. Edit14
 
 enum class Kind {
-    X,          // x<n>
-    Y,          // y<n>
-    CheckBox,   // CheckBox<n>: point n in use (1..20); 21 and 22 are the overlay switches
-    RadioButton,// RadioButton<n>: selected point (1..20); 21..28 are the ROM variants
+    X,           // x<n>
+    Y,           // y<n>
+    CheckBox,    // CheckBox<n>: point n in use (1..20); 21 and 22 are the overlay switches
+    RadioButton, // RadioButton<n>: selected point (1..20); 21..28 are the ROM variants
     Dots,
     Polygons,
-    Degree,     // Degree<p>
-    Pol,        // Pol<p>_<k>
-    IPol,       // IPol<p>_<k>
-    CheckPol,   // CheckPol<p>_<k>
+    Degree,   // Degree<p>
+    Pol,      // Pol<p>_<k>
+    IPol,     // IPol<p>_<k>
+    CheckPol, // CheckPol<p>_<k>
     Addr,
-    Memo,       // Memo1
-    Edit,       // Edit<n>: 1 is the hidden scratch field, 2..14 the word fields
-    Label,      // Label<n>
-    Button,     // Button<n>
-    BitBtn,     // BitBtn<n>
+    Memo,   // Memo1
+    Edit,   // Edit<n>: 1 is the hidden scratch field, 2..14 the word fields
+    Label,  // Label<n>
+    Button, // Button<n>
+    BitBtn, // BitBtn<n>
 };
 
 struct FieldId {

@@ -184,9 +184,7 @@ void EditorForm::selectPoint(int n)
 
 void EditorForm::react(const FieldId& id)
 {
-    const auto decimal = [this](const FieldId& field) {
-        return QString::number(HexToInt(text(field)));
-    };
+    const auto decimal = [this](const FieldId& field) { return QString::number(HexToInt(text(field))); };
     switch (id.kind) {
     case Kind::Dots:
         setText(FieldId::label(22), decimal(FieldId::dots()));
@@ -199,8 +197,7 @@ void EditorForm::react(const FieldId& id)
         setText(degreeEcho(id.a), decimal(id));
         break;
     case Kind::Pol:
-        setText(FieldId::checkPol(id.a, id.b),
-                QStringLiteral("xy ") + VertexRefToPointNumber(text(id)));
+        setText(FieldId::checkPol(id.a, id.b), QStringLiteral("xy ") + VertexRefToPointNumber(text(id)));
         break;
     case Kind::IPol:
         setColor(id, text(id) == QLatin1String("00") ? kWhite : kAqua);

@@ -37,8 +37,8 @@ std::int32_t HexToInt(const QString& text)
 
 QString IntToHexText(std::int64_t value)
 {
-    std::uint64_t v = value < 0 ? static_cast<std::uint32_t>(static_cast<std::int32_t>(value))
-                                : static_cast<std::uint64_t>(value);
+    std::uint64_t v =
+        value < 0 ? static_cast<std::uint32_t>(static_cast<std::int32_t>(value)) : static_cast<std::uint64_t>(value);
     if (v == 0)
         return QStringLiteral("0");
     QString out;
@@ -111,9 +111,6 @@ QString HexToPreviewCoord(const QString& text)
 
 QString TwoDigitHex(std::int64_t value) { return PadToTwo(IntToHexText(value)); }
 
-QString PadToTwo(const QString& text)
-{
-    return text.size() == 1 ? QStringLiteral("0") + text : text;
-}
+QString PadToTwo(const QString& text) { return text.size() == 1 ? QStringLiteral("0") + text : text; }
 
 } // namespace vertiloom

@@ -15,7 +15,12 @@ bool keyAccepted(const FieldId& field, QChar key)
     switch (field.kind) {
     case Kind::Addr:
         return digit || upper || lower;
-    case Kind::Dots: case Kind::Polygons: case Kind::Degree: case Kind::X: case Kind::Y: case Kind::Pol:
+    case Kind::Dots:
+    case Kind::Polygons:
+    case Kind::Degree:
+    case Kind::X:
+    case Kind::Y:
+    case Kind::Pol:
         return digit || upper;
     default:
         return true;

@@ -41,16 +41,14 @@ constexpr Translation kRussian[] = {
      "Размер %1 — %2 байт: таких больших образов ROM у игры нет, а редактор читает файлы не больше 64 МиБ (%3 "
      "байт)."},
     {"Cannot read %1: %2", "Не удалось прочитать %1: %2"},
-    {"%1 is the file being read: write the output elsewhere.",
-     "%1 — это читаемый файл: запишите результат в другой."},
+    {"%1 is the file being read: write the output elsewhere.", "%1 — это читаемый файл: запишите результат в другой."},
     {"The letter at offset %1 has %2 points; the editor holds at most %3.",
      "В букве по смещению %1 точек: %2; редактор вмещает не больше %3."},
     {"The letter at offset %1 has %2 polygons; the editor holds at most %3.",
      "В букве по смещению %1 полигонов: %2; редактор вмещает не больше %3."},
     {"Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.",
      "В полигоне %1 буквы по смещению %2 углов: %3; редактор вмещает не больше %4."},
-    {"The letter has %1 points; the editor holds at most %2.",
-     "В букве точек: %1; редактор вмещает не больше %2."},
+    {"The letter has %1 points; the editor holds at most %2.", "В букве точек: %1; редактор вмещает не больше %2."},
     {"The letter has %1 polygons; the editor holds at most %2.",
      "В букве полигонов: %1; редактор вмещает не больше %2."},
     {"Polygon %1 of the letter has %2 corners; the editor holds at most %3.",
@@ -85,8 +83,7 @@ constexpr Translation kRussian[] = {
      "Текстовое поле не содержит записи буквы: по его счётчикам в записи %1 байт, а в нём %2 байт."},
 
     // Safe writes
-    {"%1 is not a regular file: it was left as it was.",
-     "%1 не является обычным файлом: он оставлен как был."},
+    {"%1 is not a regular file: it was left as it was.", "%1 не является обычным файлом: он оставлен как был."},
     {"%1 was left as it was.", "Файл %1 оставлен как был."},
     {"%1 None of the %2 files was written.", "%1 Ни один из %2 файлов не записан."},
     {"%1 These files were written before it: %2.", "%1 До него были записаны эти файлы: %2."},
@@ -132,8 +129,7 @@ constexpr Translation kRussian[] = {
      "been changing (%2) were put back, so the file is as it was before that write.",
      "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
      "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи."},
-    {"There is not enough memory for this: nothing was written.",
-     "Для этого не хватает памяти: ничего не записано."},
+    {"There is not enough memory for this: nothing was written.", "Для этого не хватает памяти: ничего не записано."},
     {"%1 to %2", "с %1 по %2"},
     {"%1 ranges from %2 to %3", "%1 участков с %2 по %3"},
     {"offsets %1", "смещения %1"},
@@ -180,8 +176,7 @@ constexpr Translation kRussian[] = {
      "%1 содержит кривую (команда %2): сначала спрямите кривые; читаются только прямые линии."},
     {"%1 has rounded corners, which are curves: straighten the curves first; only straight lines are read.",
      "%1 имеет скруглённые углы, а это кривые: сначала спрямите кривые; читаются только прямые линии."},
-    {"%1 is not closed: its last point is not its first.",
-     "%1 не замкнут: его последняя точка не совпадает с первой."},
+    {"%1 is not closed: its last point is not its first.", "%1 не замкнут: его последняя точка не совпадает с первой."},
     {"%1 has a part that is not closed: end it with Z, or where it began.",
      "%1 содержит незамкнутую часть: завершите её командой Z или в точке, где она началась."},
     {"%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from -128 to 127).",
@@ -261,8 +256,7 @@ constexpr Translation kRussian[] = {
      "По смещению %1 в %2 не удаётся прочитать запись буквы (%3). Новая запись затрёт %4 байт по "
      "этому смещению. Всё равно записать?"},
     {"Cannot write the %1 records into %2: %3.", "Не удалось записать %1 записей в %2: %3."},
-    {"Cannot write the record at offset %1 into %2: %3.",
-     "Не удалось сохранить запись буквы по смещению %1 в %2: %3."},
+    {"Cannot write the record at offset %1 into %2: %3.", "Не удалось сохранить запись буквы по смещению %1 в %2: %3."},
 
     // What keeps the user's work
     {"The letter has changes that are in no file yet. Discard them?",
@@ -303,8 +297,7 @@ constexpr Translation kRussian[] = {
      "0x1000000 on.",
      "Образы различаются по смещению 0x%1, за пределами первых 16 МиБ: патч IPS не достаёт до смещений "
      "начиная с 0x1000000."},
-    {"This is not an IPS patch: it does not begin with \"PATCH\".",
-     "Это не патч IPS: он не начинается с \"PATCH\"."},
+    {"This is not an IPS patch: it does not begin with \"PATCH\".", "Это не патч IPS: он не начинается с \"PATCH\"."},
     {"The patch is cut short: it ends at byte %1 without its \"EOF\" marker.",
      "Патч обрезан: он заканчивается на байте %1 без метки \"EOF\"."},
     {"The patch is cut short: record %1 at byte %2 ends after the patch does.",
@@ -341,8 +334,7 @@ constexpr Translation kRussian[] = {
      "В заголовке патча на байте %1 записано число больше размера любого файла."},
     {"Action %1 at byte %2 of the patch holds a number beyond any file's size.",
      "В действии %1 на байте %2 патча записано число больше размера любого файла."},
-    {"This is not a BPS patch: it does not begin with \"BPS1\".",
-     "Это не патч BPS: он не начинается с \"BPS1\"."},
+    {"This is not a BPS patch: it does not begin with \"BPS1\".", "Это не патч BPS: он не начинается с \"BPS1\"."},
     {"The patch is cut short: its %1 bytes cannot hold the head and the three checksums of a BPS patch (%2 "
      "bytes at least).",
      "Патч обрезан: в его %1 байт не помещаются заголовок и три контрольные суммы патча BPS (нужно не меньше "

@@ -15,10 +15,7 @@ QRgb opaque(const QColor& color) { return color.rgb() | 0xFF000000u; }
 
 } // namespace
 
-Canvas::Canvas(int width, int height) : image_(width, height, QImage::Format_RGB32)
-{
-    image_.fill(Qt::black);
-}
+Canvas::Canvas(int width, int height) : image_(width, height, QImage::Format_RGB32) { image_.fill(Qt::black); }
 
 void Canvas::plot(int x, int y, const QColor& color)
 {
@@ -40,8 +37,8 @@ void Canvas::rectangle(int left, int top, int right, int bottom)
         return;
     const QRgb pen = opaque(penColor_);
     const QRgb brush = opaque(brushColor_);
-    if (pen == brush && x0 == left && y0 == top && x1 == right && y1 == bottom && x0 == 0 && y0 == 0 &&
-        x1 == image_.width() && y1 == image_.height()) {
+    if (pen == brush && x0 == left && y0 == top && x1 == right && y1 == bottom && x0 == 0 && y0 == 0
+        && x1 == image_.width() && y1 == image_.height()) {
         // Clearing the whole layer, as START! does.
         image_.fill(brush);
         return;

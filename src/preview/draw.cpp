@@ -27,10 +27,7 @@ QPoint pointPixel(const EditorForm& form, int n)
 }
 
 // The point a corner stands on, or 0 when its reference names none.
-int resolveCorner(const EditorForm& form, int p, int k)
-{
-    return VertexRefToPoint(form.text(FieldId::pol(p, k)));
-}
+int resolveCorner(const EditorForm& form, int p, int k) { return VertexRefToPoint(form.text(FieldId::pol(p, k))); }
 
 void drawPolygon(EditorForm& form, Canvas& canvas, int p)
 {

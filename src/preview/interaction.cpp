@@ -24,8 +24,7 @@ void placePoint(EditorForm& form, QPoint pixel)
 
 void showReadout(EditorForm& form, QPoint pixel)
 {
-    form.setText(FieldId::label(20),
-                        coordinateText(pixel.x()) + QStringLiteral("  Y: ") + coordinateText(pixel.y()));
+    form.setText(FieldId::label(20), coordinateText(pixel.x()) + QStringLiteral("  Y: ") + coordinateText(pixel.y()));
 }
 
 void nudgePoints(EditorForm& form, Nudge direction)

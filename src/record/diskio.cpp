@@ -67,7 +67,8 @@ int readAt(int fd, qint64 offset, qint64 size, QByteArray* out)
     out->resize(size);
     qint64 done = 0;
     while (done < size) {
-        const ssize_t n = ::pread(fd, out->data() + done, static_cast<size_t>(size - done), static_cast<off_t>(offset + done));
+        const ssize_t n =
+            ::pread(fd, out->data() + done, static_cast<size_t>(size - done), static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -151,9 +152,10 @@ void removeAbandoned(const QByteArray& folder)
         const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat opened {}, named {};
-        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::lstat(path.constData(), &named) == 0 && sameFile(opened, named))
+        struct stat opened {
+        }, named{};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && sameFile(opened, named))
             ::unlink(path.constData());
         ::close(fd);
     }
@@ -187,7 +189,8 @@ Temporary createTemporary(const QByteArray& folder)
         }
         // Locked before anyone may take it for a killed run's: a sweep that took the lock first
         // removes the name, and then another name is tried.
-        struct stat opened {}, named {};
+        struct stat opened {
+        }, named{};
         while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
         }
         if (::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 && sameFile(opened, named)) {

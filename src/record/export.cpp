@@ -6,15 +6,11 @@
 #include "model/messages.h"
 #include "record/record.h"
 
-
 namespace vertiloom {
 
 namespace {
 
-bool isHex(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
+bool isHex(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f'); }
 
 // The refusal of a character that is no hexadecimal digit, the character shown the way it can be
 // seen: a tab by name, another control character by its code, anything else in quotes.
@@ -22,8 +18,8 @@ Error notHexDigit(QChar c, qsizetype i)
 {
     const QString position = QString::number(i + 1);
     if (c == u'\t')
-        return Error(tr("The memo is not a letter record: a tab at position %1 is not a hexadecimal digit.")
-                         .arg(position));
+        return Error(
+            tr("The memo is not a letter record: a tab at position %1 is not a hexadecimal digit.").arg(position));
     if (c.unicode() < 32)
         return Error(tr("The memo is not a letter record: character %1 at position %2 is not a "
                         "hexadecimal digit.")
@@ -60,8 +56,8 @@ QByteArray taggedBytes(const QString& memo)
             continue;
         }
         const QString tag = memo.mid(i, 7);
-        const bool wellFormed = tag.size() == 7 && tag.startsWith(QLatin1String("<bh:")) &&
-                                isHex(tag[4]) && isHex(tag[5]) && tag[6] == u'>';
+        const bool wellFormed = tag.size() == 7 && tag.startsWith(QLatin1String("<bh:")) && isHex(tag[4])
+                                && isHex(tag[5]) && tag[6] == u'>';
         if (!wellFormed)
             throw Error(tr("The memo is not a letter record: the tag at position %1 should read "
                            "<bh:xx> with two hexadecimal digits.")
@@ -71,7 +67,6 @@ QByteArray taggedBytes(const QString& memo)
     }
     return bytes;
 }
-
 
 } // namespace
 

@@ -103,8 +103,9 @@ QString unnamable(const QByteArray& argument)
     QString shown;
     for (const char c : argument) {
         const auto byte = static_cast<unsigned char>(c);
-        shown += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c))
-                                             : QStringLiteral("\\x") + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+        shown += byte >= 0x20 && byte < 0x7F
+                     ? QString(QLatin1Char(c))
+                     : QStringLiteral("\\x") + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
     }
     return shown;
 }

@@ -124,8 +124,7 @@ Run pieceAt(const QByteArray& original, const QByteArray& modified, qint64 begin
 // choice per piece, found over two states, whether the piece before ended in data (which the next
 // may continue without a head) or not. Only the choices are kept per piece, so that a stretch of
 // millions of pieces costs two bytes each; the pieces are found again to write the records.
-void addStretch(QList<Record>& out, const QByteArray& original, const QByteArray& modified, qint64 begin,
-                qint64 end)
+void addStretch(QList<Record>& out, const QByteArray& original, const QByteArray& modified, qint64 begin, qint64 end)
 {
     enum Choice : std::uint8_t { Skip, Data, Rle };
     // Patch bytes, then RLE records, then records: ties go to data and to fewer records.
@@ -261,8 +260,8 @@ QList<Write> readRecords(const QByteArray& patch, qint64 imageSize, qint64& size
     qint64 pos = headSize;
     for (int number = 1;; ++number) {
         if (size - pos < 3)
-            throw Error(tr("The patch is cut short: it ends at byte %1 without its \"EOF\" marker.")
-                            .arg(groupedNumber(size)));
+            throw Error(
+                tr("The patch is cut short: it ends at byte %1 without its \"EOF\" marker.").arg(groupedNumber(size)));
         if (std::memcmp(patch.constData() + pos, kEof, 3) == 0)
             break;
         const qint64 at = pos;
@@ -296,11 +295,11 @@ QList<Write> readRecords(const QByteArray& patch, qint64 imageSize, qint64& size
                             .arg(number)
                             .arg(groupedNumber(at), IntToHexText(w.offset), IntToHexText(last)));
         if (imageSize >= 0 && last >= imageSize)
-            throw Error(tr("Record %1 at byte %2 of the patch writes offsets 0x%3 to 0x%4, past the end of the "
-                           "image (%5 bytes): applying a patch never makes an image longer.")
-                            .arg(number)
-                            .arg(groupedNumber(at), IntToHexText(w.offset), IntToHexText(last),
-                                 groupedNumber(imageSize)));
+            throw Error(
+                tr("Record %1 at byte %2 of the patch writes offsets 0x%3 to 0x%4, past the end of the "
+                   "image (%5 bytes): applying a patch never makes an image longer.")
+                    .arg(number)
+                    .arg(groupedNumber(at), IntToHexText(w.offset), IntToHexText(last), groupedNumber(imageSize)));
         writes.append(w);
     }
 

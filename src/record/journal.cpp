@@ -80,7 +80,8 @@ std::optional<Content> parse(const QByteArray& bytes)
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Patch patch;
         in >> patch.offset >> patch.old >> patch.bytes;
-        if (patch.old.size() != patch.bytes.size() || patch.offset < 0 || patch.offset + patch.bytes.size() > content.fileSize)
+        if (patch.old.size() != patch.bytes.size() || patch.offset < 0
+            || patch.offset + patch.bytes.size() > content.fileSize)
             return std::nullopt;
         content.patches << patch;
     }
@@ -199,8 +200,8 @@ void recoverInterruptedWrite(const QString& path)
     {
         const int fd = ::open(journal.path().constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         QByteArray bytes;
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestJournal &&
-            disk::readAt(fd, 0, info.st_size, &bytes) == 0)
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestJournal
+            && disk::readAt(fd, 0, info.st_size, &bytes) == 0)
             content = parse(bytes);
         if (fd >= 0)
             ::close(fd);
@@ -245,11 +246,10 @@ void recoverInterruptedWrite(const QString& path)
         first = std::min(first, patch.offset);
         end = std::max(end, patch.offset + patch.bytes.size());
     }
-    const QString where = content->patches.size() <= 3
-                              ? tr("offsets %1").arg(offsetRanges(content->patches, lengths))
-                              : tr("%1 ranges from %2 to %3")
-                                    .arg(content->patches.size())
-                                    .arg(IntToHexText(first), IntToHexText(end - 1));
+    const QString where = content->patches.size() <= 3 ? tr("offsets %1").arg(offsetRanges(content->patches, lengths))
+                                                       : tr("%1 ranges from %2 to %3")
+                                                             .arg(content->patches.size())
+                                                             .arg(IntToHexText(first), IntToHexText(end - 1));
     addNotice(tr("The last write into %1 was cut short: the program that made it ended before it was done. The "
                  "bytes it had been changing (%2) were put back, so the file is as it was before that write.")
                   .arg(shown, where));

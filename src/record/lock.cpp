@@ -39,7 +39,8 @@ QHash<QByteArray, Held>& held()
 
 QByteArray keyOf(const struct stat& info)
 {
-    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':' + QByteArray::number(static_cast<qulonglong>(info.st_ino));
+    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':'
+           + QByteArray::number(static_cast<qulonglong>(info.st_ino));
 }
 
 // The process that holds the flock on the file, from the system's table of locks; 0 when it can't
@@ -50,9 +51,9 @@ qint64 holder(const struct stat& info)
     QFile table(QStringLiteral("/proc/locks"));
     if (!table.open(QIODevice::ReadOnly))
         return 0;
-    const QByteArray device = QByteArray::number(major(info.st_dev), 16).rightJustified(2, '0') + ':' +
-                              QByteArray::number(minor(info.st_dev), 16).rightJustified(2, '0') + ':' +
-                              QByteArray::number(static_cast<qulonglong>(info.st_ino));
+    const QByteArray device = QByteArray::number(major(info.st_dev), 16).rightJustified(2, '0') + ':'
+                              + QByteArray::number(minor(info.st_dev), 16).rightJustified(2, '0') + ':'
+                              + QByteArray::number(static_cast<qulonglong>(info.st_ino));
     for (const QByteArray& line : table.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() >= 6 && fields[1] == "FLOCK" && fields[3] == "WRITE" && fields[5] == device)
@@ -94,7 +95,8 @@ WriteLock::WriteLock(const QString& path, int waitMs)
         ::close(fd);
         held().remove(key_);
         if (error != EWOULDBLOCK)
-            throw Error(tr("Cannot lock %1 for writing: %2. Nothing was written.").arg(shownPath(path), disk::cause(error)));
+            throw Error(
+                tr("Cannot lock %1 for writing: %2. Nothing was written.").arg(shownPath(path), disk::cause(error)));
         const qint64 pid = holder(info);
         throw Error((pid > 0 ? tr("%1 is being written by another program (pid %2). Nothing was written: try again "
                                   "when it is done.")

@@ -90,11 +90,9 @@ LetterRecord parseRecord(const QByteArray& data, qsizetype start, qint64 offset,
     for (int p = 1; p <= polygonCount; ++p) {
         const int corners = in.byte();
         if (corners > kCorners)
-            throw tooMany(offset,
-                          tr("Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.")
-                              .arg(p),
-                          tr("Polygon %1 of the letter has %2 corners; the editor holds at most %3.").arg(p),
-                          corners, kCorners);
+            throw tooMany(
+                offset, tr("Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.").arg(p),
+                tr("Polygon %1 of the letter has %2 corners; the editor holds at most %3.").arg(p), corners, kCorners);
         PolygonBlock block;
         block.vertexRefs = in.bytes(corners);
         block.parameters = in.bytes(corners);

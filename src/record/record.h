@@ -25,7 +25,7 @@ struct PolygonBlock {
 struct LetterRecord {
     QList<std::array<std::uint8_t, 2>> points; // x, y as stored (signed bytes)
     QList<PolygonBlock> polygons;
-    QByteArray letterTail;   // 3 bytes
+    QByteArray letterTail;          // 3 bytes
     QList<QByteArray> polygonTails; // 8 bytes each, one per polygon
 
     QByteArray toBytes() const;

@@ -42,7 +42,8 @@ QByteArray target(const QString& path, Links links, const QString& leftAlone)
             return native; // a new file, or the open of its temporary file says why not
         if (!S_ISLNK(info.st_mode)) {
             if (!S_ISREG(info.st_mode))
-                throw Error(tr("%1 is not a regular file: it was left as it was.").arg(shownPath(QFile::decodeName(native))));
+                throw Error(
+                    tr("%1 is not a regular file: it was left as it was.").arg(shownPath(QFile::decodeName(native))));
             return native;
         }
         if (links == Links::Refuse)
@@ -67,7 +68,8 @@ public:
         if (path.isEmpty())
             throw Error(tr("Invalid filename"));
         const bool existed = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-        leftAlone_ = existed ? tr("%1 was left as it was.").arg(shownPath(path)) : tr("%1 was not created.").arg(shownPath(path));
+        leftAlone_ = existed ? tr("%1 was left as it was.").arg(shownPath(path))
+                             : tr("%1 was not created.").arg(shownPath(path));
         target_ = target(path, links, leftAlone_);
         folder_ = disk::folderOf(target_);
         temporary_ = disk::createTemporary(folder_);
@@ -168,7 +170,8 @@ void saveWholeFiles(const QList<WholeFile>& files, Links links)
         } catch (const Error& error) {
             if (replaced.isEmpty())
                 throw Error(tr("%1 None of the %2 files was written.").arg(error.message()).arg(files.size()));
-            throw Error(tr("%1 These files were written before it: %2.").arg(error.message(), replaced.join(QStringLiteral(", "))));
+            throw Error(tr("%1 These files were written before it: %2.")
+                            .arg(error.message(), replaced.join(QStringLiteral(", "))));
         }
         replaced << shownPath(files[static_cast<qsizetype>(i)].path);
     }
@@ -186,8 +189,10 @@ void patchFile(QFile& file, const QString& filePath, const QList<Patch>& patches
     const QString path = shownPath(filePath);
     const Journal journal(filePath);
     if (const int error = journal.write(file.size(), patches))
-        throw Error(tr("%1 Nothing was written.")
-                        .arg(cantWrite.arg(path, tr("its journal %1 could not be written beside it: %2").arg(journal.name(), cause(error)))));
+        throw Error(
+            tr("%1 Nothing was written.")
+                .arg(cantWrite.arg(
+                    path, tr("its journal %1 could not be written beside it: %2").arg(journal.name(), cause(error)))));
 
     QList<qint64> written;
     int error = 0;

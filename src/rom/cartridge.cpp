@@ -21,7 +21,7 @@ constexpr quint8 kFastRom = 0x10;
 struct MapMode {
     quint8 value; // without the fast ROM bit
     const char* name;
-    bool high;    // keeps its header at FFC0
+    bool high; // keeps its header at FFC0
 };
 constexpr std::array<MapMode, 6> kMapModes{{
     {0x20, "LoROM", false},
@@ -33,9 +33,9 @@ constexpr std::array<MapMode, 6> kMapModes{{
 }};
 
 constexpr std::array<const char*, 0x12> kCountries{
-    "Japan",  "North America", "Europe",    "Scandinavia", "Finland",       "Denmark",
-    "France", "Netherlands",   "Spain",     "Germany",     "Italy",         "China",
-    "Indonesia", "South Korea", "International", "Canada",  "Brazil",        "Australia",
+    "Japan",     "North America", "Europe",        "Scandinavia", "Finland", "Denmark",
+    "France",    "Netherlands",   "Spain",         "Germany",     "Italy",   "China",
+    "Indonesia", "South Korea",   "International", "Canada",      "Brazil",  "Australia",
 };
 
 const MapMode* knownMapMode(quint8 mapMode)
@@ -176,8 +176,8 @@ ChecksumCheck checkChecksum(const QByteArray& image)
     ChecksumCheck check;
     check.header = findCartridgeHeader(image);
     check.computed = imageChecksum(image);
-    check.matches = check.header && check.header->checksum == check.computed &&
-                    check.header->complement == static_cast<quint16>(~check.computed);
+    check.matches = check.header && check.header->checksum == check.computed
+                    && check.header->complement == static_cast<quint16>(~check.computed);
     return check;
 }
 

@@ -43,10 +43,10 @@ inline constexpr qint64 kChecksumAt = 0x1E;
 inline constexpr int kHeaderScoreNeeded = 5;
 
 struct CartridgeHeader {
-    bool high = false;  // at FFC0 rather than 7FC0
-    qint64 offset = 0;  // the file offset of its first byte, after the copier header if any
+    bool high = false; // at FFC0 rather than 7FC0
+    qint64 offset = 0; // the file offset of its first byte, after the copier header if any
     int score = 0;
-    QString title;      // the 21 bytes as text, blanks and padding at the end left off
+    QString title; // the 21 bytes as text, blanks and padding at the end left off
     quint8 mapMode = 0;
     quint8 romSize = 0; // the ROM is 1 KiB shifted left by this many bits
     quint8 country = 0;

@@ -6,10 +6,7 @@
 
 namespace vertiloom {
 
-int wrapPosition(int position)
-{
-    return ((position - 1) % kCatalogueSize + kCatalogueSize) % kCatalogueSize + 1;
-}
+int wrapPosition(int position) { return ((position - 1) % kCatalogueSize + kCatalogueSize) % kCatalogueSize + 1; }
 
 const RomVariant& selectedVariant(const EditorForm& form)
 {

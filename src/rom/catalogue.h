@@ -10,11 +10,11 @@ namespace vertiloom {
 class EditorForm;
 
 struct RomVariant {
-    int radioButton;             // RadioButton<n> in the ROM panel
+    int radioButton; // RadioButton<n> in the ROM panel
     const char* caption;
-    int displacement;            // added to every base offset of the catalogue
-    const char* pauseOffset;     // first byte of the pause word (hexadecimal)
-    const char* gameOverOffset;  // first byte of the game-over word (hexadecimal)
+    int displacement;           // added to every base offset of the catalogue
+    const char* pauseOffset;    // first byte of the pause word (hexadecimal)
+    const char* gameOverOffset; // first byte of the game-over word (hexadecimal)
 };
 
 // In the order of the ROM panel, top to bottom; the first is selected at start.
@@ -37,14 +37,12 @@ inline constexpr int kCatalogueSize = 24;
 
 // In stepping order (position 1 first), which is not the order of the records in the ROM.
 inline constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
-    {"P (59) 86", "476E2"},   {"A (57) 84", "47738"},    {"U (53) 80", "4778C"},
-    {"S (45) 72", "477DC"},   {"E (66) 101", "47824"},   {"D (63) 106", "47EFD"},
-    {"!! (82) 117", "47F67"}, {"0 (64) 99", "47889"},    {"I (17) 30", "478EC"},
-    {"2 (49) 76", "4790A"},   {"3 (58) 93", "47956"},    {"4 (66) 101", "479B3"},
-    {"5 (75) 118", "47A18"},  {"6 (66) 101", "47A8E"},   {"7 (45) 72", "47AF3"},
-    {"8 (103) 162", "47B3B"}, {"9 (62) 97", "47BDD"},    {"L (32) 51", "47C3E"},
-    {"C (73) 116", "47C71"},  {"T (36) 55", "47CE5"},    {"G (69) 112", "47D1C"},
-    {"M (62) 97", "47D8C"},   {"V (38) 57", "47DED"},    {"R (70) 105", "47E26"},
+    {"P (59) 86", "476E2"},  {"A (57) 84", "47738"},  {"U (53) 80", "4778C"},   {"S (45) 72", "477DC"},
+    {"E (66) 101", "47824"}, {"D (63) 106", "47EFD"}, {"!! (82) 117", "47F67"}, {"0 (64) 99", "47889"},
+    {"I (17) 30", "478EC"},  {"2 (49) 76", "4790A"},  {"3 (58) 93", "47956"},   {"4 (66) 101", "479B3"},
+    {"5 (75) 118", "47A18"}, {"6 (66) 101", "47A8E"}, {"7 (45) 72", "47AF3"},   {"8 (103) 162", "47B3B"},
+    {"9 (62) 97", "47BDD"},  {"L (32) 51", "47C3E"},  {"C (73) 116", "47C71"},  {"T (36) 55", "47CE5"},
+    {"G (69) 112", "47D1C"}, {"M (62) 97", "47D8C"},  {"V (38) 57", "47DED"},   {"R (70) 105", "47E26"},
 }};
 
 // The variant whose radio button is checked (the first in panel order if the form holds more

@@ -51,8 +51,7 @@ QByteArray readWord(QFile& file, const QString& path, const WordPlace& word, boo
         throw Error((writing ? tr("Cannot read the %1 word from \"%2\": %3. Nothing was written.")
                              : tr("Cannot read the %1 word from \"%2\": %3."))
                         .arg(word.name, shownPath(path),
-                             file.error() != QFileDevice::NoError ? file.errorString()
-                                                                  : tr("the file ended early")));
+                             file.error() != QFileDevice::NoError ? file.errorString() : tr("the file ended early")));
     return read;
 }
 
@@ -134,8 +133,7 @@ char wordByte(const QString& text, int remembered, const WordPlace& word, int pl
     if (text.size() > 1)
         throw Error(tr("Letter %1 of %2: '%3' is %4 characters, but each letter of the "
                        "word is one character.")
-                        .arg(QString::number(place + 1), word.name, text,
-                             QString::number(text.size())));
+                        .arg(QString::number(place + 1), word.name, text, QString::number(text.size())));
     throw Error(tr("Letter %1 of %2: '%3' is not a character the game can show.")
                     .arg(QString::number(place + 1), word.name, text));
 }

@@ -12,7 +12,8 @@ int main(int argc, char* argv[])
     const QByteArray image = vertiloom::sampleRomImage();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
-        std::fprintf(stderr, "vertiloom-sample: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        std::fprintf(stderr, "vertiloom-sample: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(file.errorString()));
         return 1;
     }
     std::printf("vertiloom-sample: wrote %s (%lld bytes)\n", qPrintable(path), static_cast<long long>(image.size()));

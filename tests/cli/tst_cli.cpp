@@ -42,8 +42,9 @@ QByteArray unknownImage()
 QByteArray cartridgeImage()
 {
     QByteArray image = sampleRomImage();
-    putBytes(image, 0x7FC0, bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
-                                         "20 00 0B 00 01 33 00 FF FF 00 00"));
+    putBytes(image, 0x7FC0,
+             bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
+                          "20 00 0B 00 01 33 00 FF FF 00 00"));
     return image;
 }
 
@@ -131,8 +132,10 @@ private slots:
             "CRC32:         C36C0BAF\nMD5:           fe48cdc466eca55c98180dd61a0c4d2d\n"
             "SHA-1:         d0ac81164e6336a62158ce429a5bb44566e1b37c\nCopier header: no\n"
             "Cartridge:     no header at 7FC0 or FFC0\nChecksum:      the image's own is 311D (the 16-bit sum of its "
-            "bytes); no header holds one to compare\nDumps:         1 Brindle (U) (V1.0)", "");
-        row("info words", {"info", "@sample.smc"}, 0, "PAUSE:         \"PAUSE\" (0001020304)\nGAME OVER:     \"GAMEOVER\"", "");
+            "bytes); no header holds one to compare\nDumps:         1 Brindle (U) (V1.0)",
+            "");
+        row("info words", {"info", "@sample.smc"}, 0,
+            "PAUSE:         \"PAUSE\" (0001020304)\nGAME OVER:     \"GAMEOVER\"", "");
         row("info letter file", {"info", "@letter1.bin"}, 0, "Size:          42 bytes", "");
         row("info missing", {"info", "@none.smc"}, 1, "", "File not found");
         row("info unknown option", {"info", "@sample.smc", "--colour"}, 2, "", "Unknown option 'colour'");
@@ -140,7 +143,8 @@ private slots:
         row("info cartridge header", {"info", "@cartridge.smc"}, 0,
             "Copier header: no\nCartridge:     header at 7FC0, the low place\nTitle:         \"SAMPLE TITLE\"\n"
             "Map mode:      20 (LoROM)\nROM size:      0B (2 MiB)\nCountry:       01 (North America)\n"
-            "Version:       1.0\nChecksum:      stored 0000, complement FFFF; the image's own is 181E", "");
+            "Version:       1.0\nChecksum:      stored 0000, complement FFFF; the image's own is 181E",
+            "");
         row("checksum no header", {"checksum", "@sample.smc"}, 1, "Cartridge:     no header at 7FC0 or FFC0",
             "No cartridge header was found at 7FC0 or FFC0");
         row("checksum --fix no header", {"checksum", "@sample.smc", "--fix"}, 1, "",
@@ -171,46 +175,60 @@ private slots:
             "D (63) 106: The letter at offset 47EFD has 255 points");
         row("extract over an image", {"extract", "@sample.smc", "--letter", "P", "-o", "@unknown.smc"}, 1, "",
             "Not written: ");
-        row("extract neither", {"extract", "@sample.smc", "-o", "@x.bin"}, 2, "", "Give one letter with --letter or --offset, or --all.");
-        row("extract into a file", {"extract", "@sample.smc", "--all", "-o", "@letter1.bin"}, 1, "", "Cannot make the folder");
+        row("extract neither", {"extract", "@sample.smc", "-o", "@x.bin"}, 2, "",
+            "Give one letter with --letter or --offset, or --all.");
+        row("extract into a file", {"extract", "@sample.smc", "--all", "-o", "@letter1.bin"}, 1, "",
+            "Cannot make the folder");
         row("import no letter", {"import", "@sample.smc", "@letter1.bin"}, 2, "", "Give the letter to replace");
         row("import into letter file", {"import", "@letter9.bin", "@letter1.bin", "--letter", "P"}, 1, "",
             "is a letter file of 22 bytes, not a ROM image");
-        row("import an image", {"import", "@sample.smc", "@unknown.smc", "--letter", "P"}, 1, "", "is a ROM image, not a letter file");
-        row("ips what", {"ips", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.ips"}, 2, "", "create or apply, not \"merge\"");
-        row("ips no output", {"ips", "create", "@sample.smc", "@unknown.smc"}, 2, "", "Give the file to write with -o FILE.");
+        row("import an image", {"import", "@sample.smc", "@unknown.smc", "--letter", "P"}, 1, "",
+            "is a ROM image, not a letter file");
+        row("ips what", {"ips", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.ips"}, 2, "",
+            "create or apply, not \"merge\"");
+        row("ips no output", {"ips", "create", "@sample.smc", "@unknown.smc"}, 2, "",
+            "Give the file to write with -o FILE.");
         row("ips sizes", {"ips", "create", "@sample.smc", "@letter1.bin", "-o", "@x.ips"}, 1, "",
             "The original image is 2,097,152 bytes and the modified one 42 bytes");
-        row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "", "This is not an IPS patch");
-        row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
+        row("ips no patch", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "",
+            "This is not an IPS patch");
+        row("ips over input", {"ips", "create", "@unknown.smc", "@sample.smc", "-o", "@sample.smc"}, 1, "",
+            "is the file being read");
         row("ips apply over its image", {"ips", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
             "is the file being read");
-        row("patch what", {"patch", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.bps"}, 2, "", "create, apply or info, not \"merge\"");
+        row("patch what", {"patch", "merge", "@sample.smc", "@unknown.smc", "-o", "@x.bps"}, 2, "",
+            "create, apply or info, not \"merge\"");
         row("patch other ending", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.txt"}, 2, "",
             "The patch's name ends in .bps or .ips, which says its format");
         row("patch no patch", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@x.smc"}, 1, "",
             "letter1.bin is no patch this editor knows");
         row("patch over its image", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
             "is the file being read");
-        row("patch IPS metadata", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.ips", "--metadata", "me"}, 2, "",
+        row("patch IPS metadata",
+            {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.ips", "--metadata", "me"}, 2, "",
             "--metadata is for a BPS patch.");
         row("words short", {"words", "@sample.smc", "--set-pause", "STOP"}, 2, "", "--set-pause takes 5 characters");
-        row("words table of an image", {"words", "@sample.smc", "--table"}, 2, "", "--table writes the game's tile codes");
+        row("words table of an image", {"words", "@sample.smc", "--table"}, 2, "",
+            "--table writes the game's tile codes");
         row("words -o without --table", {"words", "@sample.smc", "-o", "@x.tbl"}, 2, "", "-o is for --table");
         row("drawing at a scale", {"render", "@sample.smc", "--scale", "2", "-o", "@a.svg"}, 2, "",
             "--scale, --no-numbers, --no-axes and --all are for a PNG picture");
         row("sheet as a drawing", {"render", "@sample.smc", "--all", "-o", "@a.SVG"}, 2, "",
             "--scale, --no-numbers, --no-axes and --all are for a PNG picture");
         // Files too large for any image are refused before they are read; names must name a file.
-        row("info over 64 MiB", {"info", "@huge.smc"}, 1, "", "huge.smc is 17,179,869,184 bytes: no ROM image of the game is that large");
-        row("import over 64 MiB", {"import", "@huge.smc", "@letter1.bin", "--letter", "P"}, 1, "", "huge.smc is 17,179,869,184 bytes");
+        row("info over 64 MiB", {"info", "@huge.smc"}, 1, "",
+            "huge.smc is 17,179,869,184 bytes: no ROM image of the game is that large");
+        row("import over 64 MiB", {"import", "@huge.smc", "@letter1.bin", "--letter", "P"}, 1, "",
+            "huge.smc is 17,179,869,184 bytes");
         row("extract -o empty", {"extract", "@sample.smc", "--letter", "A", "-o", ""}, 2, "", "--output is empty");
         row("extract --output=", {"extract", "@sample.smc", "--letter", "A", "--output="}, 2, "", "--output is empty");
         row("info of no name", {"info", ""}, 2, "", "An argument is empty");
         const QByteArray longest = "@" + QByteArray(251, 'L') + ".bin"; // 255 bytes, the most a name may have
-        row("extract to a 255-byte name", {"extract", "@sample.smc", "--letter", "P", "-o", longest.constData()}, 0, "(42 bytes)", "");
-        row("extract to a 256-byte name", {"extract", "@sample.smc", "--letter", "P", "-o", ("@L" + longest.mid(1)).constData()},
-            1, "", ": File name too long. ");
+        row("extract to a 255-byte name", {"extract", "@sample.smc", "--letter", "P", "-o", longest.constData()}, 0,
+            "(42 bytes)", "");
+        row("extract to a 256-byte name",
+            {"extract", "@sample.smc", "--letter", "P", "-o", ("@L" + longest.mid(1)).constData()}, 1, "",
+            ": File name too long. ");
     }
 
     void invocations()
@@ -233,31 +251,36 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content"); // empty: the file as init() wrote it
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sample") << "sample.smc" << QByteArray()
-                                << R"j({"size":2097152,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
+        QTest::newRow("sample")
+            << "sample.smc" << QByteArray()
+            << R"j({"size":2097152,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
             "d0ac81164e6336a62158ce429a5bb44566e1b37c","copierHeader":false,"cartridge":null,"dumps":[{"dump":1,"caption":
             "Brindle (U) (V1.0)","header":0,"wordsKnown":true}],"wordsDump":1,"wordsHeader":0,"pause":"PAUSE",
             "pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
-        QTest::newRow("copier header") << "headered.smc" << QByteArray(512, '\0') + sampleRomImage()
-                                       << R"j({"size":2097664,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
+        QTest::newRow("copier header")
+            << "headered.smc" << QByteArray(512, '\0') + sampleRomImage()
+            << R"j({"size":2097664,"crc32":"C36C0BAF","md5":"fe48cdc466eca55c98180dd61a0c4d2d","sha1":
             "d0ac81164e6336a62158ce429a5bb44566e1b37c","copierHeader":true,"cartridge":null,"dumps":[{"dump":1,
             "caption":"Brindle (U) (V1.0)","header":512,"wordsKnown":true}],"wordsDump":1,"wordsHeader":512,"pause":
             "PAUSE","pauseBytes":"0001020304","gameOver":"GAMEOVER","gameOverBytes":"1501160417180419"})j";
-        QTest::newRow("cartridge header") << "cartridge.smc" << QByteArray()
-                                          << R"j({"size":2097152,"crc32":"1DB7DD1D","md5":"11176bf5a5501dbbdea542c52a622c69",
+        QTest::newRow("cartridge header")
+            << "cartridge.smc" << QByteArray()
+            << R"j({"size":2097152,"crc32":"1DB7DD1D","md5":"11176bf5a5501dbbdea542c52a622c69",
             "sha1":"18fa2a84aba88507218426c4f1cf0261904c8eec","copierHeader":false,"cartridge":{"place":"low","offset":
             "7FC0","title":"SAMPLE TITLE","mapMode":"20","mapModeName":"LoROM","romSize":"0B","romSizeName":"2 MiB",
             "country":"01","countryName":"North America","version":"1.0","checksum":"0000","complement":"FFFF",
             "imageChecksum":"181E","matches":false},"dumps":[{"dump":1,"caption":"Brindle (U) (V1.0)","header":0,
             "wordsKnown":true}],"wordsDump":1,"wordsHeader":0,"pause":"PAUSE","pauseBytes":"0001020304","gameOver":
             "GAMEOVER","gameOverBytes":"1501160417180419"})j";
-        QTest::newRow("blank") << "blank.smc" << QByteArray(2'097'152, '\xFF')
-                               << R"j({"size":2097152,"crc32":"9A4109E5","md5":"b23b5d09162b92c0284923a7f628d2a5","sha1":
+        QTest::newRow("blank")
+            << "blank.smc" << QByteArray(2'097'152, '\xFF')
+            << R"j({"size":2097152,"crc32":"9A4109E5","md5":"b23b5d09162b92c0284923a7f628d2a5","sha1":
             "ba59caac5f5a80fc52c507d8a47f322a380aa9a1","copierHeader":false,"cartridge":null,"dumps":[],"wordsDump":1,
             "wordsHeader":0,"pause":"?????","pauseBytes":"FFFFFFFFFF","gameOver":"????????","gameOverBytes":
             "FFFFFFFFFFFFFFFF"})j";
-        QTest::newRow("letter file") << "letter1.bin" << QByteArray()
-                                     << R"j({"size":42,"crc32":"D89280DD","md5":"e5762ee6faa8f9b3000a3fdb68b4ff6a","sha1":
+        QTest::newRow("letter file")
+            << "letter1.bin" << QByteArray()
+            << R"j({"size":42,"crc32":"D89280DD","md5":"e5762ee6faa8f9b3000a3fdb68b4ff6a","sha1":
             "0c8baf81b15340cd632c8e4704082dbf1e316a18","copierHeader":false,"cartridge":null,"dumps":[],"wordsDump":1,
             "wordsHeader":0,"wordsError":"a letter file, not a ROM image: it holds no words"})j";
     }
@@ -283,8 +306,8 @@ private slots:
         QTest::addColumn<QByteArray>("copier");
         QTest::addColumn<qint64>("at");
         QTest::addColumn<QString>("wrote");
-        QTest::newRow("no copier header") << QByteArray() << qint64(0x7FDC)
-                                          << "Wrote the checksum 181E and its complement E7E1 at offset 7FDC of ";
+        QTest::newRow("no copier header")
+            << QByteArray() << qint64(0x7FDC) << "Wrote the checksum 181E and its complement E7E1 at offset 7FDC of ";
         QTest::newRow("copier header") << QByteArray(512, '\0') << qint64(0x81DC)
                                        << "Wrote the checksum 181E and its complement E7E1 at offset 81DC of ";
     }
@@ -306,9 +329,10 @@ private slots:
         QCOMPARE(readFile(path(QStringLiteral("fix.smc.bak"))), before);
         const Run check = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc")});
         QCOMPARE(check.status, 0);
-        QVERIFY2(check.out.contains(QStringLiteral("stored 181E, complement E7E1; the image's own is 181E (the 16-bit sum "
-                                                   "of its bytes): they match")),
-                 qPrintable(check.out));
+        QVERIFY2(
+            check.out.contains(QStringLiteral("stored 181E, complement E7E1; the image's own is 181E (the 16-bit sum "
+                                              "of its bytes): they match")),
+            qPrintable(check.out));
         const Run again = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc"), QStringLiteral("--fix")});
         QCOMPARE(again.status, 0);
         QVERIFY(again.out.contains(QStringLiteral("Nothing to set: nothing was written.")));
@@ -324,21 +348,25 @@ private slots:
         QTest::newRow("P") << "sample.smc" << 0 << 1
                            << R"j({"position":1,"label":"P (59) 86","offset":"476E2","catalogueLength":86,"valid":true,
             "length":42,"points":7,"polygons":1})j";
-        QTest::newRow("!!") << "sample.smc" << 1 << 7
-                            << R"j({"position":7,"label":"!! (82) 117","offset":"47F67","catalogueLength":117,"valid":true,
+        QTest::newRow("!!")
+            << "sample.smc" << 1 << 7
+            << R"j({"position":7,"label":"!! (82) 117","offset":"47F67","catalogueLength":117,"valid":true,
             "length":73,"points":8,"polygons":4})j";
-        QTest::newRow("R") << "sample.smc" << 0 << 24
-                           << R"j({"position":24,"label":"R (70) 105","offset":"47E26","catalogueLength":105,"valid":true,
+        QTest::newRow("R")
+            << "sample.smc" << 0 << 24
+            << R"j({"position":24,"label":"R (70) 105","offset":"47E26","catalogueLength":105,"valid":true,
             "length":59,"points":9,"polygons":2})j";
-        QTest::newRow("P, dump 2") << "sample.smc" << 2 << 1
-                                   << R"j({"position":1,"label":"P (59) 86","offset":"47639","catalogueLength":86,"valid":
+        QTest::newRow("P, dump 2")
+            << "sample.smc" << 2 << 1
+            << R"j({"position":1,"label":"P (59) 86","offset":"47639","catalogueLength":86,"valid":
             false,"reason":"The letter at offset 47639 has 255 points; the editor holds at most 20."})j";
-        QTest::newRow("D, unknown") << "unknown.smc" << 0 << 6
-                                    << R"j({"position":6,"label":"D (63) 106","offset":"47EFD","catalogueLength":106,"valid":
+        QTest::newRow("D, unknown")
+            << "unknown.smc" << 0 << 6
+            << R"j({"position":6,"label":"D (63) 106","offset":"47EFD","catalogueLength":106,"valid":
             false,"reason":"The letter at offset 47EFD has 255 points; the editor holds at most 20."})j";
         // Behind a copier header the dump asked for is read 512 bytes further on, though it does not fit.
-        QTest::newRow("P, dump 2, copier header") << "headered.smc" << 2 << 1
-                                                  << R"j({"position":1,"label":"P (59) 86","offset":"47839","catalogueLength":86,
+        QTest::newRow("P, dump 2, copier header")
+            << "headered.smc" << 2 << 1 << R"j({"position":1,"label":"P (59) 86","offset":"47839","catalogueLength":86,
             "valid":false,"reason":"The letter at offset 47839 has 255 points; the editor holds at most 20."})j";
     }
 
@@ -370,8 +398,10 @@ private slots:
         QTest::addColumn<bool>("axes");
         QTest::addColumn<int>("scale");
         QTest::newRow("first letter") << "sample.smc" << QStringList{} << "476E2" << true << true << 1;
-        QTest::newRow("A by label, x3") << "sample.smc" << QStringList{"--letter", "A (57) 84"} << "47738" << false << true << 3;
-        QTest::newRow("!! by offset") << "sample.smc" << QStringList{"--offset", "47f67"} << "47F67" << true << false << 1;
+        QTest::newRow("A by label, x3") << "sample.smc" << QStringList{"--letter", "A (57) 84"} << "47738" << false
+                                        << true << 3;
+        QTest::newRow("!! by offset") << "sample.smc" << QStringList{"--offset", "47f67"} << "47F67" << true << false
+                                      << 1;
         QTest::newRow("R bare, x2") << "sample.smc" << QStringList{"--letter", "R"} << "47E26" << false << false << 2;
         QTest::newRow("letter file") << "letter16.bin" << QStringList{} << "" << true << true << 1;
         QTest::newRow("largest scale, x16") << "sample.smc" << QStringList{} << "476E2" << false << true << 16;
@@ -385,7 +415,8 @@ private slots:
         QFETCH(bool, numbers);
         QFETCH(bool, axes);
         QFETCH(int, scale);
-        QStringList args{QStringLiteral("render"), u'@' + file, QStringLiteral("-o"), QStringLiteral("@out.png"),
+        QStringList args{QStringLiteral("render"),  u'@' + file,
+                         QStringLiteral("-o"),      QStringLiteral("@out.png"),
                          QStringLiteral("--scale"), QString::number(scale)};
         args << letter;
         if (!numbers)
@@ -430,7 +461,8 @@ private slots:
         QFETCH(int, position);
         QFETCH(int, size);
         const Run run = cli(QStringList{QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("-o"),
-                                        QStringLiteral("@letter1.bin")} + letter);
+                                        QStringLiteral("@letter1.bin")}
+                            + letter);
         QVERIFY2(run.status == 0, qPrintable(run.err));
         const QByteArray written = readFile(path(QStringLiteral("letter1.bin")));
         QCOMPARE(written.size(), size);
@@ -444,22 +476,24 @@ private slots:
         QVERIFY2(run.status == 0, qPrintable(run.err));
         const QDir letters(path(QStringLiteral("letters")));
         QCOMPARE(letters.entryList(QDir::Files, QDir::Name),
-                 QStringList({"0_47889.bin", "2_4790A.bin", "3_47956.bin", "4_479B3.bin", "5_47A18.bin", "6_47A8E.bin",
-                              "7_47AF3.bin", "8_47B3B.bin", "9_47BDD.bin", "A_47738.bin", "C_47C71.bin", "D_47EFD.bin",
-                              "E_47824.bin", "G_47D1C.bin", "I_478EC.bin", "L_47C3E.bin", "M_47D8C.bin", "P_476E2.bin",
-                              "R_47E26.bin", "S_477DC.bin", "T_47CE5.bin", "U_4778C.bin", "V_47DED.bin",
-                              "x21x21_47F67.bin"}));
+                 QStringList({"0_47889.bin", "2_4790A.bin", "3_47956.bin", "4_479B3.bin",     "5_47A18.bin",
+                              "6_47A8E.bin", "7_47AF3.bin", "8_47B3B.bin", "9_47BDD.bin",     "A_47738.bin",
+                              "C_47C71.bin", "D_47EFD.bin", "E_47824.bin", "G_47D1C.bin",     "I_478EC.bin",
+                              "L_47C3E.bin", "M_47D8C.bin", "P_476E2.bin", "R_47E26.bin",     "S_477DC.bin",
+                              "T_47CE5.bin", "U_4778C.bin", "V_47DED.bin", "x21x21_47F67.bin"}));
         QCOMPARE(readFile(letters.filePath(QStringLiteral("x21x21_47F67.bin"))), sampleLetter(7).toBytes());
         // Each file holds the record at the offset in its name, not its neighbour's.
         for (const QString& name : letters.entryList(QDir::Files)) {
             const QByteArray content = readFile(letters.filePath(name));
-            QCOMPARE(content, sampleRomImage().mid(name.section(u'_', -1).section(u'.', 0, 0).toLongLong(nullptr, 16), content.size()));
+            QCOMPARE(content, sampleRomImage().mid(name.section(u'_', -1).section(u'.', 0, 0).toLongLong(nullptr, 16),
+                                                   content.size()));
         }
         // A letter that can't be read stops them all before the first file is written.
         const Run refused = cli({QStringLiteral("extract"), QStringLiteral("@unknown.smc"), QStringLiteral("--all"),
                                  QStringLiteral("-o"), QStringLiteral("@others")});
         QCOMPARE(refused.status, 1);
-        QVERIFY2(refused.err.contains(QStringLiteral("D (63) 106: The letter at offset 47EFD has 255 points")), qPrintable(refused.err));
+        QVERIFY2(refused.err.contains(QStringLiteral("D (63) 106: The letter at offset 47EFD has 255 points")),
+                 qPrintable(refused.err));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("others"))));
         // A link planted among the letter files is not followed out of the folder.
         QVERIFY(QDir().mkdir(path(QStringLiteral("planted"))));
@@ -485,18 +519,22 @@ private slots:
         QTest::newRow("shorter") << "sample.smc" << QStringList{"@letter9.bin", "--letter", "8"} << 0
                                  << "Wrote the 22-byte record at offset 47B3B of " << qint64(0x47B3B) << 9;
         QTest::newRow("same length") << "sample.smc" << QStringList{"@letter1.bin", "--offset", "476E2"} << 0
-                                                    << "where a 42-byte record stood" << qint64(0x476E2) << 1;
-        QTest::newRow("longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I"} << 1
-                                << "so the 33 bytes after the old record will be overwritten. Write it anyway? (--allow-longer writes it)"
-                                << qint64(-1) << 0;
-        QTest::newRow("longer allowed") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer"} << 0
+                                     << "where a 42-byte record stood" << qint64(0x476E2) << 1;
+        QTest::newRow("longer")
+            << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I"} << 1
+            << "so the 33 bytes after the old record will be overwritten. Write it anyway? (--allow-longer writes it)"
+            << qint64(-1) << 0;
+        QTest::newRow("longer allowed") << "sample.smc"
+                                        << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer"} << 0
                                         << "Wrote the 55-byte record at offset 478EC" << qint64(0x478EC) << 16;
-        QTest::newRow("dry run") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer", "--dry-run"}
-                                 << 0 << "Dry run: the 55-byte record would be written at offset 478EC of "
-                                 << qint64(-1) << 0;
-        QTest::newRow("dry run, longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--dry-run"} << 1
-                                         << "is 22 bytes long; the new one is 55 bytes" << qint64(-1) << 0;
-        QTest::newRow("no record there") << "sample.smc" << QStringList{"@letter9.bin", "--offset", "10", "--allow-longer"} << 1
+        QTest::newRow("dry run") << "sample.smc"
+                                 << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer", "--dry-run"} << 0
+                                 << "Dry run: the 55-byte record would be written at offset 478EC of " << qint64(-1)
+                                 << 0;
+        QTest::newRow("dry run, longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--dry-run"}
+                                         << 1 << "is 22 bytes long; the new one is 55 bytes" << qint64(-1) << 0;
+        QTest::newRow("no record there") << "sample.smc"
+                                         << QStringList{"@letter9.bin", "--offset", "10", "--allow-longer"} << 1
                                          << "No letter record can be read at offset 10 of " << qint64(-1) << 0;
         QTest::newRow("unknown image") << "unknown.smc" << QStringList{"@letter9.bin", "--letter", "P"} << 1
                                        << "does not match any of the five known dumps" << qint64(-1) << 0;
@@ -516,7 +554,8 @@ private slots:
         QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.out + run.err));
         // A dry run works on a copy, and names the image.
         if (args.contains(QStringLiteral("--dry-run")))
-            QVERIFY2((run.out + run.err).contains(QStringLiteral(" of %1").arg(path(image))), qPrintable(run.out + run.err));
+            QVERIFY2((run.out + run.err).contains(QStringLiteral(" of %1").arg(path(image))),
+                     qPrintable(run.out + run.err));
         QByteArray expected = before;
         if (offset >= 0)
             putBytes(expected, offset, sampleLetter(position).toBytes());
@@ -535,8 +574,9 @@ private slots:
         QVERIFY2(render.status == 0, qPrintable(render.err));
         QCOMPARE(letterFromSvg(readFile(path(QStringLiteral("8.svg"))), {}), sampleLetter(16));
         // A line drawn there and back in place of "I": a record as long as the one there.
-        writeFile(path(QStringLiteral("I.svg")),
-                  "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 256 256'><polygon points='128,98 128,158'/></svg>");
+        writeFile(
+            path(QStringLiteral("I.svg")),
+            "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 256 256'><polygon points='128,98 128,158'/></svg>");
         const Run run = cli({QStringLiteral("import"), QStringLiteral("@sample.smc"), QStringLiteral("@I.svg"),
                              QStringLiteral("--letter"), QStringLiteral("I")});
         QVERIFY2(run.status == 0, qPrintable(run.err));
@@ -554,12 +594,14 @@ private slots:
 
     void wordsTable()
     {
-        const Run run = cli({QStringLiteral("words"), QStringLiteral("--table"), QStringLiteral("-o"), QStringLiteral("@game.tbl")});
+        const Run run = cli(
+            {QStringLiteral("words"), QStringLiteral("--table"), QStringLiteral("-o"), QStringLiteral("@game.tbl")});
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QCOMPARE(readFile(path(QStringLiteral("game.tbl"))),
                  QByteArray("00=P\n01=A\n02=U\n03=S\n04=E\n05=D\n06=!\n07=0\n08=1\n09=2\n0A=3\n0B=4\n0C=5\n0D=6\n"
                             "0E=7\n0F=8\n10=9\n11=L\n12=C\n13=T\n14= \n15=G\n16=M\n17=O\n18=V\n19=R\n"));
-        QCOMPARE(cli({QStringLiteral("words"), QStringLiteral("--table")}).out.toUtf8(), readFile(path(QStringLiteral("game.tbl"))));
+        QCOMPARE(cli({QStringLiteral("words"), QStringLiteral("--table")}).out.toUtf8(),
+                 readFile(path(QStringLiteral("game.tbl"))));
     }
 
     // Two programs that write into one image: the second waits a moment, then is refused with the
@@ -567,7 +609,8 @@ private slots:
     void secondWriterIsRefused()
     {
         QProcess holder;
-        holder.start(QStringLiteral("flock"), {QStringLiteral("-x"), image_, QStringLiteral("-c"), QStringLiteral("echo locked; exec sleep 30")});
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-x"), image_, QStringLiteral("-c"),
+                                               QStringLiteral("echo locked; exec sleep 30")});
         QVERIFY(holder.waitForReadyRead(10000));
         const qint64 pid = holder.processId();
         const Run run = cli({QStringLiteral("import"), QStringLiteral("@sample.smc"), QStringLiteral("@letter9.bin"),
@@ -575,7 +618,9 @@ private slots:
         holder.kill();
         holder.waitForFinished();
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("sample.smc is being written by another program (pid %1). Nothing was written").arg(pid)),
+        QVERIFY2(run.err.contains(
+                     QStringLiteral("sample.smc is being written by another program (pid %1). Nothing was written")
+                         .arg(pid)),
                  qPrintable(run.err));
         QCOMPARE(readFile(image_), sampleRomImage());
         QVERIFY(!QFileInfo::exists(image_ + QStringLiteral(".bak")));
@@ -592,7 +637,8 @@ private slots:
         writeFile(image_, torn);
         const Run run = cli({QStringLiteral("info"), QStringLiteral("@sample.smc")});
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.contains(QStringLiteral("warning: The last write into %1 was cut short").arg(image_)), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("warning: The last write into %1 was cut short").arg(image_)),
+                 qPrintable(run.err));
         QVERIFY2(run.out.contains(QStringLiteral("CRC32:         C36C0BAF")), qPrintable(run.out));
         QCOMPARE(readFile(image_), sampleRomImage());
     }
@@ -603,17 +649,20 @@ private slots:
     {
         QTest::addColumn<QString>("script"); // $0 the program, $1 the folder
         QTest::addColumn<QString>("shown");
-        QTest::newRow("output") << R"(exec "$0" ips create "$1/sample.smc" "$1/sample.smc" -o "$1/p$(printf '\376').ips")"
-                                << "/p\\xFE.ips\" is not text in the system's encoding";
-        QTest::newRow("input") << R"(f="$1/img$(printf '\377').smc"; cp "$1/sample.smc" "$f"; "$0" info "$f"; s=$?; rm "$f"; exit $s)"
-                               << "/img\\xFF.smc\" is not text in the system's encoding";
+        QTest::newRow("output")
+            << R"(exec "$0" ips create "$1/sample.smc" "$1/sample.smc" -o "$1/p$(printf '\376').ips")"
+            << "/p\\xFE.ips\" is not text in the system's encoding";
+        QTest::newRow("input")
+            << R"(f="$1/img$(printf '\377').smc"; cp "$1/sample.smc" "$f"; "$0" info "$f"; s=$?; rm "$f"; exit $s)"
+            << "/img\\xFF.smc\" is not text in the system's encoding";
     }
     void namesThatAreNotText()
     {
         QFETCH(QString, script);
         QFETCH(QString, shown);
         QProcess shell;
-        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(VERTILOOM_CLI), dir_.path()});
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), script, QStringLiteral(VERTILOOM_CLI), dir_.path()});
         QVERIFY(shell.waitForFinished(60000));
         const QString err = QString::fromUtf8(shell.readAllStandardError());
         QCOMPARE(shell.exitCode(), 2);
@@ -628,20 +677,26 @@ private slots:
         QVERIFY(QDir().mkdir(locked));
         writeFile(locked + QStringLiteral("/P_476E2.bin"), sampleLetter(1).toBytes());
         QVERIFY(QFile::setPermissions(locked, {}));
-        const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-        QStringList command{QStringLiteral(VERTILOOM_CLI), QStringLiteral("import"), image_, locked, QStringLiteral("--all")};
+        const auto unlock =
+            qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        QStringList command{QStringLiteral(VERTILOOM_CLI), QStringLiteral("import"), image_, locked,
+                            QStringLiteral("--all")};
         // Root reads every folder: the program then runs as nobody, who may read the image.
         if (::geteuid() == 0) {
-            QVERIFY(QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                  QStringLiteral("--clear-groups")} + command;
+            QVERIFY(QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                           | QFile::ReadOther | QFile::ExeOther));
+            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                                  QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")}
+                      + command;
         }
         QProcess process;
         process.start(command.takeFirst(), command);
         QVERIFY(process.waitForFinished(60000));
         const QString err = QString::fromUtf8(process.readAllStandardError());
         QCOMPARE(process.exitCode(), 1);
-        QVERIFY2(err.contains(QStringLiteral("Cannot read the folder %1: Permission denied. Nothing was written.").arg(locked)), qPrintable(err));
+        QVERIFY2(err.contains(
+                     QStringLiteral("Cannot read the folder %1: Permission denied. Nothing was written.").arg(locked)),
+                 qPrintable(err));
         QCOMPARE(readFile(image_), sampleRomImage());
     }
 
@@ -651,21 +706,26 @@ private slots:
     void importAll()
     {
         writeFile(path(QStringLiteral("all.smc")), sampleRomImage());
-        QCOMPARE(cli({QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("--all"), QStringLiteral("-o"),
-                      QStringLiteral("@batch")}).status, 0);
+        QCOMPARE(cli({QStringLiteral("extract"), QStringLiteral("@sample.smc"), QStringLiteral("--all"),
+                      QStringLiteral("-o"), QStringLiteral("@batch")})
+                     .status,
+                 0);
         const auto import = [&](const QStringList& more) {
             return cli(QStringList{QStringLiteral("import"), QStringLiteral("@all.smc"), QStringLiteral("@batch"),
-                                   QStringLiteral("--all")} + more);
+                                   QStringLiteral("--all")}
+                       + more);
         };
         writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(9).toBytes());
         const Run dry = import({QStringLiteral("--dry-run")});
-        QVERIFY2(dry.status == 0 && dry.out.contains(QStringLiteral("Nothing was written")), qPrintable(dry.out + dry.err));
+        QVERIFY2(dry.status == 0 && dry.out.contains(QStringLiteral("Nothing was written")),
+                 qPrintable(dry.out + dry.err));
         QCOMPARE(readFile(path(QStringLiteral("all.smc"))), sampleRomImage());
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("all.smc.bak"))));
         const Run run = import({});
         QVERIFY2(run.status == 0, qPrintable(run.err));
-        QVERIFY2(run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 47B3B, where a 55-byte record stood")),
-                 qPrintable(run.out));
+        QVERIFY2(
+            run.out.contains(QStringLiteral("Wrote the 22-byte record at offset 47B3B, where a 55-byte record stood")),
+            qPrintable(run.out));
         QVERIFY2(run.out.contains(QStringLiteral("Wrote 24 records into ")), qPrintable(run.out));
         QByteArray expected = sampleRomImage();
         putBytes(expected, 0x47B3B, sampleLetter(9).toBytes());
@@ -677,8 +737,9 @@ private slots:
         writeFile(path(QStringLiteral("batch/8_47B3B.bin")), sampleLetter(16).toBytes());
         for (const auto& [more, message] :
              {std::pair{QStringList{}, QStringLiteral("I_478EC.bin: Not written: The record at offset 478EC")},
-              std::pair{QStringList{QStringLiteral("--allow-longer")},
-                        QStringLiteral("I_478EC.bin and 2_4790A.bin: the records at offsets 478EC and 4790A overlap.")}}) {
+              std::pair{
+                  QStringList{QStringLiteral("--allow-longer")},
+                  QStringLiteral("I_478EC.bin and 2_4790A.bin: the records at offsets 478EC and 4790A overlap.")}}) {
             const Run refused = import(more);
             QCOMPARE(refused.status, 1);
             QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
@@ -689,13 +750,15 @@ private slots:
             writeFile(path(QStringLiteral("batch/") + name), QByteArray("x"));
             const Run named = import({QStringLiteral("--allow-longer")});
             QCOMPARE(named.status, 1);
-            QVERIFY2(named.err.contains(name + QStringLiteral(": a letter file's name must end in _")), qPrintable(named.err));
+            QVERIFY2(named.err.contains(name + QStringLiteral(": a letter file's name must end in _")),
+                     qPrintable(named.err));
             QCOMPARE(readFile(path(QStringLiteral("all.smc"))), expected);
             QVERIFY(QFile::remove(path(QStringLiteral("batch/") + name)));
         }
 
         // An "I" of 30 bytes, its catalogue length, ends where "2" begins: the two touch, and do not overlap.
-        const QByteArray touching = bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000");
+        const QByteArray touching =
+            bytesFromHex("05 F0F0 10F0 1010 F010 0000 01 03 000204 010203 000000 0000000000000000");
         QCOMPARE(touching.size(), 30);
         writeFile(path(QStringLiteral("batch/I_478EC.bin")), touching);
         const Run touched = import({QStringLiteral("--allow-longer")});
@@ -709,9 +772,10 @@ private slots:
     {
         const QString modified = path(QStringLiteral("modified.smc"));
         writeFile(modified, sampleRomImage());
-        QCOMPARE(cli({QStringLiteral("words"), modified, QStringLiteral("--set-pause"), QStringLiteral("STOP_")}).status, 0);
-        const Run create = cli({QStringLiteral("ips"), QStringLiteral("create"), QStringLiteral("@sample.smc"), modified,
-                                QStringLiteral("-o"), QStringLiteral("@words.ips")});
+        QCOMPARE(
+            cli({QStringLiteral("words"), modified, QStringLiteral("--set-pause"), QStringLiteral("STOP_")}).status, 0);
+        const Run create = cli({QStringLiteral("ips"), QStringLiteral("create"), QStringLiteral("@sample.smc"),
+                                modified, QStringLiteral("-o"), QStringLiteral("@words.ips")});
         QVERIFY2(create.status == 0, qPrintable(create.err));
         QCOMPARE(readFile(path(QStringLiteral("words.ips"))),
                  bytesFromHex("50 41 54 43 48  00 CC 60 00 05 03 13 17 00 14  45 4F 46"));
@@ -736,16 +800,20 @@ private slots:
         QByteArray longer = readFile(image_) + QByteArray(1024, '\x11');
         putBytes(longer, 0x476E2, sampleLetter(9).toBytes());
         writeFile(path(QStringLiteral("longer.smc")), longer);
-        const Run create = cli({"patch", "create", "@sample.smc", "@longer.smc", "-o", "@longer.bps", "--metadata", "test"});
-        QVERIFY2(create.status == 0 && create.out.startsWith(QStringLiteral("Wrote ")), qPrintable(create.out + create.err));
+        const Run create =
+            cli({"patch", "create", "@sample.smc", "@longer.smc", "-o", "@longer.bps", "--metadata", "test"});
+        QVERIFY2(create.status == 0 && create.out.startsWith(QStringLiteral("Wrote ")),
+                 qPrintable(create.out + create.err));
         const Run info = cli({"patch", "info", "@longer.bps"});
-        QVERIFY2(info.out.contains(QStringLiteral("Source:     2,097,152 bytes, CRC32 C36C0BAF\nTarget:     2,098,176 bytes")),
+        QVERIFY2(info.out.contains(
+                     QStringLiteral("Source:     2,097,152 bytes, CRC32 C36C0BAF\nTarget:     2,098,176 bytes")),
                  qPrintable(info.out));
         QVERIFY2(info.out.contains(QStringLiteral("Metadata:   \"test\"")), qPrintable(info.out));
         const Run wrong = cli({"patch", "apply", "@unknown.smc", "@longer.bps", "-o", "@out.smc"});
         QCOMPARE(wrong.status, 1);
-        QVERIFY2(wrong.err.contains(QStringLiteral("This patch was made for an image with CRC32 C36C0BAF; this image has ")),
-                 qPrintable(wrong.err));
+        QVERIFY2(
+            wrong.err.contains(QStringLiteral("This patch was made for an image with CRC32 C36C0BAF; this image has ")),
+            qPrintable(wrong.err));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.smc"))));
         const Run apply = cli({"patch", "apply", "@sample.smc", "@longer.bps", "-o", "@out.smc"});
         QVERIFY2(apply.status == 0, qPrintable(apply.err));
@@ -753,16 +821,21 @@ private slots:
 
         writeFile(path(QStringLiteral("longer.smc")), QByteArray(512, '\x22') + longer.first(kSampleImageSize));
         const Run headered = cli({"patch", "create", "@headered.smc", "@longer.smc", "-o", "@headered.bps"});
-        QVERIFY2(headered.out.contains(QStringLiteral("headered.smc has a 512-byte copier header: the patch is made without it.")),
+        QVERIFY2(headered.out.contains(
+                     QStringLiteral("headered.smc has a 512-byte copier header: the patch is made without it.")),
                  qPrintable(headered.out));
-        QVERIFY2(headered.out.contains(QStringLiteral("longer.smc has a 512-byte copier header")), qPrintable(headered.out));
+        QVERIFY2(headered.out.contains(QStringLiteral("longer.smc has a 512-byte copier header")),
+                 qPrintable(headered.out));
         const Run back = cli({"patch", "apply", "@headered.smc", "@headered.bps", "-o", "@back.smc"});
-        QVERIFY2(back.out.contains(QStringLiteral("the patch is applied without it, and the header put back in front of ")),
-                 qPrintable(back.out));
+        QVERIFY2(
+            back.out.contains(QStringLiteral("the patch is applied without it, and the header put back in front of ")),
+            qPrintable(back.out));
         QCOMPARE(readFile(path(QStringLiteral("back.smc"))), QByteArray(512, '\0') + longer.first(kSampleImageSize));
         const Run exact = cli({"patch", "apply", "@headered.smc", "@headered.bps", "-o", "@exact.smc", "--exact"});
-        QVERIFY2(exact.status == 1 && exact.err.contains(QStringLiteral("made for an image of 2,097,152 bytes; this image has 2,097,664")),
-                 qPrintable(exact.err));
+        QVERIFY2(
+            exact.status == 1
+                && exact.err.contains(QStringLiteral("made for an image of 2,097,152 bytes; this image has 2,097,664")),
+            qPrintable(exact.err));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("exact.smc"))));
     }
 
@@ -776,21 +849,22 @@ private slots:
         QTest::addColumn<QByteArray>("gameOver"); // at 8619F
         const QByteArray pause = bytesFromHex("00 01 02 03 04");
         const QByteArray gameOver = bytesFromHex("15 01 16 04 17 18 04 19");
-        QTest::newRow("read") << "sample.smc" << QStringList{} << 0 << "PAUSE:     \"PAUSE\" (0001020304)\nGAME OVER: \"GAMEOVER\""
-                              << pause << gameOver;
-        QTest::newRow("pause") << "sample.smc" << QStringList{"--set-pause", "STOP_"} << 0 << "PAUSE:     \"STOP \" (0313170014)"
-                               << bytesFromHex("03 13 17 00 14") << gameOver;
+        QTest::newRow("read") << "sample.smc" << QStringList{} << 0
+                              << "PAUSE:     \"PAUSE\" (0001020304)\nGAME OVER: \"GAMEOVER\"" << pause << gameOver;
+        QTest::newRow("pause") << "sample.smc" << QStringList{"--set-pause", "STOP_"} << 0
+                               << "PAUSE:     \"STOP \" (0313170014)" << bytesFromHex("03 13 17 00 14") << gameOver;
         QTest::newRow("both") << "sample.smc" << QStringList{"--set-pause", "IIIII", "--set-game-over", "GAME 0V3"} << 0
                               << "GAME OVER: \"GAME 0V3\" (150116041407180A)" << bytesFromHex("08 08 08 08 08")
                               << bytesFromHex("15 01 16 04 14 07 18 0A");
         QTest::newRow("no such tile") << "sample.smc" << QStringList{"--set-pause", "DELAY"} << 1
-                                      << "Letter 5 of PAUSE: 'Y' is not a character the game can show." << pause << gameOver;
+                                      << "Letter 5 of PAUSE: 'Y' is not a character the game can show." << pause
+                                      << gameOver;
         QTest::newRow("unknown image") << "unknown.smc" << QStringList{"--set-pause", "STOP_"} << 1
                                        << "does not match any of the five known dumps" << pause << gameOver;
         // Dump 2 does not fit: the offer to switch on opening is declined, which refuses nothing, and
         // PAUSE is written at dump 2's CBF8 (the bytes at CC60 stay).
-        QTest::newRow("dump 2, switch declined") << "sample.smc" << QStringList{"--set-pause", "STOP_", "--dump", "2"} << 0
-                                                 << "PAUSE:     \"STOP \" (0313170014)" << pause << gameOver;
+        QTest::newRow("dump 2, switch declined") << "sample.smc" << QStringList{"--set-pause", "STOP_", "--dump", "2"}
+                                                 << 0 << "PAUSE:     \"STOP \" (0313170014)" << pause << gameOver;
     }
 
     void words()

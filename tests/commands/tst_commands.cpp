@@ -37,8 +37,12 @@ struct State {
 
 State stateOf(const Editor& editor)
 {
-    return {editor.form.controls(), editor.form.memoForm(), editor.letterTail, editor.polygonTails,
-            editor.letterLayer.image().copy(), editor.overlayLayer.image().copy()};
+    return {editor.form.controls(),
+            editor.form.memoForm(),
+            editor.letterTail,
+            editor.polygonTails,
+            editor.letterLayer.image().copy(),
+            editor.overlayLayer.image().copy()};
 }
 
 // Which control differs first, for a readable failure.
@@ -46,7 +50,8 @@ QString firstDifference(const State& a, const State& b)
 {
     for (int slot = 0; slot < a.controls.size(); ++slot) {
         if (!(b.controls.at(slot) == a.controls.at(slot)))
-            return fieldAtSlot(slot).objectName() + QStringLiteral(": '%1' vs '%2'").arg(a.controls.at(slot).text, b.controls.at(slot).text);
+            return fieldAtSlot(slot).objectName()
+                   + QStringLiteral(": '%1' vs '%2'").arg(a.controls.at(slot).text, b.controls.at(slot).text);
     }
     if (a.letter != b.letter)
         return QStringLiteral("letter layer");
@@ -139,9 +144,15 @@ private slots:
                 return field;
             }
             const std::function<void()> commands[] = {
-                [&] { const FieldId box = random.bounded(2) ? FieldId::checkBox(anyPoint()) : FieldId::checkPol(anyPolygon(), anyCorner());
-                      editor.form.setChecked(box, !editor.form.checked(box)); },
-                [&] { editor.form.selectPoint(anyPoint()); placePoint(editor, QPoint(random.bounded(255), random.bounded(255))); },
+                [&] {
+                    const FieldId box = random.bounded(2) ? FieldId::checkBox(anyPoint())
+                                                          : FieldId::checkPol(anyPolygon(), anyCorner());
+                    editor.form.setChecked(box, !editor.form.checked(box));
+                },
+                [&] {
+                    editor.form.selectPoint(anyPoint());
+                    placePoint(editor, QPoint(random.bounded(255), random.bounded(255)));
+                },
                 [&] { nudge(editor, static_cast<Nudge>(random.bounded(4))); },
                 [&] { pickVertex(editor, FieldId::pol(anyPolygon(), anyCorner()), anyPoint()); },
                 [&] { start(editor); },
@@ -150,7 +161,8 @@ private slots:
                     // A load of a random record (a record always fits the editor's limits).
                     LetterRecord record;
                     for (int n = random.bounded(kPoints + 1); n > 0; --n)
-                        record.points.append({static_cast<std::uint8_t>(random.bounded(256)), static_cast<std::uint8_t>(random.bounded(256))});
+                        record.points.append({static_cast<std::uint8_t>(random.bounded(256)),
+                                              static_cast<std::uint8_t>(random.bounded(256))});
                     for (int p = random.bounded(kPolygons + 1); p > 0; --p) {
                         QByteArray refs, params;
                         for (int k = 1 + random.bounded(kCorners); k > 0; --k) {
@@ -204,7 +216,8 @@ private slots:
             }
             QCOMPARE(history.position(), at);
             if (!(stateOf(editor) == states[at]))
-                QFAIL(qPrintable(QStringLiteral("after action %1: %2").arg(i).arg(firstDifference(stateOf(editor), states[at]))));
+                QFAIL(qPrintable(
+                    QStringLiteral("after action %1: %2").arg(i).arg(firstDifference(stateOf(editor), states[at]))));
         }
         while (history.canUndo())
             history.undo();
@@ -247,7 +260,8 @@ private slots:
         QCOMPARE(history.count(), 1);
         QCOMPARE(letterPoints(editor.form), QList<UnitPoint>({{1, -40, -40}, {2, 40, -40}, {3, 0, 40}}));
         QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("03"));
-        QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03D8D828D8002801030002040000000000000000010200000102"));
+        QCOMPARE(editor.form.text(FieldId::memo()),
+                 QStringLiteral("03D8D828D8002801030002040000000000000000010200000102"));
 
         for (int n = 4; n <= kPoints; ++n)
             addPoint(editor, {n, n});
@@ -274,7 +288,8 @@ private slots:
             history.run(QString(), [&] { transformPoints(editor, {}, {Transform::Move, 100, 100, 0}); });
             QFAIL("the move should have been refused");
         } catch (const Error& e) {
-            QCOMPARE(e.message(), QStringLiteral("Point 3 would go to x = 129, outside -128..127: nothing was changed."));
+            QCOMPARE(e.message(),
+                     QStringLiteral("Point 3 would go to x = 129, outside -128..127: nothing was changed."));
         }
         QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { deletePoints(editor, {1}); }));
         for (const int x : {-2, -1, -3})
@@ -311,7 +326,8 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("triangle.svg")),
                   "<svg xmlns='http://www.w3.org/2000/svg'><polygon points='118,118 138,118 138,138'/></svg>");
         const State before = stateOf(editor);
-        platform.openAnswers << dir.filePath(QStringLiteral("curve.svg")) << dir.filePath(QStringLiteral("triangle.svg"));
+        platform.openAnswers << dir.filePath(QStringLiteral("curve.svg"))
+                             << dir.filePath(QStringLiteral("triangle.svg"));
         try {
             importLetterFromSvg(editor, platform);
             QFAIL("the curve should have been refused");
@@ -323,7 +339,8 @@ private slots:
         QVERIFY(!vertiloom::letterChanged(editor));
         importLetterFromSvg(editor, platform);
         QCOMPARE(platform.openFilters, QStringList({"SVG|*.svg|All|*", "SVG|*.svg|All|*"}));
-        QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03F6F60AF60A0A01030002040000000000000000010200000102"));
+        QCOMPARE(editor.form.text(FieldId::memo()),
+                 QStringLiteral("03F6F60AF60A0A01030002040000000000000000010200000102"));
         QVERIFY(vertiloom::letterChanged(editor));
     }
 
@@ -372,11 +389,13 @@ private slots:
         QTest::addColumn<int>("header");       // bytes in front of the sample image
         QTest::addColumn<QString>("question"); // asked on opening, answered Yes; empty: none
         QTest::addColumn<int>("switchedTo");
-        QTest::addColumn<QString>("addr");     // Addr after the open
+        QTest::addColumn<QString>("addr"); // Addr after the open
         QTest::newRow("the selected dump") << 21 << 0 << QString() << 21 << "476E2";
-        QTest::newRow("another revision selected") << 24 << 0 << "This image looks like Brindle (U) (V1.0). Switch to it?" << 21 << "476E2";
-        QTest::newRow("with a copier header") << 21 << 512
-            << "This image looks like Brindle (U) (V1.0) (with a 512-byte header). Switch to it?" << 21 << "478E2";
+        QTest::newRow("another revision selected")
+            << 24 << 0 << "This image looks like Brindle (U) (V1.0). Switch to it?" << 21 << "476E2";
+        QTest::newRow("with a copier header")
+            << 21 << 512 << "This image looks like Brindle (U) (V1.0) (with a 512-byte header). Switch to it?" << 21
+            << "478E2";
     }
     void openingRecognisesTheDump()
     {
@@ -389,8 +408,9 @@ private slots:
         const QString path = dir.filePath("sample.smc");
         // With a cartridge header whose checksum is the image's own until the words change.
         QByteArray sample = sampleRomImage();
-        putBytes(sample, 0x7FC0, bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
-                                              "20 00 0B 00 01 33 00 E1 E7 1E 18"));
+        putBytes(sample, 0x7FC0,
+                 bytesFromHex("53 41 4D 50 4C 45 20 54 49 54 4C 45 20 20 20 20 20 20 20 20 20 "
+                              "20 00 0B 00 01 33 00 E1 E7 1E 18"));
         const QByteArray image = QByteArray(header, '\0') + sample;
         writeFile(path, image);
         Editor editor;
@@ -446,7 +466,8 @@ private slots:
         }
         QCOMPARE(platform.warnings, QStringList{QStringLiteral("This image does not match any of the five known dumps: "
                                                                "the catalogue offsets may point at other data.")});
-        QCOMPARE(romPanelHint(editor), QStringLiteral("Not one of the five known dumps\nCRC32 ") + dumpCrc32(makeRomImage()));
+        QCOMPARE(romPanelHint(editor),
+                 QStringLiteral("Not one of the five known dumps\nCRC32 ") + dumpCrc32(makeRomImage()));
         editor.form.setText(FieldId::memo(), recordText(sampleLetter(1).toBytes()));
         platform.saveAnswers << path << path;
         platform.confirmAnswers << false << true << true;

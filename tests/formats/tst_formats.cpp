@@ -162,30 +162,41 @@ private slots:
         row("a rect turned about a centre",
             drawing(R"s(<rect x="138" y="118" width="20" height="10" transform="rotate(90 128 128)"/>)s"), "",
             "04 0A0A 0A1E 001E 000A 01 04 00020406 00000000 000000 0000000000000000");
-        row("a matrix that flips", drawing(R"s(<g transform="matrix(1 0 0 -1 0 256)"><polygon points="128,128 148,128 148,148"/></g>)s"),
-            "", "03 0000 1400 14EC 01 03 000204 000000 000000 0000000000000000");
+        row("a matrix that flips",
+            drawing(R"s(<g transform="matrix(1 0 0 -1 0 256)"><polygon points="128,128 148,128 148,148"/></g>)s"), "",
+            "03 0000 1400 14EC 01 03 000204 000000 000000 0000000000000000");
         row("relative path, H and V", drawing(R"(<path d="m 118,118 h 20 v 20 H 118 z"/>)"), "",
             "04 F6F6 0AF6 0A0A F60A 01 04 00020406 00000000 000000 0000000000000000");
         row("a path of two parts, a closing line, lines after a moveto",
             drawing(R"(<path d="M100 100L120 100 110 90 100 100Z M130,130 l10,0 0,10 z"/>)"), "",
-            "06 E4E4 F8E4 EEDA 0202 0C02 0C0C 02 03 000204 000000 03 06080A 000000 000000 0000000000000000 0000000000000000");
+            "06 E4E4 F8E4 EEDA 0202 0C02 0C0C 02 03 000204 000000 03 06080A 000000 000000 0000000000000000 "
+            "0000000000000000");
         row("a closed polyline", drawing(R"(<polyline points="118,118 138,118 128,100 118,118"/>)"), "",
             "03 F6F6 0AF6 00E4 01 03 000204 000000 000000 0000000000000000");
-        row("a wide viewBox, centred, to the far edge", drawing(R"(<polygon points="0,0 64,0 64,32 0,32"/>)", R"(viewBox="0 0 64 32")"),
-            "", "04 80C0 7FC0 7F40 8040 01 04 00020406 00000000 000000 0000000000000000");
-        row("width and height, no viewBox", drawing(R"(<polygon points="0,0 10,0 10,10"/>)", R"(width="128px" height="64")"), "",
+        row("a wide viewBox, centred, to the far edge",
+            drawing(R"(<polygon points="0,0 64,0 64,32 0,32"/>)", R"(viewBox="0 0 64 32")"), "",
+            "04 80C0 7FC0 7F40 8040 01 04 00020406 00000000 000000 0000000000000000");
+        row("width and height, no viewBox",
+            drawing(R"(<polygon points="0,0 10,0 10,10"/>)", R"(width="128px" height="64")"), "",
             "03 80C0 94C0 94D4 01 03 000204 000000 000000 0000000000000000");
         row("corners at one unit are one point",
-            drawing(R"(<polygon points="128,128 128.3,128 138,128 138,138"/><polygon points="138.4,127.6 148,128 148,138"/>)"),
-            "", "05 0000 0A00 0A0A 1400 140A 02 03 000204 000000 03 020608 000000 000000 0000000000000000 0000000000000000");
+            drawing(
+                R"(<polygon points="128,128 128.3,128 138,128 138,138"/><polygon points="138.4,127.6 148,128 148,138"/>)"),
+            "",
+            "05 0000 0A00 0A0A 1400 140A 02 03 000204 000000 03 020608 000000 000000 0000000000000000 "
+            "0000000000000000");
         row("what a vector editor adds",
             "<?xml version='1.0' encoding='UTF-8' standalone='no'?>\n"
-            "<svg xmlns='http://www.w3.org/2000/svg' xmlns:sodipodi='http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd'\n"
-            "     xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape' width='256mm' height='256mm' viewBox='0 0 256 256'>\n"
+            "<svg xmlns='http://www.w3.org/2000/svg' "
+            "xmlns:sodipodi='http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd'\n"
+            "     xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape' width='256mm' height='256mm' viewBox='0 "
+            "0 256 256'>\n"
             "  <sodipodi:namedview id='namedview1' inkscape:zoom='1'><path d='M 0 0 L 9 9'/></sodipodi:namedview>\n"
-            "  <defs id='defs1'><path d='M 0 0 C 1 1 2 2 3 3 Z'/><clipPath id='c'><rect width='5' height='5'/></clipPath></defs>\n"
+            "  <defs id='defs1'><path d='M 0 0 C 1 1 2 2 3 3 Z'/><clipPath id='c'><rect width='5' "
+            "height='5'/></clipPath></defs>\n"
             "  <title>Letter</title>\n"
-            "  <g inkscape:groupmode='layer' id='layer1' style='opacity:0.5;display : none'><rect width='256' height='256'/></g>\n"
+            "  <g inkscape:groupmode='layer' id='layer1' style='opacity:0.5;display : none'><rect width='256' "
+            "height='256'/></g>\n"
             "  <g inkscape:groupmode='layer' id='layer2' transform='translate(-10,0)'>\n"
             "    <text x='10' y='10'>a note <tspan>beside</tspan></text>\n"
             "    <line x1='0' y1='0' x2='10' y2='10' stroke='red'/>\n"
@@ -202,16 +213,18 @@ private slots:
         // Point 3 comes first in polygon 1; polygon 2's second corner was moved off point 2, which polygon 1
         // keeps; point 4 is in no polygon, and point 5 lost its circle; polygon 3 was drawn there.
         row("this editor's drawing, changed elsewhere",
-            drawing(R"(<polygon points="128,100 118,118 138,118" data-vertiloom-corners="04 00 02")"
-                    R"( data-vertiloom-parameters="01 02 03" data-vertiloom-tail="11 11 11 11 11 11 11 11"/>)"
-                    R"(<path d="M 118,118 L 138,148 Z" data-vertiloom-corners="00 02" data-vertiloom-parameters="04 05")"
-                    R"( data-vertiloom-tail="2222222222222222"/>)"
-                    R"(<polygon points="133,133 148,148 133,148"/>)"
-                    R"(<g><circle cx="118" cy="118" r="1.5" data-vertiloom-point="1"/>)"
-                    R"(<circle cx="133" cy="133" r="1.5" data-vertiloom-point="4"/><text>4</text></g>)",
-                    R"(viewBox="0 0 256 256" data-vertiloom-points="5" data-vertiloom-letter-tail="0A 0B 0C")"),
-            "", "07 F6F6 0AF6 00E4 0505 0A14 1414 0514 03 03 040002 010203 02 0008 0405 03 060A0C 000000 0A0B0C "
-                "1111111111111111 2222222222222222 0000000000000000");
+            drawing(
+                R"(<polygon points="128,100 118,118 138,118" data-vertiloom-corners="04 00 02")"
+                R"( data-vertiloom-parameters="01 02 03" data-vertiloom-tail="11 11 11 11 11 11 11 11"/>)"
+                R"(<path d="M 118,118 L 138,148 Z" data-vertiloom-corners="00 02" data-vertiloom-parameters="04 05")"
+                R"( data-vertiloom-tail="2222222222222222"/>)"
+                R"(<polygon points="133,133 148,148 133,148"/>)"
+                R"(<g><circle cx="118" cy="118" r="1.5" data-vertiloom-point="1"/>)"
+                R"(<circle cx="133" cy="133" r="1.5" data-vertiloom-point="4"/><text>4</text></g>)",
+                R"(viewBox="0 0 256 256" data-vertiloom-points="5" data-vertiloom-letter-tail="0A 0B 0C")"),
+            "",
+            "07 F6F6 0AF6 00E4 0505 0A14 1414 0514 03 03 040002 010203 02 0008 0405 03 060A0C 000000 0A0B0C "
+            "1111111111111111 2222222222222222 0000000000000000");
     }
 
     void drawingsFromElsewhere()
@@ -233,40 +246,51 @@ private slots:
                 points += QByteArray::number(10 * i) + ',' + QByteArray::number(y) + ' ';
             return "<polygon points=\"" + points + "\"/>";
         };
-        QTest::newRow("a curve, by id") << drawing(R"(<path id="bowl" d="M 0 0 L 10 0 C 20 0 20 10 10 10 Z"/>)")
-                                        << R"(The <path> "bowl" has a curve (command C): straighten the curves first; only straight lines are read.)";
-        QTest::newRow("an arc, by place") << drawing(R"(<path d="M 0 0 L 10 0 Z"/><path d="M 0 0 a 5 5 0 0 1 10 0 z"/>)")
-                                          << "The 2nd <path> has a curve (command a): straighten the curves first";
+        QTest::newRow("a curve, by id")
+            << drawing(R"(<path id="bowl" d="M 0 0 L 10 0 C 20 0 20 10 10 10 Z"/>)")
+            << R"(The <path> "bowl" has a curve (command C): straighten the curves first; only straight lines are read.)";
+        QTest::newRow("an arc, by place")
+            << drawing(R"(<path d="M 0 0 L 10 0 Z"/><path d="M 0 0 a 5 5 0 0 1 10 0 z"/>)")
+            << "The 2nd <path> has a curve (command a): straighten the curves first";
         QTest::newRow("a circle") << drawing(R"(<circle cx="5" cy="5" r="3"/>)")
                                   << "The 1st <circle> is a curve: straighten the curves first";
-        QTest::newRow("rounded corners") << drawing(R"(<rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/>)"
-                                                    R"(<rect width="10" height="10" rx="2"/>)")
-                                         << "The 11th <rect> has rounded corners, which are curves: straighten the curves first";
+        QTest::newRow("rounded corners")
+            << drawing(R"(<rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/><rect/>)"
+                       R"(<rect width="10" height="10" rx="2"/>)")
+            << "The 11th <rect> has rounded corners, which are curves: straighten the curves first";
         QTest::newRow("21 points") << drawing(polygonOf(11, 0) + polygonOf(11, 100))
                                    << "The 2nd <polygon> brings the letter to 21 points; a letter holds at most 20.";
         QTest::newRow("9 polygons") << drawing(QByteArray(R"(<polygon points="1,1 2,2 3,1"/>)").repeated(9))
                                     << "The 9th <polygon> would be polygon 9 of the letter; a letter holds at most 8.";
         QTest::newRow("12 corners") << drawing(polygonOf(12, 0))
                                     << "The 1st <polygon> has 12 corners; a polygon holds at most 11.";
-        QTest::newRow("not well-formed") << drawing(R"(<polygon points="1,1 2,2 3,1">)")
-                                         << "The file is not well-formed SVG: Opening and ending tag mismatch (line 1, column 98).";
-        QTest::newRow("no XML at all") << QByteArray() << "The file is not well-formed SVG: Premature end of document (line 1, column 0).";
-        QTest::newRow("not SVG") << QByteArray("<html/>") << "The file is not an SVG drawing: its root element is <html>.";
-        QTest::newRow("empty") << drawing("<g><text>A</text><line x2=\"9\"/></g>")
-                               << "The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight lines.";
+        QTest::newRow("not well-formed")
+            << drawing(R"(<polygon points="1,1 2,2 3,1">)")
+            << "The file is not well-formed SVG: Opening and ending tag mismatch (line 1, column 98).";
+        QTest::newRow("no XML at all")
+            << QByteArray() << "The file is not well-formed SVG: Premature end of document (line 1, column 0).";
+        QTest::newRow("not SVG") << QByteArray("<html/>")
+                                 << "The file is not an SVG drawing: its root element is <html>.";
+        QTest::newRow("empty")
+            << drawing("<g><text>A</text><line x2=\"9\"/></g>")
+            << "The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight lines.";
         QTest::newRow("an open polyline") << drawing(R"(<polyline points="1,1 2,2 3,1"/>)")
                                           << "The 1st <polyline> is not closed: its last point is not its first.";
-        QTest::newRow("an open path") << drawing(R"(<path d="M 0 0 L 10 0 L 10 10"/>)")
-                                      << "The 1st <path> has a part that is not closed: end it with Z, or where it began.";
-        QTest::newRow("outside the square") << drawing(R"(<polygon points="0,0 300,0 0,10"/>)")
-                                            << "The 1st <polygon> has a point outside the drawing's square (at 172, -128 in the "
-                                               "letter's units, which run from -128 to 127).";
+        QTest::newRow("an open path")
+            << drawing(R"(<path d="M 0 0 L 10 0 L 10 10"/>)")
+            << "The 1st <path> has a part that is not closed: end it with Z, or where it began.";
+        QTest::newRow("outside the square")
+            << drawing(R"(<polygon points="0,0 300,0 0,10"/>)")
+            << "The 1st <polygon> has a point outside the drawing's square (at 172, -128 in the "
+               "letter's units, which run from -128 to 127).";
         QTest::newRow("path data") << drawing(R"(<path d="M 0 0 L 10 x Z"/>)")
                                    << "The 1st <path> can't be read: its d attribute is not valid at character 12.";
-        QTest::newRow("a transform") << drawing(R"s(<g transform="translate(10,10) spin(4)"><polygon points="1,1 2,2 3,1"/></g>)s")
-                                     << "The 1st <g> can't be read: its transform attribute is not valid at character 18.";
-        QTest::newRow("a viewBox") << drawing("", R"(viewBox="0 0 0 10")")
-                                   << R"(The drawing's viewBox "0 0 0 10" is not four numbers with a positive width and height.)";
+        QTest::newRow("a transform")
+            << drawing(R"s(<g transform="translate(10,10) spin(4)"><polygon points="1,1 2,2 3,1"/></g>)s")
+            << "The 1st <g> can't be read: its transform attribute is not valid at character 18.";
+        QTest::newRow("a viewBox")
+            << drawing("", R"(viewBox="0 0 0 10")")
+            << R"(The drawing's viewBox "0 0 0 10" is not four numbers with a positive width and height.)";
     }
 
     void refusals()
@@ -292,12 +316,14 @@ private slots:
                                           << bytesFromHex("42505331 90 90 80  90 81 42 A4  88E2CECE E4EEBD31 C7726C14");
         // Metadata "hi"; SourceRead 16, TargetRead 3 ("XYZ").
         QTest::newRow("longer target") << counting(16) << counting(16) + "XYZ" << QByteArray("hi")
-                                       << bytesFromHex("42505331 90 93 82 6869  BC 89 58595A  88E2CECE C2CC9B82 F58B7C7D");
+                                       << bytesFromHex(
+                                              "42505331 90 93 82 6869  BC 89 58595A  88E2CECE C2CC9B82 F58B7C7D");
         // Bytes 8..11 taken out: SourceRead 8, then SourceCopy of the other 52 from source offset 12.
         QTest::newRow("shorter target") << counting(64) << counting(64).remove(8, 4) << QByteArray()
                                         << bytesFromHex("42505331 C0 BC 80  9C 4E80 98  8CCE0E10 EA2809C3 BEE0EDF3");
         // SourceRead 4, TargetRead 1 (AA), TargetCopy of 7 bytes from target offset 4, SourceRead 4.
-        QTest::newRow("a run") << counting(16) << counting(4) + QByteArray(8, '\xAA') + counting(16).mid(12) << QByteArray()
+        QTest::newRow("a run") << counting(16) << counting(4) + QByteArray(8, '\xAA') + counting(16).mid(12)
+                               << QByteArray()
                                << bytesFromHex("42505331 90 90 80  8C 81AA 9B88 8C  88E2CECE 2ECA7351 4B6287D8");
     }
 
@@ -333,11 +359,21 @@ private slots:
                 const qsizetype at = random.bounded(target.size() + 1);
                 const qsizetype length = random.bounded(1, 80);
                 switch (random.bounded(5)) {
-                case 0: target.insert(at, bytes(length)); break;
-                case 1: target.remove(at, length); break;
-                case 2: target.insert(at, QByteArray(length, static_cast<char>(random.bounded(256)))); break;
-                case 3: target.insert(at, source.mid(random.bounded(source.size() + 1), length)); break;
-                default: target.replace(at, length, bytes(length)); break;
+                case 0:
+                    target.insert(at, bytes(length));
+                    break;
+                case 1:
+                    target.remove(at, length);
+                    break;
+                case 2:
+                    target.insert(at, QByteArray(length, static_cast<char>(random.bounded(256))));
+                    break;
+                case 3:
+                    target.insert(at, source.mid(random.bounded(source.size() + 1), length));
+                    break;
+                default:
+                    target.replace(at, length, bytes(length));
+                    break;
                 }
             }
             if (round % 7 == 0)
@@ -371,7 +407,8 @@ private slots:
         };
         row("not BPS", s16, QByteArray("PATCHEOF"), "This is not a BPS patch: it does not begin with \"BPS1\".");
         row("too short", s16, bytesFromHex("42505331 80 80 80"),
-            "The patch is cut short: its 7 bytes cannot hold the head and the three checksums of a BPS patch (19 bytes at least).");
+            "The patch is cut short: its 7 bytes cannot hold the head and the three checksums of a BPS patch (19 bytes "
+            "at least).");
         row("patch CRC32", s16, damaged, "The patch is damaged: its bytes have the CRC32 14");
         row("source CRC32", s16, sealed(oneByte, 0x12345678, 0x31BDEEE4),
             "This patch was made for an image with CRC32 12345678; this image has CECEE288.");
@@ -385,24 +422,30 @@ private slots:
             "The patch is cut short: action 1 at byte 7 ends after its checksums begin at byte 9.");
         row("number beyond a file", s16, sealed("42505331 90 84 80  00 00 00 00 00 00 00 00 00 80", 0, 0),
             "Action 1 at byte 7 of the patch holds a number beyond any file's size.");
-        row("target over 64 MiB", s16, sealed("42505331 90 017F7E9E 80", 0, 0), "One of the patch's images is 67,108,865 bytes");
+        row("target over 64 MiB", s16, sealed("42505331 90 017F7E9E 80", 0, 0),
+            "One of the patch's images is 67,108,865 bytes");
         row("metadata past the end", s16, sealed("42505331 90 84 85 41", 0, 0),
             "The patch is cut short: its head ends after its checksums begin at byte 8.");
         row("past the target", s16, sealed("42505331 90 90 80  C0", 0, 0),
-            "Action 1 at byte 7 of the patch (SourceRead) writes 17 bytes at offset 0x0, past the end of the target (16 bytes).");
+            "Action 1 at byte 7 of the patch (SourceRead) writes 17 bytes at offset 0x0, past the end of the target "
+            "(16 bytes).");
         row("past the source", s16, sealed("42505331 90 A0 80  FC", 0, 0),
-            "Action 1 at byte 7 of the patch (SourceRead) reads 32 bytes from offset 0x0 of the source, outside its 16 bytes.");
+            "Action 1 at byte 7 of the patch (SourceRead) reads 32 bytes from offset 0x0 of the source, outside its 16 "
+            "bytes.");
         row("before the source", s16, sealed("42505331 90 84 80  8E 83", 0, 0),
-            "Action 1 at byte 7 of the patch (SourceCopy) reads 4 bytes from offset -0x1 of the source, outside its 16 bytes.");
+            "Action 1 at byte 7 of the patch (SourceCopy) reads 4 bytes from offset -0x1 of the source, outside its 16 "
+            "bytes.");
         row("target not yet written", s16, sealed("42505331 90 84 80  81 41  8B 82", 0, 0),
-            "Action 2 at byte 9 of the patch (TargetCopy) copies from offset 0x1 of the target, where only the bytes before "
+            "Action 2 at byte 9 of the patch (TargetCopy) copies from offset 0x1 of the target, where only the bytes "
+            "before "
             "offset 0x1 are written.");
         row("literal past the checksums", s16, sealed("42505331 90 84 80  8D 4142", 0, 0),
             "The patch is cut short: action 1 at byte 7 ends after its checksums begin at byte 10.");
         row("actions end early", s16, sealed("42505331 90 84 80  84", 0, 0),
             "The patch is cut short: its actions end at byte 8 with 2 of the target's 4 bytes written.");
         row("actions go on", s16, sealed("42505331 90 81 80  80 80", 0, 0),
-            "The patch goes on after its target is whole: its actions end at byte 8, but its checksums begin at byte 9.");
+            "The patch goes on after its target is whole: its actions end at byte 8, but its checksums begin at byte "
+            "9.");
     }
 
     void bpsRefusals()

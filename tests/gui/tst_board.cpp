@@ -72,14 +72,14 @@ private slots:
                                    << QList<UnitPoint>{{1, 0, 0}, {2, 25, -3}, {3, 0, 20}};
         QTest::newRow("a selection") << QList<int>{1, 2} << false << 1 << QPoint(-30, 30)
                                      << QList<UnitPoint>{{1, -10, 10}, {2, 10, 10}, {3, 0, 20}};
-        QTest::newRow("a point not in the selection") << QList<int>{1, 2} << false << 3 << QPoint(0, 12)
-                                                      << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
+        QTest::newRow("a point not in the selection")
+            << QList<int>{1, 2} << false << 3 << QPoint(0, 12) << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
         QTest::newRow("stops at the edge") << QList<int>{1, 3} << false << 3 << QPoint(-900, 600)
                                            << QList<UnitPoint>{{1, -128, 107}, {2, 20, 0}, {3, -128, 127}};
-        QTest::newRow("snaps to another point") << QList<int>{} << true << 1 << QPoint(58, 2)
-                                                << QList<UnitPoint>{{1, 20, 0}, {2, 20, 0}, {3, 0, 20}};
-        QTest::newRow("snaps to the grid") << QList<int>{} << true << 3 << QPoint(10, 14)
-                                           << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 4, 24}};
+        QTest::newRow("snaps to another point")
+            << QList<int>{} << true << 1 << QPoint(58, 2) << QList<UnitPoint>{{1, 20, 0}, {2, 20, 0}, {3, 0, 20}};
+        QTest::newRow("snaps to the grid")
+            << QList<int>{} << true << 3 << QPoint(10, 14) << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 4, 24}};
     }
     // A drag is one undo step, and the main window's fields follow it.
     void drags()

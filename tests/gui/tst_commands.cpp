@@ -25,7 +25,8 @@ namespace {
 
 // Three points and one triangle, at 476E2 ("P (59) 86") in the images of these tests.
 const QByteArray kLetterP = bytesFromHex("03 FDEC0DFC1D0C 01 03 000204 232221 000000 0000010200000102");
-const QString kLetterPText = QStringLiteral("03FDEC0DFC1D0C0103000204232221000000" "0000010200000102");
+const QString kLetterPText = QStringLiteral("03FDEC0DFC1D0C0103000204232221000000"
+                                            "0000010200000102");
 constexpr qint64 kOffsetP = 0x476E2;
 // Two points and no polygon, at 47738 ("A (57) 84").
 const QByteArray kLetterA = bytesFromHex("02 0102 0304 00 AABBCC");
@@ -149,13 +150,15 @@ private slots:
     {
         const QByteArray rom = image({{kOffsetP, kLetterP}});
         writeFile(path("rom.smc"), rom);
-        QCOMPARE(Journal(path("rom.smc")).write(rom.size(), {{kOffsetP, QByteArray(kLetterP.size(), '\x11'), kLetterP}}), 0);
+        QCOMPARE(
+            Journal(path("rom.smc")).write(rom.size(), {{kOffsetP, QByteArray(kLetterP.size(), '\x11'), kLetterP}}), 0);
         QByteArray torn = rom;
         putBytes(torn, kOffsetP, QByteArray(4, '\x11'));
         writeFile(path("rom.smc"), torn);
         open(path("rom.smc"));
         QCOMPARE(platform_.errors, QStringList());
-        QVERIFY2(platform_.warnings.join(u'\n').contains(QStringLiteral("The last write into %1 was cut short").arg(path("rom.smc"))),
+        QVERIFY2(platform_.warnings.join(u'\n').contains(
+                     QStringLiteral("The last write into %1 was cut short").arg(path("rom.smc"))),
                  qPrintable(platform_.warnings.join(u'\n')));
         QCOMPARE(readFile(path("rom.smc")), rom);
         QCOMPARE(text("Memo1"), kLetterPText);
@@ -180,12 +183,16 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: none
         const QByteArray rom = image({{kOffsetP, kLetterP}});
         QTest::newRow("cancelled") << QByteArray() << "476E2" << QString();
-        QTest::newRow("letter file cut short") << kLetterP.left(20) << "476E2" << "Read beyond end of file";
-        QTest::newRow("21 points") << QByteArray(60, '\x15') << "476E2" << "has 21 points";
-        QTest::newRow("record cut short by the end of the image")
-            << image({{0x1FFFF6, kLetterP.left(10)}}) << "1FFFF6" << "Read beyond end of file";
-        QTest::newRow("Addr past the end") << rom << "476E2FF" << "Read beyond end of file";
-        QTest::newRow("Addr emptied") << rom << "" << "Addr is empty";
+        QTest::newRow("letter file cut short") << kLetterP.left(20) << "476E2"
+                                               << "Read beyond end of file";
+        QTest::newRow("21 points") << QByteArray(60, '\x15') << "476E2"
+                                   << "has 21 points";
+        QTest::newRow("record cut short by the end of the image") << image({{0x1FFFF6, kLetterP.left(10)}}) << "1FFFF6"
+                                                                  << "Read beyond end of file";
+        QTest::newRow("Addr past the end") << rom << "476E2FF"
+                                           << "Read beyond end of file";
+        QTest::newRow("Addr emptied") << rom << ""
+                                      << "Addr is empty";
     }
     void failedOpenChangesNothing()
     {
@@ -285,14 +292,38 @@ private slots:
         QTest::addColumn<QString>("variant"); // then clicked, unless empty
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("addr");
-        QTest::newRow("> once") << 1 << "" << "" << "A (57) 84" << "47738";
-        QTest::newRow("< wraps from 1 to 24") << -1 << "" << "" << "R (70) 105" << "47E26";
-        QTest::newRow("24 times >") << 24 << "" << "" << "P (59) 86" << "476E2";
-        QTest::newRow("24 times <") << -24 << "" << "" << "P (59) 86" << "476E2";
-        QTest::newRow("D, then (U) (M3) (V1.0)") << 5 << "" << "RadioButton22" << "D (63) 106" << "47CFD";
-        QTest::newRow("R, then (E) (M3) (V1.1)") << -1 << "" << "RadioButton24" << "R (70) 105" << "47D7D";
-        QTest::newRow("typed, then (E) (M3) (V1.0)") << 0 << "1234" << "RadioButton28" << "P (59) 86" << "47639";
-        QTest::newRow("typed, then (U) (M3) (V1.1)") << 2 << "abc" << "RadioButton23" << "U (53) 80" << "4758C";
+        QTest::newRow("> once") << 1 << ""
+                                << ""
+                                << "A (57) 84"
+                                << "47738";
+        QTest::newRow("< wraps from 1 to 24") << -1 << ""
+                                              << ""
+                                              << "R (70) 105"
+                                              << "47E26";
+        QTest::newRow("24 times >") << 24 << ""
+                                    << ""
+                                    << "P (59) 86"
+                                    << "476E2";
+        QTest::newRow("24 times <") << -24 << ""
+                                    << ""
+                                    << "P (59) 86"
+                                    << "476E2";
+        QTest::newRow("D, then (U) (M3) (V1.0)") << 5 << ""
+                                                 << "RadioButton22"
+                                                 << "D (63) 106"
+                                                 << "47CFD";
+        QTest::newRow("R, then (E) (M3) (V1.1)") << -1 << ""
+                                                 << "RadioButton24"
+                                                 << "R (70) 105"
+                                                 << "47D7D";
+        QTest::newRow("typed, then (E) (M3) (V1.0)") << 0 << "1234"
+                                                     << "RadioButton28"
+                                                     << "P (59) 86"
+                                                     << "47639";
+        QTest::newRow("typed, then (U) (M3) (V1.1)") << 2 << "abc"
+                                                     << "RadioButton23"
+                                                     << "U (53) 80"
+                                                     << "4758C";
     }
     void romPanel()
     {
@@ -301,8 +332,8 @@ private slots:
         QFETCH(QString, variant);
         QFETCH(QString, label);
         QFETCH(QString, addr);
-        const QStringList panel{"Addr", "Label34", "RadioButton21", "RadioButton28", "RadioButton24",
-                                "RadioButton22", "RadioButton23"};
+        const QStringList panel{"Addr",          "Label34",       "RadioButton21", "RadioButton28",
+                                "RadioButton24", "RadioButton22", "RadioButton23"};
         const QStringList before = widgetState(panel);
         for (int i = 0; i < qAbs(steps); ++i)
             click(steps > 0 ? "Button4" : "Button5");
@@ -479,8 +510,9 @@ private slots:
             // A letter as it is in its file again: no star.
             const bool other = trigger != "reload";
             QCOMPARE(text("Dots"), other ? QStringLiteral("02") : QStringLiteral("03"));
-            QCOMPARE(window_->windowTitle(), QStringLiteral("Tessarine Vertiloom \u2014 %1 \u2014 P (59) 86")
-                                                 .arg(other ? "other.smc" : "rom.smc"));
+            QCOMPARE(
+                window_->windowTitle(),
+                QStringLiteral("Tessarine Vertiloom \u2014 %1 \u2014 P (59) 86").arg(other ? "other.smc" : "rom.smc"));
         }
     }
 };

@@ -29,16 +29,15 @@ namespace {
 class PlatformKey : public QTestEvent {
 public:
     PlatformKey(Qt::Key key, QString text, Qt::KeyboardModifiers modifiers = {})
-        : key_(key), text_(std::move(text)), modifiers_(modifiers) {}
+        : key_(key), text_(std::move(text)), modifiers_(modifiers)
+    {
+    }
     static PlatformKey* ctrl(char letter)
     {
         return new PlatformKey(Qt::Key(Qt::Key_A + letter - 'A'), QString(QChar(letter - 'A' + 1)),
                                Qt::ControlModifier);
     }
-    void simulate(QWidget* widget) override
-    {
-        QTest::sendKeyEvent(QTest::Click, widget, key_, text_, modifiers_);
-    }
+    void simulate(QWidget* widget) override { QTest::sendKeyEvent(QTest::Click, widget, key_, text_, modifiers_); }
     QTestEvent* clone() const override { return new PlatformKey(*this); }
 
 private:
@@ -260,15 +259,15 @@ void TestEditing::editingKeys_data()
     const auto typed = [](char c) { return new PlatformKey(Qt::Key(QChar(c).unicode()), QString(QChar(c))); };
     const auto shiftInsert = [] { return new PlatformKey(Qt::Key_Insert, QString(), Qt::ShiftModifier); };
     const std::pair<FieldId, FieldId> fields[] = {
-        {FieldId::x(1), FieldId::x(2)},          {FieldId::y(20), FieldId::y(19)},
-        {FieldId::dots(), FieldId::polygons()},  {FieldId::polygons(), FieldId::dots()},
+        {FieldId::x(1), FieldId::x(2)},           {FieldId::y(20), FieldId::y(19)},
+        {FieldId::dots(), FieldId::polygons()},   {FieldId::polygons(), FieldId::dots()},
         {FieldId::degree(3), FieldId::degree(8)}, {FieldId::pol(2, 3), FieldId::pol(7, 11)},
         {FieldId::addr(), FieldId::pol(1, 1)},
     };
     for (const auto& [field, other] : fields) {
         const auto row = [&](const char* name, const char* clipboard, const QTestEventList& keys,
-                             const QTestEventList& otherKeys, const char* expected,
-                             const char* otherExpected, int beeps) {
+                             const QTestEventList& otherKeys, const char* expected, const char* otherExpected,
+                             int beeps) {
             QTest::addRow("%s %s", qPrintable(field.objectName()), name)
                 << field << other << QString::fromLatin1(clipboard) << keys << otherKeys
                 << QString::fromLatin1(expected) << QString::fromLatin1(otherExpected) << beeps;
@@ -287,15 +286,20 @@ void TestEditing::editingKeys_data()
         row("menu paste 1G", "1G", list({new MenuPaste}), {}, "3C", "00", 1);
     }
     // A field that takes everything takes any paste.
-    QTest::newRow("IPol1_1 paste 1G") << FieldId::ipol(1, 1) << FieldId::ipol(1, 2) << "1G"
-                                      << list({ctrl('V')}) << QTestEventList() << "3C1G" << "00" << 0;
+    QTest::newRow("IPol1_1 paste 1G") << FieldId::ipol(1, 1) << FieldId::ipol(1, 2) << "1G" << list({ctrl('V')})
+                                      << QTestEventList() << "3C1G"
+                                      << "00" << 0;
     // Typing after the focus came back is a step of its own.
-    QTest::newRow("x1 left and typed again, undo") << FieldId::x(1) << FieldId::x(2) << ""
-        << list({ctrl('A'), typed('7'), new LeaveAndReturn, typed('E'), ctrl('Z')}) << QTestEventList() << "7" << "00" << 0;
+    QTest::newRow("x1 left and typed again, undo")
+        << FieldId::x(1) << FieldId::x(2) << ""
+        << list({ctrl('A'), typed('7'), new LeaveAndReturn, typed('E'), ctrl('Z')}) << QTestEventList() << "7"
+        << "00" << 0;
     // The second START! changes nothing and is no step: two undos take back START! and the typing.
     const auto f5 = [] { return new PlatformKey(Qt::Key_F5, QString()); };
-    QTest::newRow("x1 START! twice, undo twice") << FieldId::x(1) << FieldId::x(2) << ""
-        << list({ctrl('A'), typed('7'), typed('E'), f5(), f5(), ctrl('Z'), ctrl('Z')}) << QTestEventList() << "3C" << "00" << 0;
+    QTest::newRow("x1 START! twice, undo twice")
+        << FieldId::x(1) << FieldId::x(2) << ""
+        << list({ctrl('A'), typed('7'), typed('E'), f5(), f5(), ctrl('Z'), ctrl('Z')}) << QTestEventList() << "3C"
+        << "00" << 0;
 }
 
 void TestEditing::editingKeys()
@@ -390,8 +394,8 @@ void TestEditing::vertexMenu()
     QVERIFY(menu()->isVisible());
     QCOMPARE(window_->focusWidget(), find(field));
     // Over the polygon's first corner field; the lower row's menu 184 pixels higher.
-    const QPoint expected = window_->mapToGlobal(find(FieldId::pol(polygon, 1))->pos()
-                                                 - QPoint(0, polygon >= 5 ? 184 : 0));
+    const QPoint expected =
+        window_->mapToGlobal(find(FieldId::pol(polygon, 1))->pos() - QPoint(0, polygon >= 5 ? 184 : 0));
     const QRect screen = menu()->screen()->availableGeometry();
     if (screen.contains(QRect(expected, menu()->size()))) {
         QCOMPARE(menu()->pos(), expected);
@@ -427,10 +431,14 @@ void TestEditing::placement_data()
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
-    QTest::newRow("top left") << 1 << QPoint(0, 0) << "80" << "80";
-    QTest::newRow("centre") << 1 << QPoint(128, 128) << "00" << "00";
-    QTest::newRow("last pixel") << 1 << QPoint(254, 254) << "7E" << "7E";
-    QTest::newRow("point 5") << 5 << QPoint(127, 3) << "FF" << "83";
+    QTest::newRow("top left") << 1 << QPoint(0, 0) << "80"
+                              << "80";
+    QTest::newRow("centre") << 1 << QPoint(128, 128) << "00"
+                            << "00";
+    QTest::newRow("last pixel") << 1 << QPoint(254, 254) << "7E"
+                                << "7E";
+    QTest::newRow("point 5") << 5 << QPoint(127, 3) << "FF"
+                             << "83";
 }
 
 void TestEditing::placement()

@@ -24,10 +24,7 @@ class FontTest : public QObject {
 
     Editor& editor() { return window_->editor(); }
     // The cell's pixels as the window paints them.
-    QImage cellPixels(const QRect& cell)
-    {
-        return view_->grab(cell).toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    QImage cellPixels(const QRect& cell) { return view_->grab(cell).toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
     void init()
@@ -55,7 +52,8 @@ private slots:
         QCOMPARE(editor().form.text(FieldId::label(34)), QStringLiteral("8 (103) 162"));
         QCOMPARE(editor().form.text(FieldId::memo()), recordText(sampleLetter(16).toBytes()));
         // A letter that does not read gives the load's reason, in the cell and when clicked.
-        QCOMPARE(view_->failure(6), QStringLiteral("The letter at offset 47EFD has 255 points; the editor holds at most 20."));
+        QCOMPARE(view_->failure(6),
+                 QStringLiteral("The letter at offset 47EFD has 255 points; the editor holds at most 20."));
         QCOMPARE(view_->failure(5), QString());
         QTest::mouseClick(view_, Qt::LeftButton, {}, view_->letterCell(6).center());
         QCOMPARE(platform_.errors.value(0), view_->failure(6));

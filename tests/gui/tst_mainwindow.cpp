@@ -31,10 +31,7 @@ using vertiloom::test::FakePlatform;
 
 namespace {
 
-QString caption(const QWidget* widget)
-{
-    return widget->property("text").toString();
-}
+QString caption(const QWidget* widget) { return widget->property("text").toString(); }
 
 int countPixels(const QImage& image, QRgb rgb)
 {
@@ -85,7 +82,8 @@ private slots:
 private:
     void makeWindow(int language);
     QWidget* find(const QString& name) const;
-    template <class T> T* find(const FieldId& id) const;
+    template <class T>
+    T* find(const FieldId& id) const;
     void captionRows();
 
     FakePlatform platform_;
@@ -105,17 +103,12 @@ void TestMainWindow::init()
     makeWindow(1);
 }
 
-void TestMainWindow::cleanup()
-{
-    window_.reset();
-}
+void TestMainWindow::cleanup() { window_.reset(); }
 
-QWidget* TestMainWindow::find(const QString& name) const
-{
-    return window_->findChild<QWidget*>(name);
-}
+QWidget* TestMainWindow::find(const QString& name) const { return window_->findChild<QWidget*>(name); }
 
-template <class T> T* TestMainWindow::find(const FieldId& id) const
+template <class T>
+T* TestMainWindow::find(const FieldId& id) const
 {
     return window_->findChild<T*>(id.objectName());
 }
@@ -320,21 +313,25 @@ void TestMainWindow::englishCaptions()
 void TestMainWindow::languageMenuSwitchesBothWays()
 {
     QStandardPaths::setTestModeEnabled(true);
-    const QString yes = QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
+    const QString yes =
+        QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
     QCOMPARE(yes, QStringLiteral("&Да"));
     for (const int language : {2, 1}) {
         QContextMenuEvent free(QContextMenuEvent::Mouse, QPoint(300, 5), window_->mapToGlobal(QPoint(300, 5)));
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 9); // the two languages, a line, the board, the font, a line, SVG out and in, a patch
-        QCOMPARE(menu->actions()[3]->text(), language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
+        QCOMPARE(menu->actions().size(),
+                 9); // the two languages, a line, the board, the font, a line, SVG out and in, a patch
+        QCOMPARE(menu->actions()[3]->text(),
+                 language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
         menu->close();
         menu->actions()[language == 2 ? 0 : 1]->trigger();
         QCOMPARE(window_->editor().language, language);
         for (const vertiloom::Caption& row : vertiloom::captionTable())
             QCOMPARE(caption(find(row.id.objectName())), language == 2 ? row.english : row.russian);
-        const QString button = QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
+        const QString button =
+            QMessageBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes).button(QMessageBox::Yes)->text();
         QCOMPARE(button, language == 2 ? QStringLiteral("&Yes") : QStringLiteral("&Да"));
         QCOMPARE(vertiloom::startLanguage(std::nullopt), language);
         QCOMPARE(vertiloom::startLanguage(vertiloom::kEnglish), vertiloom::kEnglish);
@@ -352,8 +349,10 @@ void TestMainWindow::commandLine_data()
     QTest::addColumn<QString>("says"); // a part of what the program prints
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Tessarine Vertiloom 0.1";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--letter <LABEL>";
-    QTest::newRow("unknown language") << QStringList{"--language", "de"} << 2 << "--language takes en or ru, not \"de\".";
-    QTest::newRow("unknown letter") << QStringList{"--letter", "Q", "a.smc"} << 2 << "No catalogue letter is labelled \"Q\".";
+    QTest::newRow("unknown language") << QStringList{"--language", "de"} << 2
+                                      << "--language takes en or ru, not \"de\".";
+    QTest::newRow("unknown letter") << QStringList{"--letter", "Q", "a.smc"} << 2
+                                    << "No catalogue letter is labelled \"Q\".";
     QTest::newRow("letter and offset") << QStringList{"--letter", "A", "--offset", "476E2", "a.smc"} << 2 << "not both";
     QTest::newRow("two files") << QStringList{"a.smc", "b.smc"} << 2 << "Give at most one file.";
 }
@@ -376,10 +375,10 @@ void TestMainWindow::captionsFit_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("name");
-    const char* names[] = {"Button1", "Button2", "Button3", "Button6", "Button7", "Button8", "Button9",
-                           "Button10", "Button11", "CheckBox21", "CheckBox22", "CheckBox20",
-                           "RadioButton21", "RadioButton28", "RadioButton24", "RadioButton22",
-                           "RadioButton23"};
+    const char* names[] = {"Button1",       "Button2",      "Button3",       "Button6",       "Button7",
+                           "Button8",       "Button9",      "Button10",      "Button11",      "CheckBox21",
+                           "CheckBox22",    "CheckBox20",   "RadioButton21", "RadioButton28", "RadioButton24",
+                           "RadioButton22", "RadioButton23"};
     for (int language : {1, 2}) {
         for (const char* name : names)
             QTest::addRow("%d %s", language, name) << language << QString::fromLatin1(name);
@@ -404,8 +403,9 @@ void TestMainWindow::captionsFit()
         room = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
     else
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    QVERIFY2(textWidth <= room.width(),
-             qPrintable(QStringLiteral("\"%1\" is %2 wide in %3").arg(button->text()).arg(textWidth).arg(room.width())));
+    QVERIFY2(
+        textWidth <= room.width(),
+        qPrintable(QStringLiteral("\"%1\" is %2 wide in %3").arg(button->text()).arg(textWidth).arg(room.width())));
     // The panel's buttons stay inside the panel.
     if (name.startsWith(QLatin1String("RadioButton")))
         QVERIFY(button->x() + room.left() + textWidth <= button->parentWidget()->width());
@@ -640,9 +640,12 @@ void TestMainWindow::fileFilters_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
-    QTest::newRow("open") << "Tessarine|*.smc|All|*.*" << "Tessarine (*.smc);;All (*.*)";
-    QTest::newRow("hex") << "Hex files|*.*" << "Hex files (*.*)";
-    QTest::newRow("rom") << "Tessarine Rom|*.smc|All files|*.*" << "Tessarine Rom (*.smc);;All files (*.*)";
+    QTest::newRow("open") << "Tessarine|*.smc|All|*.*"
+                          << "Tessarine (*.smc);;All (*.*)";
+    QTest::newRow("hex") << "Hex files|*.*"
+                         << "Hex files (*.*)";
+    QTest::newRow("rom") << "Tessarine Rom|*.smc|All files|*.*"
+                         << "Tessarine Rom (*.smc);;All files (*.*)";
 }
 
 void TestMainWindow::fileFilters()

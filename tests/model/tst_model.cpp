@@ -195,16 +195,26 @@ void ModelTest::vertexRefOtherTexts_data()
         QTest::addRow("one digit %s", oneDigit[i]) << oneDigit[i] << QString::number(i + 1);
     for (const char* odd : {"1", "3", "5", "7", "9", "B", "D", "F"})
         QTest::addRow("odd one digit %s", odd) << odd << "";
-    QTest::newRow("lower one digit") << "a" << "";
-    QTest::newRow("not a digit") << "G" << "";
-    QTest::newRow("10 has no one-digit form") << "10" << "9";
-    QTest::newRow("28 beyond point 20") << "28" << "";
-    QTest::newRow("03 odd") << "03" << "";
-    QTest::newRow("1a lower") << "1a" << "";
-    QTest::newRow("FE") << "FE" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("three digits") << "026" << "";
-    QTest::newRow("leading space") << " 2" << "";
+    QTest::newRow("lower one digit") << "a"
+                                     << "";
+    QTest::newRow("not a digit") << "G"
+                                 << "";
+    QTest::newRow("10 has no one-digit form") << "10"
+                                              << "9";
+    QTest::newRow("28 beyond point 20") << "28"
+                                        << "";
+    QTest::newRow("03 odd") << "03"
+                            << "";
+    QTest::newRow("1a lower") << "1a"
+                              << "";
+    QTest::newRow("FE") << "FE"
+                        << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("three digits") << "026"
+                                  << "";
+    QTest::newRow("leading space") << " 2"
+                                   << "";
 }
 
 void ModelTest::vertexRefOtherTexts()
@@ -227,16 +237,26 @@ void ModelTest::previewCoordOtherTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("coord");
-    QTest::newRow("80 left edge") << "80" << "0";
-    QTest::newRow("00 middle") << "00" << "128";
-    QTest::newRow("7F beyond bitmap") << "7F" << "255";
-    QTest::newRow("FF") << "FF" << "127";
-    QTest::newRow("one digit") << "8" << "";
-    QTest::newRow("lower") << "ff" << "";
-    QTest::newRow("mixed case") << "7f" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("three digits") << "800" << "";
-    QTest::newRow("padded") << "080" << "";
+    QTest::newRow("80 left edge") << "80"
+                                  << "0";
+    QTest::newRow("00 middle") << "00"
+                               << "128";
+    QTest::newRow("7F beyond bitmap") << "7F"
+                                      << "255";
+    QTest::newRow("FF") << "FF"
+                        << "127";
+    QTest::newRow("one digit") << "8"
+                               << "";
+    QTest::newRow("lower") << "ff"
+                           << "";
+    QTest::newRow("mixed case") << "7f"
+                                << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("three digits") << "800"
+                                  << "";
+    QTest::newRow("padded") << "080"
+                            << "";
 }
 
 void ModelTest::previewCoordOtherTexts()
@@ -283,11 +303,13 @@ void ModelTest::slotsCoverEveryControlOnce()
         names << id.objectName();
     }
     QCOMPARE(names.size(), kFieldSlots);
-    for (const char* name : {"x1", "x20", "y20", "CheckBox22", "RadioButton28", "Dots", "Polygons", "Degree8", "Pol1_1",
-                             "Pol8_11", "IPol8_11", "CheckPol8_11", "Addr", "Memo1", "Edit14", "Label37", "Button11", "BitBtn4"})
+    for (const char* name :
+         {"x1", "x20", "y20", "CheckBox22", "RadioButton28", "Dots", "Polygons", "Degree8", "Pol1_1", "Pol8_11",
+          "IPol8_11", "CheckPol8_11", "Addr", "Memo1", "Edit14", "Label37", "Button11", "BitBtn4"})
         QVERIFY2(names.contains(QString::fromLatin1(name)), name);
-    for (const FieldId& outside : {FieldId::x(0), FieldId::x(21), FieldId::pol(1, 12), FieldId::pol(9, 1), FieldId::pol(1, 0),
-                                   FieldId::label(41), FieldId{Kind::Dots, 1}, FieldId{Kind::Label, 3, 1}})
+    for (const FieldId& outside :
+         {FieldId::x(0), FieldId::x(21), FieldId::pol(1, 12), FieldId::pol(9, 1), FieldId::pol(1, 0),
+          FieldId::label(41), FieldId{Kind::Dots, 1}, FieldId{Kind::Label, 3, 1}})
         QVERIFY2(fieldSlot(outside) == -1, qPrintable(outside.objectName()));
 }
 
@@ -381,12 +403,18 @@ void ModelTest::degreeEchoLabel_data()
     QTest::addColumn<int>("polygon");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("echo");
-    QTest::newRow("Degree3 empty") << 3 << "" << "0";
-    QTest::newRow("Degree3 FF") << 3 << "FF" << "255";
-    QTest::newRow("Degree1 0B") << 1 << "0B" << "11";
-    QTest::newRow("Degree8 01") << 8 << "01" << "1";
-    QTest::newRow("Degree5 lower") << 5 << "0b" << "11";
-    QTest::newRow("Degree6 invalid") << 6 << "0G" << "0";
+    QTest::newRow("Degree3 empty") << 3 << ""
+                                   << "0";
+    QTest::newRow("Degree3 FF") << 3 << "FF"
+                                << "255";
+    QTest::newRow("Degree1 0B") << 1 << "0B"
+                                << "11";
+    QTest::newRow("Degree8 01") << 8 << "01"
+                                << "1";
+    QTest::newRow("Degree5 lower") << 5 << "0b"
+                                   << "11";
+    QTest::newRow("Degree6 invalid") << 6 << "0G"
+                                     << "0";
 }
 
 void ModelTest::degreeEchoLabel()
@@ -431,13 +459,20 @@ void ModelTest::cornerCaption_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("0A") << "0A" << "xy 6";
-    QTest::newRow("one digit A") << "A" << "xy 6";
-    QTest::newRow("26") << "26" << "xy 20";
-    QTest::newRow("odd 01") << "01" << "xy ";
-    QTest::newRow("beyond 28") << "28" << "xy ";
-    QTest::newRow("lower 0a") << "0a" << "xy ";
-    QTest::newRow("empty") << "" << "xy ";
+    QTest::newRow("0A") << "0A"
+                        << "xy 6";
+    QTest::newRow("one digit A") << "A"
+                                 << "xy 6";
+    QTest::newRow("26") << "26"
+                        << "xy 20";
+    QTest::newRow("odd 01") << "01"
+                            << "xy ";
+    QTest::newRow("beyond 28") << "28"
+                               << "xy ";
+    QTest::newRow("lower 0a") << "0a"
+                              << "xy ";
+    QTest::newRow("empty") << ""
+                           << "xy ";
 }
 
 void ModelTest::cornerCaption()
@@ -479,17 +514,25 @@ void ModelTest::memoByteCount_data()
     QTest::addColumn<bool>("tagged");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("count");
-    QTest::newRow("plain empty") << false << "" << "0";
-    QTest::newRow("plain even") << false << "0A1B2C" << "3";
-    QTest::newRow("plain odd") << false << "0A1B2" << "2";
-    QTest::newRow("tagged two bytes and line break") << true << "<bh:0a><bh:1b>\r\n" << "2";
-    QTest::newRow("tagged short") << true << "<bh:0a" << "0";
+    QTest::newRow("plain empty") << false << ""
+                                 << "0";
+    QTest::newRow("plain even") << false << "0A1B2C"
+                                << "3";
+    QTest::newRow("plain odd") << false << "0A1B2"
+                               << "2";
+    QTest::newRow("tagged two bytes and line break") << true << "<bh:0a><bh:1b>\r\n"
+                                                     << "2";
+    QTest::newRow("tagged short") << true << "<bh:0a"
+                                  << "0";
     // A line break counts as carriage return and line feed, also where the memo keeps only "\n".
-    QTest::newRow("tagged three bytes, line break, five typed")
-        << true << "<bh:0a><bh:1b><bh:2c>\nABCDE" << "4";
-    QTest::newRow("plain line feed") << false << "A\nB" << "2";
-    QTest::newRow("plain both breaks") << false << "A\r\n\nB" << "3";
-    QTest::newRow("plain carriage return") << false << "A\rB" << "2"; // the memo shows two lines
+    QTest::newRow("tagged three bytes, line break, five typed") << true << "<bh:0a><bh:1b><bh:2c>\nABCDE"
+                                                                << "4";
+    QTest::newRow("plain line feed") << false << "A\nB"
+                                     << "2";
+    QTest::newRow("plain both breaks") << false << "A\r\n\nB"
+                                       << "3";
+    QTest::newRow("plain carriage return") << false << "A\rB"
+                                           << "2"; // the memo shows two lines
 }
 
 void ModelTest::memoByteCount()

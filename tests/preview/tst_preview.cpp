@@ -205,7 +205,7 @@ void PreviewTest::startUpExample()
         {125, 108}, {133, 116}, {140, 123}, // first corner, corner 1 -> 2
         {141, 200}, {141, 219},             // corner 3 -> 4 (upper part is under polygon 2)
         {141, 220}, {110, 220}, {94, 220},  // corner 11 -> 12
-        {93, 220}, {109, 164}, {124, 112},  // closing line back to corner 1
+        {93, 220},  {109, 164}, {124, 112}, // closing line back to corner 1
     };
     for (const QPoint& p : onOutline)
         QVERIFY2(pixel(image, p.x(), p.y()) == kYellow, qPrintable(QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y())));
@@ -267,7 +267,7 @@ void PreviewTest::firstCornerClearStartsFromPen()
     setPoint(editor, 2, "00", "C0"); // (128,64)
     setPoint(editor, 3, "20", "00"); // (160,128)
     setPoint(editor, 4, "20", "20"); // (160,160)
-    useCorner(editor, 1, 1, "00"); // leaves the pen at (128,128)
+    useCorner(editor, 1, 1, "00");   // leaves the pen at (128,128)
     editor.form.setText(FieldId::pol(2, 1), QStringLiteral("02"));
     useCorner(editor, 2, 2, "04");
     useCorner(editor, 2, 3, "06");
@@ -275,12 +275,12 @@ void PreviewTest::firstCornerClearStartsFromPen()
 
     QCOMPARE(editor.form.text(FieldId::degree(2)), QStringLiteral("02"));
     const QImage& image = editor.letterLayer.image();
-    QCOMPARE(pixel(image, 128, 128), kRed);   // the pen where polygon 1 left it
-    QCOMPARE(pixel(image, 144, 128), kRed);   // pen -> corner 2
-    QCOMPARE(pixel(image, 160, 144), kRed);   // corner 2 -> corner 3
-    QCOMPARE(pixel(image, 144, 112), kRed);   // closing line to corner 1's point
-    QCOMPARE(pixel(image, 144, 96), kBlack);  // no line from corner 1 to corner 2
-    QCOMPARE(pixel(image, 128, 64), kBlack);  // the closing line's end
+    QCOMPARE(pixel(image, 128, 128), kRed);  // the pen where polygon 1 left it
+    QCOMPARE(pixel(image, 144, 128), kRed);  // pen -> corner 2
+    QCOMPARE(pixel(image, 160, 144), kRed);  // corner 2 -> corner 3
+    QCOMPARE(pixel(image, 144, 112), kRed);  // closing line to corner 1's point
+    QCOMPARE(pixel(image, 144, 96), kBlack); // no line from corner 1 to corner 2
+    QCOMPARE(pixel(image, 128, 64), kBlack); // the closing line's end
 }
 
 void PreviewTest::pointAt7FIsOutsideAndCut()
@@ -370,21 +370,57 @@ void PreviewTest::recordAfterStartUp()
 {
     // The default letter written out by hand: 20 points, 7 polygons of four corners, the letter
     // tail 00 00 00 of a letter never loaded and the default tail of each polygon.
-    const QString expected = QStringLiteral(
-        "14"
-        "FDEC" "0DFC" "1D0C" "35FC" "4DDC" "5D5C" "2D5C" "2D1C" "1D5C" "0D2C"
-        "0D5C" "DD5C" "B88E" "D8AE" "98BE" "C8BE" "B8DE" "D8DE" "98DE" "B80E"
-        "07"
-        "04" "00021416" "23222122"
-        "04" "02041012" "23002300"
-        "04" "04060E10" "24002400"
-        "04" "06080A0C" "24222122"
-        "04" "181A1E1C" "23240024"
-        "04" "1C1E2220" "00230023"
-        "04" "20222624" "00242324"
-        "000000"
-        "0000010200000102" "0000010200000102" "0000010200000102" "0000010200000102"
-        "0000010200000102" "0000010200000102" "0000010200000102");
+    const QString expected = QStringLiteral("14"
+                                            "FDEC"
+                                            "0DFC"
+                                            "1D0C"
+                                            "35FC"
+                                            "4DDC"
+                                            "5D5C"
+                                            "2D5C"
+                                            "2D1C"
+                                            "1D5C"
+                                            "0D2C"
+                                            "0D5C"
+                                            "DD5C"
+                                            "B88E"
+                                            "D8AE"
+                                            "98BE"
+                                            "C8BE"
+                                            "B8DE"
+                                            "D8DE"
+                                            "98DE"
+                                            "B80E"
+                                            "07"
+                                            "04"
+                                            "00021416"
+                                            "23222122"
+                                            "04"
+                                            "02041012"
+                                            "23002300"
+                                            "04"
+                                            "04060E10"
+                                            "24002400"
+                                            "04"
+                                            "06080A0C"
+                                            "24222122"
+                                            "04"
+                                            "181A1E1C"
+                                            "23240024"
+                                            "04"
+                                            "1C1E2220"
+                                            "00230023"
+                                            "04"
+                                            "20222624"
+                                            "00242324"
+                                            "000000"
+                                            "0000010200000102"
+                                            "0000010200000102"
+                                            "0000010200000102"
+                                            "0000010200000102"
+                                            "0000010200000102"
+                                            "0000010200000102"
+                                            "0000010200000102");
     Editor editor;
     startUp(editor);
     QCOMPARE(editor.form.text(FieldId::memo()), expected);
@@ -420,8 +456,16 @@ void PreviewTest::someCheckedPoints()
     useCorner(editor, 1, 1, "06", "00"); // point 4: not renumbered
     start(editor);
     QCOMPARE(editor.form.text(FieldId::dots()), QStringLiteral("03"));
-    QCOMPARE(editor.form.text(FieldId::memo()),
-             QStringLiteral("03" "FDEC" "0DFC" "35FC" "01" "01" "06" "00" "000000" "0000010200000102"));
+    QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("03"
+                                                               "FDEC"
+                                                               "0DFC"
+                                                               "35FC"
+                                                               "01"
+                                                               "01"
+                                                               "06"
+                                                               "00"
+                                                               "000000"
+                                                               "0000010200000102"));
 }
 
 void PreviewTest::checkedCornersInOrder_data()
@@ -452,8 +496,11 @@ void PreviewTest::checkedCornersInOrder()
     }
     start(editor);
     QCOMPARE(editor.form.text(FieldId::degree(3)), degree);
-    QCOMPARE(editor.form.text(FieldId::memo()),
-             QStringLiteral("00" "01") + degree + refs + params + QStringLiteral("000000" "0000010200000102"));
+    QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("00"
+                                                               "01")
+                                                    + degree + refs + params
+                                                    + QStringLiteral("000000"
+                                                                     "0000010200000102"));
 }
 
 void PreviewTest::polygonTailsByPosition()
@@ -466,8 +513,13 @@ void PreviewTest::polygonTailsByPosition()
     useCorner(editor, 2, 1, "00", "7E"); // slot 1 unused, slot 2 the only polygon
     start(editor);
     QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("FF"));
-    QCOMPARE(editor.form.text(FieldId::memo()),
-             QStringLiteral("00" "01" "01" "00" "7E" "AABBCC" "1111111111111111"));
+    QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("00"
+                                                               "01"
+                                                               "01"
+                                                               "00"
+                                                               "7E"
+                                                               "AABBCC"
+                                                               "1111111111111111"));
     QCOMPARE(editor.polygonTails[1], QStringLiteral("2222222222222222"));
     QCOMPARE(editor.polygonTails[2], QStringLiteral("0000010200000102"));
 }
@@ -598,20 +650,24 @@ void PreviewTest::transforms_data()
 {
     QTest::addColumn<QList<UnitPoint>>("points");
     QTest::addColumn<Transform>("transform");
-    QTest::addColumn<QList<UnitPoint>>("expected"); // empty: refused
-    QTest::addColumn<UnitPoint>("outside");         // the first point that would leave, as it would be
+    QTest::addColumn<QList<UnitPoint>>("expected");   // empty: refused
+    QTest::addColumn<UnitPoint>("outside");           // the first point that would leave, as it would be
     const QList<UnitPoint> bar{{1, 0, 0}, {2, 5, 0}}; // centre x = 2.5
-    QTest::newRow("flip") << bar << Transform{Transform::FlipHorizontally} << QList<UnitPoint>{{1, 5, 0}, {2, 0, 0}} << UnitPoint{};
+    QTest::newRow("flip") << bar << Transform{Transform::FlipHorizontally} << QList<UnitPoint>{{1, 5, 0}, {2, 0, 0}}
+                          << UnitPoint{};
     QTest::newRow("scale 200 %, halves away from zero")
         << bar << Transform{Transform::Scale, 200} << QList<UnitPoint>{{1, -3, 0}, {2, 8, 0}} << UnitPoint{};
-    QTest::newRow("turn right, y downwards") << QList<UnitPoint>{{1, 0, 0}, {2, 4, 0}} << Transform{Transform::TurnRight}
-                                             << QList<UnitPoint>{{1, 2, -2}, {2, 2, 2}} << UnitPoint{};
+    QTest::newRow("turn right, y downwards")
+        << QList<UnitPoint>{{1, 0, 0}, {2, 4, 0}} << Transform{Transform::TurnRight}
+        << QList<UnitPoint>{{1, 2, -2}, {2, 2, 2}} << UnitPoint{};
     QTest::newRow("turn about a half-unit centre")
         << bar << Transform{Transform::TurnRight} << QList<UnitPoint>{{1, 2, -2}, {2, 2, 3}} << UnitPoint{};
     QTest::newRow("move over the edge") << QList<UnitPoint>{{3, 100, 0}, {7, 120, -128}}
-                                        << Transform{Transform::Move, 100, 10, -1} << QList<UnitPoint>{} << UnitPoint{7, 130, -129};
-    QTest::newRow("move to the last unit") << QList<UnitPoint>{{3, 117, -127}} << Transform{Transform::Move, 100, 10, -1}
-                                           << QList<UnitPoint>{{3, 127, -128}} << UnitPoint{};
+                                        << Transform{Transform::Move, 100, 10, -1} << QList<UnitPoint>{}
+                                        << UnitPoint{7, 130, -129};
+    QTest::newRow("move to the last unit")
+        << QList<UnitPoint>{{3, 117, -127}} << Transform{Transform::Move, 100, 10, -1}
+        << QList<UnitPoint>{{3, 127, -128}} << UnitPoint{};
 }
 
 void PreviewTest::transforms()

@@ -173,8 +173,8 @@ private slots:
         QCOMPARE(form.color(FieldId::ipol(1, 4)), kWhite);
         QCOMPARE(form.text(FieldId::label(22)), QStringLiteral("3"));
         QCOMPARE(form.text(FieldId::label(23)), QStringLiteral("1"));
-        QCOMPARE(form.text(FieldId::memo()), QStringLiteral("03FDEC0DFC1D0C0103000204232221000000") +
-                                                 QStringLiteral("0000010200000102"));
+        QCOMPARE(form.text(FieldId::memo()),
+                 QStringLiteral("03FDEC0DFC1D0C0103000204232221000000") + QStringLiteral("0000010200000102"));
         QCOMPARE(form.text(FieldId::label(32)), QStringLiteral("26"));
         QCOMPARE(editor.letterTail, QStringList({"00", "00", "00"}));
     }
@@ -188,9 +188,9 @@ private slots:
         load(editor, path("zero.bin"));
         QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("FF")); // START! marked it
         QCOMPARE(editor.form.text(FieldId::polygons()), QStringLiteral("01"));
-        QCOMPARE(editor.form.text(FieldId::memo()),
-                 QStringLiteral("011020") + QStringLiteral("01") + QStringLiteral("010044") +
-                     QStringLiteral("ABCDEF") + QStringLiteral("1111111111111111"));
+        QCOMPARE(editor.form.text(FieldId::memo()), QStringLiteral("011020") + QStringLiteral("01")
+                                                        + QStringLiteral("010044") + QStringLiteral("ABCDEF")
+                                                        + QStringLiteral("1111111111111111"));
     }
 
     void tailsFollowTheLastLoad()
@@ -198,8 +198,8 @@ private slots:
         Editor editor;
         prepare(editor);
         // Before any load: letter tail 00 00 00 and the default polygon tail for all seven polygons.
-        QVERIFY(editor.form.text(FieldId::memo()).endsWith(QStringLiteral("000000") +
-                                                           QString(kDefaultPolygonTail).repeated(7)));
+        QVERIFY(editor.form.text(FieldId::memo())
+                    .endsWith(QStringLiteral("000000") + QString(kDefaultPolygonTail).repeated(7)));
         QByteArray five = bytesFromHex("00 05 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 A1A2A3");
         for (int p = 1; p <= 5; ++p)
             five.append(QByteArray(kPolygonTailSize, static_cast<char>(p)));
@@ -216,8 +216,8 @@ private slots:
         // A third polygon checked by hand gets the default tail, not the one of the earlier load.
         editor.form.setChecked(FieldId::checkPol(3, 1), true);
         start(editor);
-        QVERIFY(editor.form.text(FieldId::memo()).endsWith(QStringLiteral("0808080808080808") +
-                                                           QLatin1String(kDefaultPolygonTail)));
+        QVERIFY(editor.form.text(FieldId::memo())
+                    .endsWith(QStringLiteral("0808080808080808") + QLatin1String(kDefaultPolygonTail)));
     }
 
     void reloadReadsTheSameFileAtTheNewAddr()
@@ -259,27 +259,35 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString beyond = QStringLiteral("Read beyond end of file: %1"); // %1: the file
         const QByteArray example = bytesFromHex(kExample);
-        QTest::newRow("empty file") << QByteArray() << QString() << "%1 is empty: a letter file holds one letter record.";
+        QTest::newRow("empty file") << QByteArray() << QString()
+                                    << "%1 is empty: a letter file holds one letter record.";
         // A letter file cut short inside each field of the record.
-        const QList<QPair<int, const char*>> cuts = {
-            {1, "in the points"}, {7, "before the polygon count"},
-            {8, "before the corner count"}, {10, "in the vertex references"}, {13, "in the parameters"},
-            {15, "in the letter tail"}, {18, "before the polygon tail"}, {25, "in the polygon tail"}};
+        const QList<QPair<int, const char*>> cuts = {{1, "in the points"},
+                                                     {7, "before the polygon count"},
+                                                     {8, "before the corner count"},
+                                                     {10, "in the vertex references"},
+                                                     {13, "in the parameters"},
+                                                     {15, "in the letter tail"},
+                                                     {18, "before the polygon tail"},
+                                                     {25, "in the polygon tail"}};
         for (const auto& [length, name] : cuts)
             QTest::newRow(name) << example.left(length) << QString() << beyond;
         QTest::newRow("21 points") << bytesFromHex("15") + QByteArray(60, 0) << QString()
                                    << "The letter at offset 0 has 21 points; the editor holds at most 20.";
         QTest::newRow("9 polygons") << bytesFromHex("00 09") + QByteArray(100, 0) << QString()
                                     << "The letter at offset 0 has 9 polygons; the editor holds at most 8.";
-        QTest::newRow("12 corners") << bytesFromHex("00 02 01 00 00 0C") + QByteArray(100, 0) << QString()
-                                    << "Polygon 2 of the letter at offset 0 has 12 corners; the editor holds at most 11.";
-        QTest::newRow("corner count FF") << bytesFromHex("00 01 FF") + QByteArray(600, 0) << QString()
-                                         << "Polygon 1 of the letter at offset 0 has 255 corners; the editor holds at most 11.";
+        QTest::newRow("12 corners")
+            << bytesFromHex("00 02 01 00 00 0C") + QByteArray(100, 0) << QString()
+            << "Polygon 2 of the letter at offset 0 has 12 corners; the editor holds at most 11.";
+        QTest::newRow("corner count FF")
+            << bytesFromHex("00 01 FF") + QByteArray(600, 0) << QString()
+            << "Polygon 1 of the letter at offset 0 has 255 corners; the editor holds at most 11.";
 
         QByteArray rom = makeRomImage();
         putBytes(rom, 0x476E2, bytesFromHex("15"));
-        QTest::newRow("21 points in a ROM image") << rom << QStringLiteral("476E2")
-                                                  << "The letter at offset 476E2 has 21 points; the editor holds at most 20.";
+        QTest::newRow("21 points in a ROM image")
+            << rom << QStringLiteral("476E2")
+            << "The letter at offset 476E2 has 21 points; the editor holds at most 20.";
         const QByteArray plain = makeRomImage();
         QTest::newRow("Addr at the end") << plain << IntToHexText(plain.size()) << beyond;
         QTest::newRow("Addr far past the end") << plain << QStringLiteral("FFFFFFFF") << beyond;
@@ -344,13 +352,21 @@ private slots:
         QTest::addColumn<QString>("memo");
         QTest::addColumn<QString>("message");
         const QString prefix = QStringLiteral("The memo is not a letter record: ");
-        QTest::newRow("stray character") << "03FDEC0DFC1D0C01030002042322G1000000" << prefix + "'G' at position 29 is not a hexadecimal digit.";
-        QTest::newRow("odd digit") << "0000000000F" << prefix + "it holds 11 hexadecimal digits, an odd number, so its last byte is incomplete.";
-        QTest::newRow("shorter than its counts") << "0100" << prefix + "its 2 bytes end before the record that its counts describe does.";
-        QTest::newRow("longer than its counts") << "000000000000" << prefix + "its counts describe a record of 5 bytes, but it holds 6 bytes.";
-        QTest::newRow("over a limit") << "15" + QString(200, u'0') << prefix + "The letter has 21 points; the editor holds at most 20.";
+        QTest::newRow("stray character") << "03FDEC0DFC1D0C01030002042322G1000000"
+                                         << prefix + "'G' at position 29 is not a hexadecimal digit.";
+        QTest::newRow("odd digit")
+            << "0000000000F"
+            << prefix + "it holds 11 hexadecimal digits, an odd number, so its last byte is incomplete.";
+        QTest::newRow("shorter than its counts")
+            << "0100" << prefix + "its 2 bytes end before the record that its counts describe does.";
+        QTest::newRow("longer than its counts")
+            << "000000000000" << prefix + "its counts describe a record of 5 bytes, but it holds 6 bytes.";
+        QTest::newRow("over a limit") << "15" + QString(200, u'0')
+                                      << prefix + "The letter has 21 points; the editor holds at most 20.";
         QTest::newRow("empty") << QString() << "The memo is empty: press START! to compile the letter first.";
-        QTest::newRow("broken tag") << "<bh:00><bh:00><bh:0><bh:00><bh:00>" << prefix + "the tag at position 15 should read <bh:xx> with two hexadecimal digits.";
+        QTest::newRow("broken tag") << "<bh:00><bh:00><bh:0><bh:00><bh:00>"
+                                    << prefix
+                                           + "the tag at position 15 should read <bh:xx> with two hexadecimal digits.";
     }
     void malformedMemoIsNeverWritten()
     {
@@ -381,7 +397,8 @@ private slots:
     {
         const QByteArray example = bytesFromHex(kExample);
         QCOMPARE(memoRecord(QString::fromLatin1(kExample)), example);
-        QCOMPARE(memoRecord(QStringLiteral("03fdec\n0dfc1d0c 01 03 000204 232221 000000\t0000010200000102\r\n")), example);
+        QCOMPARE(memoRecord(QStringLiteral("03fdec\n0dfc1d0c 01 03 000204 232221 000000\t0000010200000102\r\n")),
+                 example);
         Editor editor;
         prepare(editor);
         editor.form.setText(FieldId::memo(), recordText(example));
@@ -401,26 +418,38 @@ private slots:
         QTest::addColumn<qint64>("at");           // the offset that Addr names
         QTest::addColumn<QByteArray>("existing"); // what stands there before
         QTest::addColumn<bool>("answer");
-        QTest::addColumn<QString>("question");    // a part of the question asked; empty: none asked
+        QTest::addColumn<QString>("question"); // a part of the question asked; empty: none asked
         QTest::addColumn<bool>("writes");
-        QTest::addColumn<QString>("message");     // non-empty: refused with this text
+        QTest::addColumn<QString>("message"); // non-empty: refused with this text
         const QByteArray sameLength = bytesFromHex("03 010101010101 01 03 000204 000000 AAAAAA 0000000000000000");
         const QByteArray shorter = bytesFromHex("00 00 AAAAAA");
         const QByteArray oneByteShorter = bytesFromHex("0A 0000000000000000000000000000000000000000 00 AAAAAA");
         const QString unreadable = QStringLiteral("No letter record can be read");
-        QTest::newRow("same length: no question") << "476E2" << 0x476E2LL << sameLength << false << QString() << true << QString();
-        QTest::newRow("lower-case Addr") << "476e2" << 0x476E2LL << sameLength << false << QString() << true << QString();
-        QTest::newRow("longer, confirmed") << "476E2" << 0x476E2LL << shorter << true << "so the 21 bytes after the old record will be overwritten" << true << QString();
-        QTest::newRow("longer, declined") << "476E2" << 0x476E2LL << shorter << false << "so the 21 bytes after" << false << QString();
-        QTest::newRow("one byte longer, declined") << "476E2" << 0x476E2LL << oneByteShorter << false << "so the 1 byte after the old record will be overwritten" << false << QString();
-        QTest::newRow("nothing readable, declined") << "476E2" << 0x476E2LL << bytesFromHex("FF") << false << unreadable << false << QString();
-        QTest::newRow("ends at the last byte") << "1FFFE6" << 0x1FFFE6LL << QByteArray() << true << unreadable << true << QString();
+        QTest::newRow("same length: no question")
+            << "476E2" << 0x476E2LL << sameLength << false << QString() << true << QString();
+        QTest::newRow("lower-case Addr") << "476e2" << 0x476E2LL << sameLength << false << QString() << true
+                                         << QString();
+        QTest::newRow("longer, confirmed")
+            << "476E2" << 0x476E2LL << shorter << true << "so the 21 bytes after the old record will be overwritten"
+            << true << QString();
+        QTest::newRow("longer, declined")
+            << "476E2" << 0x476E2LL << shorter << false << "so the 21 bytes after" << false << QString();
+        QTest::newRow("one byte longer, declined")
+            << "476E2" << 0x476E2LL << oneByteShorter << false
+            << "so the 1 byte after the old record will be overwritten" << false << QString();
+        QTest::newRow("nothing readable, declined")
+            << "476E2" << 0x476E2LL << bytesFromHex("FF") << false << unreadable << false << QString();
+        QTest::newRow("ends at the last byte")
+            << "1FFFE6" << 0x1FFFE6LL << QByteArray() << true << unreadable << true << QString();
         QTest::newRow("ends one byte beyond") << "1FFFE7" << 0x1FFFE7LL << QByteArray() << true << QString() << false
-                                              << "The record of 26 bytes does not fit at offset 1FFFE7 of %1: the file is only 2097152 bytes long. Nothing was written.";
+                                              << "The record of 26 bytes does not fit at offset 1FFFE7 of %1: the file "
+                                                 "is only 2097152 bytes long. Nothing was written.";
         QTest::newRow("Addr empty") << "" << 0LL << QByteArray() << true << QString() << false
-                                    << "Addr is empty: enter the offset of the letter record in the ROM image as a hexadecimal number, such as 476E2.";
+                                    << "Addr is empty: enter the offset of the letter record in the ROM image as a "
+                                       "hexadecimal number, such as 476E2.";
         QTest::newRow("Addr not hex") << "476G2" << 0LL << QByteArray() << true << QString() << false
-                                      << "The offset in Addr, \"476G2\", is not a hexadecimal number (only the digits 0-9 and A-F, such as 476E2).";
+                                      << "The offset in Addr, \"476G2\", is not a hexadecimal number (only the digits "
+                                         "0-9 and A-F, such as 476E2).";
     }
     void romExportGuardsTheImage()
     {
@@ -448,7 +477,8 @@ private slots:
             exportLetterToRom(editor, platform);
             QVERIFY(message.isEmpty());
         } catch (const Error& error) {
-            QCOMPARE(error.message(), message.contains(QLatin1String("%1")) ? message.arg(QDir::toNativeSeparators(target)) : message);
+            QCOMPARE(error.message(),
+                     message.contains(QLatin1String("%1")) ? message.arg(QDir::toNativeSeparators(target)) : message);
         }
         QCOMPARE(platform.questions.size(), question.isEmpty() ? 0 : 1);
         if (!question.isEmpty())
@@ -491,23 +521,30 @@ private slots:
     void failedWritesChangeNothing_data()
     {
         QTest::addColumn<bool>("toRom");
-        QTest::addColumn<bool>("atSync");       // the sync fails rather than a write
+        QTest::addColumn<bool>("atSync"); // the sync fails rather than a write
         QTest::addColumn<int>("error");
-        QTest::addColumn<int>("bytesBefore");   // bytes the failing write gets onto the disk
+        QTest::addColumn<int>("bytesBefore"); // bytes the failing write gets onto the disk
         QTest::addColumn<bool>("restoreFails");
-        QTest::addColumn<QString>("message");   // %1: the file
-        QTest::newRow("letter file, disk full") << false << false << ENOSPC << 10 << false
-                                                << "The disk is full: %1 was left as it was.";
-        QTest::newRow("letter file, sync fails") << false << true << EIO << 0 << false
-                                                 << "Cannot write %1: Input/output error. %1 was left as it was.";
-        QTest::newRow("image, first byte refused") << true << false << ENOSPC << 0 << false
-                                                   << "Cannot write the record at offset 476E2 into %1: No space left on device. Nothing was written.";
-        QTest::newRow("image, torn record put back") << true << false << ENOSPC << 5 << false
-                                                     << "Cannot write the record at offset 476E2 into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
+        QTest::addColumn<QString>("message"); // %1: the file
+        QTest::newRow("letter file, disk full")
+            << false << false << ENOSPC << 10 << false << "The disk is full: %1 was left as it was.";
+        QTest::newRow("letter file, sync fails")
+            << false << true << EIO << 0 << false << "Cannot write %1: Input/output error. %1 was left as it was.";
+        QTest::newRow("image, first byte refused")
+            << true << false << ENOSPC << 0 << false
+            << "Cannot write the record at offset 476E2 into %1: No space left on device. Nothing was written.";
+        QTest::newRow("image, torn record put back")
+            << true << false << ENOSPC << 5 << false
+            << "Cannot write the record at offset 476E2 into %1: No space left on device. The bytes that were there "
+               "before were put back: the file is as it was.";
         QTest::newRow("image, sync fails") << true << true << EIO << 0 << false
-                                           << "Cannot write the record at offset 476E2 into %1: Input/output error. The bytes that were there before were put back: the file is as it was.";
-        QTest::newRow("image, no way back") << true << false << EIO << 5 << true
-                                            << "Cannot write the record at offset 476E2 into %1: Input/output error. Putting the old bytes back failed too (Input/output error): offsets 476E2 to 476E6 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+                                           << "Cannot write the record at offset 476E2 into %1: Input/output error. "
+                                              "The bytes that were there before were put back: the file is as it was.";
+        QTest::newRow("image, no way back")
+            << true << false << EIO << 5 << true
+            << "Cannot write the record at offset 476E2 into %1: Input/output error. Putting the old bytes back failed "
+               "too (Input/output error): offsets 476E2 to 476E6 of %1 may have been changed. Their old bytes are kept "
+               "beside it, and the editor puts them back the next time it opens the file.";
     }
     void failedWritesChangeNothing()
     {
@@ -579,7 +616,8 @@ private slots:
         QFETCH(bool, atSync);
         QFETCH(int, failing);
         QTemporaryDir folder;
-        const QList<WholeFile> files{{folder.filePath("a.bin"), "new a"}, {folder.filePath("b.bin"), "new b"},
+        const QList<WholeFile> files{{folder.filePath("a.bin"), "new a"},
+                                     {folder.filePath("b.bin"), "new b"},
                                      {folder.filePath("c.bin"), "new c"}};
         writeFile(files[0].path, "old a");
         writeFile(files[1].path, "old b");
@@ -596,7 +634,8 @@ private slots:
             setIoFaultHook({});
             QVERIFY2(failing != 0, qPrintable(e.message()));
             QVERIFY2(e.message().startsWith(QStringLiteral("The disk is full: ")), qPrintable(e.message()));
-            QVERIFY2(e.message().endsWith(QStringLiteral(" None of the 3 files was written.")), qPrintable(e.message()));
+            QVERIFY2(e.message().endsWith(QStringLiteral(" None of the 3 files was written.")),
+                     qPrintable(e.message()));
         }
         const QStringList expected = failing ? QStringList{"a.bin", "b.bin"} : QStringList{"a.bin", "b.bin", "c.bin"};
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
@@ -608,8 +647,10 @@ private slots:
     void letterFileExportOnAFullDisk()
     {
         QTemporaryDir mountPoint;
-        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint.path()}) != 0)
-            QSKIP("mounting a tmpfs needs root and a mount namespace that allows it; the injected faults above cover the same path");
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint.path()})
+            != 0)
+            QSKIP("mounting a tmpfs needs root and a mount namespace that allows it; the injected faults above cover "
+                  "the same path");
         const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
         const QString letter = mountPoint.filePath("letter.bin");
         const QByteArray old = bytesFromHex("00 00 AAAAAA");
@@ -644,7 +685,8 @@ private slots:
         QTest::addColumn<bool>("fifo");
         QTest::addColumn<QString>("refusal"); // %1: the file
         QTest::newRow("FIFO") << true << "%1 is not a regular file";
-        QTest::newRow("one byte over 64 MiB") << false << "%1 is 67,108,865 bytes: no ROM image of the game is that large";
+        QTest::newRow("one byte over 64 MiB")
+            << false << "%1 is 67,108,865 bytes: no ROM image of the game is that large";
     }
     void unreadableFilesAreRefusedAtOnce()
     {
@@ -698,15 +740,17 @@ private slots:
     void letterFileExportNamesWhatItReplaces_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");        // of the file already there; -1: none
+        QTest::addColumn<int>("size"); // of the file already there; -1: none
         QTest::addColumn<bool>("answer");
         QTest::addColumn<QString>("question"); // %1: the file
-        QTest::newRow("ROM image, declined") << "image.bin" << 2'097'152 << false
-                                             << "%1 is a ROM image of 2,097,152 bytes. Replace the whole image with this 26-byte letter file?";
-        QTest::newRow("named .smc, declined") << "small.SMC" << 100 << false
-                                              << "%1 is a ROM image of 100 bytes. Replace the whole image with this 26-byte letter file?";
-        QTest::newRow("letter file, confirmed") << "old.bin" << 5 << true
-                                                << "%1 already exists. Replace it with this 26-byte letter file?";
+        QTest::newRow("ROM image, declined")
+            << "image.bin" << 2'097'152 << false
+            << "%1 is a ROM image of 2,097,152 bytes. Replace the whole image with this 26-byte letter file?";
+        QTest::newRow("named .smc, declined")
+            << "small.SMC" << 100 << false
+            << "%1 is a ROM image of 100 bytes. Replace the whole image with this 26-byte letter file?";
+        QTest::newRow("letter file, confirmed")
+            << "old.bin" << 5 << true << "%1 already exists. Replace it with this 26-byte letter file?";
         QTest::newRow("new file") << "new.bin" << -1 << false << QString();
     }
     void letterFileExportNamesWhatItReplaces()
@@ -776,9 +820,11 @@ private slots:
             exportLetterToRom(editor, platform);
             QFAIL("the write should have been refused");
         } catch (const Error& e) {
-            QCOMPARE(e.message(), QStringLiteral("Nothing was written into %1. Before the first write into an image the "
-                                                 "editor keeps a copy of it, and the copy %1.bak could not be made: %1.bak "
-                                                 "is not a regular file: it was left as it was.").arg(other));
+            QCOMPARE(e.message(),
+                     QStringLiteral("Nothing was written into %1. Before the first write into an image the "
+                                    "editor keeps a copy of it, and the copy %1.bak could not be made: %1.bak "
+                                    "is not a regular file: it was left as it was.")
+                         .arg(other));
         }
         QCOMPARE(readFile(other), original);
         QCOMPARE(platform.beeps, 0);
@@ -803,9 +849,9 @@ private slots:
         const QByteArray before = makeRomImage();
         writeFile(image, before);
         QList<Patch> patches;
-        for (const auto& [offset, bytes] : {std::pair{qint64(0x100), QByteArray("AAAA")},
-                                            std::pair{qint64(0x476E2), bytesFromHex(kExample)},
-                                            std::pair{qint64(0x1FFFF0), QByteArray("BB")}})
+        for (const auto& [offset, bytes] :
+             {std::pair{qint64(0x100), QByteArray("AAAA")}, std::pair{qint64(0x476E2), bytesFromHex(kExample)},
+              std::pair{qint64(0x1FFFF0), QByteArray("BB")}})
             patches << Patch{offset, bytes, before.mid(offset, bytes.size())};
         const pid_t child = ::fork();
         if (child == 0) {
@@ -825,7 +871,9 @@ private slots:
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 9);
         QVERIFY(readFile(image) != before);
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral(".vertiloom-*.journal")}, QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(
+            QDir(folder.path()).entryList({QStringLiteral(".vertiloom-*.journal")}, QDir::Files | QDir::Hidden).size(),
+            1);
 
         QFile reopened;
         openOrThrow(reopened, image, QIODevice::ReadOnly);
@@ -833,7 +881,8 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"killed.smc"});
         const QStringList notices = takeNotices();
         QCOMPARE(notices.size(), 1);
-        QVERIFY2(notices[0].contains(QStringLiteral("(offsets 100 to 103 and 476E2 to 476FB and 1FFFF0 to 1FFFF1) were put back")),
+        QVERIFY2(notices[0].contains(
+                     QStringLiteral("(offsets 100 to 103 and 476E2 to 476FB and 1FFFF0 to 1FFFF1) were put back")),
                  qPrintable(notices[0]));
     }
 
@@ -875,11 +924,13 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("message"); // %1: the image, %2: this process
-        const QString link = QStringLiteral("%1.bak is a symbolic link, and the editor writes this file only as a file of its own.");
+        const QString link =
+            QStringLiteral("%1.bak is a symbolic link, and the editor writes this file only as a file of its own.");
         QTest::newRow("backup links to the image") << "image" << link;
         QTest::newRow("backup links to another file") << "other" << link;
-        QTest::newRow("another program writes") << "lock"
-                                                << "%1 is being written by another program (pid %2). Nothing was written: try again when it is done.";
+        QTest::newRow("another program writes")
+            << "lock"
+            << "%1 is being written by another program (pid %2). Nothing was written: try again when it is done.";
     }
     void romExportStopsBeforeAnyByte()
     {
@@ -937,7 +988,8 @@ private slots:
         platform.confirmAnswers << false << true;
         reloadLetter(editor, platform);
         QCOMPARE(platform.questions, QStringList{QStringLiteral("%1 is now 1,000,000 bytes: it will be read as a "
-                                                                "letter file from its start. Load it?").arg(file)});
+                                                                "letter file from its start. Load it?")
+                                                     .arg(file)});
         QCOMPARE(snapshot(editor), before);
         reloadLetter(editor, platform);
         QCOMPARE(editor.form.text(FieldId::memo()), recordText(other));
@@ -951,9 +1003,15 @@ private slots:
         QTest::addColumn<QString>("tags");
         QTest::addColumn<QString>("count");
         QTest::newRow("empty") << QString() << QString() << "0";
-        QTest::newRow("record text") << "03FDEC" << "<bh:03><bh:fd><bh:ec>\r\n" << "3";
-        QTest::newRow("odd length drops the last") << "0AB" << "<bh:0a>\r\n" << "1";
-        QTest::newRow("a blank at an even position") << "0A1 BC" << "<bh:0a><bh:bc>\r\n" << "2";
+        QTest::newRow("record text") << "03FDEC"
+                                     << "<bh:03><bh:fd><bh:ec>\r\n"
+                                     << "3";
+        QTest::newRow("odd length drops the last") << "0AB"
+                                                   << "<bh:0a>\r\n"
+                                                   << "1";
+        QTest::newRow("a blank at an even position") << "0A1 BC"
+                                                     << "<bh:0a><bh:bc>\r\n"
+                                                     << "2";
     }
     void translhextionForm()
     {
@@ -1018,8 +1076,7 @@ private slots:
             ips("454F45 0002 0077 454F47 0000 000F 77"));
         row("RLE at 454F46 after its byte", blankWith(0x454F60, 0x454F45, "w"),
             blankWith(0x454F60, 0x454F45, QByteArray(17, 'w')), ips("454F45 0000 0011 77"));
-        row("last offset below 16 MiB", reach, blankWith(kIpsReach + 1, kIpsReach - 1, "\x01"),
-            ips("FFFFFF 0001 01"));
+        row("last offset below 16 MiB", reach, blankWith(kIpsReach + 1, kIpsReach - 1, "\x01"), ips("FFFFFF 0001 01"));
         QByteArray counted(0x10000, '\0');
         for (int i = 0; i < counted.size(); ++i)
             counted[i] = static_cast<char>(i % 255 + 1);
@@ -1027,8 +1084,7 @@ private slots:
         row("65,536 bytes in two records", blankWith(0x10010), split,
             "PATCH" + hex("000010 FFFF") + counted.left(0xFFFF) + hex("01000F 0001 01") + "EOF");
 
-        row("sizes differ", blank, blankWith(17), {},
-            "The original image is 16 bytes and the modified one 17 bytes:");
+        row("sizes differ", blank, blankWith(17), {}, "The original image is 16 bytes and the modified one 17 bytes:");
         row("change at 16 MiB", reach, blankWith(kIpsReach + 1, kIpsReach, "\x01"), {}, "differ at offset 0x1000000,");
         row("bad head", blank, {}, "PATCX" + hex("000000 0001 00") + "EOF", "does not begin with \"PATCH\"");
         row("head cut", blank, {}, "PATC", "does not begin with \"PATCH\"");
@@ -1036,8 +1092,7 @@ private slots:
         row("marker cut", blank, {}, "PATCH" + hex("000001 0001 AA") + "EO", "ends at byte 13 without");
         row("record head cut", blank, {}, "PATCH" + hex("000001 00"), "record 1 at byte 5 ends after the patch does");
         row("data cut", blank, {}, "PATCH" + hex("000001 0004 AABB"), "record 1 at byte 5 ends after");
-        row("second record cut", blank, {}, "PATCH" + hex("000001 0001 AA 000002 0002 BB"),
-            "record 2 at byte 11 ends");
+        row("second record cut", blank, {}, "PATCH" + hex("000001 0001 AA 000002 0002 BB"), "record 2 at byte 11 ends");
         row("RLE cut", blank, {}, "PATCH" + hex("000001 0000 00"), "record 1 at byte 5 ends after");
         row("RLE without its byte", blank, {}, "PATCH" + hex("000001 0000 0004"), "record 1 at byte 5 ends after");
         row("RLE of 0", blank, {}, ips("000001 0000 0000 AA"), "Record 1 at byte 5 of the patch is malformed");
@@ -1096,7 +1151,8 @@ private slots:
                     const char fill = static_cast<char>(random.bounded(wide ? 4 : 256));
                     for (qint64 i = offset; i < offset + length; ++i)
                         image[i] = style == 1 || (style == 2 && random.bounded(16) == 0)
-                                       ? static_cast<char>(random.bounded(256)) : fill;
+                                       ? static_cast<char>(random.bounded(256))
+                                       : fill;
                 }
             };
             QByteArray original(size, '\0');

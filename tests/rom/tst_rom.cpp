@@ -51,11 +51,16 @@ const QList<int> kButtons = {21, 28, 24, 22, 23};
 std::pair<qint64, qint64> wordOffsets(int button)
 {
     switch (button) {
-    case 28: return {0xCBF8, 0x860FA};
-    case 24: return {0xCC01, 0x860FA};
-    case 22: return {0xCA60, 0x85F9F};
-    case 23: return {0xCA6D, 0x85F9F};
-    default: return {0xCC60, 0x8619F};
+    case 28:
+        return {0xCBF8, 0x860FA};
+    case 24:
+        return {0xCC01, 0x860FA};
+    case 22:
+        return {0xCA60, 0x85F9F};
+    case 23:
+        return {0xCA6D, 0x85F9F};
+    default:
+        return {0xCC60, 0x8619F};
     }
 }
 
@@ -99,7 +104,8 @@ QByteArray dumpImage(int button, bool header, int damage = 0)
     const int column = button == 21 ? 1 : button == 22 || button == 23 ? 2 : 3;
     QByteArray image = withWords(makeRomImage(), button, kPauseCodes, kGameOverCodes);
     for (int position = 1; position <= kCatalogueSize; ++position)
-        putBytes(image, HexToInt(QString::fromLatin1(kExpected[position - 1][column])), sampleLetter(position).toBytes());
+        putBytes(image, HexToInt(QString::fromLatin1(kExpected[position - 1][column])),
+                 sampleLetter(position).toBytes());
     if (damage == 1)
         putBytes(image, HexToInt(QString::fromLatin1(kExpected[23][column])), bytesFromHex("15"));
     if (damage == 2) {
@@ -202,11 +208,16 @@ void RomTest::wrapAround_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("offset");
-    QTest::newRow("> at 24") << 21 << true << 24 << "P (59) 86" << "476E2";
-    QTest::newRow("< at 1") << 21 << false << 1 << "R (70) 105" << "47E26";
-    QTest::newRow("< at 1, (E) (M3) (V1.0)") << 28 << false << 1 << "R (70) 105" << "47D7D";
-    QTest::newRow("< at 1, (E) (M3) (V1.1)") << 24 << false << 1 << "R (70) 105" << "47D7D";
-    QTest::newRow("< at 2") << 21 << false << 2 << "P (59) 86" << "476E2";
+    QTest::newRow("> at 24") << 21 << true << 24 << "P (59) 86"
+                             << "476E2";
+    QTest::newRow("< at 1") << 21 << false << 1 << "R (70) 105"
+                            << "47E26";
+    QTest::newRow("< at 1, (E) (M3) (V1.0)") << 28 << false << 1 << "R (70) 105"
+                                             << "47D7D";
+    QTest::newRow("< at 1, (E) (M3) (V1.1)") << 24 << false << 1 << "R (70) 105"
+                                             << "47D7D";
+    QTest::newRow("< at 2") << 21 << false << 2 << "P (59) 86"
+                            << "476E2";
 }
 
 void RomTest::wrapAround()
@@ -294,8 +305,8 @@ void RomTest::readWords_data()
     for (int button : kButtons)
         QTest::addRow("PAUSE GAME OVER, RadioButton%d", button)
             << button << kPauseCodes << kGameOverCodes << "P|A|U|S|E|G|A|M|E|O|V|E|R";
-    QTest::newRow("codes 05 to 11") << 21 << bytesFromHex("05 06 07 08 09")
-                                    << bytesFromHex("0A 0B 0C 0D 0E 0F 10 11") << "D|!|0|1|2|3|4|5|6|7|8|9|L";
+    QTest::newRow("codes 05 to 11") << 21 << bytesFromHex("05 06 07 08 09") << bytesFromHex("0A 0B 0C 0D 0E 0F 10 11")
+                                    << "D|!|0|1|2|3|4|5|6|7|8|9|L";
     QTest::newRow("blank and no codes") << 21 << bytesFromHex("12 13 14 1A FF")
                                         << bytesFromHex("80 14 19 00 20 7F 15 16") << "C|T| |||| |R|P|||G|M";
 }
@@ -416,19 +427,24 @@ void RomTest::refusals_data()
     QTest::addColumn<QString>("message");
     for (bool write : {false, true}) {
         const char* verb = write ? "write" : "read";
-        QTest::addRow("%s, no file", verb)
-            << write << "" << 0 << "" << "No ROM image is open yet. Open a ROM image with \"Open file\" first";
-        QTest::addRow("%s, missing file", verb) << write << "missing" << 0 << "" << "File not found: ";
-        QTest::addRow("%s, letter file", verb) << write << "letter" << 0 << "" << "is a letter file, not a ROM image";
-        QTest::addRow("%s, 2,000,000 bytes", verb) << write << "2000000" << 0 << "" << "(2,000,000 bytes;";
+        QTest::addRow("%s, no file", verb) << write << "" << 0 << ""
+                                           << "No ROM image is open yet. Open a ROM image with \"Open file\" first";
+        QTest::addRow("%s, missing file", verb) << write << "missing" << 0 << ""
+                                                << "File not found: ";
+        QTest::addRow("%s, letter file", verb) << write << "letter" << 0 << ""
+                                               << "is a letter file, not a ROM image";
+        QTest::addRow("%s, 2,000,000 bytes", verb) << write << "2000000" << 0 << ""
+                                                   << "(2,000,000 bytes;";
     }
-    QTest::newRow("lower case")
-        << true << "rom" << 8 << "a" << "Letter 2 of GAME OVER: 'a' is not a character the game can show.";
-    QTest::newRow("not a tile") << true << "rom" << 6 << "W" << "Letter 5 of PAUSE: 'W' is not a character";
+    QTest::newRow("lower case") << true << "rom" << 8 << "a"
+                                << "Letter 2 of GAME OVER: 'a' is not a character the game can show.";
+    QTest::newRow("not a tile") << true << "rom" << 6 << "W"
+                                << "Letter 5 of PAUSE: 'W' is not a character";
     QTest::newRow("two characters") << true << "rom" << 7 << "GA"
                                     << "Letter 1 of GAME OVER: 'GA' is 2 characters, but each letter of "
                                        "the word is one character.";
-    QTest::newRow("typo and letter file") << true << "letter" << 2 << "p" << "is a letter file";
+    QTest::newRow("typo and letter file") << true << "letter" << 2 << "p"
+                                          << "is a letter file";
 }
 
 // Each refusal is an Error with its message; the file and the word fields stay as they were.
@@ -546,11 +562,15 @@ void RomTest::recognition_data()
     row("22", dumpImage(22, false), {"22 words", "23"}, {22}, "Brindle (U) (M3) (V1.0)");
     row("23", dumpImage(23, false), {"23 words", "22"}, {23}, "Brindle (U) (M3) (V1.1)");
     row("21 headered", dumpImage(21, true), {"21+512 words"}, {}, "Brindle (U) (V1.0) (with a 512-byte header)");
-    row("28 headered", dumpImage(28, true), {"28+512 words", "24+512"}, {}, "Brindle (E) (M3) (V1.0) (with a 512-byte header)");
-    row("24 headered", dumpImage(24, true), {"24+512 words", "28+512"}, {}, "Brindle (E) (M3) (V1.1) (with a 512-byte header)");
+    row("28 headered", dumpImage(28, true), {"28+512 words", "24+512"}, {},
+        "Brindle (E) (M3) (V1.0) (with a 512-byte header)");
+    row("24 headered", dumpImage(24, true), {"24+512 words", "28+512"}, {},
+        "Brindle (E) (M3) (V1.1) (with a 512-byte header)");
     // Headered (U) (M3) puts the letters where headerless (U) (V1.0) has them; with V1.0 the words too.
-    row("22 headered", dumpImage(22, true), {"22+512 words", "23+512"}, {21}, "Brindle (U) (M3) (V1.0) (with a 512-byte header)");
-    row("23 headered", dumpImage(23, true), {"23+512 words", "22+512"}, {}, "Brindle (U) (M3) (V1.1) (with a 512-byte header)");
+    row("22 headered", dumpImage(22, true), {"22+512 words", "23+512"}, {21},
+        "Brindle (U) (M3) (V1.0) (with a 512-byte header)");
+    row("23 headered", dumpImage(23, true), {"23+512 words", "22+512"}, {},
+        "Brindle (U) (M3) (V1.1) (with a 512-byte header)");
     row("28, 21 points in R", dumpImage(28, false, 1), {}, {}, "Not one of the five known dumps");
     row("23 headered, 21 points in R", dumpImage(23, true, 1), {}, {}, "Not one of the five known dumps");
     row("21, !! too long", dumpImage(21, false, 2), {}, {}, "Not one of the five known dumps");
@@ -560,7 +580,8 @@ void RomTest::recognition_data()
     row("123456789", "123456789", {}, {}, "Not one of the five known dumps", "CBF43926");
     const QByteArray body = QByteArray("123456789") + QByteArray(1015, '\0');
     row("1,024 bytes", body, {}, {}, "Not one of the five known dumps", "5B406F1C");
-    row("the same after a header", QByteArray(512, '\xA5') + body, {}, {}, "Not one of the five known dumps", "5B406F1C");
+    row("the same after a header", QByteArray(512, '\xA5') + body, {}, {}, "Not one of the five known dumps",
+        "5B406F1C");
     // 600 bytes are not 512 more than a multiple of 1,024: no header, the CRC32 takes every byte.
     row("600 bytes", QByteArray(512, '\xA5') + body.left(88), {}, {}, "Not one of the five known dumps", "7D08D438");
     // A record exactly as long as the catalogue allows fits: "I" of 30 bytes, up to where "2" begins.
@@ -619,23 +640,28 @@ void RomTest::cartridgeHeader_data()
     };
     // 9 letters 631, 12 blanks 384, 20+08+01+33+01 93, a checksum with its complement 1FE: 652.
     const QByteArray low = header("LOW PLACE", "20 00 08 00 01 33 01 AD F9 52 06");
-    QTest::newRow("low, right") << zeros(0x20000, {{0x7FC0, low}})
-                                << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 own 0652 match";
-    QTest::newRow("after a copier header") << QByteArray(512, '\x55') + zeros(0x20000, {{0x7FC0, low}})
-                                           << "low 81C0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 "
-                                              "own 0652 match";
-    QTest::newRow("high, wrong") << zeros(0x20000, {{0xFFC0, header("HIGH PLACE", "31 00 09 00 00 33 02 34 12 CB ED", '\0')}})
-                                 << "high FFC0 \"HIGH PLACE\" 31 HiROM, fast ROM 09 512 KiB 00 Japan 02 1234 EDCB own 0512 "
-                                    "no match";
+    QTest::newRow("low, right") << zeros(
+        0x20000,
+        {{0x7FC0, low}}) << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 own 0652 match";
+    QTest::newRow("after a copier header")
+        << QByteArray(512, '\x55') + zeros(0x20000, {{0x7FC0, low}})
+        << "low 81C0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AD 0652 "
+           "own 0652 match";
+    QTest::newRow("high, wrong")
+        << zeros(0x20000, {{0xFFC0, header("HIGH PLACE", "31 00 09 00 00 33 02 34 12 CB ED", '\0')}})
+        << "high FFC0 \"HIGH PLACE\" 31 HiROM, fast ROM 09 512 KiB 00 Japan 02 1234 EDCB own 0512 "
+           "no match";
     // A HiROM map mode in both: the high place, where HiROM keeps it, wins.
-    QTest::newRow("both places") << zeros(0x20000, {{0x7FC0, header("FIRST", "21 00 08 00 01 33 00 FF FF 00 00")},
-                                                    {0xFFC0, header("SECOND", "21 00 08 00 01 33 00 FF FF 00 00")}})
-                                 << "high FFC0 \"SECOND\" 21 HiROM 08 256 KiB 01 North America 00 FFFF 0000 own 0BDA no match";
+    QTest::newRow("both places")
+        << zeros(0x20000, {{0x7FC0, header("FIRST", "21 00 08 00 01 33 00 FF FF 00 00")},
+                           {0xFFC0, header("SECOND", "21 00 08 00 01 33 00 FF FF 00 00")}})
+        << "high FFC0 \"SECOND\" 21 HiROM 08 256 KiB 01 North America 00 FFFF 0000 own 0BDA no match";
     // 192 KiB: the last 64 KiB count twice, so its one byte 01 adds 2.
-    QTest::newRow("mirrored remainder") << zeros(0x30000, {{0x7FC0, header("LOW PLACE", "20 00 08 00 01 33 01 AB F9 54 06")},
-                                                           {0x2FFFF, bytesFromHex("01")}})
-                                        << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AB 0654 own "
-                                           "0654 match";
+    QTest::newRow("mirrored remainder")
+        << zeros(0x30000,
+                 {{0x7FC0, header("LOW PLACE", "20 00 08 00 01 33 01 AB F9 54 06")}, {0x2FFFF, bytesFromHex("01")}})
+        << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 F9AB 0654 own "
+           "0654 match";
     QTest::newRow("no header") << zeros(0x20000, {{0x2FF, bytesFromHex("01")}}) << "none own 0001 no match";
 }
 
@@ -667,15 +693,25 @@ void RomTest::failedWriteIsUndone_data()
     QTest::addColumn<QString>("restoreFault"); // what fails in putting the old bytes back: "", "write" or "sync"
     QTest::addColumn<QString>("message");      // %1: the image
     QTest::newRow("put back") << 2 << ""
-                              << "Cannot write the words into %1: No space left on device. The bytes that were there before were put back: the file is as it was.";
-    QTest::newRow("no way back") << 2 << "write"
-                                 << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+                              << "Cannot write the words into %1: No space left on device. The bytes that were there "
+                                 "before were put back: the file is as it was.";
+    QTest::newRow("no way back")
+        << 2 << "write"
+        << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
+           "(Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes "
+           "are kept beside it, and the editor puts them back the next time it opens the file.";
     // Bytes put back but not synced are not known to be on the disk.
-    QTest::newRow("sync after putting back fails") << 2 << "sync"
-                                                   << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+    QTest::newRow("sync after putting back fails")
+        << 2 << "sync"
+        << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
+           "(Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes "
+           "are kept beside it, and the editor puts them back the next time it opens the file.";
     // GAME OVER was never touched, so it is not named.
-    QTest::newRow("no way back, PAUSE torn") << 1 << "write"
-                                             << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too (Input/output error): offsets CC60 to CC62 of %1 may have been changed. Their old bytes are kept beside it, and the editor puts them back the next time it opens the file.";
+    QTest::newRow("no way back, PAUSE torn")
+        << 1 << "write"
+        << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
+           "(Input/output error): offsets CC60 to CC62 of %1 may have been changed. Their old bytes are kept beside "
+           "it, and the editor puts them back the next time it opens the file.";
 }
 
 // One word's write fails after three bytes (GAME OVER when PAUSE is already written), then perhaps
@@ -711,7 +747,8 @@ void RomTest::failedWriteIsUndone()
         setIoFaultHook({});
         QCOMPARE(error.message(), message.arg(editor.currentRom));
     }
-    const QByteArray torn = failing == 1 ? withWords(image, 21, bytesFromHex("07 07 07"), {})
-                                         : withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
+    const QByteArray torn = failing == 1
+                                ? withWords(image, 21, bytesFromHex("07 07 07"), {})
+                                : withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
     QCOMPARE(firstDifference(editor.currentRom, restoreFault == QLatin1String("write") ? torn : image), -1);
 }

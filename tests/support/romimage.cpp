@@ -35,9 +35,6 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
-QByteArray bytesFromHex(const char* hex)
-{
-    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
-}
+QByteArray bytesFromHex(const char* hex) { return QByteArray::fromHex(QByteArray(hex).replace(' ', "")); }
 
 } // namespace vertiloom::test
