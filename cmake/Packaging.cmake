@@ -32,6 +32,20 @@ endforeach()
 add_custom_target(man_pages ALL DEPENDS ${VERTILOOM_MAN_PAGES})
 install(FILES ${VERTILOOM_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The package's own documents, where Debian keeps them: the licence in the machine-readable copyright
+# format (GPL-3.0-or-later; LICENSE at the root holds its text) and the Debian changelog, gzipped the
+# same way as the manual pages. A new version gets a new entry at the changelog's top
+# (scripts/check-package.sh checks that the newest entry is the package's version).
+set(VERTILOOM_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog)
+configure_file(data/doc/changelog ${VERTILOOM_CHANGELOG} COPYONLY)
+add_custom_command(OUTPUT ${VERTILOOM_CHANGELOG}.gz
+                   COMMAND ${VERTILOOM_GZIP} -9 -n -f -k ${VERTILOOM_CHANGELOG}
+                   DEPENDS ${VERTILOOM_CHANGELOG}
+                   COMMENT "Gzipping the Debian changelog"
+                   VERBATIM)
+add_custom_target(debian_changelog ALL DEPENDS ${VERTILOOM_CHANGELOG}.gz)
+install(FILES data/doc/copyright ${VERTILOOM_CHANGELOG}.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vertiloom)
+
 # The Debian package: build/vertiloom_<version>_<arch>.deb. The libraries it needs are read from the
 # programs (dpkg-shlibdeps); what they load at run time is named here: the SVG image plugin (the
 # drawing board's tracing picture may be an SVG file) and the window's font. Debian's translations of

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Debian package that make package builds, unpacked into a folder of its own: its control
-# fields and files, both programs run from there, the manual pages render without a warning, the
-# desktop entry, icon and AppStream description agree and pass their validators, and every command
-# and option that vertiloom-cli --help lists is in its manual page and its completion.
+# fields and files, its copyright file, changelog and licence, both programs run from there, the
+# manual pages render without a warning, the desktop entry, icon and AppStream description agree and
+# pass their validators, every command and option that vertiloom-cli --help lists is in its manual
+# page and its completion, and lintian finds no error in it.
 # Usage: scripts/check-package.sh [BUILD_DIR]   (the newest BUILD_DIR/vertiloom_*.deb; make package
 # runs first when there is none). Exit status 1 when any check failed; each is printed.
 set -euo pipefail
@@ -48,7 +49,8 @@ metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1 
 for file in usr/bin/vertiloom usr/bin/vertiloom-cli usr/share/applications/vertiloom.desktop \
     usr/share/mime/packages/vertiloom.xml usr/share/icons/hicolor/scalable/apps/vertiloom.svg \
     usr/share/man/man1/vertiloom.1.gz usr/share/man/man1/vertiloom-cli.1.gz \
-    usr/share/bash-completion/completions/vertiloom-cli; do
+    usr/share/bash-completion/completions/vertiloom-cli usr/share/doc/vertiloom/copyright \
+    usr/share/doc/vertiloom/changelog.gz; do
     [ -f "$root/$file" ] && ok "/$file" || fail "the package has no /$file"
 done
 [ -n "$metainfo" ] && ok "/usr/share/metainfo/$(basename "$metainfo")" || fail "the package has no /usr/share/metainfo/*.metainfo.xml"
@@ -57,6 +59,32 @@ for program in vertiloom vertiloom-cli; do
         fail "/usr/bin/$program is not stripped"
     fi
 done
+
+# The licence: the copyright file in Debian's machine-readable format says GPL-3+ for the programs,
+# the AppStream description says the same in SPDX's words, and the Debian changelog's newest entry is
+# this version.
+copyright="$root/usr/share/doc/vertiloom/copyright"
+if [ -f "$copyright" ]; then
+    format=$(head -n 1 "$copyright")
+    [ "$format" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
+        ok "the copyright file is machine-readable" || fail "the copyright file's first line is \"$format\", not its Format"
+    grep -q '^License: GPL-3+$' "$copyright" && ok "the copyright file says License: GPL-3+" ||
+        fail "the copyright file has no License: GPL-3+"
+fi
+if [ -n "$metainfo" ]; then
+    license=$(sed -n 's:.*<project_license>\(.*\)</project_license>.*:\1:p' "$metainfo")
+    [ "$license" = GPL-3.0-or-later ] && ok "the metainfo's project_license is $license" ||
+        fail "the metainfo's project_license is \"$license\", not GPL-3.0-or-later"
+fi
+if [ -f "$root/usr/share/doc/vertiloom/changelog.gz" ]; then
+    zcat "$root/usr/share/doc/vertiloom/changelog.gz" >"$root/changelog"
+    if entry=$(dpkg-parsechangelog -l "$root/changelog" -S Version 2>&1) && [ "$entry" = "$(field Version)" ]; then
+        ok "the changelog's newest entry is version $entry"
+    else
+        fail "the changelog's newest entry is \"$entry\", not the package's version $(field Version)"
+    fi
+    rm -f "$root/changelog"
+fi
 
 # The programs, run from the unpacked tree (Qt is the system's). --help and --version make no window.
 cli="$root/usr/bin/vertiloom-cli"
@@ -146,11 +174,15 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
     [[ " $offered " == *" info "* ]] && ok "the completion offers: $offered" || fail "the completion offers \"$offered\""
 fi
 
-# Lintian's view, for reading only: this package is made by CPack, not by Debian's tools.
+# Lintian's view: its errors (E: lines) fail the check, its warnings are printed for reading.
 if command -v lintian >/dev/null 2>&1; then
-    lintian --no-tag-display-limit "$deb" || true
+    report=$(lintian --tag-display-limit 0 "$deb" 2>&1 || true)
+    [ -n "$report" ] && printf '%s\n' "$report"
+    errors=$(grep -c '^E: ' <<<"$report" || true)
+    [ "$errors" -eq 0 ] && ok "lintian reports no error ($(grep -c '^W: ' <<<"$report" || true) warning(s))" ||
+        fail "lintian reports $errors error(s)"
 else
-    skip "lintian (not installed)"
+    fail "lintian is not installed (scripts/install-deps.sh installs it)"
 fi
 
 if [ "$failures" -gt 0 ]; then
