@@ -228,13 +228,15 @@ private slots:
     }
 
     // START! stopped by a one-digit coordinate has already redrawn part of the overlay: that much is
-    // one step, and undo takes back just it, not the typing before.
+    // one step, and undo takes back just it, not the typing before (into two fields: two steps).
     void failedCommandIsOneStep()
     {
         Editor editor;
         startUp(editor);
         History history(editor);
+        history.run(QStringLiteral("x2"), [&] { editor.form.setText(FieldId::x(2), QStringLiteral("06")); });
         history.run(QStringLiteral("x1"), [&] { editor.form.setText(FieldId::x(1), QStringLiteral("5")); });
+        QCOMPARE(history.count(), 2);
         const State typed = stateOf(editor);
         QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { start(editor); }));
         QVERIFY(!(stateOf(editor) == typed));
@@ -273,25 +275,46 @@ private slots:
         const State full = stateOf(editor);
         QVERIFY_THROWS_EXCEPTION(Error, addPolygon(editor, {1, 2}));
         QVERIFY2(stateOf(editor) == full, qPrintable(firstDifference(stateOf(editor), full)));
+
+        // A new point takes the first unchecked slot, a new polygon the first absent one.
+        deletePoints(editor, {4, 6});
+        QCOMPARE(addPoint(editor, {9, 9}), 4);
+        for (const int p : {2, 4}) {
+            editor.form.setChecked(FieldId::checkPol(p, 1), false);
+            editor.form.setChecked(FieldId::checkPol(p, 2), false);
+        }
+        start(editor);
+        addPolygon(editor, {4, 5});
+        QCOMPARE(editor.form.text(FieldId::pol(2, 1)), QStringLiteral("06"));
+        QCOMPARE(editor.form.text(FieldId::degree(4)), QStringLiteral("FF"));
     }
 
     // A transform that would take a point out of -128..127 changes nothing (fields, memo, layers,
-    // history), and its message names the point; Delete refuses a point a polygon uses; a drag that
-    // comes back where it began is no step.
+    // history), and its message names the point and the coordinate that leaves; Delete refuses a
+    // point a checked corner uses, and then deletes none of the others; a drag that comes back where
+    // it began is no step.
     void refusedDrawingChangesNothing()
     {
         Editor editor;
         startUp(editor);
+        // Point 5 stays named only by a corner that is not checked.
+        editor.form.setChecked(FieldId::checkPol(4, 2), false);
+        start(editor);
         History history(editor);
         const State before = stateOf(editor);
-        try {
-            history.run(QString(), [&] { transformPoints(editor, {}, {Transform::Move, 100, 100, 0}); });
-            QFAIL("the move should have been refused");
-        } catch (const Error& e) {
-            QCOMPARE(e.message(),
-                     QStringLiteral("Point 3 would go to x = 129, outside -128..127: nothing was changed."));
+        const std::pair<Transform, QString> refused[] = {
+            {{Transform::Move, 100, 100, 0}, "Point 3 would go to x = 129, outside -128..127: nothing was changed."},
+            {{Transform::Move, 100, -197, 0}, "Point 1 would go to x = -200, outside -128..127: nothing was changed."},
+        };
+        for (const auto& [transform, message] : refused) {
+            try {
+                history.run(QString(), [&] { transformPoints(editor, {}, transform); });
+                QFAIL("the move should have been refused");
+            } catch (const Error& e) {
+                QCOMPARE(e.message(), message);
+            }
         }
-        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { deletePoints(editor, {1}); }));
+        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { deletePoints(editor, {5, 1}); }));
         for (const int x : {-2, -1, -3})
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
@@ -302,6 +325,8 @@ private slots:
         for (const int x : {-2, -1})
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QCOMPARE(history.count(), 1);
+        history.run(QString(), [&] { deletePoints(editor, {5}); });
+        QVERIFY(!editor.form.checked(FieldId::checkBox(5)));
     }
 
     // "Export letter to SVG" writes what reads back as the memo's record; a refused drawing changes

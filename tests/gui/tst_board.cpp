@@ -36,7 +36,7 @@ class BoardTest : public QObject {
     {
         QTest::mousePress(canvas_, Qt::LeftButton, modifiers, at(unit));
         for (const QPoint& offset : offsets)
-            QTest::mouseMove(canvas_, at(unit) + offset);
+            QTest::mouseEvent(QTest::MouseMove, canvas_, Qt::NoButton, modifiers, at(unit) + offset);
         if (release)
             QTest::mouseRelease(canvas_, Qt::LeftButton, modifiers, at(unit) + offsets.back());
     }
@@ -65,27 +65,33 @@ private slots:
     {
         QTest::addColumn<QList<int>>("selected");
         QTest::addColumn<bool>("snapping");
+        QTest::addColumn<bool>("shift");
         QTest::addColumn<int>("grabbed");
         QTest::addColumn<QPoint>("by"); // screen pixels, zoom 3
         QTest::addColumn<QList<UnitPoint>>("expected");
-        QTest::newRow("one point") << QList<int>{} << false << 2 << QPoint(15, -9)
+        QTest::newRow("one point") << QList<int>{} << false << false << 2 << QPoint(15, -9)
                                    << QList<UnitPoint>{{1, 0, 0}, {2, 25, -3}, {3, 0, 20}};
-        QTest::newRow("a selection") << QList<int>{1, 2} << false << 1 << QPoint(-30, 30)
+        QTest::newRow("Shift: along x, the larger move") << QList<int>{} << false << true << 2 << QPoint(15, -9)
+                                                         << QList<UnitPoint>{{1, 0, 0}, {2, 25, 0}, {3, 0, 20}};
+        QTest::newRow("Shift: along y, the larger move") << QList<int>{} << false << true << 3 << QPoint(6, -30)
+                                                         << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 10}};
+        QTest::newRow("a selection") << QList<int>{1, 2} << false << false << 1 << QPoint(-30, 30)
                                      << QList<UnitPoint>{{1, -10, 10}, {2, 10, 10}, {3, 0, 20}};
-        QTest::newRow("a point not in the selection")
-            << QList<int>{1, 2} << false << 3 << QPoint(0, 12) << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
-        QTest::newRow("stops at the edge") << QList<int>{1, 3} << false << 3 << QPoint(-900, 600)
+        QTest::newRow("a point not in the selection") << QList<int>{1, 2} << false << false << 3 << QPoint(0, 12)
+                                                      << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
+        QTest::newRow("stops at the edge") << QList<int>{1, 3} << false << false << 3 << QPoint(-900, 600)
                                            << QList<UnitPoint>{{1, -128, 107}, {2, 20, 0}, {3, -128, 127}};
-        QTest::newRow("snaps to another point")
-            << QList<int>{} << true << 1 << QPoint(58, 2) << QList<UnitPoint>{{1, 20, 0}, {2, 20, 0}, {3, 0, 20}};
-        QTest::newRow("snaps to the grid")
-            << QList<int>{} << true << 3 << QPoint(10, 14) << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 4, 24}};
+        QTest::newRow("snaps to another point") << QList<int>{} << true << false << 1 << QPoint(58, 2)
+                                                << QList<UnitPoint>{{1, 20, 0}, {2, 20, 0}, {3, 0, 20}};
+        QTest::newRow("snaps to the grid") << QList<int>{} << true << false << 3 << QPoint(10, 14)
+                                           << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 4, 24}};
     }
     // A drag is one undo step, and the main window's fields follow it.
     void drags()
     {
         QFETCH(QList<int>, selected);
         QFETCH(bool, snapping);
+        QFETCH(bool, shift);
         QFETCH(int, grabbed);
         QFETCH(QPoint, by);
         QFETCH(QList<UnitPoint>, expected);
@@ -93,7 +99,7 @@ private slots:
         canvas_->setSnapping(snapping);
         const int steps = window_->history().count();
         const UnitPoint from = kStart[grabbed - 1];
-        drag({from.x, from.y}, {by / 2, by});
+        drag({from.x, from.y}, {by / 2, by}, shift ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(letterPoints(editor().form), expected);
         QCOMPARE(window_->history().count(), steps + 1);
         QCOMPARE(editor().form.text(FieldId::x(grabbed)), unitText(expected[grabbed - 1].x));
@@ -102,7 +108,7 @@ private slots:
     }
 
     // Escape in the middle of a drag puts the points back and leaves no step; the release after it
-    // does nothing.
+    // does nothing. Escape before the pen's polygon is closed takes its new points away.
     void escapeDuringADrag()
     {
         const int steps = window_->history().count();
@@ -110,6 +116,14 @@ private slots:
         QVERIFY(letterPoints(editor().form) != kStart);
         QTest::keyClick(canvas_, Qt::Key_Escape);
         QTest::mouseRelease(canvas_, Qt::LeftButton, {}, at({0, 0}) + QPoint(40, 20));
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QCOMPARE(window_->history().count(), steps);
+
+        canvas_->setTool(BoardCanvas::Tool::Pen);
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({-40, -40}));
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({40, -40}));
+        QCOMPARE(letterPoints(editor().form).size(), 5);
+        QTest::keyClick(canvas_, Qt::Key_Escape);
         QCOMPARE(letterPoints(editor().form), kStart);
         QCOMPARE(window_->history().count(), steps);
     }

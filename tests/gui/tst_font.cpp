@@ -1,6 +1,6 @@
 // The font window driven with real clicks on the sample image: a click on a letter loads it, a
 // letter that does not read says why, the edited letter's cell follows START!, the words follow
-// their fields.
+// their fields; it reads the letters again when the file, the dump or the header changed.
 #include "app/fontwindow.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
@@ -59,6 +59,37 @@ private slots:
         QCOMPARE(platform_.errors.value(0), view_->failure(6));
     }
 
+    // What the font was read from changed while the window is open: it reads the letters again.
+    void readsAgainWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("failure6"); // why letter 6 does not read afterwards
+        QTest::newRow("the file") << "file" << QString();
+        QTest::newRow("the dump") << "dump" << QString(); // read at 47CFD
+        QTest::newRow("the header") << "header"
+                                    << "The letter at offset 480FD has 255 points; the editor holds at most 20.";
+    }
+    void readsAgainWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, failure6);
+        if (change == QLatin1String("file")) {
+            // Mended on the disk, same size; a later time.
+            const QString path = dir_.filePath("font.smc");
+            test::writeFile(path, sampleRomImage());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+            window_->fontWindow()->refresh();
+        } else if (change == QLatin1String("dump")) {
+            QTest::mouseClick(window_->findChild<QWidget*>("RadioButton22"), Qt::LeftButton);
+        } else {
+            // As opening it again with the header's question answered Yes does.
+            window_->step([this] { editor().catalogueHeader = 512; });
+        }
+        QCOMPARE(view_->failure(6), failure6);
+    }
+
     // The edited letter's cell shows the letter as the last START! drew it; the words follow their
     // fields as they are typed.
     void cellsFollowTheEditor()
@@ -66,6 +97,11 @@ private slots:
         const QImage before = cellPixels(view_->letterCell(1));
         window_->step([this] { movePoints(editor(), {{1, 60, 60}}); });
         QTRY_VERIFY(cellPixels(view_->letterCell(1)) != before);
+        // PAUSE, then GAME OVER one cell further on.
+        QList<int> lefts;
+        for (int index = 0; index < kWordFields; ++index)
+            lefts << view_->wordCell(index).left();
+        QCOMPARE(lefts, QList<int>({10, 54, 98, 142, 186, 272, 316, 360, 404, 448, 492, 536, 580}));
         const QImage pause = cellPixels(view_->wordCell(0));
         editor().form.setText(FieldId::edit(2), QStringLiteral("A"));
         QTRY_COMPARE(cellPixels(view_->wordCell(0)), cellPixels(view_->wordCell(1)));

@@ -681,7 +681,7 @@ void PreviewTest::transforms()
     QCOMPARE(result.outside.value_or(UnitPoint{}), outside);
 }
 
-// The handle under the cursor, the rubber band, a move that stops at the edge and snapping, on the
+// The handle under the cursor, the rubber band (its edges inside it), a move that stops at the edge and snapping, on the
 // units' centres (unit 10 is the square from 10 to 11).
 void PreviewTest::hitsBandsAndSnaps()
 {
@@ -692,6 +692,7 @@ void PreviewTest::hitsBandsAndSnaps()
     QCOMPARE(pointAt(points, {11.5, 12.5}, 1.0), 0);
     QCOMPARE(pointsInside(points, {13, 11}, {10.5, 0}), QList<int>({1, 2}));
     QCOMPARE(pointsInside(points, {-200, 200}, {-127.4, 127.5}), QList<int>({5}));
+    QCOMPARE(pointsInside(points, {12.5, 10.5}, {10.5, 10.5}), QList<int>({1, 2})); // on all four edges
     QCOMPARE(insideDelta(points, {-3, 5}), QPoint(0, 0));
     QCOMPARE(insideDelta(points.mid(0, 2), {200, -200}), QPoint(115, -138));
     QCOMPARE(snapped({11.9, 10.2}, points, 0.5), QPoint(12, 8));  // to the grid: nothing within reach
