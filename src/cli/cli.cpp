@@ -109,7 +109,37 @@ QCommandLineOption jsonOption() { return {QStringLiteral("json"), QStringLiteral
 
 void printJson(const QJsonObject& object)
 {
-    printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+    const QString json = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    // Outside the strings there is only ASCII, and the one control character there is the newline.
+    QString out;
+    out.reserve(json.size());
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const bool pair = json[i].isHighSurrogate() && i + 1 < json.size() && json[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(json[i], json[i + 1]) : json[i].unicode();
+        const qsizetype units = pair ? 2 : 1;
+        if (c != U'\n' && unshowable(c)) {
+            for (qsizetype k = 0; k < units; ++k)
+                out += QStringLiteral("\\u")
+                       + QStringLiteral("%1").arg(json[i + k].unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            out += json.sliced(i, units);
+        }
+        i += units - 1;
+    }
+    printOut(out);
+}
+
+bool unshowable(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // --- The platform ---------------------------------------------------------------------------

@@ -73,9 +73,16 @@ private:
     QString command_;
 };
 
-// --json, and the object printed as indented JSON.
+// --json, and the object printed as indented JSON, every character that unshowable() names escaped
+// as \uNNNN inside its strings (Qt's writer leaves DEL, the C1 controls and the invisible ones raw).
 QCommandLineOption jsonOption();
 void printJson(const QJsonObject& object);
+
+// A character that a terminal would act on, or that shows nothing: a control character (C0, DEL,
+// C1), a format character (the direction marks among them) or a line or paragraph separator. Text
+// read from a file is printed with these escaped, so that it can neither move the cursor, clear the
+// screen, retitle the window nor hide what it says.
+bool unshowable(char32_t c);
 
 // The platform of a run without a window: save dialogs answer one preset path, questions are
 // answered by a rule (no when there is none) and remembered, warnings go to stderr once a run.

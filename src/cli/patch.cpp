@@ -31,9 +31,67 @@ void printReport(const PatchReport& report)
         printErr(QStringLiteral("vertiloom-cli patch: warning: %1\n").arg(line));
 }
 
+QString hexDigits(quint32 n, int width) { return QStringLiteral("%1").arg(n, width, 16, QLatin1Char('0')).toUpper(); }
+
+// The metadata as text to print between quotes: UTF-8 as it stands, with \\, \", \n, \r and \t;
+// other control characters below 80 and bytes that are no UTF-8 as \xNN (so \x80 and above is
+// always a stray byte), and other control and invisible characters as \uNNNN or \UNNNNNNNN.
+QString escapedText(const QByteArray& bytes)
+{
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000}; // by sequence length: no overlong forms
+    QString out;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = length != 0 && length <= size - i;
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        if (!valid || c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out += QStringLiteral("\\x") + hexDigits(lead, 2);
+            ++i;
+            continue;
+        }
+        i += length;
+        switch (c) {
+        case U'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case U'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case U'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case U'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case U'\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            if (c < 0x80 && unshowable(c))
+                out += QStringLiteral("\\x") + hexDigits(c, 2);
+            else if (unshowable(c))
+                out += (c > 0xFFFF ? QStringLiteral("\\U") : QStringLiteral("\\u")) + hexDigits(c, c > 0xFFFF ? 8 : 4);
+            else
+                out += QString::fromUcs4(&c, 1);
+        }
+    }
+    return out;
+}
+
 QString shownMetadata(const QByteArray& metadata)
 {
-    return metadata.isEmpty() ? QStringLiteral("none") : u'"' + QString::fromUtf8(metadata) + u'"';
+    return metadata.isEmpty() ? QStringLiteral("none") : u'"' + escapedText(metadata) + u'"';
 }
 
 int patchInfo(const QString& path, bool json)

@@ -161,17 +161,19 @@ struct PatchReport {
 
 // The patch that turns the image at original into the one at modified, written to output with the
 // whole-file save. IPS keeps its own rules (images of one size, as they stand). BPS takes images of
-// any sizes, with the metadata; each image without its copier header when it is recognised with one
-// (recognisedHeader), as it stands with exact, and says which. Output may be neither input. Throws
-// Error, and then nothing is written.
+// any sizes, with the metadata; each image without its copier header when its size says it has one
+// (512 more than a multiple of 1,024, whatever its letters read as), as it stands with exact, and
+// says which; refused when only one of the two has a header and exact is not given. Output may be
+// neither input. Throws Error, and then nothing is written.
 PatchReport makePatch(const QString& original, const QString& modified, const QString& output, PatchFormat format,
                       const QByteArray& metadata, bool exact);
 
 // The image at image with the patch at patch applied (BPS or IPS, by its first bytes), written to
 // output with the whole-file save; output may be neither. A BPS patch is applied to the image without
-// its copier header (unless exact), which is then put back in front of the result; every check holds
-// first (applyBps): with ignoreChecksum the image's size and CRC32 and the result's CRC32 are not
-// insisted on, and a warning says which did not hold.
+// its copier header (by its size, unless exact), which is then put back in front of the result; every
+// check holds first (applyBps): with ignoreChecksum the image's size and CRC32 and the result's CRC32
+// are not insisted on, and a warning says which did not hold. A result larger than the editor reads
+// (kLargestFile, the header counted) is refused.
 PatchReport applyPatch(const QString& image, const QString& patch, const QString& output, bool ignoreChecksum,
                        bool exact);
 

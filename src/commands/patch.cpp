@@ -17,11 +17,13 @@ namespace vertiloom {
 
 namespace {
 
-// The copier header to leave out of an image (the caller says what became of it), or 0; with exact,
-// 0 and a line that says the header was kept.
+// The copier header to leave out of an image, decided by its size alone as patchers decide it (512
+// more than a multiple of 1,024), so that both images of a patch and the image it is applied to are
+// taken the same way, whatever their letters read as; or 0. With exact, 0 and a line that says the
+// header was kept.
 qint64 headerOf(const QByteArray& image, const QString& path, bool exact, PatchReport& report)
 {
-    const qint64 header = recognisedHeader(image);
+    const qint64 header = hasCopierHeader(image.size()) ? kCopierHeaderSize : 0;
     if (header != 0 && exact)
         report.done
             << tr("%1 is taken as it stands, its %2-byte copier header included.").arg(shownPath(path)).arg(header);
@@ -69,6 +71,19 @@ PatchReport makePatch(const QString& original, const QString& modified, const QS
     } else {
         const qint64 beforeHeader = headerOf(before, original, exact, report);
         const qint64 afterHeader = headerOf(after, modified, exact, report);
+        // One image with a header and one without: left out of one and kept in the other, the header
+        // would go into the patch as part of the game, and come out twice or not at all.
+        if ((beforeHeader == 0) != (afterHeader == 0)) {
+            const bool originalHasIt = beforeHeader != 0;
+            throw Error(tr("%1 has a 512-byte copier header by its size (%2 bytes, 512 more than a multiple of "
+                           "1,024), and %3 has none (%4 bytes): a patch between them would carry the header as part "
+                           "of the game. Give both images with a header or both without, or make the patch between "
+                           "the files as they stand with vertiloom-cli patch create --exact. Nothing was written.")
+                            .arg(shownPath(originalHasIt ? original : modified),
+                                 groupedNumber(originalHasIt ? before.size() : after.size()),
+                                 shownPath(originalHasIt ? modified : original),
+                                 groupedNumber(originalHasIt ? after.size() : before.size())));
+        }
         for (const auto& [path, header] : {std::pair{original, beforeHeader}, std::pair{modified, afterHeader}}) {
             if (header != 0)
                 report.done << tr("%1 has a %2-byte copier header: the patch is made without it.")
@@ -120,6 +135,14 @@ PatchReport applyPatch(const QString& image, const QString& patch, const QString
                 report.warnings << tr("The patch was applied all the same, as asked: its checksums were not "
                                       "insisted on.");
         }
+        // The patch's target is at most what the editor reads; its header put back in front, it may not be.
+        if (header + result.size() > kLargestFile)
+            throw Error(tr("%1 with the patch applied would be %2 bytes (its %3-byte copier header in front of the "
+                           "patch's target of %4 bytes): the editor reads and writes files of at most 64 MiB (%5 "
+                           "bytes). Nothing was written.")
+                            .arg(shownPath(image), groupedNumber(header + result.size()))
+                            .arg(header)
+                            .arg(groupedNumber(result.size()), groupedNumber(kLargestFile)));
         result.prepend(bytes.first(header));
     }
     saveWholeFile(output, result, Links::Follow);

@@ -110,6 +110,7 @@ public:
 
     qint64 number()
     {
+        const qint64 start = pos;
         quint64 data = 0;
         quint64 shift = 1;
         for (;;) {
@@ -118,12 +119,12 @@ public:
             if (x & 0x80)
                 break;
             if (shift > (kNumberLimit >> 7))
-                throw tooLarge();
+                throw tooLarge(start);
             shift <<= 7;
             data += shift;
         }
         if (data >= kNumberLimit)
-            throw tooLarge();
+            throw tooLarge(start);
         return static_cast<qint64>(data);
     }
 
@@ -146,11 +147,12 @@ public:
                          .arg(groupedNumber(actionAt), groupedNumber(end_)));
     }
 
-    Error tooLarge() const
+    // start: where the number begins.
+    Error tooLarge(qint64 start) const
     {
         if (action == 0)
             return Error(
-                tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(pos)));
+                tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(start)));
         return Error(tr("Action %1 at byte %2 of the patch holds a number beyond any file's size.")
                          .arg(action)
                          .arg(groupedNumber(actionAt)));

@@ -375,6 +375,18 @@ constexpr Translation kRussian[] = {
     {"%1 has a %2-byte copier header: the patch is applied without it, and the header put back in front of %3.",
      "У %1 есть заголовок копировщика из %2 байт: патч применяется без него, а заголовок ставится обратно в "
      "начало %3."},
+    {"%1 has a 512-byte copier header by its size (%2 bytes, 512 more than a multiple of 1,024), and %3 has "
+     "none (%4 bytes): a patch between them would carry the header as part of the game. Give both images with "
+     "a header or both without, or make the patch between the files as they stand with vertiloom-cli patch "
+     "create --exact. Nothing was written.",
+     "У %1 по размеру есть заголовок копировщика из 512 байт (%2 байт, на 512 больше кратного 1,024), а у %3 "
+     "его нет (%4 байт): патч между ними нёс бы заголовок как часть игры. Дайте оба образа с заголовком или оба "
+     "без него либо сделайте патч между файлами как есть командой vertiloom-cli patch create --exact. Ничего "
+     "не записано."},
+    {"%1 with the patch applied would be %2 bytes (its %3-byte copier header in front of the patch's target of "
+     "%4 bytes): the editor reads and writes files of at most 64 MiB (%5 bytes). Nothing was written.",
+     "Образ %1 после патча занял бы %2 байт (его заголовок копировщика из %3 байт перед результатом патча "
+     "из %4 байт): редактор читает и записывает файлы не больше 64 МиБ (%5 байт). Ничего не записано."},
     {"Wrote %1: %2 bytes.", "Записан %1: %2 байт."},
     {"%1 is no patch this editor knows: a BPS patch begins with \"BPS1\", an IPS patch with \"PATCH\".",
      "%1 — не патч, известный редактору: патч BPS начинается с \"BPS1\", патч IPS — с \"PATCH\"."},

@@ -150,14 +150,6 @@ Recognition recognise(const QByteArray& image, Crc crc)
     return r;
 }
 
-qint64 recognisedHeader(const QByteArray& image)
-{
-    if (!hasCopierHeader(image.size()))
-        return 0;
-    const Recognition r = recognise(image, Crc::Skip);
-    return !r.fitting.isEmpty() && r.fitting.front().header == kCopierHeaderSize ? kCopierHeaderSize : 0;
-}
-
 const DumpMatch* matchFor(const Recognition& recognition, const RomVariant& variant, qint64 header)
 {
     const Placement wanted = placement(variant, header);

@@ -69,10 +69,6 @@ QString crc32Text(quint32 crc);
 enum class Crc { Skip, Take };
 Recognition recognise(const QByteArray& image, Crc crc);
 
-// The copier header that the image is recognised with: kCopierHeaderSize when its size says it has one
-// and the first fitting dump is read with it; else 0 (a headerless dump, or nothing known fits).
-qint64 recognisedHeader(const QByteArray& image);
-
 // The fitting entry that puts every letter and both words at the same file offsets as the variant
 // read with that header, whatever its name; nullptr when there is none.
 const DumpMatch* matchFor(const Recognition& recognition, const RomVariant& variant, qint64 header = 0);

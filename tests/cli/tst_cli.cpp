@@ -2,6 +2,7 @@
 // output of each sub-command on the sample image, pictures against the core's preview, files
 // written or left alone.
 #include "commands/commands.h"
+#include "formats/bps.h"
 #include "formats/svg.h"
 #include "record/journal.h"
 #include "rom/sample.h"
@@ -204,6 +205,15 @@ private slots:
             "letter1.bin is no patch this editor knows");
         row("patch over its image", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@sample.smc"}, 1, "",
             "is the file being read");
+        row("patch over the patch", {"patch", "apply", "@sample.smc", "@letter1.bin", "-o", "@letter1.bin"}, 1, "",
+            "letter1.bin is the file being read");
+        row("patch -o empty", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", ""}, 2, "", "--output is empty");
+        row("patch .BPS", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.BPS"}, 0, "x.BPS: 35 bytes.",
+            "");
+        row("patch one image headered", {"patch", "create", "@sample.smc", "@headered.smc", "-o", "@x.bps"}, 1, "",
+            "sample.smc has none (2,097,152 bytes): a patch between them would carry the header as part of the game. "
+            "Give both images with a header or both without, or make the patch between the files as they stand with "
+            "vertiloom-cli patch create --exact. Nothing was written.");
         row("patch IPS metadata",
             {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@x.ips", "--metadata", "me"}, 2, "",
             "--metadata is for a BPS patch.");
@@ -818,6 +828,31 @@ private slots:
         const Run apply = cli({"patch", "apply", "@sample.smc", "@longer.bps", "-o", "@out.smc"});
         QVERIFY2(apply.status == 0, qPrintable(apply.err));
         QCOMPARE(readFile(path(QStringLiteral("out.smc"))), longer);
+        // Not insisted on, the checksums only warn: the patch goes onto the other image.
+        const Run anyway =
+            cli({"patch", "apply", "@unknown.smc", "@longer.bps", "-o", "@anyway.smc", "--ignore-checksum"});
+        QVERIFY2(anyway.status == 0
+                     && anyway.err.contains(QStringLiteral(
+                         "vertiloom-cli patch: warning: This patch was made for an image with CRC32 C36C0BAF; this "
+                         "image has "))
+                     && anyway.err.contains(QStringLiteral("warning: The patch was applied all the same")),
+                 qPrintable(anyway.err));
+        QByteArray anyImage = longer;
+        putBytes(anyImage, 0x47EFD, QByteArray(40, '\xFF'));
+        QCOMPARE(readFile(path(QStringLiteral("anyway.smc"))), anyImage);
+
+        // Metadata is shown with what a terminal would act on escaped, and bytes that are no UTF-8 as \xNN.
+        writeFile(path(QStringLiteral("shown.bps")),
+                  createBps("ab", "ab", "\x1B]0;t\x07\x1B[2J\t\n\\\xC2\x9B\xFF\xC0\x80\xED\xA0\x80\xC3\xA9\xE2\x80"));
+        const Run shown = cli({"patch", "info", "@shown.bps"});
+        QVERIFY2(shown.out.contains(QStringLiteral(
+                     "Metadata:   "
+                     "\"\\x1B]0;t\\x07\\x1B[2J\\t\\n\\\\\\u009B\\xFF\\xC0\\x80\\xED\\xA0\\x80\u00E9\\xE2\\x80\"\n")),
+                 qPrintable(shown.out));
+        // Qt's JSON writer leaves a C1 control (here CSI) raw: it is escaped too.
+        const QString json = cli({"patch", "info", "@shown.bps", "--json"}).out;
+        QVERIFY2(json.contains(QStringLiteral("[2J\\t\\n\\\\\\u009B")) && !json.contains(QChar(0x9B)),
+                 qPrintable(json));
 
         writeFile(path(QStringLiteral("longer.smc")), QByteArray(512, '\x22') + longer.first(kSampleImageSize));
         const Run headered = cli({"patch", "create", "@headered.smc", "@longer.smc", "-o", "@headered.bps"});
@@ -837,6 +872,53 @@ private slots:
                 && exact.err.contains(QStringLiteral("made for an image of 2,097,152 bytes; this image has 2,097,664")),
             qPrintable(exact.err));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("exact.smc"))));
+        // --exact keeps both headers in the patch.
+        QCOMPARE(cli({"patch", "create", "@headered.smc", "@longer.smc", "-o", "@exact.bps", "--exact"}).status, 0);
+        const QString kept = cli({"patch", "info", "@exact.bps"}).out;
+        QVERIFY2(kept.contains(QStringLiteral("Source:     2,097,664 bytes"))
+                     && kept.contains(QStringLiteral("Target:     2,097,664 bytes")),
+                 qPrintable(kept));
+
+        // The header is decided by the size alone: an image whose letters no longer read under any dump
+        // still has its header left out, so it is never made part of the game nor put in twice.
+        const QByteArray unread = QByteArray(512, '\x33') + unknownImage();
+        writeFile(path(QStringLiteral("unread.smc")), unread);
+        QCOMPARE(cli({"patch", "create", "@headered.smc", "@unread.smc", "-o", "@unread.bps"}).status, 0);
+        QVERIFY(cli({"patch", "info", "@unread.bps"}).out.contains(QStringLiteral("Target:     2,097,152 bytes")));
+        QCOMPARE(cli({"patch", "apply", "@headered.smc", "@unread.bps", "-o", "@twice.smc"}).status, 0);
+        QCOMPARE(readFile(path(QStringLiteral("twice.smc"))), QByteArray(512, '\0') + unknownImage());
+        QCOMPARE(cli({"patch", "create", "@unknown.smc", "@sample.smc", "-o", "@known.bps"}).status, 0);
+        const Run onto = cli({"patch", "apply", "@unread.smc", "@known.bps", "-o", "@known.smc"});
+        QVERIFY2(onto.status == 0, qPrintable(onto.err));
+        QCOMPARE(readFile(path(QStringLiteral("known.smc"))), QByteArray(512, '\x33') + sampleRomImage());
+    }
+
+    // An image of exactly 64 MiB is patched; a result that its copier header would take past 64 MiB is
+    // refused, and nothing written.
+    void bpsPatchLargest()
+    {
+        QFile zeros(path(QStringLiteral("zeros.smc")));
+        QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.resize(Q_INT64_C(64) << 20));
+        zeros.close();
+        QByteArray largest(Q_INT64_C(64) << 20, '\0');
+        putBytes(largest, 0, sampleRomImage());
+        putBytes(largest, (Q_INT64_C(64) << 20) - 4, "LAST");
+        writeFile(path(QStringLiteral("largest.bps")), createBps(QByteArray(Q_INT64_C(64) << 20, '\0'), largest));
+        const Run largestRun = cli({"patch", "apply", "@zeros.smc", "@largest.bps", "-o", "@largest.smc"});
+        QVERIFY2(largestRun.status == 0 && largestRun.out.contains(QStringLiteral("largest.smc: 67,108,864 bytes.")),
+                 qPrintable(largestRun.out + largestRun.err));
+        QCOMPARE(readFile(path(QStringLiteral("largest.smc"))), largest);
+        QVERIFY(QFile::remove(path(QStringLiteral("largest.smc"))));
+
+        writeFile(path(QStringLiteral("grow.bps")), createBps(sampleRomImage(), largest));
+        const Run grown = cli({"patch", "apply", "@headered.smc", "@grow.bps", "-o", "@grown.smc"});
+        QCOMPARE(grown.status, 1);
+        QVERIFY2(grown.err.contains(QStringLiteral(
+                     "headered.smc with the patch applied would be 67,109,376 bytes (its 512-byte copier header in "
+                     "front of the patch's target of 67,108,864 bytes): the editor reads and writes files of at most "
+                     "64 MiB (67,108,864 bytes). Nothing was written.")),
+                 qPrintable(grown.err));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("grown.smc"))));
     }
 
     void words_data()

@@ -422,6 +422,10 @@ private slots:
             "The patch is cut short: action 1 at byte 7 ends after its checksums begin at byte 9.");
         row("number beyond a file", s16, sealed("42505331 90 84 80  00 00 00 00 00 00 00 00 00 80", 0, 0),
             "Action 1 at byte 7 of the patch holds a number beyond any file's size.");
+        // Ten bytes that would wrap round 64 bits to 5, the source's size: no size needs that many.
+        row("number longer than any size", counting(5),
+            sealed("42505331 05 7F 7E7E7E7E7E7E7E 80  85 80  90", 0x515AD3CC, 0x515AD3CC),
+            "The patch's head holds a number beyond any file's size at byte 4.");
         row("target over 64 MiB", s16, sealed("42505331 90 017F7E9E 80", 0, 0),
             "One of the patch's images is 67,108,865 bytes");
         row("metadata past the end", s16, sealed("42505331 90 84 85 41", 0, 0),
