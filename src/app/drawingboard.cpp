@@ -1,8 +1,9 @@
 // The drawing board and its canvas; see drawingboard.h. Every change of the letter goes through the
-// main window's step(), so it is one undo step, its failure is shown as any other, and both windows
-// follow it.
+// canvas's act() (the main window's step()), so it is one undo step, a refusal is said on the status
+// line, and both windows follow it.
 #include "app/drawingboard.h"
 
+#include "app/boardtools.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/widgets.h"
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace vertiloom {
 
@@ -42,9 +44,9 @@ const QColor kCoarseGrid{62, 62, 62};
 const QColor kHandle{255, 255, 255};
 const QColor kSelected{255, 160, 0};
 const QColor kPenLine{255, 255, 0};
-
-const char* const kMergeDrag = "board-drag";
-const char* const kMergePen = "board-pen";
+const QColor kHovered{0, 220, 255};
+// The board's colour for a refusal on its status line.
+const QColor kWarning{200, 40, 0};
 
 // "x 2A (42)": a unit as the fields show it and as a signed number.
 QString unitShown(int unit)
@@ -52,28 +54,57 @@ QString unitShown(int unit)
     return QStringLiteral("%1 (%2)").arg(unitText(unit), QString::number(unit).replace(u'-', QChar(0x2212)));
 }
 
-QList<UnitPoint> only(const QList<UnitPoint>& points, const QList<int>& numbers)
+// The smallest rectangle of the picture's pixels that are neither transparent nor of the colour of
+// its top-left corner (its background); empty when there are none.
+QRect visibleContent(const QImage& picture)
 {
-    QList<UnitPoint> out;
-    for (const UnitPoint& p : points) {
-        if (numbers.contains(p.n))
-            out << p;
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = image.pixel(0, 0);
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = row[x];
+            const bool clear = qAlpha(pixel) < 16
+                               || (qAlpha(background) >= 16 && std::abs(qRed(pixel) - qRed(background)) < 24
+                                   && std::abs(qGreen(pixel) - qGreen(background)) < 24
+                                   && std::abs(qBlue(pixel) - qBlue(background)) < 24);
+            if (clear)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
     }
-    return out;
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 } // namespace
 
 // --- The canvas --------------------------------------------------------------------------------
 
-BoardCanvas::BoardCanvas(MainWindow& main, Editor& editor, Platform& platform, QWidget* parent)
-    : QWidget(parent), main_(main), editor_(editor), platform_(platform)
+BoardCanvas::BoardCanvas(MainWindow& main, Editor& editor, QWidget* parent)
+    : QWidget(parent), main_(main), editor_(editor), select_(std::make_unique<SelectTool>(*this)),
+      pen_(std::make_unique<PenTool>(*this)), picture_(std::make_unique<PictureTool>(*this))
 {
     setObjectName(QStringLiteral("BoardCanvas"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setZoom(zoom_);
+    // The board follows the fields whoever changes them: the handles at once, the outline as START!
+    // would draw it.
+    connect(&editor_.form, &EditorForm::changed, this, [this](const FieldId& id) {
+        if (id.kind == Kind::X || id.kind == Kind::Y || id.kind == Kind::CheckBox || id.kind == Kind::Pol
+            || id.kind == Kind::CheckPol) {
+            fieldsChanged_ = true;
+            updateHover();
+        }
+        update();
+    });
 }
+
+BoardCanvas::~BoardCanvas() = default;
 
 void BoardCanvas::setZoom(int zoom)
 {
@@ -81,21 +112,54 @@ void BoardCanvas::setZoom(int zoom)
     setFixedSize(kUnits * zoom_ + 2 * kMargin, kUnits * zoom_ + 2 * kMargin);
     update();
     emit zoomChanged(zoom_);
+    emit statusChanged();
+}
+
+BoardTool& BoardCanvas::activeTool() const
+{
+    switch (tool_) {
+    case Tool::Pen:
+        return *pen_;
+    case Tool::Picture:
+        return *picture_;
+    case Tool::Select:
+        break;
+    }
+    return *select_;
 }
 
 void BoardCanvas::setTool(Tool tool)
 {
-    if (tool_ == Tool::Pen && tool != Tool::Pen)
-        dropPen();
+    if (tool != tool_)
+        activeTool().leave();
     tool_ = tool;
-    setCursor(tool == Tool::Pen ? Qt::CrossCursor : Qt::ArrowCursor);
+    updateHover();
     update();
+    emit statusChanged();
 }
 
 void BoardCanvas::setGrid(bool on)
 {
     grid_ = on;
     update();
+}
+
+bool BoardCanvas::act(const std::function<void()>& command, const QString& mergeKey)
+{
+    return main_.step(command, mergeKey, [this](const QString& message) { setWarning(message); });
+}
+
+bool BoardCanvas::check(const std::function<void()>& command)
+{
+    return main_.run(command, [this](const QString& message) { setWarning(message); });
+}
+
+void BoardCanvas::setWarning(const QString& warning)
+{
+    if (warning == warning_)
+        return;
+    warning_ = warning;
+    emit statusChanged();
 }
 
 QList<int> BoardCanvas::selection() const
@@ -112,6 +176,7 @@ void BoardCanvas::setSelection(const QList<int>& numbers)
 {
     selection_ = numbers;
     update();
+    emit selectionChanged();
     emit statusChanged();
 }
 
@@ -138,6 +203,39 @@ void BoardCanvas::setBackgroundPlace(int percent, QPointF offset)
     emit backgroundPlaceChanged();
 }
 
+void BoardCanvas::fitBackground()
+{
+    if (background_.isNull())
+        return;
+    const QRect content = visibleContent(background_);
+    if (content.isEmpty())
+        return;
+    // The box of the letter's points in units (their units' outer edges), or the whole square.
+    const QList<UnitPoint> points = letterPoints(editor_.form);
+    QRectF box(kLowestUnit, kLowestUnit, kUnits, kUnits);
+    if (points.size() >= 2) {
+        int left = kHighestUnit, top = kHighestUnit, right = kLowestUnit, bottom = kLowestUnit;
+        for (const UnitPoint& p : points) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        box = QRectF(left, top, right - left + 1, bottom - top + 1);
+    }
+    // The picture at 100 % spans fitted units; the content is a part of it.
+    const QSizeF fitted = QSizeF(background_.size()).scaled(kUnits, kUnits, Qt::KeepAspectRatio);
+    const double unitsPerPixel = fitted.width() / background_.width();
+    const double factor =
+        std::min(box.width() / (content.width() * unitsPerPixel), box.height() / (content.height() * unitsPerPixel));
+    const int percent = std::clamp(qRound(factor * 100), 10, 1000);
+    const double scale = unitsPerPixel * percent / 100.0;
+    // The content's centre, from the picture's centre, lands on the box's centre.
+    const QPointF fromCentre =
+        (QRectF(content).center() - QPointF(background_.width(), background_.height()) / 2) * scale;
+    setBackgroundPlace(percent, box.center() - fromCentre);
+}
+
 QPointF BoardCanvas::centreOf(QPoint unit) const
 {
     return {kMargin + zoom_ * (unit.x() + 128 + 0.5), kMargin + zoom_ * (unit.y() + 128 + 0.5)};
@@ -148,23 +246,57 @@ QPointF BoardCanvas::unitPosition(QPointF at) const
     return {(at.x() - kMargin) / zoom_ - 128, (at.y() - kMargin) / zoom_ - 128};
 }
 
+Intent BoardCanvas::intent() const { return activeTool().intent(); }
+
+void BoardCanvas::updateHover()
+{
+    hovered_ = cursor_ ? pointAt(letterPoints(editor_.form), *cursor_, reach()) : 0;
+    switch (intent()) {
+    case Intent::Move:
+        setCursor(Qt::SizeAllCursor);
+        break;
+    case Intent::Add:
+        setCursor(Qt::CrossCursor);
+        break;
+    case Intent::Close:
+        setCursor(Qt::PointingHandCursor);
+        break;
+    case Intent::MovePicture:
+        setCursor(Qt::OpenHandCursor);
+        break;
+    case Intent::Select:
+    case Intent::None:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
 QString BoardCanvas::status() const
 {
     QStringList parts;
+    const bool english = editor_.language == kEnglish;
     if (cursor_) {
         const QPoint unit = unitAt(*cursor_);
         parts << QStringLiteral("x %1, y %2").arg(unitShown(unit.x()), unitShown(unit.y()));
     }
+    if (hovered_ != 0) {
+        const QList<UnitPoint> points = letterPoints(editor_.form);
+        const auto it =
+            std::find_if(points.cbegin(), points.cend(), [this](const UnitPoint& p) { return p.n == hovered_; });
+        if (it != points.cend())
+            parts << (english ? QStringLiteral("point %1 at x %2, y %3") : QStringLiteral("точка %1: x %2, y %3"))
+                         .arg(hovered_)
+                         .arg(unitShown(it->x), unitShown(it->y));
+    }
     const qsizetype selected = selection().size();
-    const bool english = editor_.language == kEnglish;
     if (selected == 1)
         parts << (english ? QStringLiteral("point %1 selected") : QStringLiteral("выбрана точка %1"))
                      .arg(selection().front());
     else if (selected > 1)
         parts << (english ? QStringLiteral("%1 points selected") : QStringLiteral("выбрано точек: %1")).arg(selected);
-    if (tool_ == Tool::Pen && !penCorners_.isEmpty())
-        parts
-            << (english ? QStringLiteral("pen: %1 corners") : QStringLiteral("перо: углов %1")).arg(penCorners_.size());
+    const QString tool = activeTool().status(english);
+    if (!tool.isEmpty())
+        parts << tool;
     parts << QStringLiteral("\u00D7%1").arg(zoom_);
     return parts.join(QStringLiteral(" \u00B7 "));
 }
@@ -178,6 +310,25 @@ QRectF BoardCanvas::backgroundRect() const
     const QRectF units(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height());
     return {kMargin + zoom_ * (units.left() + 128), kMargin + zoom_ * (units.top() + 128), zoom_ * units.width(),
             zoom_ * units.height()};
+}
+
+const QImage& BoardCanvas::letterImage()
+{
+    const QImage& layer = editor_.letterLayer.image();
+    if (layer.cacheKey() != layerKey_) {
+        // START! drew the fields as they are.
+        layerKey_ = layer.cacheKey();
+        fieldsChanged_ = false;
+        fromFields_ = QImage();
+    }
+    if (fieldsChanged_) {
+        fieldsChanged_ = false;
+        // While a field holds no coordinate (being typed), the last drawing stays.
+        const QImage drawn = letterFromFields(editor_.form, editor_.letterLayer);
+        if (!drawn.isNull())
+            fromFields_ = drawn;
+    }
+    return fromFields_.isNull() ? layer : fromFields_;
 }
 
 void BoardCanvas::paintEvent(QPaintEvent*)
@@ -221,7 +372,7 @@ void BoardCanvas::paintEvent(QPaintEvent*)
 
     // The letter layer, its black see-through so that the grid and the picture show, each of its
     // pixels a sharp square of zoom x zoom.
-    const QImage& letter = editor_.letterLayer.image();
+    const QImage& letter = letterImage();
     if (letterShown_.isNull() || letterShownKey_ != letter.cacheKey()
         || letterShown_.width() != letter.width() * zoom_) {
         letterShownKey_ = letter.cacheKey();
@@ -255,182 +406,67 @@ void BoardCanvas::paintEvent(QPaintEvent*)
         }
     }
 
-    // The pen's polygon so far, and its line to the cursor.
-    if (tool_ == Tool::Pen && !penCorners_.isEmpty()) {
-        QPolygonF line;
-        for (const int n : penCorners_) {
-            const auto it = std::find_if(points.cbegin(), points.cend(), [n](const UnitPoint& p) { return p.n == n; });
-            if (it != points.cend())
-                line << centreOf({it->x, it->y});
-        }
-        if (cursor_)
-            line << centreOf(unitAt(*cursor_));
-        painter.setPen(QPen(kPenLine, 1, Qt::DashLine));
-        painter.drawPolyline(line);
-    }
-
+    // The handles: the selected filled, the one under the cursor larger and lit, ringed when a press
+    // there closes the pen's polygon.
     const QList<int> selected = selection();
+    const bool closing = intent() == Intent::Close;
     for (const UnitPoint& p : points) {
         const QPointF c = centreOf({p.x, p.y});
-        const QRectF handle(c.x() - 3.5, c.y() - 3.5, 7, 7);
+        const double half = p.n == hovered_ ? 4.5 : 3.5;
+        const QRectF handle(c.x() - half, c.y() - half, 2 * half, 2 * half);
+        const QColor colour = selected.contains(p.n) ? kSelected : p.n == hovered_ ? kHovered : kHandle;
         painter.setPen(Qt::black);
         painter.setBrush(selected.contains(p.n) ? kSelected : Qt::transparent);
         painter.drawRect(handle);
-        painter.setPen(selected.contains(p.n) ? kSelected : kHandle);
+        painter.setPen(colour);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(handle.adjusted(1, 1, -1, -1));
+        if (closing && p.n == hovered_) {
+            painter.setPen(QPen(kPenLine, 2));
+            painter.drawEllipse(c, 9, 9);
+        }
     }
-
-    if (gesture_ == Gesture::Band) {
-        painter.setPen(QPen(kSelected, 1, Qt::DashLine));
-        painter.setBrush(QColor(255, 160, 0, 40));
-        painter.drawRect(QRectF(pressAt_, bandEnd_).normalized());
-    }
+    activeTool().paint(painter);
 }
 
 void BoardCanvas::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    pressAt_ = event->position();
-    const QPointF at = unitPosition(pressAt_);
-    if (event->modifiers() & Qt::AltModifier && !background_.isNull()) {
-        gesture_ = Gesture::Background;
-        backgroundStart_ = backgroundOffset_;
-        return;
-    }
-    gesture_ = Gesture::Pending;
-    pressedPoint_ = pointAt(letterPoints(editor_.form), at, reach());
+    setWarning(QString());
+    cursor_ = unitPosition(event->position());
+    updateHover();
+    activeTool().press(event);
+    update();
+    emit statusChanged();
 }
 
 void BoardCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     cursor_ = unitPosition(event->position());
-    const QPointF moved = event->position() - pressAt_;
-    if (gesture_ == Gesture::Pending && moved.manhattanLength() >= QApplication::startDragDistance()
-        && tool_ == Tool::Select) {
-        if (pressedPoint_ != 0) {
-            // The grabbed point, or the whole selection when it is one of it.
-            const QList<int> moving = selection().contains(pressedPoint_) ? selection() : QList<int>{pressedPoint_};
-            dragStart_ = only(letterPoints(editor_.form), moving);
-            dragDelta_ = {};
-            main_.endMerge();
-            gesture_ = Gesture::Drag;
-        } else {
-            gesture_ = Gesture::Band;
-        }
-    }
-    switch (gesture_) {
-    case Gesture::Drag:
-        dragTo(*cursor_, event->modifiers());
-        break;
-    case Gesture::Band:
-        bandEnd_ = event->position();
-        break;
-    case Gesture::Background:
-        setBackgroundPlace(backgroundScale_, backgroundStart_ + moved / zoom_);
-        break;
-    default:
-        break;
-    }
+    activeTool().move(event);
+    updateHover();
     update();
     emit statusChanged();
-}
-
-void BoardCanvas::dragTo(QPointF at, Qt::KeyboardModifiers modifiers)
-{
-    const auto grabbed = std::find_if(dragStart_.cbegin(), dragStart_.cend(),
-                                      [this](const UnitPoint& p) { return p.n == pressedPoint_; });
-    if (grabbed == dragStart_.cend())
-        return;
-    QList<UnitPoint> others = letterPoints(editor_.form);
-    others.removeIf([this](const UnitPoint& p) {
-        return std::any_of(dragStart_.cbegin(), dragStart_.cend(), [&p](const UnitPoint& d) { return d.n == p.n; });
-    });
-    const QPoint target = snapping_ ? snapped(at, others, reach()) : unitAt(at);
-    QPoint delta = target - QPoint(grabbed->x, grabbed->y);
-    if (modifiers & Qt::ShiftModifier)
-        (std::abs(delta.x()) >= std::abs(delta.y()) ? delta.ry() : delta.rx()) = 0;
-    delta = insideDelta(dragStart_, delta);
-    if (delta == dragDelta_)
-        return;
-    dragDelta_ = delta;
-    QList<UnitPoint> moved = dragStart_;
-    for (UnitPoint& p : moved) {
-        p.x += delta.x();
-        p.y += delta.y();
-    }
-    main_.step([this, moved] { movePoints(editor_, moved); }, QString::fromLatin1(kMergeDrag));
-}
-
-void BoardCanvas::cancelDrag()
-{
-    if (dragDelta_ != QPoint())
-        main_.step([this] { movePoints(editor_, dragStart_); }, QString::fromLatin1(kMergeDrag));
-    main_.endMerge();
-    gesture_ = Gesture::None;
-    dragStart_.clear();
 }
 
 void BoardCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const Gesture gesture = std::exchange(gesture_, Gesture::None);
-    const QPointF at = unitPosition(event->position());
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    switch (gesture) {
-    case Gesture::Drag:
-        main_.endMerge();
-        dragStart_.clear();
-        break;
-    case Gesture::Band: {
-        const QList<int> inside = pointsInside(letterPoints(editor_.form), unitPosition(pressAt_), at);
-        QList<int> chosen = ctrl ? selection() : QList<int>{};
-        for (const int n : inside) {
-            if (!chosen.contains(n))
-                chosen << n;
-        }
-        std::sort(chosen.begin(), chosen.end());
-        setSelection(chosen);
-        break;
-    }
-    case Gesture::Pending:
-        if (tool_ == Tool::Pen) {
-            penClick(at);
-        } else if (pressedPoint_ != 0) {
-            QList<int> chosen = ctrl ? selection() : QList<int>{};
-            if (ctrl && chosen.contains(pressedPoint_))
-                chosen.removeAll(pressedPoint_);
-            else
-                chosen << pressedPoint_;
-            std::sort(chosen.begin(), chosen.end());
-            setSelection(chosen);
-            const int n = pressedPoint_;
-            main_.run([this, n] { editor_.form.selectPoint(n); });
-        } else {
-            // As a click on the preview: the selected point goes there.
-            const QPoint unit = unitAt(at);
-            main_.step([this, unit] { placePoint(editor_, unit + QPoint(128, 128)); });
-        }
-        break;
-    default:
-        break;
-    }
+    cursor_ = unitPosition(event->position());
+    activeTool().release(event);
+    updateHover();
     update();
     emit statusChanged();
 }
 
 void BoardCanvas::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
-    if (steps == 0)
-        return;
-    if (event->modifiers() & Qt::AltModifier && !background_.isNull()) {
-        setBackgroundPlace(static_cast<int>(backgroundScale_ * std::pow(1.1, steps)), backgroundOffset_);
+    if (activeTool().wheel(event)) {
         event->accept();
-    } else if (event->modifiers() & Qt::ControlModifier) {
-        setZoom(zoom_ + steps);
+    } else if (event->modifiers() & Qt::ControlModifier && event->angleDelta().y() / 120 != 0) {
+        setZoom(zoom_ + event->angleDelta().y() / 120);
         event->accept();
     } else {
         event->ignore(); // the scroll area scrolls
@@ -440,6 +476,7 @@ void BoardCanvas::wheelEvent(QWheelEvent* event)
 void BoardCanvas::leaveEvent(QEvent*)
 {
     cursor_.reset();
+    hovered_ = 0;
     update();
     emit statusChanged();
 }
@@ -451,134 +488,90 @@ void BoardCanvas::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void BoardCanvas::penClick(QPointF at)
-{
-    if (penCorners_.isEmpty()) {
-        if (!main_.run([this] { checkPenCanStart(editor_); }))
-            return;
-        main_.endMerge();
-    }
-    const int hit = pointAt(letterPoints(editor_.form), at, reach());
-    if (hit != 0 && !penCorners_.isEmpty() && hit == penCorners_.front()) {
-        closePolygon();
-        return;
-    }
-    const qsizetype corners = penCorners_.size() + 1;
-    if (!main_.run([corners] { checkCornerCount(static_cast<int>(corners)); }))
-        return;
-    int n = hit;
-    if (n == 0) {
-        const QPoint unit = unitAt(at);
-        QList<PointFields> before;
-        for (int slot = 1; slot <= kPoints; ++slot)
-            before << pointFields(editor_, slot);
-        if (!main_.step([this, unit, &n] { n = addPoint(editor_, unit); }, QString::fromLatin1(kMergePen)))
-            return;
-        penNewPoints_ << before[n - 1];
-    }
-    penCorners_ << n;
-}
-
-void BoardCanvas::closePolygon()
-{
-    if (penCorners_.size() < 2) {
-        platform_.beep();
-        return;
-    }
-    const QList<int> corners = penCorners_;
-    if (!main_.step([this, corners] { addPolygon(editor_, corners); }, QString::fromLatin1(kMergePen)))
-        return;
-    main_.endMerge();
-    penCorners_.clear();
-    penNewPoints_.clear();
-}
-
-void BoardCanvas::dropPen()
-{
-    if (!penNewPoints_.isEmpty()) {
-        const QList<PointFields> before = penNewPoints_;
-        main_.step([this, before] { putPointFields(editor_, before); }, QString::fromLatin1(kMergePen));
-    }
-    main_.endMerge();
-    penCorners_.clear();
-    penNewPoints_.clear();
-    update();
-}
-
 void BoardCanvas::transform(const Transform& transform)
 {
     const QList<int> numbers = selection();
-    main_.step([this, numbers, transform] { transformPoints(editor_, numbers, transform); });
+    act([this, numbers, transform] { transformPoints(editor_, numbers, transform); });
+}
+
+void BoardCanvas::undo()
+{
+    setWarning(QString());
+    if (!activeTool().undo())
+        main_.undo();
 }
 
 bool BoardCanvas::handleKey(QKeyEvent* event)
 {
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (key == Qt::Key_Escape) {
-        if (gesture_ == Gesture::Drag)
-            cancelDrag();
-        else if (tool_ == Tool::Pen && !penCorners_.isEmpty())
-            dropPen();
-        else
-            setSelection({});
-        gesture_ = Gesture::None;
-        update();
-        return true;
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tool_ == Tool::Pen && !penCorners_.isEmpty()) {
-        closePolygon();
-        update();
-        return true;
-    }
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-        const QList<int> numbers = selection();
-        if (numbers.isEmpty()) {
-            platform_.beep();
-        } else if (main_.step([this, numbers] { deletePoints(editor_, numbers); })) {
-            setSelection({});
+    setWarning(QString());
+    const bool taken = [&] {
+        if (activeTool().key(event))
+            return true;
+        const int key = event->key();
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        if (key == Qt::Key_Escape) {
+            if (!activeTool().cancel())
+                setSelection({});
+            return true;
         }
+        if (key == Qt::Key_Delete) {
+            const QList<int> numbers = selection();
+            if (numbers.isEmpty())
+                setWarning(editor_.language == kEnglish ? QStringLiteral("No point is selected to delete.")
+                                                        : QStringLiteral("Не выбрано ни одной точки для удаления."));
+            else if (act([this, numbers] { deletePoints(editor_, numbers); }))
+                setSelection({});
+            return true;
+        }
+        if (key == Qt::Key_A && modifiers == Qt::ControlModifier) {
+            QList<int> all;
+            for (const UnitPoint& p : letterPoints(editor_.form))
+                all << p.n;
+            setSelection(all);
+            return true;
+        }
+        const int step = modifiers & Qt::ShiftModifier ? 8 : 1;
+        QPoint by;
+        switch (key) {
+        case Qt::Key_Left:
+            by = {-step, 0};
+            break;
+        case Qt::Key_Right:
+            by = {step, 0};
+            break;
+        case Qt::Key_Up:
+            by = {0, -step};
+            break;
+        case Qt::Key_Down:
+            by = {0, step};
+            break;
+        default:
+            return false;
+        }
+        transform({Transform::Move, 100, by.x(), by.y()});
         return true;
+    }();
+    if (taken) {
+        updateHover();
+        update();
+        emit statusChanged();
     }
-    if (key == Qt::Key_A && modifiers == Qt::ControlModifier) {
-        QList<int> all;
-        for (const UnitPoint& p : letterPoints(editor_.form))
-            all << p.n;
-        setSelection(all);
-        return true;
-    }
-    const int step = modifiers & Qt::ShiftModifier ? 8 : 1;
-    QPoint by;
-    switch (key) {
-    case Qt::Key_Left:
-        by = {-step, 0};
-        break;
-    case Qt::Key_Right:
-        by = {step, 0};
-        break;
-    case Qt::Key_Up:
-        by = {0, -step};
-        break;
-    case Qt::Key_Down:
-        by = {0, step};
-        break;
-    default:
-        return false;
-    }
-    transform({Transform::Move, 100, by.x(), by.y()});
-    return true;
+    return taken;
 }
 
 // --- The window --------------------------------------------------------------------------------
 
 namespace {
 
-// One action of the board: its object name, its texts in the two languages, its keys.
+// One action of the board: its object name, its texts in the two languages, its keys, and the
+// tooltip's words when they are not the text's.
 struct ActionText {
     const char* name;
     const char* russian;
     const char* english;
     QKeySequence keys;
+    const char* russianTip = nullptr;
+    const char* englishTip = nullptr;
 };
 
 const QList<ActionText>& actionTexts()
@@ -586,18 +579,25 @@ const QList<ActionText>& actionTexts()
     static const QList<ActionText> texts = {
         {"SelectTool", "Выбор", "Select", QKeySequence(Qt::Key_S)},
         {"PenTool", "Перо", "Pen", QKeySequence(Qt::Key_P)},
+        {"PictureTool", "Подложка", "Picture", QKeySequence(Qt::Key_T),
+         "Подложка: перетаскивание двигает её, колесо меняет размер",
+         "Picture: a drag moves the tracing picture, the wheel sizes it"},
         {"FlipHorizontally", "Отразить по горизонтали", "Flip horizontally", QKeySequence(Qt::Key_H)},
         {"FlipVertically", "Отразить по вертикали", "Flip vertically", QKeySequence(Qt::Key_V)},
         {"TurnLeft", "Повернуть влево", "Turn left", QKeySequence(Qt::Key_L)},
         {"TurnRight", "Повернуть вправо", "Turn right", QKeySequence(Qt::Key_R)},
-        {"Scale", "Масштаб, %", "Scale, %", QKeySequence(Qt::Key_K)},
-        {"MoveBy", "Сдвинуть на", "Move by", QKeySequence(Qt::Key_M)},
+        {"Scale", "Применить", "Apply", QKeySequence(Qt::Key_K), "Масштабировать выбранное на столько процентов",
+         "Scale the selection by this percentage"},
+        {"MoveBy", "Применить", "Apply", QKeySequence(Qt::Key_M), "Сдвинуть выбранное на dx, dy",
+         "Move the selection by dx, dy"},
         {"Snap", "Привязка", "Snap", QKeySequence(Qt::Key_N)},
         {"Grid", "Сетка", "Grid", QKeySequence(Qt::Key_G)},
         {"ZoomIn", "Крупнее", "Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
         {"ZoomOut", "Мельче", "Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
         {"ZoomFit", "По окну", "Fit", QKeySequence(Qt::CTRL | Qt::Key_0)},
         {"Background", "Подложка…", "Background…", QKeySequence(Qt::Key_B)},
+        {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
+         "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
         {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
         {"Undo", "Отменить", "Undo", QKeySequence::Undo},
         {"Redo", "Повторить", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
@@ -614,7 +614,7 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
 {
     setObjectName(QStringLiteral("DrawingBoard"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    canvas_ = new BoardCanvas(main, editor, platform, this);
+    canvas_ = new BoardCanvas(main, editor, this);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("BoardScroll"));
     scroll_->setWidget(canvas_);
@@ -623,10 +623,22 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
     setCentralWidget(scroll_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("BoardStatus"));
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("BoardWarning"));
+    QPalette palette = warning_->palette();
+    palette.setColor(QPalette::WindowText, kWarning);
+    warning_->setPalette(palette);
+    warning_->setWordWrap(true);
+    warning_->hide();
     statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(warning_, 2);
     createActions();
-    connect(canvas_, &BoardCanvas::statusChanged, this, [this] { status_->setText(canvas_->status()); });
-    connect(&editor_.form, &EditorForm::changed, canvas_, qOverload<>(&QWidget::update));
+    connect(canvas_, &BoardCanvas::statusChanged, this, [this] { refresh(); });
+    connect(canvas_, &BoardCanvas::selectionChanged, this, [this] { showSelected(); });
+    connect(&editor_.form, &EditorForm::changed, this, [this](const FieldId& id) {
+        if (id.kind == Kind::X || id.kind == Kind::Y || id.kind == Kind::CheckBox)
+            showSelected();
+    });
 
     const QSettings settings = boardSettings();
     canvas_->setSnapping(settings.value(QStringLiteral("board/snap"), false).toBool());
@@ -635,7 +647,7 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
         // Beside the main window where the screen has room, else over it; never off the screen.
         const QRect screen = main.screen()->availableGeometry();
         const QSize size(std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 40, screen.width()),
-                         std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 120, screen.height() - 40));
+                         std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 150, screen.height() - 40));
         resize(size);
         QPoint at = main.frameGeometry().topRight() + QPoint(16, 0);
         at.setX(std::clamp(at.x(), screen.left(), screen.right() - size.width()));
@@ -643,12 +655,14 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
         move(at);
     }
     setLanguage(editor.language);
+    showSelected();
     canvas_->setFocus();
 }
 
 void DrawingBoard::createActions()
 {
-    // Three rows: the tools and turns; the exact transforms and the zoom; the tracing picture.
+    // Three rows: the tools and turns; the exact transforms, the selected point and the zoom; the
+    // tracing picture.
     const auto bar = [this](const char* name, bool newRow) {
         if (newRow)
             addToolBarBreak();
@@ -675,53 +689,83 @@ void DrawingBoard::createActions()
     const auto spin = [this](const char* name, int low, int high, int value, const QString& suffix) {
         auto* box = new QSpinBox(this);
         box->setObjectName(QString::fromLatin1(name));
-        // Ctrl+Z in a number is the letter's undo, as everywhere in the editor.
+        // Ctrl+Z in a number is the letter's undo, as everywhere in the editor; Escape gives the keys
+        // back to the square.
         box->installEventFilter(this);
-        // A number takes the keyboard only when clicked, and gives it back to the square when it is
-        // done: the board's one-key shortcuts (P, H, G...) are letters a number field would swallow.
-        box->setFocusPolicy(Qt::ClickFocus);
-        connect(box, &QSpinBox::editingFinished, canvas_, [this] { canvas_->setFocus(); });
+        // A number takes the keyboard when clicked (or tabbed to from the one before it), and gives
+        // it back to the square when it is done: the board's one-key shortcuts (P, H, G...) are
+        // letters a number field would swallow.
+        box->setFocusPolicy(Qt::StrongFocus);
+        connect(box, &QSpinBox::editingFinished, canvas_, [this, box] {
+            if (box->hasFocus())
+                canvas_->setFocus();
+        });
         box->setRange(low, high);
         box->setValue(value);
         box->setSuffix(suffix);
         return box;
     };
+    const auto label = [this](QToolBar* bar) {
+        auto* text = new QLabel(this);
+        text->setContentsMargins(6, 0, 4, 0);
+        bar->addWidget(text);
+        return text;
+    };
 
-    QAction* select = action("SelectTool", tools, [this] { canvas_->setTool(BoardCanvas::Tool::Select); });
-    QAction* pen = action("PenTool", tools, [this] { canvas_->setTool(BoardCanvas::Tool::Pen); });
-    select->setCheckable(true);
-    pen->setCheckable(true);
-    select->setChecked(true);
     auto* group = new QActionGroup(this);
-    group->addAction(select);
-    group->addAction(pen);
+    const auto toolAction = [&](const char* name, BoardCanvas::Tool tool) {
+        QAction* a = action(name, tools, [this, tool] { canvas_->setTool(tool); });
+        a->setCheckable(true);
+        group->addAction(a);
+        return a;
+    };
+    toolAction("SelectTool", BoardCanvas::Tool::Select)->setChecked(true);
+    toolAction("PenTool", BoardCanvas::Tool::Pen);
+    toolAction("PictureTool", BoardCanvas::Tool::Picture);
     tools->addSeparator();
     action("FlipHorizontally", tools, [this] { canvas_->transform({Transform::FlipHorizontally}); });
     action("FlipVertically", tools, [this] { canvas_->transform({Transform::FlipVertically}); });
     action("TurnLeft", tools, [this] { canvas_->transform({Transform::TurnLeft}); });
     action("TurnRight", tools, [this] { canvas_->transform({Transform::TurnRight}); });
+
+    scaleLabel_ = label(exact);
     scalePercent_ = spin("ScalePercent", 1, 1000, 100, QStringLiteral(" %"));
-    action("Scale", exact, [this] { canvas_->transform({Transform::Scale, scalePercent_->value()}); });
     exact->addWidget(scalePercent_);
+    action("Scale", exact, [this] { canvas_->transform({Transform::Scale, scalePercent_->value()}); });
     exact->addSeparator();
+    moveLabel_ = label(exact);
     moveX_ = spin("MoveX", -255, 255, 0, QString());
     moveY_ = spin("MoveY", -255, 255, 0, QString());
-    action("MoveBy", exact, [this] { canvas_->transform({Transform::Move, 100, moveX_->value(), moveY_->value()}); });
     exact->addWidget(moveX_);
     exact->addWidget(moveY_);
+    setTabOrder(moveX_, moveY_);
+    action("MoveBy", exact, [this] { canvas_->transform({Transform::Move, 100, moveX_->value(), moveY_->value()}); });
     exact->addSeparator();
-    QAction* snap = action("Snap", exact, [this](bool on) {
+    // The selected point's place, typed; with two points, their distance and angle.
+    pointLabel_ = label(exact);
+    pointLabel_->setObjectName(QStringLiteral("PointLabel"));
+    pointX_ = spin("PointX", kLowestUnit, kHighestUnit, 0, QString());
+    pointY_ = spin("PointY", kLowestUnit, kHighestUnit, 0, QString());
+    exact->addWidget(pointX_);
+    exact->addWidget(pointY_);
+    setTabOrder(pointX_, pointY_);
+    pointHex_ = label(exact);
+    pointHex_->setObjectName(QStringLiteral("PointHex"));
+    connect(pointX_, &QSpinBox::valueChanged, this, [this] { moveSelectedTo(pointX_); });
+    connect(pointY_, &QSpinBox::valueChanged, this, [this] { moveSelectedTo(pointY_); });
+
+    QAction* snap = action("Snap", tools, [this](bool on) {
         canvas_->setSnapping(on);
         boardSettings().setValue(QStringLiteral("board/snap"), on);
     });
     snap->setCheckable(true);
-    QAction* grid = action("Grid", exact, [this](bool on) { canvas_->setGrid(on); });
+    QAction* grid = action("Grid", tools, [this](bool on) { canvas_->setGrid(on); });
     grid->setCheckable(true);
     grid->setChecked(true);
-    exact->addSeparator();
-    action("ZoomIn", exact, [this] { canvas_->setZoom(canvas_->zoom() + 1); });
-    action("ZoomOut", exact, [this] { canvas_->setZoom(canvas_->zoom() - 1); });
-    action("ZoomFit", exact, [this] { fitZoom(); });
+    tools->addSeparator();
+    action("ZoomIn", tools, [this] { canvas_->setZoom(canvas_->zoom() + 1); });
+    action("ZoomOut", tools, [this] { canvas_->setZoom(canvas_->zoom() - 1); });
+    action("ZoomFit", tools, [this] { fitZoom(); });
     // Ctrl+= is where the plus is on most keyboards.
     action("ZoomInEquals", nullptr, [this] {
         canvas_->setZoom(canvas_->zoom() + 1);
@@ -737,9 +781,11 @@ void DrawingBoard::createActions()
     backgroundY_ = spin("BackgroundY", -255, 255, 0, QString());
     background->addWidget(backgroundX_);
     background->addWidget(backgroundY_);
+    setTabOrder(backgroundX_, backgroundY_);
     const auto place = [this] {
         canvas_->setBackgroundPlace(backgroundScale_->value(), QPointF(backgroundX_->value(), backgroundY_->value()));
     };
+    connect(backgroundScale_, &QSpinBox::valueChanged, this, place);
     connect(backgroundX_, &QSpinBox::valueChanged, this, place);
     connect(backgroundY_, &QSpinBox::valueChanged, this, place);
     connect(canvas_, &BoardCanvas::backgroundPlaceChanged, this, [this] {
@@ -748,9 +794,10 @@ void DrawingBoard::createActions()
         backgroundX_->setValue(qRound(canvas_->backgroundOffset().x()));
         backgroundY_->setValue(qRound(canvas_->backgroundOffset().y()));
     });
+    action("FitBackground", background, [this] { canvas_->fitBackground(); });
     action("ClearBackground", background, [this] { canvas_->setBackground({}); });
 
-    action("Undo", nullptr, [this] { main_.undo(); });
+    action("Undo", nullptr, [this] { canvas_->undo(); });
     action("Redo", nullptr, [this] { main_.redo(); });
     action("RedoShift", nullptr, [this] { main_.redo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 }
@@ -766,30 +813,93 @@ void DrawingBoard::setLanguage(int language)
         if (!a)
             continue;
         const QString text = QString::fromUtf8(english ? t.english : t.russian);
+        const char* const tip = english ? t.englishTip : t.russianTip;
+        const QString words = tip ? QString::fromUtf8(tip) : text;
         a->setText(text);
         a->setShortcut(t.keys);
         a->setToolTip(
-            t.keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, t.keys.toString(QKeySequence::NativeText)));
+            t.keys.isEmpty() ? words : QStringLiteral("%1 (%2)").arg(words, t.keys.toString(QKeySequence::NativeText)));
     }
     opacity_->setToolTip(english ? QStringLiteral("Opacity of the background")
                                  : QStringLiteral("Непрозрачность подложки"));
-    backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (Alt+wheel)")
-                                         : QStringLiteral("Размер подложки (Alt+колесо)"));
-    const QString offset = english ? QStringLiteral("Where the background stands, in units (Alt+drag moves it)")
-                                   : QStringLiteral("Положение подложки в единицах (Alt+перетаскивание сдвигает её)");
+    backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (the wheel with the picture tool, T)")
+                                         : QStringLiteral("Размер подложки (колесо в режиме подложки, T)"));
+    const QString offset =
+        english ? QStringLiteral("Where the background stands, in units (a drag with the picture tool, T, moves it)")
+                : QStringLiteral("Положение подложки в единицах (её двигает перетаскивание в режиме подложки, T)");
     backgroundX_->setToolTip(offset);
     backgroundY_->setToolTip(offset);
-    scalePercent_->setToolTip(english ? QStringLiteral("Percent to scale by") : QStringLiteral("Масштаб в процентах"));
-    moveX_->setToolTip(english ? QStringLiteral("Units to move by, x and y")
-                               : QStringLiteral("Сдвиг в единицах, x и y"));
-    moveY_->setToolTip(moveX_->toolTip());
+    scaleLabel_->setText(english ? QStringLiteral("Scale:") : QStringLiteral("Масштаб:"));
+    moveLabel_->setText(english ? QStringLiteral("Move by:") : QStringLiteral("Сдвиг:"));
+    scalePercent_->setToolTip(english ? QStringLiteral("Percent to scale the selection by; Apply or K scales")
+                                      : QStringLiteral("Масштаб выбранного в процентах; применяют кнопка и K"));
+    moveX_->setToolTip(english ? QStringLiteral("Units to move the selection by, x (Tab: y); Apply or M moves")
+                               : QStringLiteral("Сдвиг выбранного в единицах, x (Tab: y); применяют кнопка и M"));
+    moveY_->setToolTip(english ? QStringLiteral("Units to move the selection by, y; Apply or M moves")
+                               : QStringLiteral("Сдвиг выбранного в единицах, y; применяют кнопка и M"));
+    pointX_->setToolTip(english ? QStringLiteral("x of the selected point, in units (Tab: y)")
+                                : QStringLiteral("x выбранной точки в единицах (Tab: y)"));
+    pointY_->setToolTip(english ? QStringLiteral("y of the selected point, in units")
+                                : QStringLiteral("y выбранной точки в единицах"));
+    showSelected();
     refresh();
+}
+
+void DrawingBoard::showSelected()
+{
+    const bool english = language_ == kEnglish;
+    const QList<int> selected = canvas_->selection();
+    const QList<UnitPoint> points = letterPoints(editor_.form);
+    const auto place = [&points](int n) {
+        const auto it = std::find_if(points.cbegin(), points.cend(), [n](const UnitPoint& p) { return p.n == n; });
+        return it == points.cend() ? QPoint() : QPoint(it->x, it->y);
+    };
+    const bool one = selected.size() == 1;
+    pointX_->setEnabled(one);
+    pointY_->setEnabled(one);
+    if (one) {
+        const QPoint at = place(selected.front());
+        if (pointX_->value() != at.x() || pointY_->value() != at.y()) {
+            const QSignalBlocker quietX(pointX_), quietY(pointY_);
+            pointX_->setValue(at.x());
+            pointY_->setValue(at.y());
+        }
+        pointLabel_->setText(english ? QStringLiteral("Point %1:").arg(selected.front())
+                                     : QStringLiteral("Точка %1:").arg(selected.front()));
+        pointHex_->setText(QStringLiteral("%1 %2").arg(unitText(at.x()), unitText(at.y())));
+    } else if (selected.size() == 2) {
+        pointLabel_->setText(english ? QStringLiteral("Points %1 and %2:").arg(selected[0]).arg(selected[1])
+                                     : QStringLiteral("Точки %1 и %2:").arg(selected[0]).arg(selected[1]));
+        const QPoint d = place(selected[1]) - place(selected[0]);
+        const double angle = std::atan2(-d.y(), d.x()) * 180 / std::numbers::pi;
+        pointHex_->setText(english ? QStringLiteral("distance %1, angle %2\u00B0")
+                                         .arg(std::hypot(d.x(), d.y()), 0, 'f', 1)
+                                         .arg(angle, 0, 'f', 1)
+                                   : QStringLiteral("расстояние %1, угол %2\u00B0")
+                                         .arg(std::hypot(d.x(), d.y()), 0, 'f', 1)
+                                         .arg(angle, 0, 'f', 1));
+    } else {
+        pointLabel_->setText(english ? QStringLiteral("Point:") : QStringLiteral("Точка:"));
+        pointHex_->setText(QString());
+    }
+}
+
+void DrawingBoard::moveSelectedTo(const QSpinBox* typedInto)
+{
+    const QList<int> selected = canvas_->selection();
+    if (selected.size() != 1)
+        return;
+    const UnitPoint to{selected.front(), pointX_->value(), pointY_->value()};
+    // Typing into one number is one step, as typing into a field is (its merge key is its name).
+    canvas_->act([this, to] { movePoints(editor_, {to}); }, typedInto->objectName());
 }
 
 void DrawingBoard::refresh()
 {
     canvas_->update();
     status_->setText(canvas_->status());
+    warning_->setText(canvas_->warning());
+    warning_->setVisible(!canvas_->warning().isEmpty());
 }
 
 void DrawingBoard::fitZoom()
@@ -809,7 +919,7 @@ void DrawingBoard::chooseBackground()
     QImageReader reader(*path);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        platform_.showError((language_ == kEnglish ? QStringLiteral("Cannot read the picture %1: %2.")
+        canvas_->setWarning((language_ == kEnglish ? QStringLiteral("Cannot read the picture %1: %2.")
                                                    : QStringLiteral("Не удалось прочитать рисунок %1: %2."))
                                 .arg(QDir::toNativeSeparators(*path), reader.errorString()));
         return;
@@ -820,10 +930,18 @@ void DrawingBoard::chooseBackground()
 bool DrawingBoard::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        if (const int key = historyKey(static_cast<QKeyEvent*>(event))) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const int history = historyKey(key)) {
             event->accept();
             if (event->type() == QEvent::KeyPress)
-                key < 0 ? main_.undo() : main_.redo();
+                history < 0 ? canvas_->undo() : main_.redo();
+            return true;
+        }
+        // Escape leaves a number as it is and gives the keys back to the square.
+        if (key->key() == Qt::Key_Escape && qobject_cast<QSpinBox*>(watched)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                canvas_->setFocus();
             return true;
         }
     }

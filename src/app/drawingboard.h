@@ -1,9 +1,11 @@
 // The drawing board: a second window over the same editor, where the letter is drawn with the mouse.
-// It shows the letter layer as the last START! drew it, enlarged by a whole factor with its pixels
-// kept sharp, and over it a grid, the axes, the point numbers and a handle on each checked point.
-// Its mouse and keys become the editor's commands, each one step of the main window's undo history,
-// so the main window and the board always show the same letter. What only the board holds (zoom,
-// the selection, the pen's corners so far, a tracing picture) is view state, never a step.
+// It shows the letter as the fields hold it (the letter layer as the last START! drew it, or, after
+// the fields changed without START!, as START! would draw them), enlarged by a whole factor with its
+// pixels kept sharp, and over it a grid, the axes, the point numbers and a handle on each checked
+// point. Its tools (boardtools.h) turn the mouse and keys into the editor's commands, each one step of
+// the main window's undo history, so the main window and the board always show the same letter. What
+// only the board holds (zoom, the selection, the pen's corners so far, a tracing picture) is view
+// state, never a step.
 #pragma once
 
 #include "commands/commands.h"
@@ -12,35 +14,58 @@
 #include <QMainWindow>
 #include <QPointF>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
 class QScrollArea;
 class QSpinBox;
+class QToolButton;
 
 namespace vertiloom {
 
 class MainWindow;
+class BoardTool;
+enum class Intent;
 
-// The square of 256 x 256 units at zoom Z (Z screen pixels a unit) with a margin around it, and
-// everything the mouse does on it.
+// The square of 256 x 256 units at zoom Z (Z screen pixels a unit) with a margin around it. It shows
+// the letter as the fields hold it, and forwards the mouse and the keys to the active tool.
 class BoardCanvas : public QWidget {
     Q_OBJECT
 public:
-    BoardCanvas(MainWindow& main, Editor& editor, Platform& platform, QWidget* parent);
+    BoardCanvas(MainWindow& main, Editor& editor, QWidget* parent);
+    ~BoardCanvas() override;
 
-    enum class Tool { Select, Pen };
+    enum class Tool { Select, Pen, Picture };
     static constexpr int kMargin = 12;
     static constexpr int kReach = 6; // screen pixels within which a handle is hit or a point snaps
+
+    Editor& editor() const { return editor_; }
+    MainWindow& main() const { return main_; }
 
     int zoom() const { return zoom_; }
     void setZoom(int zoom);
     Tool tool() const { return tool_; }
     void setTool(Tool tool);
+    BoardTool& activeTool() const;
     bool grid() const { return grid_; }
     void setGrid(bool on);
     bool snapping() const { return snapping_; }
     void setSnapping(bool on) { snapping_ = on; }
+    // Units within which a handle is hit or a point snaps.
+    double reach() const { return double(kReach) / zoom_; }
+
+    // The board's one dispatcher: the command as one step of the undo history (steps of one merge
+    // key in a row are one); a refusal goes to the status line, in the board's warning colour, with
+    // a beep. True when it ran to its end.
+    bool act(const std::function<void()>& command, const QString& mergeKey = QString());
+    // The same for a check that changes nothing.
+    bool check(const std::function<void()>& command);
+    // The last refusal, until the next press or key on the square.
+    QString warning() const { return warning_; }
+    void setWarning(const QString& warning);
 
     // The numbers of the selected points that are checked, in number order.
     QList<int> selection() const;
@@ -54,23 +79,37 @@ public:
     void setBackgroundPlace(int percent, QPointF offset);
     int backgroundScale() const { return backgroundScale_; }
     QPointF backgroundOffset() const { return backgroundOffset_; }
+    // The picture's visible content (what is neither transparent nor the colour of its corners) sized
+    // and moved onto the box of the letter's points (the whole square when there are fewer than two).
+    void fitBackground();
 
     // Where a unit's centre is on the canvas, and which position in units a canvas point is.
     QPointF centreOf(QPoint unit) const;
     QPointF unitPosition(QPointF at) const;
+    // The cursor in units while it is over the square.
+    std::optional<QPointF> cursorUnits() const { return cursor_; }
+    // The point whose handle is under the cursor, or 0.
+    int hovered() const { return hovered_; }
+    // What a press would do where the cursor is.
+    Intent intent() const;
 
-    // The status line: the unit under the cursor and the selection.
+    // The status line: the unit under the cursor, the point there, the selection, the tool's word.
     QString status() const;
 
-    // Keys of the board that act on the canvas: Escape, Enter, Delete, Ctrl+A, the arrows.
+    // Keys of the board that act on the canvas: the tool's, then Escape, Delete, Ctrl+A, the arrows.
     bool handleKey(QKeyEvent* event);
+    // Ctrl+Z on the board: the tool's own (the pen's last corner) first, else the history's step.
+    void undo();
     // The transforms of the toolbar, on the selection (every checked point when it is empty).
     void transform(const Transform& transform);
+    // After a change of the fields or the selection: the handle under the cursor and the cursor.
+    void updateHover();
 
 signals:
     void statusChanged();
     void zoomChanged(int zoom);
     void backgroundPlaceChanged();
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,45 +119,38 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; } // Tab stays on the square
 
 private:
-    double reach() const { return double(kReach) / zoom_; }
-    void penClick(QPointF at);
-    void closePolygon();
-    void dropPen();
-    void dragTo(QPointF at, Qt::KeyboardModifiers modifiers);
-    void cancelDrag();
     QRectF backgroundRect() const;
+    // The letter as the fields hold it: START!'s drawing, or the fields' own when they changed since.
+    const QImage& letterImage();
 
     MainWindow& main_;
     Editor& editor_;
-    Platform& platform_;
     int zoom_ = 3;
     Tool tool_ = Tool::Select;
+    std::unique_ptr<BoardTool> select_;
+    std::unique_ptr<BoardTool> pen_;
+    std::unique_ptr<BoardTool> picture_;
     bool grid_ = true;
     bool snapping_ = false;
     QList<int> selection_;
     std::optional<QPointF> cursor_; // in units
-
-    // A press of the left button, until its release.
-    enum class Gesture { None, Pending, Drag, Band, Background } gesture_ = Gesture::None;
-    QPointF pressAt_;      // in canvas pixels
-    int pressedPoint_ = 0; // the handle under the press
-    QList<UnitPoint> dragStart_;
-    QPoint dragDelta_;
-    QPointF bandEnd_;
-    QPointF backgroundStart_;
-
-    // The pen's polygon so far, and the points it made (their fields as they were before).
-    QList<int> penCorners_;
-    QList<PointFields> penNewPoints_;
+    int hovered_ = 0;
+    QString warning_;
 
     QImage background_;
     int backgroundOpacity_ = 40;
     int backgroundScale_ = 100;
     QPointF backgroundOffset_;
 
-    // The letter layer and the picture as the square shows them, made again only when they change.
+    // The letter drawn from the fields after they changed without START!; the letter layer's key when
+    // it was made.
+    bool fieldsChanged_ = false;
+    qint64 layerKey_ = 0;
+    QImage fromFields_;
+    // The letter and the picture as the square shows them, made again only when they change.
     QImage letterShown_;
     qint64 letterShownKey_ = 0;
     QImage backgroundShown_;
@@ -146,6 +178,10 @@ protected:
 private:
     void createActions();
     void chooseBackground();
+    // The toolbar's numbers of the selected point, or the measures of two.
+    void showSelected();
+    // The selected point put where its two numbers say, one of them being typed into.
+    void moveSelectedTo(const QSpinBox* typedInto);
 
     MainWindow& main_;
     Editor& editor_;
@@ -154,9 +190,16 @@ private:
     BoardCanvas* canvas_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* warning_ = nullptr;
+    QLabel* scaleLabel_ = nullptr;
+    QLabel* moveLabel_ = nullptr;
     QSpinBox* scalePercent_ = nullptr;
     QSpinBox* moveX_ = nullptr;
     QSpinBox* moveY_ = nullptr;
+    QLabel* pointLabel_ = nullptr;
+    QSpinBox* pointX_ = nullptr;
+    QSpinBox* pointY_ = nullptr;
+    QLabel* pointHex_ = nullptr;
     QSpinBox* opacity_ = nullptr;
     QSpinBox* backgroundScale_ = nullptr;
     QSpinBox* backgroundX_ = nullptr;

@@ -261,7 +261,9 @@ void MainWindow::refresh(const FieldId& id)
     }
 }
 
-bool MainWindow::run(const std::function<void()>& command)
+bool MainWindow::run(const std::function<void()>& command) { return run(command, Refusal()); }
+
+bool MainWindow::run(const std::function<void()>& command, const Refusal& refused)
 {
     bool done = false;
     try {
@@ -269,7 +271,12 @@ bool MainWindow::run(const std::function<void()>& command)
         done = true;
     } catch (const Error& error) {
         showNotices();
-        platform_.showError(error.message());
+        if (refused) {
+            platform_.beep();
+            refused(error.message());
+        } else {
+            platform_.showError(error.message());
+        }
     } catch (const std::bad_alloc&) {
         platform_.showError(outOfMemory());
     }
@@ -295,9 +302,9 @@ void MainWindow::showEditorState()
         font_->refresh();
 }
 
-bool MainWindow::step(const std::function<void()>& command, const QString& mergeKey)
+bool MainWindow::step(const std::function<void()>& command, const QString& mergeKey, const Refusal& refused)
 {
-    return run([&] { history_.run(mergeKey, command); });
+    return run([&] { history_.run(mergeKey, command); }, refused);
 }
 
 void MainWindow::endMerge() { history_.endMerge(); }

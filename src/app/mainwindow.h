@@ -38,11 +38,16 @@ public:
     // as the command left them.
     // True when the command ran to its end.
     bool run(const std::function<void()>& command);
+    // The same for a view that shows routine refusals itself (the drawing board's status line): the
+    // failure's message goes to refused, with a beep, instead of a box.
+    using Refusal = std::function<void(const QString& message)>;
+    bool run(const std::function<void()>& command, const Refusal& refused);
     // What the commands had to say that is no failure (a write cut short, put back on opening).
     void showNotices();
     // Runs a command that changes the letter or the words as one step of the undo history; steps
     // with the same merge key that follow each other are one (typing into one field).
-    bool step(const std::function<void()>& command, const QString& mergeKey = QString());
+    bool step(const std::function<void()>& command, const QString& mergeKey = QString(),
+              const Refusal& refused = Refusal());
     // The next step starts anew whatever its merge key.
     void endMerge();
     void undo();

@@ -29,34 +29,51 @@ QPoint pointPixel(const EditorForm& form, int n)
 // The point a corner stands on, or 0 when its reference names none.
 int resolveCorner(const EditorForm& form, int p, int k) { return VertexRefToPoint(form.text(FieldId::pol(p, k))); }
 
-void drawPolygon(EditorForm& form, Canvas& canvas, int p)
+int cornerCount(const EditorForm& form, int p)
 {
-    std::array<bool, kCorners + 1> on{};
     int count = 0;
-    for (int k = 1; k <= kCorners; ++k) {
-        on[k] = form.checked(FieldId::checkPol(p, k));
-        count += on[k] ? 1 : 0;
-    }
-    form.setText(FieldId::degree(p), count == 0 ? QStringLiteral("FF") : TwoDigitHex(count));
+    for (int k = 1; k <= kCorners; ++k)
+        count += form.checked(FieldId::checkPol(p, k)) ? 1 : 0;
+    return count;
+}
 
+// The outline of polygon p with count checked corners (its Degree as START! recounts it).
+void drawPolygon(const EditorForm& form, Canvas& canvas, int p, int count)
+{
     canvas.setPenColor(polygonColor(p));
     const int first = resolveCorner(form, p, 1);
-    if (on[1] && first != 0) {
+    if (form.checked(FieldId::checkPol(p, 1)) && first != 0) {
         const QPoint at = pointPixel(form, first);
         canvas.moveTo(at.x(), at.y());
     }
     for (int k = 2; k <= kCorners; ++k) {
-        const int n = on[k] ? resolveCorner(form, p, k) : 0;
+        const int n = form.checked(FieldId::checkPol(p, k)) ? resolveCorner(form, p, k) : 0;
         if (n != 0) {
             const QPoint to = pointPixel(form, n);
             canvas.lineTo(to.x(), to.y());
         }
     }
     // The closing line runs back to corner 1 even when that corner's box is clear.
-    if (form.text(FieldId::degree(p)) != QLatin1String("FF") && first != 0) {
+    if (count != 0 && first != 0) {
         const QPoint to = pointPixel(form, first);
         canvas.lineTo(to.x(), to.y());
     }
+}
+
+void drawPoints(const EditorForm& form, Canvas& canvas)
+{
+    clearLayer(canvas);
+    for (int n = 1; n <= kPoints; ++n) {
+        if (form.checked(FieldId::checkBox(n))) {
+            const QPoint at = pointPixel(form, n);
+            canvas.setPixel(at.x(), at.y(), kWhite);
+        }
+    }
+}
+
+bool hasPosition(const EditorForm& form, int n)
+{
+    return HexToPreviewPosition(form.text(FieldId::x(n))) >= 0 && HexToPreviewPosition(form.text(FieldId::y(n))) >= 0;
 }
 
 } // namespace
@@ -110,15 +127,35 @@ void refreshOverlays(const EditorForm& form, Canvas& overlay)
 
 void drawLetter(EditorForm& form, Canvas& canvas)
 {
-    clearLayer(canvas);
+    drawPoints(form, canvas);
+    for (int p = 1; p <= kPolygons; ++p) {
+        const int count = cornerCount(form, p);
+        form.setText(FieldId::degree(p), count == 0 ? QStringLiteral("FF") : TwoDigitHex(count));
+        drawPolygon(form, canvas, p, count);
+    }
+}
+
+QImage letterFromFields(const EditorForm& form, const Canvas& layer)
+{
+    // Every coordinate the drawing reads: the checked points' and the corners' points'.
     for (int n = 1; n <= kPoints; ++n) {
-        if (form.checked(FieldId::checkBox(n))) {
-            const QPoint at = pointPixel(form, n);
-            canvas.setPixel(at.x(), at.y(), kWhite);
+        if (form.checked(FieldId::checkBox(n)) && !hasPosition(form, n))
+            return {};
+    }
+    for (int p = 1; p <= kPolygons; ++p) {
+        const int count = cornerCount(form, p);
+        for (int k = 1; k <= kCorners; ++k) {
+            const bool read = form.checked(FieldId::checkPol(p, k)) || (k == 1 && count != 0);
+            const int n = read ? resolveCorner(form, p, k) : 0;
+            if (n != 0 && !hasPosition(form, n))
+                return {};
         }
     }
+    Canvas canvas = layer;
+    drawPoints(form, canvas);
     for (int p = 1; p <= kPolygons; ++p)
-        drawPolygon(form, canvas, p);
+        drawPolygon(form, canvas, p, cornerCount(form, p));
+    return canvas.image();
 }
 
 QImage composedPreview(const QImage& letterLayer, const QImage& overlay)

@@ -23,6 +23,11 @@ void refreshOverlays(const EditorForm& form, Canvas& overlay);
 // not a two-digit upper-case hex text; what was drawn before stays.
 void drawLetter(EditorForm& form, Canvas& letterLayer);
 
+// What drawLetter would draw now on a copy of the layer (its pen where the last drawing left it),
+// the fields left as they are: a view's letter between a change of the fields and the next START!.
+// Null when a coordinate the drawing reads is no two-digit upper-case hex text.
+QImage letterFromFields(const EditorForm& form, const Canvas& letterLayer);
+
 // Clears the overlay, writes the numbers of the checked points (in black, so invisible, when
 // "Display points" is clear), then redraws the axes if they are on.
 void drawPointNumbers(const EditorForm& form, Canvas& overlay);

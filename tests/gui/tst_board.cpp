@@ -1,13 +1,19 @@
 // The drawing board driven by real mouse and key events on its canvas: drags of one point and of a
 // selection, the edge, snapping, Escape in the middle of a drag, the rubber band; every change one
 // step of the main window's history and shown in its fields.
+#include "app/boardtools.h"
 #include "app/drawingboard.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "commands/history.h"
 #include "support/fakeplatform.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 using namespace vertiloom;
@@ -39,6 +45,14 @@ class BoardTest : public QObject {
             QTest::mouseEvent(QTest::MouseMove, canvas_, Qt::NoButton, modifiers, at(unit) + offset);
         if (release)
             QTest::mouseRelease(canvas_, Qt::LeftButton, modifiers, at(unit) + offsets.back());
+    }
+
+    // The mouse over the unit, no button held (sent to the canvas: its square may lie outside the
+    // scroll area's view on a small screen).
+    void hover(QPoint unit)
+    {
+        QMouseEvent move(QEvent::MouseMove, at(unit), canvas_->mapToGlobal(at(unit)), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(canvas_, &move);
     }
 
 private slots:
@@ -79,6 +93,8 @@ private slots:
                                      << QList<UnitPoint>{{1, -10, 10}, {2, 10, 10}, {3, 0, 20}};
         QTest::newRow("a point not in the selection") << QList<int>{1, 2} << false << false << 3 << QPoint(0, 12)
                                                       << QList<UnitPoint>{{1, 0, 0}, {2, 20, 0}, {3, 0, 24}};
+        QTest::newRow("from the first unit") << QList<int>{} << false << false << 2 << QPoint(4, 1)
+                                             << QList<UnitPoint>{{1, 0, 0}, {2, 21, 0}, {3, 0, 20}};
         QTest::newRow("stops at the edge") << QList<int>{1, 3} << false << false << 3 << QPoint(-900, 600)
                                            << QList<UnitPoint>{{1, -128, 107}, {2, 20, 0}, {3, -128, 127}};
         QTest::newRow("snaps to another point") << QList<int>{} << true << false << 1 << QPoint(58, 2)
@@ -123,9 +139,87 @@ private slots:
         QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({-40, -40}));
         QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({40, -40}));
         QCOMPARE(letterPoints(editor().form).size(), 5);
+        // Backspace and Ctrl+Z take the pen's corners back, one each.
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({40, 40}));
+        QTest::keyClick(canvas_, Qt::Key_Backspace);
+        QCOMPARE(letterPoints(editor().form).size(), 5);
+        canvas_->undo();
+        QCOMPARE(letterPoints(editor().form).size(), 4);
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({40, -40}));
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({40, 40}));
+        hover({-40, -40});
+        QCOMPARE(canvas_->intent(), Intent::Close);
         QTest::keyClick(canvas_, Qt::Key_Escape);
         QCOMPARE(letterPoints(editor().form), kStart);
         QCOMPARE(window_->history().count(), steps);
+    }
+
+    // Routine refusals go to the board's status line, not into a box.
+    void refusals()
+    {
+        canvas_->setSelection({2});
+        canvas_->transform({Transform::Move, 100, 200, 0});
+        QVERIFY(canvas_->warning().contains(QStringLiteral("outside -128..127")));
+        QVERIFY(platform_.errors.isEmpty());
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({5, 5}));
+        QCOMPARE(canvas_->warning(), QString());
+    }
+
+    // The board shows the letter as the fields hold it, START! or not: a field typed, the letter
+    // cleared.
+    void followsTheFields()
+    {
+        const auto shown = [this](QPoint unit) { return canvas_->grab().toImage().pixelColor(at(unit)); };
+        QCOMPARE(shown({10, 10}), polygonColor(1));
+        editor().form.setText(FieldId::y(3), QStringLiteral("28"));
+        QCOMPARE(shown({10, 20}), polygonColor(1));
+        window_->step([this] { clearLetter(editor()); });
+        QVERIFY(shown({10, 20}) != polygonColor(1));
+    }
+
+    // The handle under the cursor and what a press does there; the selected point's numbers and the
+    // measures of two; Tab from one number to the next, Escape back to the square.
+    void hoverAndMeasures()
+    {
+        hover({20, 0});
+        QCOMPARE(canvas_->hovered(), 2);
+        QCOMPARE(canvas_->intent(), Intent::Move);
+        QVERIFY(window_->drawingBoard()
+                    ->findChild<QLabel*>(QStringLiteral("BoardStatus"))
+                    ->text()
+                    .contains(QStringLiteral("point 2 at x 14 (20), y 00 (0)")));
+        hover({50, 50});
+        QCOMPARE(canvas_->intent(), Intent::Select);
+        canvas_->setSelection({2});
+        auto* x = window_->drawingBoard()->findChild<QSpinBox*>(QStringLiteral("PointX"));
+        QCOMPARE(x->value(), 20);
+        x->setValue(30);
+        QCOMPARE(letterPoints(editor().form)[1], UnitPoint({2, 30, 0}));
+        canvas_->setSelection({1, 2});
+        QCOMPARE(window_->drawingBoard()->findChild<QLabel*>(QStringLiteral("PointHex"))->text(),
+                 QStringLiteral("distance 30.0, angle 0.0\u00B0"));
+    }
+
+    // The picture tool: a drag moves the picture, the wheel sizes it; Fit puts what it shows on the
+    // letter's box.
+    void picture()
+    {
+        QImage picture(100, 100, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter(&picture).fillRect(20, 20, 20, 20, Qt::black);
+        canvas_->setBackground(picture);
+        canvas_->setTool(BoardCanvas::Tool::Picture);
+        drag({0, 0}, {{3, 0}, {30, -6}});
+        QCOMPARE(canvas_->backgroundOffset(), QPointF(10, -2));
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QWheelEvent wheel(at({0, 0}), canvas_->mapToGlobal(at({0, 0})), {}, {0, 120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas_, &wheel);
+        QCOMPARE(canvas_->backgroundScale(), 110);
+        // The black square (20 x 20 of 100 pixels, 51.2 units at 100 %) onto points 0..20: 41 %.
+        canvas_->fitBackground();
+        QCOMPARE(canvas_->backgroundScale(), 41);
+        QCOMPARE(canvas_->backgroundOffset().toPoint(), QPoint(31, 31));
     }
 
     // The rubber band selects exactly the points inside it; Ctrl+A every checked point, Escape none;
@@ -146,6 +240,13 @@ private slots:
         // The arrows move the selection, a step each; Shift by 8.
         QTest::keyClick(canvas_, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(canvas_, Qt::Key_Up);
+        QCOMPARE(letterPoints(editor().form), QList<UnitPoint>({{1, 0, 0}, {2, 28, -1}, {3, 8, 19}}));
+        // Shift+click adds (and keeps); a click on empty space clears the selection and moves nothing.
+        QTest::mouseClick(canvas_, Qt::LeftButton, Qt::ShiftModifier, at({0, 0}));
+        QTest::mouseClick(canvas_, Qt::LeftButton, Qt::ShiftModifier, at({0, 0}));
+        QCOMPARE(canvas_->selection(), QList<int>({1, 2, 3}));
+        QTest::mouseClick(canvas_, Qt::LeftButton, {}, at({-60, -60}));
+        QCOMPARE(canvas_->selection(), QList<int>());
         QCOMPARE(letterPoints(editor().form), QList<UnitPoint>({{1, 0, 0}, {2, 28, -1}, {3, 8, 19}}));
     }
 };
