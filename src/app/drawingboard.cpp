@@ -595,7 +595,7 @@ const QList<ActionText>& actionTexts()
         {"ZoomIn", "Крупнее", "Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
         {"ZoomOut", "Мельче", "Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
         {"ZoomFit", "По окну", "Fit", QKeySequence(Qt::CTRL | Qt::Key_0)},
-        {"Background", "Подложка…", "Background…", QKeySequence(Qt::Key_B)},
+        {"Background", "Открыть подложку…", "Background…", QKeySequence(Qt::Key_B)},
         {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
          "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
         {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
@@ -647,7 +647,7 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
         // Beside the main window where the screen has room, else over it; never off the screen.
         const QRect screen = main.screen()->availableGeometry();
         const QSize size(std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 40, screen.width()),
-                         std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 150, screen.height() - 40));
+                         std::min(kUnits * 3 + 2 * BoardCanvas::kMargin + 180, screen.height() - 40));
         resize(size);
         QPoint at = main.frameGeometry().topRight() + QPoint(16, 0);
         at.setX(std::clamp(at.x(), screen.left(), screen.right() - size.width()));
@@ -661,8 +661,8 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
 
 void DrawingBoard::createActions()
 {
-    // Three rows: the tools and turns; the exact transforms, the selected point and the zoom; the
-    // tracing picture.
+    // Four rows: the tools, snapping and the zoom; the flips and turns; the exact transforms and the
+    // selected point; the tracing picture.
     const auto bar = [this](const char* name, bool newRow) {
         if (newRow)
             addToolBarBreak();
@@ -672,6 +672,7 @@ void DrawingBoard::createActions()
         return toolBar;
     };
     QToolBar* tools = bar("BoardTools", false);
+    QToolBar* turns = bar("BoardTurns", true);
     QToolBar* exact = bar("BoardTransforms", true);
     QToolBar* background = bar("BoardBackground", true);
     const auto action = [this](const char* name, QToolBar* bar, auto slot) {
@@ -723,10 +724,10 @@ void DrawingBoard::createActions()
     toolAction("PenTool", BoardCanvas::Tool::Pen);
     toolAction("PictureTool", BoardCanvas::Tool::Picture);
     tools->addSeparator();
-    action("FlipHorizontally", tools, [this] { canvas_->transform({Transform::FlipHorizontally}); });
-    action("FlipVertically", tools, [this] { canvas_->transform({Transform::FlipVertically}); });
-    action("TurnLeft", tools, [this] { canvas_->transform({Transform::TurnLeft}); });
-    action("TurnRight", tools, [this] { canvas_->transform({Transform::TurnRight}); });
+    action("FlipHorizontally", turns, [this] { canvas_->transform({Transform::FlipHorizontally}); });
+    action("FlipVertically", turns, [this] { canvas_->transform({Transform::FlipVertically}); });
+    action("TurnLeft", turns, [this] { canvas_->transform({Transform::TurnLeft}); });
+    action("TurnRight", turns, [this] { canvas_->transform({Transform::TurnRight}); });
 
     scaleLabel_ = label(exact);
     scalePercent_ = spin("ScalePercent", 1, 1000, 100, QStringLiteral(" %"));
@@ -746,8 +747,7 @@ void DrawingBoard::createActions()
     pointLabel_->setObjectName(QStringLiteral("PointLabel"));
     pointX_ = spin("PointX", kLowestUnit, kHighestUnit, 0, QString());
     pointY_ = spin("PointY", kLowestUnit, kHighestUnit, 0, QString());
-    exact->addWidget(pointX_);
-    exact->addWidget(pointY_);
+    pointShown_ = {exact->addWidget(pointX_), exact->addWidget(pointY_)};
     setTabOrder(pointX_, pointY_);
     pointHex_ = label(exact);
     pointHex_->setObjectName(QStringLiteral("PointHex"));
@@ -855,8 +855,8 @@ void DrawingBoard::showSelected()
         return it == points.cend() ? QPoint() : QPoint(it->x, it->y);
     };
     const bool one = selected.size() == 1;
-    pointX_->setEnabled(one);
-    pointY_->setEnabled(one);
+    for (QAction* shown : pointShown_)
+        shown->setVisible(one);
     if (one) {
         const QPoint at = place(selected.front());
         if (pointX_->value() != at.x() || pointY_->value() != at.y()) {
@@ -879,7 +879,7 @@ void DrawingBoard::showSelected()
                                          .arg(std::hypot(d.x(), d.y()), 0, 'f', 1)
                                          .arg(angle, 0, 'f', 1));
     } else {
-        pointLabel_->setText(english ? QStringLiteral("Point:") : QStringLiteral("Точка:"));
+        pointLabel_->setText(QString());
         pointHex_->setText(QString());
     }
 }

@@ -200,6 +200,7 @@ private:
     QSpinBox* pointX_ = nullptr;
     QSpinBox* pointY_ = nullptr;
     QLabel* pointHex_ = nullptr;
+    QList<QAction*> pointShown_; // the toolbar's places of the two numbers
     QSpinBox* opacity_ = nullptr;
     QSpinBox* backgroundScale_ = nullptr;
     QSpinBox* backgroundX_ = nullptr;
