@@ -11,7 +11,8 @@
 #   5. typing into x1, placing point 1 on the preview and LEFT, then Ctrl+Z three times, leave the
 #      preview, the point fields, the memo and the title as they were before;
 #   6. F7 shows the font window of the sample image (its picture kept), F6 the drawing board: a drag
-#      of point 1 shows in the main window and Ctrl+Z takes it back; the pen draws a "Я";
+#      of point 1 shows in the main window and Ctrl+Z takes it back; a click on empty space clears
+#      the selection and moves nothing; the pen draws a "Я";
 #   7. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
 #      the program with status 0;
 #   8. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
@@ -224,6 +225,12 @@ regions_same() {
 
 # expect_same NAME BEFORE: screenshots until every region is as in BEFORE (see until_shown).
 expect_same() { until_shown regions_same "$@"; }
+
+# screen_pixel X Y: "R,G,B" of the screen pixel (X, Y) in the last screenshot.
+screen_pixel() {
+  convert "$shot" -crop "1x1+$1+$2" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
 
 # --- Window handling --------------------------------------------------------------------------
 # windows_of PID: the visible top-level windows of the process.
@@ -596,6 +603,27 @@ else
       fi
     fi
     if [ -n "$board_found" ]; then
+      # A click on point 1's handle selects it (the handle filled orange); a click on empty space
+      # clears the selection and moves nothing: the preview, the fields and the memo stay.
+      empty_check="in the board, a click on empty space clears the selection and leaves the point where it was"
+      read -r fx fy < <(at_unit -38 62)
+      xdotool windowfocus --sync "$board" 2>/dev/null
+      xdotool mousemove "$fx" "$fy" click 1
+      sleep 0.3
+      screenshot 6-selected
+      selected=$(screen_pixel $((fx + 1)) $((fy + 1)))
+      read -r ex ey < <(at_unit 100 -100)
+      xdotool mousemove "$ex" "$ey" click 1
+      sleep 0.3
+      if [ "$selected" != 255,160,0 ]; then
+        fail "$empty_check" "a click on point 1's handle did not select it (its handle is $selected, see $shot)"
+      elif ! expect_same 6-cleared 6-before; then
+        fail "$empty_check" "after the click on empty space: $mismatch"
+      elif [ "$(screen_pixel $((fx + 1)) $((fy + 1)))" = 255,160,0 ]; then
+        fail "$empty_check" "point 1 is still selected (see $shot)"
+      else
+        pass "$empty_check"
+      fi
       # The tracing picture: a "Я" as a font draws it, loaded with B through the open dialog.
       convert -size 400x400 xc:white -fill black -font DejaVu-Sans -pointsize 360 -gravity center \
         -annotate 0 'Я' "$work/ya.png" 2>/dev/null

@@ -198,6 +198,16 @@ private slots:
         canvas_->setSelection({1, 2});
         QCOMPARE(window_->drawingBoard()->findChild<QLabel*>(QStringLiteral("PointHex"))->text(),
                  QStringLiteral("distance 30.0, angle 0.0\u00B0"));
+
+        DrawingBoard* board = window_->drawingBoard();
+        board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        auto* dx = board->findChild<QSpinBox*>(QStringLiteral("MoveX"));
+        dx->setFocus();
+        QTest::keyClick(dx, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), board->findChild<QSpinBox*>(QStringLiteral("MoveY")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), canvas_);
     }
 
     // The picture tool: a drag moves the picture, the wheel sizes it; Fit puts what it shows on the
