@@ -341,6 +341,29 @@ private slots:
         QCOMPARE(readFile(path(QStringLiteral("fix.smc"))), after);
     }
 
+    // --fix sums the image under its lock: an image that another writer changes while --fix waits for
+    // the lock gets the checksum of its new bytes (flock(1) holds the lock here, and clears byte 100000, an FF).
+    void fixChecksumSumsUnderTheLock()
+    {
+        const QString image = path(QStringLiteral("fix.smc"));
+        writeFile(image, cartridgeImage());
+        QProcess holder;
+        holder.start(QStringLiteral("flock"),
+                     {QStringLiteral("-x"), image, QStringLiteral("-c"),
+                      QStringLiteral("echo locked; sleep 1; printf '\\000' | dd of='%1' bs=1 seek=1048576 "
+                                     "conv=notrunc status=none")
+                          .arg(image)});
+        QVERIFY(holder.waitForReadyRead(10000));
+        const Run run = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc"), QStringLiteral("--fix")});
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("Wrote the checksum 171F and its complement E8E0 at offset 7FDC")),
+                 qPrintable(run.out));
+        const QByteArray after = readFile(image);
+        QCOMPARE(after.mid(0x100000, 1), QByteArray(1, '\0'));
+        QCOMPARE(after.mid(0x7FDC, 4), bytesFromHex("E0 E8 1F 17"));
+    }
+
     void list_data()
     {
         QTest::addColumn<QString>("file");
