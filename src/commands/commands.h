@@ -9,6 +9,7 @@
 #include "preview/interaction.h"
 #include "record/record.h"
 #include "record/writes.h"
+#include "rom/cartridge.h"
 
 #include <QImage>
 #include <QPoint>
@@ -119,10 +120,11 @@ void patchIntoRom(Editor& editor, const QString& path, const QList<Patch>& patch
 
 // The checksum of the cartridge header (rom/cartridge.h) in the image at path set to the image's own,
 // with its complement: exactly those 4 bytes, written by patchIntoRom. The header is where it is in
-// any image, so no image is asked about for being of no known dump. Nothing is written when they
-// match already (false then, true after a write); throws Error when the image has no cartridge
-// header. The editor changes these bytes only when asked to.
-bool fixChecksum(Editor& editor, const QString& path);
+// any image, so no image is asked about for being of no known dump. The image is read, summed and
+// written under its WriteLock, so the checksum is that of the image as the write finds it. Returns
+// the header as written; nothing when the checksum matched already and nothing was written. Throws
+// Error when the image has no cartridge header. The editor changes these bytes only when asked to.
+std::optional<CartridgeHeader> fixChecksum(Editor& editor, const QString& path);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);

@@ -99,6 +99,14 @@ constexpr Translation kRussian[] = {
      "сохранены рядом с ним, и редактор вернёт их на место, когда в следующий раз откроет файл."},
     {"%1 is a symbolic link, and the editor writes this file only as a file of its own. %2",
      "%1 — символическая ссылка, а этот файл редактор записывает только как отдельный файл. %2"},
+    {"%1 is a ROM image of %2 bytes, and an output never replaces a ROM image: nothing was written. Give the "
+     "output another name.",
+     "%1 — образ ROM размером %2 байт, а вывод команды никогда не заменяет образ ROM: ничего не записано. Дайте "
+     "выводу другое имя."},
+    {"%1 leads to %2, a ROM image of %3 bytes, and an output never replaces a ROM image: nothing was written. "
+     "Give the output another name.",
+     "%1 ведёт к %2 — образу ROM размером %3 байт, а вывод команды никогда не заменяет образ ROM: ничего не "
+     "записано. Дайте выводу другое имя."},
     {"%1 was written, but its folder could not be synced to the disk: %2. After a power loss the old file may "
      "be back.",
      "Файл %1 записан, но его папку не удалось сбросить на диск: %2. После отключения питания может вернуться "

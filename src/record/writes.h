@@ -27,12 +27,18 @@ struct Patch {
 // makes: the backup beside an image, the letter files of a folder).
 enum class Links { Follow, Refuse };
 
+// Whether a whole-file save may replace a ROM image (a file larger than kRomImageThreshold, reached
+// through a link too): the output of a command never does, and is refused with nothing written. Only
+// the copy of an image kept as its backup, and a replacement the user was asked about by name and
+// confirmed, replace one.
+enum class RomImages { Keep, Replace };
+
 // Replaces the file at path (or creates it) with content through a temporary file in its folder
 // (".vertiloom-XXXXXXXX.tmp", a short name whatever the length of path's), which takes the file's
 // place only after every byte and the sync to disk succeeded; the folder is synced after, so that
 // the new name survives a power loss. A file that is replaced keeps its permissions. On any failure
 // the temporary file is removed and Error says why; the old file is left as it was.
-void saveWholeFile(const QString& path, const QByteArray& content, Links links);
+void saveWholeFile(const QString& path, const QByteArray& content, Links links, RomImages images = RomImages::Keep);
 
 // Several files, each saved as saveWholeFile saves one; but no temporary file takes its file's place
 // before every one is written and synced, so a failure until then leaves every file as it was. Only
@@ -42,7 +48,7 @@ struct WholeFile {
     QString path;
     QByteArray content;
 };
-void saveWholeFiles(const QList<WholeFile>& files, Links links);
+void saveWholeFiles(const QList<WholeFile>& files, Links links, RomImages images = RomImages::Keep);
 
 // Writes the patches into the file (open for reading and writing) in order, then syncs it to disk.
 // Before the first byte, the old bytes of every range are kept in a journal beside the file (synced),

@@ -656,6 +656,20 @@ void RomTest::cartridgeHeader_data()
         << zeros(0x20000, {{0x7FC0, header("FIRST", "21 00 08 00 01 33 00 FF FF 00 00")},
                            {0xFFC0, header("SECOND", "21 00 08 00 01 33 00 FF FF 00 00")}})
         << "high FFC0 \"SECOND\" 21 HiROM 08 256 KiB 01 North America 00 FFFF 0000 own 0BDA no match";
+    // The same score at both places (a map mode that keeps its header at neither): the low place.
+    QTest::newRow("a tie") << zeros(0x20000, {{0x7FC0, header("FIRST", "00 00 08 00 01 33 00 FF FF 00 00")},
+                                              {0xFFC0, header("SECOND", "00 00 08 00 01 33 00 FF FF 00 00")}})
+                           << "low 7FC0 \"FIRST\" 00  08 256 KiB 01 North America 00 FFFF 0000 own 0B98 no match";
+    // The stored checksum is the image's own, but the complement is not its complement.
+    QTest::newRow("checksum without its complement")
+        << zeros(0x20000, {{0x7FC0, header("LOW PLACE", "20 00 08 00 01 33 01 A7 00 52 05")}})
+        << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 00A7 0552 own 0552 no match";
+    // Text after the 00 padding: no title, so a HiROM map mode at the low place, a size and a country
+    // make 4 points, too few for a header.
+    QTest::newRow("text after the padding")
+        << zeros(0x20000, {{0x7FC0, QByteArray("LOW", 4) + QByteArray("PLACE").leftJustified(17, '\0')
+                                        + bytesFromHex("21 00 08 00 01 33 00 00 00 00 00")}})
+        << "none own 02B4 no match";
     // 192 KiB: the last 64 KiB count twice, so its one byte 01 adds 2.
     QTest::newRow("mirrored remainder")
         << zeros(0x30000,
