@@ -24,10 +24,14 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
+#include <limits>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 using namespace vertiloom;
 using namespace vertiloom::test;
@@ -884,6 +888,157 @@ private slots:
         QVERIFY2(notices[0].contains(
                      QStringLiteral("(offsets 100 to 103 and 476E2 to 476FB and 1FFFF0 to 1FFFF1) were put back")),
                  qPrintable(notices[0]));
+    }
+
+    // What stands at the journal's name beside an image when it is opened twice: only the user's own
+    // journal of this very image (a regular file owned by the user, who owns the image too, that no
+    // one else may write) puts its old bytes back; anything else is left alone and named once, and
+    // the image is read as it is. The setup makes the journal of "NEWB" at 100, torn (written
+    // already) unless it says otherwise; %1 is the image, %2 the journal's name.
+    void journalsBesideAnImage_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("said"); // the notice, or the first open's error; empty: nothing
+        QTest::addColumn<bool>("putBack"); // the image ends as it was before the write
+        QTest::addColumn<bool>("stays");   // the journal's name is still taken
+        const QString putBack = "The last write into %1 was cut short: the program that made it ended before it was "
+                                "done. The bytes it had been changing (offsets 100 to 103) were put back, so the file "
+                                "is as it was before that write.";
+        const QString removed = "%2 held the journal of a write that was cut short, but the file has changed since "
+                                "(or the journal was damaged): the journal was removed and %1 was left as it is.";
+        const QString leftAlone = "%2 beside %1 may be the journal of a write that was cut short, but it was left "
+                                  "alone: %3. Nothing was written into %1, and it is read as it is.";
+        QTest::newRow("own, cut short") << "own" << putBack << true << false;
+        QTest::newRow("own, before its first byte")
+            << "untouched"
+            << "The last write into %1 was cut short before it changed any byte (the program that made it ended "
+               "before it was done): the file is as it was before that write."
+            << true << false;
+        QTest::newRow("its writer holds the lock") << "locked"
+                                                   << "" << false << true;
+        QTest::newRow("wrong CRC32") << "crc" << removed << false << false;
+        QTest::newRow("offset near 2^63") << "huge offset" << removed << false << false;
+        QTest::newRow("empty range") << "empty range" << removed << false << false;
+        QTest::newRow("another user's") << "other uid"
+                                        << leftAlone.arg("%1", "%2", "it belongs to another user (uid 65534)") << false
+                                        << true;
+        QTest::newRow("the group may write it")
+            << "group" << leftAlone.arg("%1", "%2", "users other than its owner may write into it") << false << true;
+        QTest::newRow("symbolic link") << "link" << leftAlone.arg("%1", "%2", "it is a symbolic link") << false << true;
+        QTest::newRow("image of another user")
+            << "image uid" << leftAlone.arg("%1", "%2", "%1 belongs to another user (uid 65534)") << false << true;
+        QTest::newRow("a folder") << "folder" << leftAlone.arg("%1", "%2", "it is not a regular file") << false << true;
+        QTest::newRow("another file's") << "other file"
+                                        << leftAlone.arg("%1", "%2", "it is the journal of another file") << false
+                                        << true;
+        QTest::newRow("can't be removed")
+            << "immutable"
+            << "The last write into %1 was cut short: the program that made it ended before it was done. The bytes it "
+               "had been changing (offsets 100 to 103) were put back, so the file is as it was before that write, "
+               "but its journal %2 could not be removed: Operation not permitted."
+            << true << true;
+        QTest::newRow("read-only mount, damaged")
+            << "read-only crc"
+            << "%2 beside %1 is the journal of a write that was cut short, but the file has changed since (or the "
+               "journal is damaged): it was passed over and %1 was left as it is, but the journal could not be "
+               "removed: Read-only file system."
+            << false << true;
+        QTest::newRow("read-only mount, cut short")
+            << "read-only"
+            << "A write into %1 was cut short (the program that made it ended before it was done), and its old bytes "
+               "can't be put back: Read-only file system. They are kept in %2 beside it, and the editor tries again "
+               "the next time it opens the file."
+            << false << true;
+    }
+    void journalsBesideAnImage()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, said);
+        QFETCH(bool, putBack);
+        QFETCH(bool, stays);
+        QTemporaryDir folder;
+        const bool readOnly = setup.startsWith(QLatin1String("read-only"));
+        const QString where = readOnly ? folder.filePath("mounted") : folder.path();
+        if (readOnly) {
+            QVERIFY(QDir().mkdir(where));
+            if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=8m", "tmpfs", where}) != 0)
+                QSKIP("mounting a tmpfs needs root");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (readOnly)
+                QProcess::execute(QStringLiteral("umount"), {where});
+        });
+        const QString image = where + QStringLiteral("/image.smc");
+        const QString journal = where + QStringLiteral("/.vertiloom-0eb09834e3b1c258.journal");
+        const QByteArray before = makeRomImage();
+        QByteArray now = before;
+        if (setup != QLatin1String("untouched"))
+            putBytes(now, 0x100, "NEWB");
+        writeFile(image, now);
+        // "VLJ1", the image's name and size, one range (offset, old bytes, new bytes), a CRC32 of it all.
+        qint64 offset = 0x100;
+        QByteArray old = before.mid(0x100, 4), bytes = "NEWB";
+        if (setup == QLatin1String("huge offset"))
+            offset = std::numeric_limits<qint64>::max() - 1;
+        if (setup == QLatin1String("empty range"))
+            old = bytes = QByteArray();
+        QByteArray content;
+        QDataStream out(&content, QIODevice::WriteOnly);
+        out << quint32(0x564C4A31) << QByteArray(setup == QLatin1String("other file") ? "other.smc" : "image.smc")
+            << qint64(before.size()) << quint32(1) << offset << old << bytes;
+        const auto crc = static_cast<quint32>(
+            ::crc32(0, reinterpret_cast<const Bytef*>(content.constData()), static_cast<uInt>(content.size())));
+        out << (setup.endsWith(QLatin1String("crc")) ? crc ^ 1 : crc);
+        if (setup == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(journal));
+        } else if (setup == QLatin1String("link")) {
+            writeFile(where + QStringLiteral("/elsewhere.journal"), content);
+            QVERIFY(QFile::link(QStringLiteral("elsewhere.journal"), journal));
+        } else {
+            writeFile(journal, content);
+            QCOMPARE(::chmod(QFile::encodeName(journal).constData(), setup == QLatin1String("group") ? 0660 : 0600), 0);
+        }
+        if ((setup == QLatin1String("other uid") && ::chown(QFile::encodeName(journal).constData(), 65534, 65534) != 0)
+            || (setup == QLatin1String("image uid")
+                && ::chown(QFile::encodeName(image).constData(), 65534, 65534) != 0))
+            QSKIP("giving a file to another user needs root");
+        // An immutable journal can't be removed, not even by root.
+        const int journalFd = ::open(QFile::encodeName(journal).constData(), O_RDONLY | O_NONBLOCK);
+        int flags = 0;
+        const bool immutable = setup == QLatin1String("immutable");
+        if (immutable && ::ioctl(journalFd, FS_IOC_GETFLAGS, &flags) == 0)
+            flags |= FS_IMMUTABLE_FL;
+        if (immutable && (flags == 0 || ::ioctl(journalFd, FS_IOC_SETFLAGS, &flags) != 0))
+            QSKIP("making a file immutable needs root and a file system that allows it");
+        const auto mutate = qScopeGuard([&] {
+            flags &= ~FS_IMMUTABLE_FL;
+            if (immutable)
+                ::ioctl(journalFd, FS_IOC_SETFLAGS, &flags);
+            ::close(journalFd);
+        });
+        if (readOnly)
+            QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", where}), 0);
+        const int held = ::open(QFile::encodeName(image).constData(), O_RDONLY);
+        QVERIFY(held >= 0 && (setup != QLatin1String("locked") || ::flock(held, LOCK_EX) == 0));
+        const auto release = qScopeGuard([&] { ::close(held); });
+
+        QStringList heard;
+        for (int open = 0; open < 2; ++open) {
+            try {
+                QFile file;
+                openOrThrow(file, image, QIODevice::ReadOnly);
+                QCOMPARE(file.readAll(), readFile(image));
+            } catch (const Error& e) {
+                if (open == 0)
+                    heard << e.message();
+            }
+        }
+        heard << takeNotices();
+        const QString name = QStringLiteral(".vertiloom-0eb09834e3b1c258.journal");
+        QCOMPARE(heard, said.isEmpty() ? QStringList() : QStringList{said.replace("%1", image).replace("%2", name)});
+        QCOMPARE(readFile(image), putBack ? before : now);
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(journal).constData(), &info) == 0, stays);
     }
 
     // A run killed while it saves files leaves its temporary files; the next save into the folder
