@@ -274,6 +274,13 @@ void recoverInterruptedWrite(const QString& path)
                       .arg(journal.name(), shown));
     };
 
+    const uid_t user = ::geteuid();
+    // Told by the name first, so that another user's journal that can't be read is named as theirs;
+    // then checked again on the file opened.
+    if (S_ISLNK(named.st_mode))
+        return leaveAlone(tr("it is a symbolic link"));
+    if (named.st_uid != user)
+        return leaveAlone(tr("it belongs to another user (uid %1)").arg(named.st_uid));
     const Descriptor journalFile{::open(journal.path().constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
     struct stat info {};
     if (journalFile.fd < 0 || ::fstat(journalFile.fd, &info) != 0) {
@@ -281,7 +288,6 @@ void recoverInterruptedWrite(const QString& path)
         return leaveAlone(error == ELOOP ? tr("it is a symbolic link")
                                          : tr("it can't be read: %1").arg(disk::cause(error)));
     }
-    const uid_t user = ::geteuid();
     if (!S_ISREG(info.st_mode))
         return leaveAlone(tr("it is not a regular file"));
     if (info.st_uid != user)
