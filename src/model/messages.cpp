@@ -137,6 +137,36 @@ constexpr Translation kRussian[] = {
      "been changing (%2) were put back, so the file is as it was before that write.",
      "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
      "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи."},
+    {"The last write into %1 was cut short: the program that made it ended before it was done. The bytes it had "
+     "been changing (%2) were put back, so the file is as it was before that write, but its journal %3 could not "
+     "be removed: %4.",
+     "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
+     "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи, но его журнал %3 удалить "
+     "не удалось: %4."},
+    {"The last write into %1 was cut short before it changed any byte (the program that made it ended before it "
+     "was done): the file is as it was before that write.",
+     "Последняя запись в %1 была прервана до того, как изменила хоть один байт (записывавшая программа "
+     "завершилась, не закончив её): файл такой же, каким был до этой записи."},
+    {"%1 beside %2 is the journal of a write that was cut short. Every byte it names already holds its old value, "
+     "so nothing was written, but the journal could not be removed: %3.",
+     "%1 рядом с файлом %2 — журнал прерванной записи. Все байты, которые он называет, уже хранят прежние "
+     "значения, поэтому ничего не записано, но удалить журнал не удалось: %3."},
+    {"%1 beside %2 is the journal of a write that was cut short, but the file has changed since (or the journal is "
+     "damaged): it was passed over and %2 was left as it is, but the journal could not be removed: %3.",
+     "%1 рядом с файлом %2 — журнал прерванной записи, но файл с тех пор изменился (или журнал повреждён): "
+     "журнал пропущен, а %2 оставлен как есть, но удалить журнал не удалось: %3."},
+    {"%1 beside %2 may be the journal of a write that was cut short, but it was left alone: %3. Nothing was written "
+     "into %2, and it is read as it is.",
+     "%1 рядом с файлом %2 может быть журналом прерванной записи, но он оставлен как есть: %3. В %2 ничего не "
+     "записано, и он читается как есть."},
+    {"it is a symbolic link", "это символическая ссылка"},
+    {"it can't be read: %1", "его не удаётся прочитать: %1"},
+    {"it is not a regular file", "это не обычный файл"},
+    {"it belongs to another user (uid %1)", "он принадлежит другому пользователю (uid %1)"},
+    {"users other than its owner may write into it", "писать в него может не только его владелец"},
+    {"it has more than one name (hard links)", "у него больше одного имени (жёсткие ссылки)"},
+    {"%1 belongs to another user (uid %2)", "%1 принадлежит другому пользователю (uid %2)"},
+    {"it is the journal of another file", "это журнал другого файла"},
     {"There is not enough memory for this: nothing was written.", "Для этого не хватает памяти: ничего не записано."},
     {"%1 to %2", "с %1 по %2"},
     {"%1 ranges from %2 to %3", "%1 участков с %2 по %3"},

@@ -79,8 +79,12 @@ private:
 };
 
 // When the file at path has the journal of a write that was cut short (its writer died before the
-// end), puts the old bytes back, removes the journal and returns what the user should hear; a
-// journal that no longer matches the file (changed since) is removed and the file left as it is.
+// end), puts the old bytes back, removes the journal and tells the user (addNotice). Only the user's
+// own journal of this file is acted on: a regular file (no link) owned by the user who runs the
+// program and owns the file, that no one else may write, naming the file and its size. Anything
+// else at the journal's name is left alone with a notice, and the file is read as it is. The user's
+// own journal that is damaged or no longer matches the file (changed since) is removed, or passed
+// over when it can't be, and the file left as it is. A journal that stays is named once a run.
 // Nothing when there is none, or its writer still runs. Every open of a file (openOrThrow) asks
 // this first. Throws Error when the old bytes can't be put back.
 void recoverInterruptedWrite(const QString& path);
