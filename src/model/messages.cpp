@@ -200,6 +200,25 @@ constexpr Translation kRussian[] = {
     {"%1th", "%1-й"},
     {"The %1 <%2>", "%1 элемент <%2>"},
     {"The <%1> \"%2\"", "Элемент <%1> \"%2\""},
+    {"The <%1> drawn by the <use> \"%2\"", "Элемент <%1> (нарисованный через элемент <use> \"%2\")"},
+    {"The <%1> drawn by the %2 <use>", "Элемент <%1> (нарисованный через %2 элемент <use>)"},
+    {"The <%1> at line %2, column %3", "Элемент <%1> в строке %2, столбце %3"},
+    {"%1 lies %2 levels deep; a drawing is read at most %3 levels deep.",
+     "%1 находится на глубине %2 уровней; рисунок читается не глубже %3 уровней."},
+    {"Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a condition that fails).",
+     "В рисунке ничего не рисуется: его корневой элемент <svg> скрыт (display none, opacity 0 или невыполненное "
+     "условие)."},
+    {"Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and stroke.",
+     "В рисунке ничего не рисуется: каждая фигура в нём скрыта, прозрачна или не имеет ни заливки, ни обводки."},
+    {"%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements are drawn through "
+     "<use>.",
+     "%1 ссылается на \"%2\", а это не элемент этого рисунка: через <use> рисуются только собственные элементы "
+     "рисунка."},
+    {"%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.",
+     "%1 рисует \"%2\", который содержит его самого: элемент <use> не может рисовать себя или элемент, в котором "
+     "находится."},
+    {"%1 would draw more than %2 elements through <use>, the most a drawing may.",
+     "%1 нарисовал бы через <use> больше %2 элементов — больше, чем допускается в рисунке."},
     {"The file is not well-formed SVG: %1 (line %2, column %3).",
      "Файл не является правильно построенным SVG: %1 (строка %2, столбец %3)."},
     {"The file is not an SVG drawing: its root element is <%1>.",
@@ -224,6 +243,10 @@ constexpr Translation kRussian[] = {
     {"%1 has %2 corners; a polygon holds at most %3.", "%1: углов — %2; полигон вмещает не больше %3."},
     {"%1 brings the letter to %2 points; a letter holds at most %3.",
      "%1 доводит число точек буквы до %2; буква вмещает не больше %3."},
+    {"%1 keeps the reference byte %2, which names no point of the drawing but would name point %3 of the letter "
+     "read from it: take it out of data-vertiloom-corners.",
+     "%1 хранит байт ссылки %2, который не называет ни одной точки рисунка, но назвал бы точку %3 прочитанной из "
+     "него буквы: уберите его из data-vertiloom-corners."},
     {"The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight lines.",
      "Рисунок пуст: в нём нет ни многоугольника, ни замкнутой ломаной, ни прямоугольника, ни контура из прямых "
      "линий."},
