@@ -290,6 +290,21 @@ struct CopiedPoints {
     QByteArray points; // kPointsMimeType
     QByteArray svg;    // kSvgMimeType
 };
+// A part of a letter as copy takes it and paste puts it: points by their units, and polygons whose
+// corners are indices into those points, each with its parameter text and the polygon's tail text.
+struct LetterPart {
+    struct Polygon {
+        QList<int> corners;
+        QStringList parameters; // two hex digits a corner
+        QString tail;           // sixteen hex digits
+        friend bool operator==(const Polygon&, const Polygon&) = default;
+    };
+    QList<QPoint> points;
+    QList<Polygon> polygons;
+    friend bool operator==(const LetterPart&, const LetterPart&) = default;
+};
+LetterPart copiedPart(const Editor& editor, const QList<int>& numbers);
+QList<int> pastePart(Editor& editor, const LetterPart& part);
 // Copy: the points with these numbers (those of them in the letter, in number order) and every polygon
 // whose checked corners all stand on them. Throws Error when none of them is in the letter.
 CopiedPoints copyPoints(const Editor& editor, const QList<int>& numbers);
