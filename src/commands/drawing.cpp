@@ -53,8 +53,9 @@ int tailIndex(const EditorForm& form, int p)
 void insertTail(Editor& editor, int p, const QString& tail)
 {
     auto& tails = editor.polygonTails;
-    std::shift_right(tails.begin() + tailIndex(editor.form, p), tails.end(), 1);
-    tails[static_cast<size_t>(tailIndex(editor.form, p))] = tail;
+    const int index = tailIndex(editor.form, p);
+    std::shift_right(tails.begin() + index, tails.end(), 1);
+    tails[static_cast<size_t>(index)] = tail;
 }
 
 void removeTail(Editor& editor, int p)
@@ -248,10 +249,10 @@ LetterPart copiedPart(const Editor& editor, const QList<int>& numbers)
             const int index = static_cast<int>(copied.indexOf(VertexRefToPoint(form.text(FieldId::pol(p, k)))));
             whole = index >= 0;
             polygon.corners << index;
-            polygon.parameters << PadToTwo(form.text(FieldId::ipol(p, k)));
+            polygon.parameters << PadToTwo(form.text(FieldId::ipol(p, k))).toUpper();
         }
         const QString& held = editor.polygonTails[static_cast<size_t>(tail++)];
-        polygon.tail = held.isEmpty() ? QLatin1String(kDefaultPolygonTail) : held;
+        polygon.tail = held.isEmpty() ? QLatin1String(kDefaultPolygonTail) : held.toUpper();
         if (whole && !polygon.corners.isEmpty())
             part.polygons << polygon;
     }
