@@ -190,8 +190,28 @@ constexpr Translation kRussian[] = {
     {"The letter already has 20 points, as many as a letter can hold.",
      "В букве уже 20 точек — больше буква вместить не может."},
     {"A polygon has at most 11 corners.", "В полигоне не больше 11 углов."},
-    {"Point %1 is a corner of polygon %2: take it out of the polygon first. Nothing was deleted.",
-     "Точка %1 — угол полигона %2: сначала уберите её из полигона. Ничего не удалено."},
+    {"No point of the letter is selected: there is nothing to copy.",
+     "Не выбрано ни одной точки буквы: копировать нечего."},
+    {"The letter has %1 points; with the %2 pasted it would have %3, and a letter holds at most 20. Nothing was "
+     "pasted.",
+     "Точек в букве: %1; со вставленными (%2) их стало бы %3, а буква вмещает не больше 20. Ничего не вставлено."},
+    {"The letter has %1 polygons; with the %2 pasted it would have %3, and a letter holds at most 8. Nothing was "
+     "pasted.",
+     "Полигонов в букве: %1; со вставленными (%2) их стало бы %3, а буква вмещает не больше 8. Ничего не "
+     "вставлено."},
+    {"The copied text holds no points of this editor: it does not begin with \"vertiloom-points\". Nothing was "
+     "pasted.",
+     "Скопированный текст не содержит точек этого редактора: он не начинается с \"vertiloom-points\". Ничего не "
+     "вставлено."},
+    {"The copied points are in form %1 of a newer version of this editor; this one reads form %2. Nothing was "
+     "pasted.",
+     "Скопированные точки записаны в форме %1 более новой версии редактора; эта версия читает форму %2. Ничего не "
+     "вставлено."},
+    {"The copied points can't be pasted: line %1 (\"%2\") is not as this editor writes them. Nothing was pasted.",
+     "Скопированные точки нельзя вставить: строка %1 (\"%2\") записана не так, как их пишет этот редактор. Ничего "
+     "не вставлено."},
+    {"The copied text of this editor holds no point. Nothing was pasted.",
+     "В скопированном тексте этого редактора нет ни одной точки. Ничего не вставлено."},
 
     // SVG drawings of the letter
     {"%1st", "%1-й"},
