@@ -4,14 +4,18 @@
 #include "model/error.h"
 #include "model/messages.h"
 #include "record/files.h"
+#include "record/writes.h"
 #include "rom/cartridge.h"
 
 #include <QFile>
 
 namespace vertiloom {
 
-bool fixChecksum(Editor& editor, const QString& path)
+std::optional<CartridgeHeader> fixChecksum(Editor& editor, const QString& path)
 {
+    // The image is summed under its lock, which the write below takes again: no other writer changes
+    // it between the sum and the write, so the checksum written is that of the bytes it goes into.
+    const WriteLock lock(path);
     QByteArray image;
     {
         // Opened for writing, so that a file that can't be written is refused before it is summed.
@@ -26,10 +30,11 @@ bool fixChecksum(Editor& editor, const QString& path)
         throw Error(tr("%1 has no cartridge header at 7FC0 or FFC0: there is no checksum to set. Nothing was written.")
                         .arg(shownPath(path)));
     if (check.matches)
-        return false;
-    patchIntoRom(editor, path, {checksumPatch(image, *check.header)},
-                 tr("Cannot write the header's checksum into %1: %2."));
-    return true;
+        return std::nullopt;
+    const Patch patch = checksumPatch(image, *check.header);
+    patchIntoRom(editor, path, {patch}, tr("Cannot write the header's checksum into %1: %2."));
+    image.replace(patch.offset, patch.bytes.size(), patch.bytes);
+    return findCartridgeHeader(image);
 }
 
 } // namespace vertiloom

@@ -9,6 +9,7 @@
 #include "preview/interaction.h"
 #include "record/record.h"
 #include "record/writes.h"
+#include "rom/cartridge.h"
 
 #include <QImage>
 #include <QPoint>
@@ -119,10 +120,11 @@ void patchIntoRom(Editor& editor, const QString& path, const QList<Patch>& patch
 
 // The checksum of the cartridge header (rom/cartridge.h) in the image at path set to the image's own,
 // with its complement: exactly those 4 bytes, written by patchIntoRom. The header is where it is in
-// any image, so no image is asked about for being of no known dump. Nothing is written when they
-// match already (false then, true after a write); throws Error when the image has no cartridge
-// header. The editor changes these bytes only when asked to.
-bool fixChecksum(Editor& editor, const QString& path);
+// any image, so no image is asked about for being of no known dump. The image is read, summed and
+// written under its WriteLock, so the checksum is that of the image as the write finds it. Returns
+// the header as written; nothing when the checksum matched already and nothing was written. Throws
+// Error when the image has no cartridge header. The editor changes these bytes only when asked to.
+std::optional<CartridgeHeader> fixChecksum(Editor& editor, const QString& path);
 
 // "Convert to Translhextion": rewrites the memo into the tagged form.
 void convertToTranslhextion(Editor& editor);
@@ -270,8 +272,52 @@ struct PointFields {
 };
 PointFields pointFields(const Editor& editor, int n);
 void putPointFields(Editor& editor, const QList<PointFields>& points);
-// Takes the points out of the letter (their check boxes cleared), then START!; refused, naming the
-// polygon, when a polygon's checked corner uses one of them.
+// Delete: takes the points with these numbers (those of them in the letter) out of the letter and out
+// of every polygon: a polygon's corners on them go, and the corners before and after close up, the
+// others keeping their parameters and order; a polygon left without a corner becomes absent (Degree
+// "FF", its corners cleared, its slot free) and the tails of the polygons after it stay theirs. A
+// polygon left with one or two corners stays, as the game draws it. The points above each deleted
+// one move down into the gap and the corners follow them, so the letter's points stay numbered 1, 2,
+// 3... as the record stores them. Then START!.
 void deletePoints(Editor& editor, const QList<int>& numbers);
+
+// --- Copy and paste on the drawing board ----------------------------------------------------
+// What the clipboard holds of the board's points: the editor's own form (the points' units, and each
+// copied polygon's corners by copied point, with their parameters and the polygon's tail, as the
+// editor holds them: versioned text), and the same as an SVG drawing, as "Export letter to SVG"
+// draws a letter of just these points and polygons.
+inline constexpr const char* kPointsMimeType = "application/x-vertiloom-points";
+inline constexpr const char* kSvgMimeType = "image/svg+xml";
+struct CopiedPoints {
+    QByteArray points; // kPointsMimeType
+    QByteArray svg;    // kSvgMimeType
+};
+// A part of a letter as copy takes it and paste puts it: points by their units, and polygons whose
+// corners are indices into those points, each with its parameter text and the polygon's tail text.
+struct LetterPart {
+    struct Polygon {
+        QList<int> corners;
+        QStringList parameters; // two hex digits a corner
+        QString tail;           // sixteen hex digits
+        friend bool operator==(const Polygon&, const Polygon&) = default;
+    };
+    QList<QPoint> points;
+    QList<Polygon> polygons;
+    friend bool operator==(const LetterPart&, const LetterPart&) = default;
+};
+LetterPart copiedPart(const Editor& editor, const QList<int>& numbers);
+QList<int> pastePart(Editor& editor, const LetterPart& part);
+// Copy: the points with these numbers (those of them in the letter, in number order) and every polygon
+// whose checked corners all stand on them. Throws Error when none of them is in the letter.
+CopiedPoints copyPoints(const Editor& editor, const QList<int>& numbers);
+// Paste: the copied points into the letter's free point slots (unchecked, in number order), checked,
+// and the copied polygons into its free polygon slots (absent, in number order) on the new points,
+// with their parameters and tails; then START!. Refused whole, naming the limit, when the points or
+// the polygons don't fit (20 and 8), and when the text is not the editor's own form; nothing changes
+// then. Gives the numbers of the new points.
+QList<int> pastePoints(Editor& editor, const QByteArray& points);
+// Paste of an SVG drawing (from this editor or a vector editor): what letterFromSvg reads of it (a
+// polygon without tail bytes of its own gets the tail of a new polygon), pasted as pastePoints does.
+QList<int> pasteSvg(Editor& editor, const QByteArray& svg);
 
 } // namespace vertiloom

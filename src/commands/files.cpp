@@ -106,8 +106,9 @@ void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const 
         throw Error(tr("Invalid filename"));
     if (!mayReplace(*path))
         return;
-    // The user chose the name: a symbolic link leads to the file to replace.
-    saveWholeFile(*path, bytes, Links::Follow);
+    // The user chose the name: a symbolic link leads to the file to replace. A ROM image there is
+    // replaced only when mayReplace asked about it by name and the user said yes.
+    saveWholeFile(*path, bytes, Links::Follow, RomImages::Replace);
     markSaved(editor);
     platform.beep();
 }

@@ -100,8 +100,9 @@ void backUpBeforeFirstWrite(Editor& editor, const QString& image)
         const QByteArray content = file.readAll();
         if (file.error() != QFileDevice::NoError || content.size() != file.size())
             throw Error(tr("Cannot read %1: %2").arg(shownPath(image), file.errorString()));
-        // Always a file of its own beside the image: a link there could lead back to the image.
-        saveWholeFile(backup, content, Links::Refuse);
+        // Always a file of its own beside the image: a link there could lead back to the image. The
+        // backup before is a copy of the image too, and this copy replaces it.
+        saveWholeFile(backup, content, Links::Refuse, RomImages::Replace);
     } catch (const Error& error) {
         throw Error(tr("Nothing was written into %1. Before the first write into an image the editor "
                        "keeps a copy of it, and the copy %2 could not be made: %3")

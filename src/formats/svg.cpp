@@ -5,12 +5,15 @@
 #include "model/error.h"
 #include "model/fields.h"
 #include "model/messages.h"
+#include "record/files.h"
 
 #include <QHash>
 #include <QList>
+#include <QLocale>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
+#include <QSet>
 #include <QTransform>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -36,6 +39,14 @@ const QString kPointNumber = QStringLiteral("data-vertiloom-point");      // cir
 // The letter's square: 256 units, unit 0 at its centre.
 constexpr double kSquare = 256;
 constexpr int kHalf = 128;
+
+// The deepest level at which an element is read (the root is level 1), and the most elements drawn
+// through <use>: a drawing nested deeper, or one whose <use> elements draw <use> elements in
+// doubling numbers, would hold the reader for minutes.
+constexpr int kDeepest = 256;
+constexpr int kMostThroughUse = 10000;
+
+const QString kXlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
 
 // A corner's reference byte names point r / 2 when it is even and the letter has that point.
 bool namesPoint(std::uint8_t reference, qsizetype points) { return reference % 2 == 0 && reference / 2 < points; }
@@ -127,11 +138,15 @@ QByteArray letterToSvg(const LetterRecord& record)
 
 namespace {
 
-// An element as a message names it: by its id, else by its place among the elements of its name.
+// An element as a message names it: by its id, else by its place among the elements of its name; an
+// element drawn through a <use> by the <use> of the file that draws it.
 struct Place {
     QString tag;
     int ordinal = 0;
     QString id;
+    bool throughUse = false;
+    int useOrdinal = 0;
+    QString useId;
 };
 
 QString ordinal(int n)
@@ -154,6 +169,11 @@ QString ordinal(int n)
 // "The <path> "bowl"" or "The 3rd <path>", to begin a sentence.
 QString named(const Place& place)
 {
+    if (place.throughUse) {
+        if (!place.useId.isEmpty())
+            return tr("The <%1> drawn by the <use> \"%2\"").arg(place.tag, place.useId);
+        return tr("The <%1> drawn by the %2 <use>").arg(place.tag, ordinal(place.useOrdinal));
+    }
     if (!place.id.isEmpty())
         return tr("The <%1> \"%2\"").arg(place.tag, place.id);
     return tr("The %1 <%2>").arg(ordinal(place.ordinal), place.tag);
@@ -445,18 +465,79 @@ QList<Part> pathParts(QStringView d, const Place& place)
     return parts;
 }
 
-// display="none", as an attribute or in the style.
-bool hidden(const QXmlStreamAttributes& attributes)
+// A presentation property of an element: its declaration in the style, which wins, else its attribute;
+// nothing when it has neither or says "inherit".
+std::optional<QString> property(const QXmlStreamAttributes& attributes, QLatin1String name)
 {
-    if (attributes.value(QStringLiteral("display")).trimmed() == QLatin1String("none"))
-        return true;
+    std::optional<QString> value;
+    if (attributes.hasAttribute(name))
+        value = attributes.value(name).trimmed().toString();
     for (const QStringView declaration : attributes.value(QStringLiteral("style")).split(u';')) {
         const qsizetype colon = declaration.indexOf(u':');
-        if (colon > 0 && declaration.left(colon).trimmed() == QLatin1String("display")
-            && declaration.mid(colon + 1).trimmed() == QLatin1String("none"))
+        if (colon > 0 && declaration.left(colon).trimmed() == name) {
+            QStringView text = declaration.mid(colon + 1).trimmed();
+            if (text.endsWith(QLatin1String("!important")))
+                text = text.chopped(10).trimmed();
+            value = text.toString();
+        }
+    }
+    if (value && value->compare(QLatin1String("inherit"), Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    return value;
+}
+
+// An opacity (a number, or a percentage) that makes what it applies to invisible.
+bool transparent(const std::optional<QString>& opacity)
+{
+    if (!opacity)
+        return false;
+    QStringView text(*opacity);
+    if (text.endsWith(u'%'))
+        text.chop(1);
+    Scanner in(text);
+    const std::optional<double> value = in.number();
+    return value && in.atEnd() && *value <= 0;
+}
+
+// A paint that paints nothing.
+bool noPaint(const QString& paint)
+{
+    return paint.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0
+           || paint.compare(QLatin1String("transparent"), Qt::CaseInsensitive) == 0;
+}
+
+// The element and all it holds are not drawn: display none, opacity 0.
+bool hidden(const QXmlStreamAttributes& attributes)
+{
+    const std::optional<QString> display = property(attributes, QLatin1String("display"));
+    return (display && *display == QLatin1String("none"))
+           || transparent(property(attributes, QLatin1String("opacity")));
+}
+
+// The conditions an element may set on being drawn, as this reader takes them: requiredExtensions
+// never holds (the reader knows no extension), systemLanguage holds when it names English or the
+// language of the user's locale, requiredFeatures always holds (no viewer tests it any more).
+bool conditionsHold(const QXmlStreamAttributes& attributes)
+{
+    if (attributes.hasAttribute(QStringLiteral("requiredExtensions")))
+        return false;
+    if (!attributes.hasAttribute(QStringLiteral("systemLanguage")))
+        return true;
+    const QString own = QLocale::system().name().section(u'_', 0, 0).toLower();
+    for (const QStringView tag : attributes.value(QStringLiteral("systemLanguage")).split(u',')) {
+        const QString language = tag.trimmed().toString().section(u'-', 0, 0).toLower();
+        if (language == QLatin1String("en") || (!own.isEmpty() && language == own))
             return true;
     }
     return false;
+}
+
+// The id a <use> draws ("#id"), or its reference as written when it names something outside the file.
+QString useReference(const QXmlStreamAttributes& attributes)
+{
+    if (attributes.hasAttribute(QStringLiteral("href")))
+        return attributes.value(QStringLiteral("href")).trimmed().toString();
+    return attributes.value(kXlinkNamespace, QStringLiteral("href")).trimmed().toString();
 }
 
 // Hexadecimal bytes, blanks anywhere; nothing when the text is no such list.
@@ -496,33 +577,135 @@ struct Marker {
     QPoint at;
 };
 
+// An element as the walk meets it: in the file, or in what was kept of it for the <use> elements.
+struct Element {
+    QString tag;
+    bool svg = false; // in SVG's namespace, or in none
+    QXmlStreamAttributes attributes;
+};
+
+// An element a <use> draws, or one inside such an element: kept once, with its children.
+struct Kept {
+    Element element;
+    QList<int> children;
+};
+
+Element elementOf(const QXmlStreamReader& xml)
+{
+    return {xml.name().toString(), xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNamespace,
+            xml.attributes()};
+}
+
+Error tooDeep(const QString& element, qsizetype level)
+{
+    return Error(tr("%1 lies %2 levels deep; a drawing is read at most %3 levels deep.")
+                     .arg(element, QString::number(level), QString::number(kDeepest)));
+}
+
+// The first walk: the file is well-formed XML, no element lies deeper than the reader goes, and the ids
+// that <use> elements draw. The whole file is checked first, so that a file that is no XML is refused as
+// such wherever the fault lies, before anything it holds is; a nesting too deep is refused where it
+// begins, before the rest is walked.
+QSet<QString> checkedFile(const QByteArray& svg)
+{
+    QSet<QString> drawn;
+    QXmlStreamReader xml(svg);
+    qsizetype level = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++level > kDeepest)
+                throw tooDeep(tr("The <%1> at line %2, column %3")
+                                  .arg(xml.qualifiedName().toString(), QString::number(xml.lineNumber()),
+                                       QString::number(xml.columnNumber())),
+                              level);
+            if (xml.name() == QLatin1String("use")) {
+                const QString reference = useReference(xml.attributes());
+                if (reference.startsWith(u'#'))
+                    drawn.insert(reference.mid(1));
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --level;
+        }
+    }
+    if (xml.hasError()) {
+        QString why = xml.errorString();
+        if (why.endsWith(u'.'))
+            why.chop(1);
+        throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
+                        .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
+    }
+    return drawn;
+}
+
+// What an element passes on to the elements it holds.
+struct Frame {
+    QTransform toUnits;
+    bool passedOver = false; // nothing inside is read
+    bool visible = true;     // visibility, inherited
+    bool fill = true;        // fill, fill-opacity, stroke and stroke-opacity, inherited
+    bool fillOpaque = true;
+    bool stroke = false;
+    bool strokeOpaque = true;
+    bool isSwitch = false;
+    bool switchChosen = false; // a <switch> draws only its first child whose conditions hold
+    int kept = -1;             // the element's index in kept_, when it is kept for a <use>
+};
+
+// The visibility and the paint an element sets, for itself and what it holds.
+void inheritFrom(Frame& frame, const QXmlStreamAttributes& attributes)
+{
+    if (const std::optional<QString> visibility = property(attributes, QLatin1String("visibility"))) {
+        if (*visibility == QLatin1String("hidden") || *visibility == QLatin1String("collapse"))
+            frame.visible = false;
+        else if (*visibility == QLatin1String("visible"))
+            frame.visible = true;
+    }
+    if (const std::optional<QString> fill = property(attributes, QLatin1String("fill")))
+        frame.fill = !noPaint(*fill);
+    if (const std::optional<QString> opacity = property(attributes, QLatin1String("fill-opacity")))
+        frame.fillOpaque = !transparent(opacity);
+    if (const std::optional<QString> stroke = property(attributes, QLatin1String("stroke")))
+        frame.stroke = !noPaint(*stroke);
+    if (const std::optional<QString> opacity = property(attributes, QLatin1String("stroke-opacity")))
+        frame.strokeOpaque = !transparent(opacity);
+}
+
+// A viewport showing the viewBox of one element, fitted and centred into the width and height of
+// another (the same element for a drawing within the drawing, the <use> for a symbol), placed at its x
+// and y when asked.
+QTransform viewport(const QXmlStreamAttributes& boxed, const QXmlStreamAttributes& sized, bool placed)
+{
+    QTransform result;
+    if (placed)
+        result = QTransform::fromTranslate(length(sized.value(QStringLiteral("x"))).value_or(0),
+                                           length(sized.value(QStringLiteral("y"))).value_or(0));
+    const std::optional<QRectF> box = viewBox(boxed.value(QStringLiteral("viewBox")));
+    const std::optional<double> width = length(sized.value(QStringLiteral("width")));
+    const std::optional<double> height = length(sized.value(QStringLiteral("height")));
+    if (box && width && height && *width > 0 && *height > 0) {
+        const double s = std::min(*width / box->width(), *height / box->height());
+        result = QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s)
+                 * QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2)
+                 * result;
+    }
+    return result;
+}
+
 // One walk through the elements, and then the letter they make.
 class Reading {
 public:
     explicit Reading(const LetterRecord& current) : current_(current) {}
 
-    void read(const QByteArray& svg)
-    {
-        QXmlStreamReader xml(svg);
-        while (!xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = xml.readNext();
-            if (token == QXmlStreamReader::StartElement)
-                startElement(xml);
-            else if (token == QXmlStreamReader::EndElement)
-                frames_.removeLast();
-        }
-    }
-
+    void read(const QByteArray& svg, const QSet<QString>& drawnByUse);
     LetterRecord letter();
 
 private:
-    struct Frame {
-        QTransform toUnits;
-        bool passedOver = false; // nothing inside is read
-    };
-
-    void startElement(const QXmlStreamReader& xml);
-    void readRoot(const QXmlStreamAttributes& attributes);
+    void keep(const QByteArray& svg, const QSet<QString>& drawnByUse);
+    void open(const Element& element, const Place& place, int kept, const Element* user = nullptr);
+    void drawUse(const Element& use, const Place& place);
+    void draw(int kept, const Element* user);
+    void readRoot(const Element& root, const Place& place, int kept);
     void readShape(const Place& place, const QXmlStreamAttributes& attributes, const QTransform& toUnits);
     void addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes);
     QPoint toUnit(const QTransform& toUnits, QPointF p, const Place& place) const;
@@ -530,58 +713,186 @@ private:
     const LetterRecord& current_;
     QList<Frame> frames_;
     QHash<QString, int> counts_;
+    QList<Kept> kept_;
+    QHash<QString, int> ids_;      // the kept elements that <use> elements draw, by their id
+    std::optional<Place> through_; // the <use> of the file whose drawing is being walked
+    int drawnThroughUse_ = 0;
+    bool undrawnShape_ = false; // a shape where shapes are drawn, not drawn itself
     std::optional<int> declaredPoints_;
     std::optional<QByteArray> letterTail_;
     QList<Polygon> polygons_;
     QList<Marker> markers_;
 };
 
-void Reading::startElement(const QXmlStreamReader& xml)
+// Keeps, before the walk that reads, every element a <use> draws (the first of each id, as a viewer
+// finds it) with all it holds, each element once: a <use> may draw an element that comes after it.
+void Reading::keep(const QByteArray& svg, const QSet<QString>& drawnByUse)
 {
-    const bool svgElement = xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNamespace;
-    const QString tag = xml.name().toString();
-    const QXmlStreamAttributes attributes = xml.attributes();
-    if (frames_.isEmpty()) {
-        if (!svgElement || tag != QLatin1String("svg"))
-            throw Error(
-                tr("The file is not an SVG drawing: its root element is <%1>.").arg(xml.qualifiedName().toString()));
-        readRoot(attributes);
-        return;
+    QXmlStreamReader xml(svg);
+    QList<int> open;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            const QString id = xml.attributes().value(QStringLiteral("id")).toString();
+            const int parent = open.isEmpty() ? -1 : open.last();
+            if (parent < 0 && !drawnByUse.contains(id)) {
+                open << -1;
+                continue;
+            }
+            const int index = static_cast<int>(kept_.size());
+            kept_ << Kept{elementOf(xml), {}};
+            if (parent >= 0)
+                kept_[parent].children << index;
+            if (drawnByUse.contains(id) && !ids_.contains(id))
+                ids_.insert(id, index);
+            open << index;
+        } else if (token == QXmlStreamReader::EndElement) {
+            open.removeLast();
+        }
     }
-    const Frame& parent = frames_.last();
-    const Place place{tag, svgElement ? ++counts_[tag] : 0, attributes.value(QStringLiteral("id")).toString()};
-    const bool passedOver = parent.passedOver || !svgElement || hidden(attributes);
-    QTransform toUnits = parent.toUnits;
+}
+
+void Reading::read(const QByteArray& svg, const QSet<QString>& drawnByUse)
+{
+    if (!drawnByUse.isEmpty())
+        keep(svg, drawnByUse);
+    // Elements are kept in the order this walk meets them, by the same rule.
+    int nextKept = 0;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            const Element element = elementOf(xml);
+            const QString id = element.attributes.value(QStringLiteral("id")).toString();
+            const bool kept = (!frames_.isEmpty() && frames_.last().kept >= 0) || drawnByUse.contains(id);
+            const int index = kept ? nextKept++ : -1;
+            const Place place{element.tag, element.svg ? ++counts_[element.tag] : 0, id, false, 0, {}};
+            if (frames_.isEmpty()) {
+                if (!element.svg || element.tag != QLatin1String("svg"))
+                    throw Error(tr("The file is not an SVG drawing: its root element is <%1>.")
+                                    .arg(xml.qualifiedName().toString()));
+                readRoot(element, place, index);
+            } else {
+                open(element, place, index);
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            frames_.removeLast();
+        }
+    }
+}
+
+void Reading::open(const Element& element, const Place& place, int kept, const Element* user)
+{
+    const qsizetype level = frames_.size() + 1;
+    if (level > kDeepest)
+        throw tooDeep(named(place), level);
+    const QString& tag = element.tag;
+    const QXmlStreamAttributes& attributes = element.attributes;
+    Frame& parent = frames_.last(); // not to be used once frames_ grows
+    const bool inDrawnPlace = !parent.passedOver;
+    bool passedOver = parent.passedOver || !element.svg;
+    // A <switch> chooses by the conditions alone: a child it chooses may still be hidden.
+    static const QStringList kNoChoice = {QStringLiteral("title"), QStringLiteral("desc"), QStringLiteral("metadata")};
     if (!passedOver) {
+        const bool holds = conditionsHold(attributes);
+        if (parent.isSwitch && !kNoChoice.contains(tag)) {
+            if (parent.switchChosen || !holds)
+                passedOver = true;
+            else
+                parent.switchChosen = true;
+        } else {
+            passedOver = !holds;
+        }
+    }
+    passedOver = passedOver || hidden(attributes);
+
+    Frame frame = parent;
+    frame.passedOver = passedOver;
+    frame.isSwitch = tag == QLatin1String("switch");
+    frame.switchChosen = false;
+    frame.kept = kept;
+    if (!passedOver) {
+        inheritFrom(frame, attributes);
         if (attributes.hasAttribute(QStringLiteral("transform")))
-            toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * toUnits;
+            frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
         if (tag == QLatin1String("svg")) {
             // A drawing within the drawing: placed at x, y, its viewBox fitted into its width and height.
-            const double x = length(attributes.value(QStringLiteral("x"))).value_or(0);
-            const double y = length(attributes.value(QStringLiteral("y"))).value_or(0);
-            QTransform viewport = QTransform::fromTranslate(x, y);
-            const std::optional<QRectF> box = viewBox(attributes.value(QStringLiteral("viewBox")));
-            const std::optional<double> width = length(attributes.value(QStringLiteral("width")));
-            const std::optional<double> height = length(attributes.value(QStringLiteral("height")));
-            if (box && width && height && *width > 0 && *height > 0) {
-                const double s = std::min(*width / box->width(), *height / box->height());
-                viewport =
-                    QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s)
-                    * QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2)
-                    * viewport;
-            }
-            toUnits = viewport * toUnits;
+            frame.toUnits = viewport(attributes, attributes, true) * frame.toUnits;
+        } else if (tag == QLatin1String("symbol") && user) {
+            // A symbol a <use> draws: its viewBox fitted into the <use>'s width and height.
+            frame.toUnits = viewport(attributes, user->attributes, false) * frame.toUnits;
+        } else if (tag == QLatin1String("use")) {
+            // The <use> draws what it refers to as if it held it, moved by its x and y.
+            frame.toUnits = QTransform::fromTranslate(lengthAttribute(attributes, QStringLiteral("x"), place),
+                                                      lengthAttribute(attributes, QStringLiteral("y"), place))
+                            * frame.toUnits;
+            frames_ << frame;
+            drawUse(element, place);
+            frames_.removeLast();
         }
     }
     static const QStringList kGroups = {QStringLiteral("svg"), QStringLiteral("g"), QStringLiteral("a"),
                                         QStringLiteral("switch")};
-    frames_ << Frame{toUnits, passedOver || !kGroups.contains(tag)};
-    if (!passedOver)
-        readShape(place, attributes, toUnits);
+    const bool group = kGroups.contains(tag) || (user && tag == QLatin1String("symbol"));
+    frame.passedOver = passedOver || !group;
+    frames_ << frame;
+    const bool drawn =
+        !passedOver && frame.visible && ((frame.fill && frame.fillOpaque) || (frame.stroke && frame.strokeOpaque));
+    static const QStringList kShapes = {QStringLiteral("polygon"), QStringLiteral("polyline"),
+                                        QStringLiteral("rect"),    QStringLiteral("path"),
+                                        QStringLiteral("circle"),  QStringLiteral("ellipse")};
+    if (drawn)
+        readShape(place, attributes, frame.toUnits);
+    else if (inDrawnPlace && element.svg && kShapes.contains(tag))
+        undrawnShape_ = true;
 }
 
-void Reading::readRoot(const QXmlStreamAttributes& attributes)
+void Reading::drawUse(const Element& use, const Place& place)
 {
+    const QString reference = useReference(use.attributes);
+    if (reference.isEmpty())
+        return; // refers to nothing, draws nothing
+    const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
+    if (target == ids_.constEnd())
+        throw Error(tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+                       "are drawn through <use>.")
+                        .arg(named(place), reference));
+    for (const Frame& frame : std::as_const(frames_)) {
+        if (frame.kept == *target)
+            throw Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+                            .arg(named(place), reference));
+    }
+    const bool outermost = !through_;
+    if (outermost)
+        through_ = place;
+    draw(*target, &use);
+    if (outermost)
+        through_.reset();
+}
+
+// A kept element and all it holds, drawn where a <use> draws it; the elements a <use> of <use>s may
+// draw grow as powers, so their number is bounded.
+void Reading::draw(int kept, const Element* user)
+{
+    if (++drawnThroughUse_ > kMostThroughUse)
+        throw Error(tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
+                        .arg(named(*through_), groupedNumber(kMostThroughUse)));
+    const Kept& node = kept_.at(kept);
+    const Place place{
+        node.element.tag,  0,           node.element.attributes.value(QStringLiteral("id")).toString(), true,
+        through_->ordinal, through_->id};
+    open(node.element, place, kept, user);
+    for (const int child : node.children)
+        draw(child, nullptr);
+    frames_.removeLast();
+}
+
+void Reading::readRoot(const Element& root, const Place& place, int kept)
+{
+    const QXmlStreamAttributes& attributes = root.attributes;
+    if (hidden(attributes) || !conditionsHold(attributes))
+        throw Error(tr("Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a "
+                       "condition that fails)."));
     bool ok = false;
     const int points = attributes.value(kPointCount).toInt(&ok);
     if (ok && points >= 0 && points <= kPoints)
@@ -591,7 +902,8 @@ void Reading::readRoot(const QXmlStreamAttributes& attributes)
         letterTail_ = tail;
 
     // The viewBox (else the width and height, else the letter's own square) fitted into the square,
-    // centred, then moved so that its centre is unit 0.
+    // centred, then moved so that its centre is unit 0. The root's own transform applies within its
+    // viewBox, as a group's would.
     QRectF box(0, 0, kSquare, kSquare);
     if (attributes.hasAttribute(QStringLiteral("viewBox"))) {
         const std::optional<QRectF> read = viewBox(attributes.value(QStringLiteral("viewBox")));
@@ -606,10 +918,15 @@ void Reading::readRoot(const QXmlStreamAttributes& attributes)
             box = QRectF(0, 0, *width, *height);
     }
     const double s = kSquare / std::max(box.width(), box.height());
-    frames_ << Frame{QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s)
-                         * QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf,
-                                                     (kSquare - box.height() * s) / 2 - kHalf),
-                     false};
+    Frame frame;
+    frame.toUnits =
+        QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s)
+        * QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf, (kSquare - box.height() * s) / 2 - kHalf);
+    if (attributes.hasAttribute(QStringLiteral("transform")))
+        frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
+    inheritFrom(frame, attributes);
+    frame.kept = kept;
+    frames_ << frame;
 }
 
 QPoint Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) const
@@ -736,6 +1053,9 @@ void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const Q
 
 LetterRecord Reading::letter()
 {
+    if (polygons_.isEmpty() && !declaredPoints_ && undrawnShape_)
+        throw Error(tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
+                       "stroke."));
     if (polygons_.isEmpty() && !declaredPoints_)
         throw Error(tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
                        "lines."));
@@ -791,6 +1111,13 @@ LetterRecord Reading::letter()
         PolygonBlock block;
         for (qsizetype k = 0; k < polygon.corners.size(); ++k) {
             const Corner& corner = polygon.corners[k];
+            // A reference byte kept as it was named no point of the drawing; were it to name one of the
+            // letter read, a corner would appear that nobody drew.
+            if (corner.point < 0 && namesPoint(corner.reference, record.points.size()))
+                throw Error(tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
+                               "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
+                                .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
+                                     QString::number(corner.reference / 2 + 1)));
             block.vertexRefs.append(
                 static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
             if (k < polygon.parameters.size())
@@ -821,22 +1148,9 @@ LetterRecord Reading::letter()
 
 LetterRecord letterFromSvg(const QByteArray& svg, const LetterRecord& current)
 {
-    // The whole file is checked first, so that a file that is no XML is refused as such wherever the
-    // fault lies, before anything it holds is.
-    {
-        QXmlStreamReader xml(svg);
-        while (!xml.atEnd())
-            xml.readNext();
-        if (xml.hasError()) {
-            QString why = xml.errorString();
-            if (why.endsWith(u'.'))
-                why.chop(1);
-            throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
-                            .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
-        }
-    }
+    const QSet<QString> drawnByUse = checkedFile(svg);
     Reading reading(current);
-    reading.read(svg);
+    reading.read(svg, drawnByUse);
     return reading.letter();
 }
 

@@ -24,11 +24,15 @@ QByteArray letterToSvg(const LetterRecord& record);
 // The letter of an SVG drawing. Read are <polygon>, <polyline> whose last point is its first (the
 // closing point is no corner of its own), <rect> without rounded corners and <path> of straight
 // segments (M, L, H, V, Z, absolute and relative) whose every part is closed (by Z, or by ending where
-// it began), each part one polygon; the transforms of the element and of its groups apply. Text,
-// lines, images and elements that are hidden (display none) or not drawn (inside defs, clip paths,
-// masks...) are passed over. The root's viewBox (else its width and height, else 0 0 256 256) is
-// fitted into the letter's 256-unit square, centred, its aspect kept; coordinates are rounded to
-// whole units (the far edge, unit 128, counts as 127).
+// it began), each part one polygon; the transforms of the element and of its groups apply, the root's
+// within its viewBox. A <use> draws the element of the file it refers to; a <switch> draws its first
+// child whose conditions hold (requiredExtensions never holds, systemLanguage holds for English or the
+// locale's language, requiredFeatures always). What a viewer doesn't draw is passed over: text, lines,
+// images, elements that are hidden (display none, opacity 0) or not drawn (inside defs, clip paths,
+// masks...), shapes whose visibility is hidden or collapse, and shapes with neither fill nor stroke.
+// The root's viewBox (else its width and height, else 0 0 256 256) is fitted into the letter's
+// 256-unit square, centred, its aspect kept; coordinates are rounded to whole units (the far edge,
+// unit 128, counts as 127).
 //
 // Points are numbered in the order they first appear, corners at the same unit being one point; the
 // polygons keep the drawing's order and each its corners in drawing order. A drawing this editor wrote
@@ -41,8 +45,10 @@ QByteArray letterToSvg(const LetterRecord& record);
 // Throws Error, naming the element (its id, else its place such as "the 3rd <path>") and the limit,
 // for a curve (a circle, an ellipse, a rounded rect, C, S, Q, T or A in a path), a shape that is not
 // closed, a corner outside the square, more than 20 points, 8 polygons or 11 corners in a polygon,
-// attributes that can't be read, a file that is not well-formed XML or not SVG, and a drawing with
-// nothing to read.
+// attributes that can't be read, a file that is not well-formed XML or not SVG, a hidden root, an
+// element more than 256 levels deep (found before anything else is read), a <use> of nothing in the
+// file, of itself or of an element around it, <use> elements drawing more than 10,000 elements, a kept
+// reference byte that would name a point of the letter read, and a drawing with nothing to read.
 LetterRecord letterFromSvg(const QByteArray& svg, const LetterRecord& current);
 
 } // namespace vertiloom

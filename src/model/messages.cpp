@@ -99,6 +99,14 @@ constexpr Translation kRussian[] = {
      "сохранены рядом с ним, и редактор вернёт их на место, когда в следующий раз откроет файл."},
     {"%1 is a symbolic link, and the editor writes this file only as a file of its own. %2",
      "%1 — символическая ссылка, а этот файл редактор записывает только как отдельный файл. %2"},
+    {"%1 is a ROM image of %2 bytes, and an output never replaces a ROM image: nothing was written. Give the "
+     "output another name.",
+     "%1 — образ ROM размером %2 байт, а вывод команды никогда не заменяет образ ROM: ничего не записано. Дайте "
+     "выводу другое имя."},
+    {"%1 leads to %2, a ROM image of %3 bytes, and an output never replaces a ROM image: nothing was written. "
+     "Give the output another name.",
+     "%1 ведёт к %2 — образу ROM размером %3 байт, а вывод команды никогда не заменяет образ ROM: ничего не "
+     "записано. Дайте выводу другое имя."},
     {"%1 was written, but its folder could not be synced to the disk: %2. After a power loss the old file may "
      "be back.",
      "Файл %1 записан, но его папку не удалось сбросить на диск: %2. После отключения питания может вернуться "
@@ -129,6 +137,36 @@ constexpr Translation kRussian[] = {
      "been changing (%2) were put back, so the file is as it was before that write.",
      "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
      "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи."},
+    {"The last write into %1 was cut short: the program that made it ended before it was done. The bytes it had "
+     "been changing (%2) were put back, so the file is as it was before that write, but its journal %3 could not "
+     "be removed: %4.",
+     "Последняя запись в %1 была прервана: записывавшая программа завершилась, не закончив её. Байты, которые "
+     "она меняла (%2), возвращены на место: файл такой же, каким был до этой записи, но его журнал %3 удалить "
+     "не удалось: %4."},
+    {"The last write into %1 was cut short before it changed any byte (the program that made it ended before it "
+     "was done): the file is as it was before that write.",
+     "Последняя запись в %1 была прервана до того, как изменила хоть один байт (записывавшая программа "
+     "завершилась, не закончив её): файл такой же, каким был до этой записи."},
+    {"%1 beside %2 is the journal of a write that was cut short. Every byte it names already holds its old value, "
+     "so nothing was written, but the journal could not be removed: %3.",
+     "%1 рядом с файлом %2 — журнал прерванной записи. Все байты, которые он называет, уже хранят прежние "
+     "значения, поэтому ничего не записано, но удалить журнал не удалось: %3."},
+    {"%1 beside %2 is the journal of a write that was cut short, but the file has changed since (or the journal is "
+     "damaged): it was passed over and %2 was left as it is, but the journal could not be removed: %3.",
+     "%1 рядом с файлом %2 — журнал прерванной записи, но файл с тех пор изменился (или журнал повреждён): "
+     "журнал пропущен, а %2 оставлен как есть, но удалить журнал не удалось: %3."},
+    {"%1 beside %2 may be the journal of a write that was cut short, but it was left alone: %3. Nothing was written "
+     "into %2, and it is read as it is.",
+     "%1 рядом с файлом %2 может быть журналом прерванной записи, но он оставлен как есть: %3. В %2 ничего не "
+     "записано, и он читается как есть."},
+    {"it is a symbolic link", "это символическая ссылка"},
+    {"it can't be read: %1", "его не удаётся прочитать: %1"},
+    {"it is not a regular file", "это не обычный файл"},
+    {"it belongs to another user (uid %1)", "он принадлежит другому пользователю (uid %1)"},
+    {"users other than its owner may write into it", "писать в него может не только его владелец"},
+    {"it has more than one name (hard links)", "у него больше одного имени (жёсткие ссылки)"},
+    {"%1 belongs to another user (uid %2)", "%1 принадлежит другому пользователю (uid %2)"},
+    {"it is the journal of another file", "это журнал другого файла"},
     {"There is not enough memory for this: nothing was written.", "Для этого не хватает памяти: ничего не записано."},
     {"%1 to %2", "с %1 по %2"},
     {"%1 ranges from %2 to %3", "%1 участков с %2 по %3"},
@@ -152,8 +190,28 @@ constexpr Translation kRussian[] = {
     {"The letter already has 20 points, as many as a letter can hold.",
      "В букве уже 20 точек — больше буква вместить не может."},
     {"A polygon has at most 11 corners.", "В полигоне не больше 11 углов."},
-    {"Point %1 is a corner of polygon %2: take it out of the polygon first. Nothing was deleted.",
-     "Точка %1 — угол полигона %2: сначала уберите её из полигона. Ничего не удалено."},
+    {"No point of the letter is selected: there is nothing to copy.",
+     "Не выбрано ни одной точки буквы: копировать нечего."},
+    {"The letter has %1 points; with the %2 pasted it would have %3, and a letter holds at most 20. Nothing was "
+     "pasted.",
+     "Точек в букве: %1; со вставленными (%2) их стало бы %3, а буква вмещает не больше 20. Ничего не вставлено."},
+    {"The letter has %1 polygons; with the %2 pasted it would have %3, and a letter holds at most 8. Nothing was "
+     "pasted.",
+     "Полигонов в букве: %1; со вставленными (%2) их стало бы %3, а буква вмещает не больше 8. Ничего не "
+     "вставлено."},
+    {"The copied text holds no points of this editor: it does not begin with \"vertiloom-points\". Nothing was "
+     "pasted.",
+     "Скопированный текст не содержит точек этого редактора: он не начинается с \"vertiloom-points\". Ничего не "
+     "вставлено."},
+    {"The copied points are in form %1 of a newer version of this editor; this one reads form %2. Nothing was "
+     "pasted.",
+     "Скопированные точки записаны в форме %1 более новой версии редактора; эта версия читает форму %2. Ничего не "
+     "вставлено."},
+    {"The copied points can't be pasted: line %1 (\"%2\") is not as this editor writes them. Nothing was pasted.",
+     "Скопированные точки нельзя вставить: строка %1 (\"%2\") записана не так, как их пишет этот редактор. Ничего "
+     "не вставлено."},
+    {"The copied text of this editor holds no point. Nothing was pasted.",
+     "В скопированном тексте этого редактора нет ни одной точки. Ничего не вставлено."},
 
     // SVG drawings of the letter
     {"%1st", "%1-й"},
@@ -162,6 +220,25 @@ constexpr Translation kRussian[] = {
     {"%1th", "%1-й"},
     {"The %1 <%2>", "%1 элемент <%2>"},
     {"The <%1> \"%2\"", "Элемент <%1> \"%2\""},
+    {"The <%1> drawn by the <use> \"%2\"", "Элемент <%1> (нарисованный через элемент <use> \"%2\")"},
+    {"The <%1> drawn by the %2 <use>", "Элемент <%1> (нарисованный через %2 элемент <use>)"},
+    {"The <%1> at line %2, column %3", "Элемент <%1> в строке %2, столбце %3"},
+    {"%1 lies %2 levels deep; a drawing is read at most %3 levels deep.",
+     "%1 находится на глубине %2 уровней; рисунок читается не глубже %3 уровней."},
+    {"Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a condition that fails).",
+     "В рисунке ничего не рисуется: его корневой элемент <svg> скрыт (display none, opacity 0 или невыполненное "
+     "условие)."},
+    {"Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and stroke.",
+     "В рисунке ничего не рисуется: каждая фигура в нём скрыта, прозрачна или не имеет ни заливки, ни обводки."},
+    {"%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements are drawn through "
+     "<use>.",
+     "%1 ссылается на \"%2\", а это не элемент этого рисунка: через <use> рисуются только собственные элементы "
+     "рисунка."},
+    {"%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.",
+     "%1 рисует \"%2\", который содержит его самого: элемент <use> не может рисовать себя или элемент, в котором "
+     "находится."},
+    {"%1 would draw more than %2 elements through <use>, the most a drawing may.",
+     "%1 нарисовал бы через <use> больше %2 элементов — больше, чем допускается в рисунке."},
     {"The file is not well-formed SVG: %1 (line %2, column %3).",
      "Файл не является правильно построенным SVG: %1 (строка %2, столбец %3)."},
     {"The file is not an SVG drawing: its root element is <%1>.",
@@ -186,6 +263,10 @@ constexpr Translation kRussian[] = {
     {"%1 has %2 corners; a polygon holds at most %3.", "%1: углов — %2; полигон вмещает не больше %3."},
     {"%1 brings the letter to %2 points; a letter holds at most %3.",
      "%1 доводит число точек буквы до %2; буква вмещает не больше %3."},
+    {"%1 keeps the reference byte %2, which names no point of the drawing but would name point %3 of the letter "
+     "read from it: take it out of data-vertiloom-corners.",
+     "%1 хранит байт ссылки %2, который не называет ни одной точки рисунка, но назвал бы точку %3 прочитанной из "
+     "него буквы: уберите его из data-vertiloom-corners."},
     {"The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight lines.",
      "Рисунок пуст: в нём нет ни многоугольника, ни замкнутой ломаной, ни прямоугольника, ни контура из прямых "
      "линий."},

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace vertiloom {
 
@@ -41,6 +42,31 @@ int pointAt(const QList<UnitPoint>& points, QPointF at, double radius)
         }
     }
     return found;
+}
+
+QList<int> polygonsUsing(const EditorForm& form, int n)
+{
+    QList<int> polygons;
+    for (int p = 1; p <= kPolygons; ++p) {
+        for (int k = 1; k <= kCorners; ++k) {
+            if (form.checked(FieldId::checkPol(p, k)) && VertexRefToPoint(form.text(FieldId::pol(p, k))) == n) {
+                polygons << p;
+                break;
+            }
+        }
+    }
+    return polygons;
+}
+
+Measure measured(QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    if (dx == 0 && dy == 0)
+        return {};
+    // The board's y grows downwards: up on the screen is the counter-clockwise side.
+    const double angle = std::atan2(double(-dy), double(dx)) * 180.0 / std::numbers::pi;
+    return {std::hypot(double(dx), double(dy)), angle == -180.0 ? 180.0 : angle};
 }
 
 QList<int> pointsInside(const QList<UnitPoint>& points, QPointF a, QPointF b)

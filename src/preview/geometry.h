@@ -36,6 +36,18 @@ QString unitText(int unit);
 // number wins a tie. 0 when there is none.
 int pointAt(const QList<UnitPoint>& points, QPointF at, double radius);
 
+// The polygons (their numbers, in order) with a checked corner on point n.
+QList<int> polygonsUsing(const EditorForm& form, int n);
+
+// From one unit to another: the distance in units, and the direction in degrees, -180 < angle <= 180,
+// 0 along +x and counter-clockwise as the board shows it (y grows downwards there, so 90 is straight
+// up on the screen, towards lower y).
+struct Measure {
+    double distance = 0;
+    double angle = 0;
+};
+Measure measured(QPoint from, QPoint to);
+
 // The numbers of the points whose unit's centre lies in the rectangle with corners a and b.
 QList<int> pointsInside(const QList<UnitPoint>& points, QPointF a, QPointF b);
 

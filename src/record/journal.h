@@ -1,7 +1,7 @@
 // The journal of an in-place patch: a small file beside the patched file that holds the old and the
 // new bytes of every range, written and synced before the first byte of the file changes and removed
 // once the file is synced. While it is there, the patch may be half done: the next run that opens
-// the file puts the old bytes back (recoverInterruptedWrite in writes.h).
+// the file puts the old bytes back (recoverInterruptedWrite in writes.h). Only its owner may write it.
 #pragma once
 
 #include "record/writes.h"

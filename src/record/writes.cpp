@@ -10,6 +10,7 @@
 #include "record/files.h"
 #include "record/journal.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -60,10 +61,27 @@ QByteArray target(const QString& path, Links links, const QString& leftAlone)
     }
 }
 
+// Refuses to replace the file at target (where path leads) when it is a ROM image: a command's
+// output written over an image would lose the whole game, and there is no backup of it.
+void keepRomImage(const QString& path, const QByteArray& target)
+{
+    struct stat info {};
+    if (::stat(target.constData(), &info) != 0 || !S_ISREG(info.st_mode) || !isRomImage(info.st_size))
+        return;
+    const QString size = groupedNumber(info.st_size);
+    if (target == QFile::encodeName(path))
+        throw Error(tr("%1 is a ROM image of %2 bytes, and an output never replaces a ROM image: nothing was "
+                       "written. Give the output another name.")
+                        .arg(shownPath(path), size));
+    throw Error(tr("%1 leads to %2, a ROM image of %3 bytes, and an output never replaces a ROM image: nothing "
+                   "was written. Give the output another name.")
+                    .arg(shownPath(path), shownPath(QDir::cleanPath(QFile::decodeName(target))), size));
+}
+
 // One file of a whole-file save, written to its temporary file in the file's folder.
 class StagedFile {
 public:
-    StagedFile(const QString& path, const QByteArray& content, Links links) : path_(path)
+    StagedFile(const QString& path, const QByteArray& content, Links links, RomImages images) : path_(path)
     {
         if (path.isEmpty())
             throw Error(tr("Invalid filename"));
@@ -71,6 +89,8 @@ public:
         leftAlone_ = existed ? tr("%1 was left as it was.").arg(shownPath(path))
                              : tr("%1 was not created.").arg(shownPath(path));
         target_ = target(path, links, leftAlone_);
+        if (images == RomImages::Keep)
+            keepRomImage(path, target_);
         folder_ = disk::folderOf(target_);
         temporary_ = disk::createTemporary(folder_);
         if (temporary_.fd < 0)
@@ -141,21 +161,21 @@ private:
 
 } // namespace
 
-void saveWholeFile(const QString& path, const QByteArray& content, Links links)
+void saveWholeFile(const QString& path, const QByteArray& content, Links links, RomImages images)
 {
-    StagedFile file(path, content, links);
+    StagedFile file(path, content, links, images);
     file.sync();
     file.commit();
     file.syncFolder();
 }
 
-void saveWholeFiles(const QList<WholeFile>& files, Links links)
+void saveWholeFiles(const QList<WholeFile>& files, Links links, RomImages images)
 {
     // A temporary file that has not taken its file's place is removed with its StagedFile.
     std::vector<std::unique_ptr<StagedFile>> staged;
     try {
         for (const WholeFile& file : files)
-            staged.push_back(std::make_unique<StagedFile>(file.path, file.content, links));
+            staged.push_back(std::make_unique<StagedFile>(file.path, file.content, links, images));
         for (const auto& file : staged)
             file->startWriteBack();
         for (const auto& file : staged)

@@ -27,12 +27,18 @@ struct Patch {
 // makes: the backup beside an image, the letter files of a folder).
 enum class Links { Follow, Refuse };
 
+// Whether a whole-file save may replace a ROM image (a file larger than kRomImageThreshold, reached
+// through a link too): the output of a command never does, and is refused with nothing written. Only
+// the copy of an image kept as its backup, and a replacement the user was asked about by name and
+// confirmed, replace one.
+enum class RomImages { Keep, Replace };
+
 // Replaces the file at path (or creates it) with content through a temporary file in its folder
 // (".vertiloom-XXXXXXXX.tmp", a short name whatever the length of path's), which takes the file's
 // place only after every byte and the sync to disk succeeded; the folder is synced after, so that
 // the new name survives a power loss. A file that is replaced keeps its permissions. On any failure
 // the temporary file is removed and Error says why; the old file is left as it was.
-void saveWholeFile(const QString& path, const QByteArray& content, Links links);
+void saveWholeFile(const QString& path, const QByteArray& content, Links links, RomImages images = RomImages::Keep);
 
 // Several files, each saved as saveWholeFile saves one; but no temporary file takes its file's place
 // before every one is written and synced, so a failure until then leaves every file as it was. Only
@@ -42,7 +48,7 @@ struct WholeFile {
     QString path;
     QByteArray content;
 };
-void saveWholeFiles(const QList<WholeFile>& files, Links links);
+void saveWholeFiles(const QList<WholeFile>& files, Links links, RomImages images = RomImages::Keep);
 
 // Writes the patches into the file (open for reading and writing) in order, then syncs it to disk.
 // Before the first byte, the old bytes of every range are kept in a journal beside the file (synced),
@@ -73,8 +79,12 @@ private:
 };
 
 // When the file at path has the journal of a write that was cut short (its writer died before the
-// end), puts the old bytes back, removes the journal and returns what the user should hear; a
-// journal that no longer matches the file (changed since) is removed and the file left as it is.
+// end), puts the old bytes back, removes the journal and tells the user (addNotice). Only the user's
+// own journal of this file is acted on: a regular file (no link) owned by the user who runs the
+// program and owns the file, that no one else may write, naming the file and its size. Anything
+// else at the journal's name is left alone with a notice, and the file is read as it is. The user's
+// own journal that is damaged or no longer matches the file (changed since) is removed, or passed
+// over when it can't be, and the file left as it is. A journal that stays is named once a run.
 // Nothing when there is none, or its writer still runs. Every open of a file (openOrThrow) asks
 // this first. Throws Error when the old bytes can't be put back.
 void recoverInterruptedWrite(const QString& path);

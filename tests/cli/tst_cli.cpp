@@ -4,6 +4,7 @@
 #include "commands/commands.h"
 #include "formats/bps.h"
 #include "formats/svg.h"
+#include "record/ips.h"
 #include "record/journal.h"
 #include "rom/sample.h"
 #include "support/fakeplatform.h"
@@ -349,6 +350,29 @@ private slots:
         QCOMPARE(readFile(path(QStringLiteral("fix.smc"))), after);
     }
 
+    // --fix sums the image under its lock: an image that another writer changes while --fix waits for
+    // the lock gets the checksum of its new bytes (flock(1) holds the lock here, and clears byte 100000, an FF).
+    void fixChecksumSumsUnderTheLock()
+    {
+        const QString image = path(QStringLiteral("fix.smc"));
+        writeFile(image, cartridgeImage());
+        QProcess holder;
+        holder.start(QStringLiteral("flock"),
+                     {QStringLiteral("-x"), image, QStringLiteral("-c"),
+                      QStringLiteral("echo locked; sleep 1; printf '\\000' | dd of='%1' bs=1 seek=1048576 "
+                                     "conv=notrunc status=none")
+                          .arg(image)});
+        QVERIFY(holder.waitForReadyRead(10000));
+        const Run run = cli({QStringLiteral("checksum"), QStringLiteral("@fix.smc"), QStringLiteral("--fix")});
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("Wrote the checksum 171F and its complement E8E0 at offset 7FDC")),
+                 qPrintable(run.out));
+        const QByteArray after = readFile(image);
+        QCOMPARE(after.mid(0x100000, 1), QByteArray(1, '\0'));
+        QCOMPARE(after.mid(0x7FDC, 4), bytesFromHex("E0 E8 1F 17"));
+    }
+
     void list_data()
     {
         QTest::addColumn<QString>("file");
@@ -612,6 +636,55 @@ private slots:
                             "0E=7\n0F=8\n10=9\n11=L\n12=C\n13=T\n14= \n15=G\n16=M\n17=O\n18=V\n19=R\n"));
         QCOMPARE(cli({QStringLiteral("words"), QStringLiteral("--table")}).out.toUtf8(),
                  readFile(path(QStringLiteral("game.tbl"))));
+    }
+
+    // No output replaces a ROM image, whatever the command and also through a link: exit 1, the
+    // image as it was, no backup made.
+    void outputsNeverReplaceAnImage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("err"); // @: the folder
+        const QString refused = QStringLiteral(
+            "@game.smc is a ROM image of 2,097,152 bytes, and an output never replaces a ROM image: nothing was "
+            "written.");
+        const auto row = [&](const char* name, QStringList args, const QString& err) {
+            QTest::newRow(name) << args << err;
+        };
+        row("words --table", {"words", "--table", "-o", "@game.smc"}, refused);
+        row("words --table through a link", {"words", "--table", "-o", "@game.tbl"},
+            QStringLiteral("@game.tbl leads to @game.smc, a ROM image of 2,097,152 bytes, and an output never "
+                           "replaces a ROM image"));
+        row("render", {"render", "@sample.smc", "-o", "@game.smc"}, refused);
+        row("render --all", {"render", "@sample.smc", "--all", "-o", "@game.smc"}, refused);
+        row("render a drawing", {"render", "@sample.smc", "-o", "@game.svg"},
+            QStringLiteral("Not written: @game.svg is a ROM image of 2,097,152 bytes."));
+        row("extract", {"extract", "@sample.smc", "--letter", "P", "-o", "@game.smc"},
+            QStringLiteral("Not written: @game.smc is a ROM image of 2,097,152 bytes."));
+        row("ips create", {"ips", "create", "@sample.smc", "@unknown.smc", "-o", "@game.smc"}, refused);
+        row("ips apply", {"ips", "apply", "@sample.smc", "@p.ips", "-o", "@game.smc"}, refused);
+        row("patch create", {"patch", "create", "@sample.smc", "@unknown.smc", "-o", "@game.bps"},
+            QStringLiteral("@game.bps is a ROM image of 2,097,152 bytes"));
+        row("patch apply", {"patch", "apply", "@sample.smc", "@p.bps", "-o", "@game.smc"}, refused);
+    }
+    void outputsNeverReplaceAnImage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, err);
+        const QByteArray game = cartridgeImage();
+        writeFile(path(QStringLiteral("game.smc")), game);
+        for (const char* other : {"game.svg", "game.bps"})
+            writeFile(path(QString::fromLatin1(other)), game);
+        QVERIFY(QFile::link(QStringLiteral("game.smc"), path(QStringLiteral("game.tbl"))));
+        writeFile(path(QStringLiteral("p.ips")), createIps(sampleRomImage(), unknownImage()));
+        writeFile(path(QStringLiteral("p.bps")), createBps(sampleRomImage(), unknownImage()));
+        const Run run = cli(args);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(err.replace(u'@', dir_.path() + u'/')), qPrintable(run.err));
+        for (const char* name : {"game.smc", "game.svg", "game.bps"}) {
+            QCOMPARE(readFile(path(QString::fromLatin1(name))), game);
+            QVERIFY(!QFileInfo::exists(path(QString::fromLatin1(name) + QStringLiteral(".bak"))));
+        }
+        QVERIFY(QFileInfo(path(QStringLiteral("game.tbl"))).isSymLink());
     }
 
     // Two programs that write into one image: the second waits a moment, then is refused with the

@@ -60,6 +60,15 @@ QString firstDifference(const State& a, const State& b)
     return QStringLiteral("memo form or tails");
 }
 
+LetterRecord recordOfText(const QByteArray& hex) { return parseRecord(QByteArray::fromHex(hex), 0, -1); }
+
+// Six points; polygon 1 on points 5 6, polygon 2 on 1 2 3 4, polygon 3 on 2 5 3; tails 11.., 22.., 33...
+LetterRecord letterA()
+{
+    return recordOfText("06 D8D8 28D8 2828 D828 0000 00C4 03 02 080A 0809 04 00020406 01020304 03 020804 050607 "
+                        "ABCDEF 1111111111111111 2222222222222222 3333333333333333");
+}
+
 class CommandsTest : public QObject {
     Q_OBJECT
 
@@ -277,7 +286,9 @@ private slots:
         QVERIFY2(stateOf(editor) == full, qPrintable(firstDifference(stateOf(editor), full)));
 
         // A new point takes the first unchecked slot, a new polygon the first absent one.
-        deletePoints(editor, {4, 6});
+        editor.form.setChecked(FieldId::checkBox(4), false);
+        editor.form.setChecked(FieldId::checkBox(6), false);
+        start(editor);
         QCOMPARE(addPoint(editor, {9, 9}), 4);
         for (const int p : {2, 4}) {
             editor.form.setChecked(FieldId::checkPol(p, 1), false);
@@ -290,9 +301,8 @@ private slots:
     }
 
     // A transform that would take a point out of -128..127 changes nothing (fields, memo, layers,
-    // history), and its message names the point and the coordinate that leaves; Delete refuses a
-    // point a checked corner uses, and then deletes none of the others; a drag that comes back where
-    // it began is no step.
+    // history), and its message names the point and the coordinate that leaves; a drag that comes back
+    // where it began is no step.
     void refusedDrawingChangesNothing()
     {
         Editor editor;
@@ -314,7 +324,6 @@ private slots:
                 QCOMPARE(e.message(), message);
             }
         }
-        QVERIFY_THROWS_EXCEPTION(Error, history.run(QString(), [&] { deletePoints(editor, {5, 1}); }));
         for (const int x : {-2, -1, -3})
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
@@ -326,7 +335,199 @@ private slots:
             history.run(QStringLiteral("drag"), [&] { movePoints(editor, {{1, x, -20}}); });
         QCOMPARE(history.count(), 1);
         history.run(QString(), [&] { deletePoints(editor, {5}); });
-        QVERIFY(!editor.form.checked(FieldId::checkBox(5)));
+        QCOMPARE(editor.form.text(FieldId::dots()), QStringLiteral("13"));
+        QVERIFY(!editor.form.checked(FieldId::checkBox(20)));
+    }
+
+    // Delete takes the points out of every polygon, whose corners before and after close up with their
+    // parameters; the points above move down into the gap, the references with them; a polygon left
+    // without corners is absent and its tail goes with it, the others keep theirs; one step. Letter A:
+    // polygon 1 on points 5 6, polygon 2 on 1 2 3 4, polygon 3 on 2 5 3.
+    void deleteJoinsPolygons_data()
+    {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("afterPen"); // the memo after the pen draws 1 2, when it can
+        QTest::newRow("a corner of one polygon; the points above move down")
+            << QList<int>{1}
+            << "05 28D8 2828 D828 0000 00C4 03 020608 0809 03 000204 020304 03 000602 050607 "
+               "ABCDEF 1111111111111111 2222222222222222 3333333333333333"
+            << "02 03 03 FF FF FF FF FF"
+            << "";
+        QTest::newRow("a point two polygons share goes from both")
+            << QList<int>{2}
+            << "05 D8D8 2828 D828 0000 00C4 03 020608 0809 03 000204 010304 02 0602 0607 "
+               "ABCDEF 1111111111111111 2222222222222222 3333333333333333"
+            << "02 03 02 FF FF FF FF FF"
+            << "";
+        QTest::newRow("a polygon left with one corner stays; a number not in the letter is passed over")
+            << QList<int>{6, 9}
+            << "05 D8D8 28D8 2828 D828 0000 03 010808 04 00020406 01020304 03 020804 050607 "
+               "ABCDEF 1111111111111111 2222222222222222 3333333333333333"
+            << "01 04 03 FF FF FF FF FF"
+            << "";
+        QTest::newRow("every corner of a polygon: absent, the others keep their tails, the pen takes its slot")
+            << QList<int>{5, 6}
+            << "04 D8D8 28D8 2828 D828 02 04 00020406 01020304 02 0204 0507 ABCDEF 2222222222222222 3333333333333333"
+            << "FF 04 02 FF FF FF FF FF"
+            << "04 D8D8 28D8 2828 D828 03 02 0002 0000 04 00020406 01020304 02 0204 0507 "
+               "ABCDEF 0000010200000102 2222222222222222 3333333333333333";
+        QTest::newRow("every point") << QList<int>{1, 2, 3, 4, 5, 6} << "00 00 ABCDEF"
+                                     << "FF FF FF FF FF FF FF FF"
+                                     << "";
+    }
+
+    void deleteJoinsPolygons()
+    {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QString, memo);
+        QFETCH(QString, degrees);
+        QFETCH(QString, afterPen);
+        memo.remove(u' ');
+        afterPen.remove(u' ');
+        Editor editor;
+        startUp(editor);
+        applyRecord(editor, letterA(), false);
+        const State before = stateOf(editor);
+        History history(editor);
+        history.run(QString(), [&] { deletePoints(editor, numbers); });
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(editor.form.text(FieldId::memo()), memo);
+        QStringList degree;
+        for (int p = 1; p <= kPolygons; ++p)
+            degree << editor.form.text(FieldId::degree(p));
+        QCOMPARE(degree.join(u' '), degrees);
+        history.undo();
+        QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
+        history.redo();
+        QCOMPARE(editor.form.text(FieldId::memo()), memo);
+        if (!afterPen.isEmpty()) {
+            addPolygon(editor, {1, 2});
+            QCOMPARE(editor.form.text(FieldId::memo()), afterPen);
+        }
+    }
+
+    // Copy takes the selected points and the polygons wholly on them; paste puts them into free slots
+    // of this letter or another, through the editor's own form or the SVG drawing, one step, or
+    // refuses whole. Letter A as above; letter B: points (10, 10) (20, 20), one polygon on them;
+    // letter C: 15 points and 7 polygons.
+    void copyAndPaste_data()
+    {
+        QTest::addColumn<QList<int>>("numbers"); // copied from letter A
+        QTest::addColumn<QByteArray>("clip");    // pasted instead, when given
+        QTest::addColumn<QString>("via");        // own, svg
+        QTest::addColumn<QString>("into");       // A, B, C
+        QTest::addColumn<QByteArray>("copied");  // the own form copied, when given
+        QTest::addColumn<QString>("memo");       // after the paste; empty: refused
+        QTest::addColumn<QList<int>>("added");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same letter: new slots, the polygon's parameters and tail")
+            << QList<int>{1, 2, 3, 4} << QByteArray() << "own"
+            << "A" << QByteArray()
+            << "0A D8D8 28D8 2828 D828 0000 00C4 D8D8 28D8 2828 D828 04 02 080A 0809 04 00020406 01020304 03 020804 "
+               "050607 04 "
+               "0C0E1012 01020304 ABCDEF 1111111111111111 2222222222222222 3333333333333333 2222222222222222"
+            << QList<int>{7, 8, 9, 10} << "";
+        QTest::newRow("another letter, own form")
+            << QList<int>{2, 3, 5} << QByteArray() << "own"
+            << "B"
+            << QByteArray("vertiloom-points 1\npoint 40 -40\npoint 40 40\npoint 0 0\n"
+                          "polygon 3333333333333333 1:05 3:06 2:07\n")
+            << "05 0A0A 1414 28D8 2828 0000 02 02 0002 0000 03 040806 050607 010203 4444444444444444 3333333333333333"
+            << QList<int>{3, 4, 5} << "";
+        QTest::newRow("another letter, SVG")
+            << QList<int>{2, 3, 5} << QByteArray() << "svg"
+            << "B" << QByteArray()
+            << "05 0A0A 1414 28D8 2828 0000 02 02 0002 0000 03 040806 050607 010203 4444444444444444 3333333333333333"
+            << QList<int>{3, 4, 5} << "";
+        QTest::newRow("a vector editor's SVG")
+            << QList<int>{}
+            << QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 256 256">)"
+                          R"(<polygon points="100,100 150,100 150,150"/></svg>)")
+            << "svg"
+            << "B" << QByteArray()
+            << "05 0A0A 1414 E4E4 16E4 1616 02 02 0002 0000 03 040608 000000 010203 4444444444444444 0000010200000102"
+            << QList<int>{3, 4, 5} << "";
+        QTest::newRow("too many points") << QList<int>{1, 2, 3, 4, 5, 6} << QByteArray() << "own"
+                                         << "C" << QByteArray() << "" << QList<int>{}
+                                         << "The letter has 15 points; with the 6 pasted it would have 21, and a "
+                                            "letter holds at most 20. Nothing was pasted.";
+        QTest::newRow("too many polygons") << QList<int>{1, 2, 3, 4, 5} << QByteArray() << "svg"
+                                           << "C" << QByteArray() << "" << QList<int>{}
+                                           << "The letter has 7 polygons; with the 2 pasted it would have 9, and "
+                                              "a letter holds at most 8. Nothing was pasted.";
+        QTest::newRow("a newer form") << QList<int>{} << QByteArray("vertiloom-points 2\npoint 0 0\n") << "own"
+                                      << "B" << QByteArray() << "" << QList<int>{}
+                                      << "The copied points are in form 2 of a newer version of this editor; this "
+                                         "one reads form 1. Nothing was pasted.";
+        QTest::newRow("a corner on no copied point")
+            << QList<int>{} << QByteArray("vertiloom-points 1\npoint 0 0\npolygon 0000010200000102 1:00 2:00\n")
+            << "own"
+            << "B" << QByteArray() << "" << QList<int>{}
+            << "The copied points can't be pasted: line 3 (\"polygon 0000010200000102 1:00 2:00\") is not as this "
+               "editor writes them. Nothing was pasted.";
+    }
+
+    void copyAndPaste()
+    {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QByteArray, clip);
+        QFETCH(QString, via);
+        QFETCH(QString, into);
+        QFETCH(QByteArray, copied);
+        QFETCH(QString, memo);
+        QFETCH(QList<int>, added);
+        QFETCH(QString, message);
+        memo.remove(u' ');
+        Editor source, other;
+        startUp(source);
+        applyRecord(source, letterA(), false);
+        startUp(other);
+        if (into == QLatin1String("B"))
+            applyRecord(other, recordOfText("020A0A1414 01 0200020000 010203 4444444444444444"), false);
+        if (into == QLatin1String("C"))
+            applyRecord(other,
+                        recordOfText(QByteArray("0F") + QByteArray("0000").repeated(15) + "07"
+                                     + QByteArray("010000").repeated(7) + "000000"
+                                     + QByteArray("0000010200000102").repeated(7)),
+                        false);
+        if (clip.isEmpty()) {
+            const CopiedPoints copy = copyPoints(source, numbers);
+            if (!copied.isEmpty())
+                QCOMPARE(copy.points, copied);
+            clip = via == QLatin1String("own") ? copy.points : copy.svg;
+        }
+        Editor& editor = into == QLatin1String("A") ? source : other;
+        const State before = stateOf(editor);
+        History history(editor);
+        QList<int> got;
+        try {
+            history.run(QString(), [&] {
+                got = via == QLatin1String("own") ? pastePoints(editor, clip) : pasteSvg(editor, clip);
+            });
+        } catch (const Error& e) {
+            QCOMPARE(e.message(), message);
+            QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
+            QCOMPARE(history.count(), 0);
+            return;
+        }
+        QCOMPARE(QString(), message);
+        QCOMPARE(got, added);
+        QCOMPARE(editor.form.text(FieldId::memo()), memo);
+        QCOMPARE(history.count(), 1);
+        history.undo();
+        QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
+    }
+
+    // The drawing copied of every point is the one "Export letter to SVG" writes of the letter.
+    void copiedDrawingIsTheExportedOne()
+    {
+        Editor editor;
+        startUp(editor);
+        applyRecord(editor, letterA(), false);
+        QCOMPARE(copyPoints(editor, {1, 2, 3, 4, 5, 6}).svg, letterToSvg(letterA()));
+        QVERIFY_THROWS_EXCEPTION(Error, copyPoints(editor, {7}));
     }
 
     // "Export letter to SVG" writes what reads back as the memo's record; a refused drawing changes

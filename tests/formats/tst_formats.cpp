@@ -61,6 +61,18 @@ QByteArray drawing(const char* body, const char* root = R"(viewBox="0 0 256 256"
     return QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" )") + root + ">" + body + "</svg>";
 }
 
+// Groups a0 .. a<levels> in defs, each but the first drawing the one before twice through <use>, and a
+// <use> of the last: 2^levels copies of a0's line.
+QByteArray doublingUses(int levels)
+{
+    QByteArray defs = "<defs><g id=\"a0\"><line x2=\"9\"/></g>";
+    for (int i = 1; i <= levels; ++i) {
+        const QByteArray use = "<use href=\"#a" + QByteArray::number(i - 1) + "\"/>";
+        defs += "<g id=\"a" + QByteArray::number(i) + "\">" + use + use + "</g>";
+    }
+    return defs + "</defs><use href=\"#a" + QByteArray::number(levels) + "\"/>";
+}
+
 QString refusal(const QByteArray& svg)
 {
     try {
@@ -225,6 +237,66 @@ private slots:
             "",
             "07 F6F6 0AF6 00E4 0505 0A14 1414 0514 03 03 040002 010203 02 0008 0405 03 060A0C 000000 0A0B0C "
             "1111111111111111 2222222222222222 0000000000000000");
+        row("a tall viewBox, centred across",
+            drawing(R"(<polygon points="0,0 32,0 32,64 0,64"/>)", R"(viewBox="0 0 32 64")"), "",
+            "04 C080 4080 407F C07F 01 04 00020406 00000000 000000 0000000000000000");
+        row("a drawing within, its viewBox fitted and centred",
+            drawing(R"(<svg x="28" y="28" width="100" height="50" viewBox="0 0 10 10">)"
+                    R"(<polygon points="0,0 10,0 10,10"/></svg>)"),
+            "", "03 B59C E79C E7CE 01 03 000204 000000 000000 0000000000000000");
+        row("transforms in one list, the last first",
+            drawing(R"s(<polygon transform="translate(100 0) scale(2)" points="10,10 20,10 20,20"/>)s"), "",
+            "03 F894 0C94 0CA8 01 03 000204 000000 000000 0000000000000000");
+        row("translate(x) along x only",
+            drawing(R"s(<polygon transform="translate(10)" points="118,118 138,118 138,138"/>)s"), "",
+            "03 00F6 14F6 140A 01 03 000204 000000 000000 0000000000000000");
+        row("skewX and skewY",
+            drawing(R"s(<g transform="translate(100 100)"><polygon transform="skewX(45)" points="0,0 10,0 0,10"/>)s"
+                    R"s(<polygon transform="skewY(45)" points="30,0 40,0 30,10"/></g>)s"),
+            "",
+            "06 E4E4 EEE4 EEEE 0202 0C0C 020C 02 03 000204 000000 03 06080A 000000 000000 0000000000000000 "
+            "0000000000000000");
+        row("an absolute V", drawing(R"(<path d="M 118,118 H 138 V 138 Z"/>)"), "",
+            "03 F6F6 0AF6 0A0A 01 03 000204 000000 000000 0000000000000000");
+        row("a relative moveto after Z, from the closed part's start",
+            drawing(R"(<path d="M 118,118 l 20,0 0,20 z m 10,10 l 5,0 0,5 z"/>)"), "",
+            "06 F6F6 0AF6 0A0A 0000 0500 0505 02 03 000204 000000 03 06080A 000000 000000 0000000000000000 "
+            "0000000000000000");
+        row("lengths in cm, in, pt and pc", drawing(R"(<rect x="2.54cm" y="1in" width="72pt" height="6pc"/>)"), "",
+            "04 E0E0 40E0 4040 E040 01 04 00020406 00000000 000000 0000000000000000");
+        row("<use>, by href and xlink:href, its x and y inside its transform",
+            drawing("<defs><polygon id=\"tri\" points=\"0,0 10,0 10,10\"/></defs><use href=\"#tri\" x=\"128\" "
+                    "y=\"128\"/><use xlink:href=\"#tri\" transform=\"scale(2)\" x=\"50\" y=\"50\"/>",
+                    "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 256 256\""),
+            "",
+            "06 0000 0A00 0A0A E4E4 F8E4 F8F8 02 03 000204 000000 03 06080A 000000 000000 0000000000000000 "
+            "0000000000000000");
+        row("<switch>: the first child whose conditions hold",
+            drawing(R"(<switch><title>A</title><polygon systemLanguage="xx" points="0,0 5,0 5,5"/>)"
+                    R"(<polygon requiredExtensions="http://example.org/more" points="0,0 5,0 5,5"/>)"
+                    R"(<polygon systemLanguage="de, en-GB" points="118,118 138,118 138,138"/>)"
+                    R"(<polygon points="0,0 5,0 5,5"/></switch>)"),
+            "", "03 F6F6 0AF6 0A0A 01 03 000204 000000 000000 0000000000000000");
+        row("what is hidden, transparent or unpainted",
+            drawing(
+                R"(<g visibility="hidden"><polygon points="0,0 5,0 5,5"/>)"
+                R"(<polygon style="visibility:visible" points="118,118 138,118 138,138"/></g>)"
+                R"(<polygon style="visibility: collapse" points="0,0 5,0 5,5"/>)"
+                R"(<polygon opacity="0" points="0,0 5,0 5,5"/><g style="opacity:0%"><rect width="5" height="5"/></g>)"
+                R"(<polygon fill-opacity="0" points="0,0 5,0 5,5"/><g fill="none"><circle r="5"/></g>)"
+                R"(<polygon fill="none" stroke="red" stroke-opacity="0.0" points="0,0 5,0 5,5"/>)"
+                R"(<polygon fill-opacity="0" stroke="red" points="128,128 138,128 138,138"/>)"),
+            "",
+            "05 F6F6 0AF6 0A0A 0000 0A00 02 03 000204 000000 03 060804 000000 000000 0000000000000000 "
+            "0000000000000000");
+        row("256 levels deep",
+            drawing(QByteArray("<g>").repeated(254) + R"(<polygon points="118,118 138,118 138,138"/>)"
+                    + QByteArray("</g>").repeated(254)),
+            "", "03 F6F6 0AF6 0A0A 01 03 000204 000000 000000 0000000000000000");
+        row("the root's transform, inside its viewBox",
+            drawing(R"(<polygon points="59,59 69,59 69,69"/>)",
+                    R"s(viewBox="0 0 128 128" transform="translate(5 0)")s"),
+            "", "03 00F6 14F6 140A 01 03 000204 000000 000000 0000000000000000");
     }
 
     void drawingsFromElsewhere()
@@ -291,6 +363,41 @@ private slots:
         QTest::newRow("a viewBox")
             << drawing("", R"(viewBox="0 0 0 10")")
             << R"(The drawing's viewBox "0 0 0 10" is not four numbers with a positive width and height.)";
+        QTest::newRow("S, a curve") << drawing(R"(<path d="M 0 0 L 10 0 S 20 0 10 10 Z"/>)")
+                                    << "The 1st <path> has a curve (command S): straighten the curves first; only "
+                                       "straight lines are read.";
+        QTest::newRow("s, a curve") << drawing(R"(<path d="M 0 0 s 20 0 10 10 Z"/>)")
+                                    << "The 1st <path> has a curve (command s): straighten the curves first";
+        QTest::newRow("a hidden root")
+            << drawing(R"(<polygon points="1,1 2,2 3,1"/>)", R"(viewBox="0 0 256 256" display="none")")
+            << "Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a condition "
+               "that fails).";
+        QTest::newRow("shapes, none drawn")
+            << drawing(R"(<polygon fill="none" points="1,1 2,2 3,1"/><rect visibility="hidden" width="5" height="5"/>)")
+            << "Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and stroke.";
+        QTest::newRow("257 levels deep")
+            << drawing(QByteArray("<g>").repeated(255) + R"(<polygon points="1,1 2,2 3,1"/>)"
+                       + QByteArray("</g>").repeated(255))
+            << "The <polygon> at line 1, column 858 lies 257 levels deep; a drawing is read at most 256 levels "
+               "deep.";
+        QTest::newRow("a <use> of what holds it")
+            << drawing("<g id=\"loop\"><polygon points=\"1,1 2,2 3,1\"/><use href=\"#loop\"/></g>")
+            << "The 1st <use> draws \"#loop\", which holds it: a <use> can't draw itself or an element around it.";
+        QTest::newRow("<use> of <use> of ...")
+            << drawing(doublingUses(30))
+            << "The 61st <use> would draw more than 10,000 elements through <use>, the most a drawing may.";
+        QTest::newRow("a <use> of nothing here")
+            << drawing("<use href=\"letters.svg#A\"/>")
+            << "The 1st <use> refers to \"letters.svg#A\", which is no element of this drawing: only the drawing's "
+               "own elements are drawn through <use>.";
+        // Reference bytes 04 and 06 named no point of the drawing; read as they are, 04 would name the new
+        // polygon's third corner.
+        QTest::newRow("a reference that would name a new point")
+            << drawing(R"(<polygon points="118,118 138,118 138,138 118,138"/>)"
+                       R"(<polygon id="polygon-2" points="" data-vertiloom-corners="04 06"/>)",
+                       R"(viewBox="0 0 256 256" data-vertiloom-points="2")")
+            << R"(The <polygon> "polygon-2" keeps the reference byte 04, which names no point of the drawing but would )"
+               R"(name point 3 of the letter read from it: take it out of data-vertiloom-corners.)";
     }
 
     void refusals()

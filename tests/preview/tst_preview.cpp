@@ -101,6 +101,7 @@ private slots:
     void transforms_data();
     void transforms();
     void hitsBandsAndSnaps();
+    void polygonsOnAPointAndMeasures();
 };
 
 // ---- Canvas ----------------------------------------------------------------------------------
@@ -699,6 +700,29 @@ void PreviewTest::hitsBandsAndSnaps()
     QCOMPARE(snapped({11.9, 10.2}, points, 1.0), QPoint(12, 10)); // to point 2
     QCOMPARE(snapped({126.9, -130}, {}, 1.0), QPoint(127, -128));
     QCOMPARE(unitAt({-0.5, 127.9}), QPoint(-1, 127));
+}
+
+// What the board's status line and toolbar read: the polygons with a checked corner on a point, and the
+// distance and angle between two units (counter-clockwise as the board shows them, y downwards).
+void PreviewTest::polygonsOnAPointAndMeasures()
+{
+    Editor editor;
+    uncheckEverything(editor);
+    useCorner(editor, 3, 2, "08");
+    useCorner(editor, 1, 4, "08");
+    useCorner(editor, 3, 5, "08");
+    useCorner(editor, 2, 1, "08");
+    editor.form.setChecked(FieldId::checkPol(2, 1), false);
+    QCOMPARE(polygonsUsing(editor.form, 5), QList<int>({1, 3}));
+    QCOMPARE(polygonsUsing(editor.form, 4), QList<int>());
+    const auto measure = [](QPoint from, QPoint to) {
+        const Measure m = measured(from, to);
+        return QStringLiteral("%1 %2").arg(m.distance, 0, 'f', 3).arg(m.angle, 0, 'f', 3);
+    };
+    QCOMPARE(measure({0, 0}, {3, -4}), QStringLiteral("5.000 53.130")); // up and right on the screen
+    QCOMPARE(measure({10, 10}, {0, 20}), QStringLiteral("14.142 -135.000"));
+    QCOMPARE(measure({5, 0}, {-2, 0}), QStringLiteral("7.000 180.000"));
+    QCOMPARE(measure({-128, 127}, {-128, 127}), QStringLiteral("0.000 0.000"));
 }
 
 QTEST_MAIN(PreviewTest)

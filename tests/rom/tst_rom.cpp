@@ -656,6 +656,20 @@ void RomTest::cartridgeHeader_data()
         << zeros(0x20000, {{0x7FC0, header("FIRST", "21 00 08 00 01 33 00 FF FF 00 00")},
                            {0xFFC0, header("SECOND", "21 00 08 00 01 33 00 FF FF 00 00")}})
         << "high FFC0 \"SECOND\" 21 HiROM 08 256 KiB 01 North America 00 FFFF 0000 own 0BDA no match";
+    // The same score at both places (a map mode that keeps its header at neither): the low place.
+    QTest::newRow("a tie") << zeros(0x20000, {{0x7FC0, header("FIRST", "00 00 08 00 01 33 00 FF FF 00 00")},
+                                              {0xFFC0, header("SECOND", "00 00 08 00 01 33 00 FF FF 00 00")}})
+                           << "low 7FC0 \"FIRST\" 00  08 256 KiB 01 North America 00 FFFF 0000 own 0B98 no match";
+    // The stored checksum is the image's own, but the complement is not its complement.
+    QTest::newRow("checksum without its complement")
+        << zeros(0x20000, {{0x7FC0, header("LOW PLACE", "20 00 08 00 01 33 01 A7 00 52 05")}})
+        << "low 7FC0 \"LOW PLACE\" 20 LoROM 08 256 KiB 01 North America 01 00A7 0552 own 0552 no match";
+    // Text after the 00 padding: no title, so a HiROM map mode at the low place, a size and a country
+    // make 4 points, too few for a header.
+    QTest::newRow("text after the padding")
+        << zeros(0x20000, {{0x7FC0, QByteArray("LOW", 4) + QByteArray("PLACE").leftJustified(17, '\0')
+                                        + bytesFromHex("21 00 08 00 01 33 00 00 00 00 00")}})
+        << "none own 02B4 no match";
     // 192 KiB: the last 64 KiB count twice, so its one byte 01 adds 2.
     QTest::newRow("mirrored remainder")
         << zeros(0x30000,
@@ -689,36 +703,44 @@ QTEST_GUILESS_MAIN(RomTest)
 
 void RomTest::failedWriteIsUndone_data()
 {
-    QTest::addColumn<int>("failing");          // the write that fails after three bytes: 1 PAUSE, 2 GAME OVER
+    QTest::addColumn<int>("failing");          // the write that fails: 1 PAUSE, 2 GAME OVER
+    QTest::addColumn<int>("bytesBefore");      // the bytes it gets onto the disk first
     QTest::addColumn<QString>("restoreFault"); // what fails in putting the old bytes back: "", "write" or "sync"
     QTest::addColumn<QString>("message");      // %1: the image
-    QTest::newRow("put back") << 2 << ""
+    QTest::newRow("put back") << 2 << 3 << ""
                               << "Cannot write the words into %1: No space left on device. The bytes that were there "
                                  "before were put back: the file is as it was.";
     QTest::newRow("no way back")
-        << 2 << "write"
+        << 2 << 3 << "write"
         << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
            "(Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes "
            "are kept beside it, and the editor puts them back the next time it opens the file.";
     // Bytes put back but not synced are not known to be on the disk.
     QTest::newRow("sync after putting back fails")
-        << 2 << "sync"
+        << 2 << 3 << "sync"
         << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
            "(Input/output error): offsets CC60 to CC64 and 8619F to 861A1 of %1 may have been changed. Their old bytes "
            "are kept beside it, and the editor puts them back the next time it opens the file.";
     // GAME OVER was never touched, so it is not named.
     QTest::newRow("no way back, PAUSE torn")
-        << 1 << "write"
+        << 1 << 3 << "write"
         << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
            "(Input/output error): offsets CC60 to CC62 of %1 may have been changed. Their old bytes are kept beside "
            "it, and the editor puts them back the next time it opens the file.";
+    // GAME OVER was refused at its first byte: only PAUSE is named, never an empty range.
+    QTest::newRow("no way back, GAME OVER refused")
+        << 2 << 0 << "write"
+        << "Cannot write the words into %1: No space left on device. Putting the old bytes back failed too "
+           "(Input/output error): offsets CC60 to CC64 of %1 may have been changed. Their old bytes are kept beside "
+           "it, and the editor puts them back the next time it opens the file.";
 }
 
-// One word's write fails after three bytes (GAME OVER when PAUSE is already written), then perhaps
-// the way back.
+// One word's write fails part-way (GAME OVER when PAUSE is already written), then perhaps the way
+// back.
 void RomTest::failedWriteIsUndone()
 {
     QFETCH(int, failing);
+    QFETCH(int, bytesBefore);
     QFETCH(QString, restoreFault);
     QFETCH(QString, message);
     const QByteArray image = makeRomImage();
@@ -736,7 +758,7 @@ void RomTest::failedWriteIsUndone()
             return restoreFault == QLatin1String("sync") ? IoFault{EIO, 0} : IoFault{};
         ++writes;
         if (writes == failing)
-            return IoFault{ENOSPC, 3};
+            return IoFault{ENOSPC, bytesBefore};
         return writes == failing + 1 && restoreFault == QLatin1String("write") ? IoFault{EIO, 0} : IoFault{};
     });
     try {
@@ -747,8 +769,8 @@ void RomTest::failedWriteIsUndone()
         setIoFaultHook({});
         QCOMPARE(error.message(), message.arg(editor.currentRom));
     }
-    const QByteArray torn = failing == 1
-                                ? withWords(image, 21, bytesFromHex("07 07 07"), {})
-                                : withWords(image, 21, bytesFromHex("07 07 07 07 07"), bytesFromHex("07 07 07"));
+    const QByteArray cut(bytesBefore, '\x07');
+    const QByteArray torn =
+        failing == 1 ? withWords(image, 21, cut, {}) : withWords(image, 21, bytesFromHex("07 07 07 07 07"), cut);
     QCOMPARE(firstDifference(editor.currentRom, restoreFault == QLatin1String("write") ? torn : image), -1);
 }
