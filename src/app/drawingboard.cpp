@@ -13,11 +13,14 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
@@ -30,7 +33,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace vertiloom {
 
@@ -283,10 +285,17 @@ QString BoardCanvas::status() const
         const QList<UnitPoint> points = letterPoints(editor_.form);
         const auto it =
             std::find_if(points.cbegin(), points.cend(), [this](const UnitPoint& p) { return p.n == hovered_; });
-        if (it != points.cend())
+        if (it != points.cend()) {
+            QStringList polygons;
+            for (const int p : polygonsUsing(editor_.form, hovered_))
+                polygons << QString::number(p);
             parts << (english ? QStringLiteral("point %1 at x %2, y %3") : QStringLiteral("точка %1: x %2, y %3"))
                          .arg(hovered_)
                          .arg(unitShown(it->x), unitShown(it->y));
+            if (!polygons.isEmpty())
+                parts << (english ? QStringLiteral("in polygons %1") : QStringLiteral("в многоугольниках %1"))
+                             .arg(polygons.join(QStringLiteral(", ")));
+        }
     }
     const qsizetype selected = selection().size();
     if (selected == 1)
@@ -494,6 +503,44 @@ void BoardCanvas::transform(const Transform& transform)
     act([this, numbers, transform] { transformPoints(editor_, numbers, transform); });
 }
 
+void BoardCanvas::copy()
+{
+    const QList<int> numbers = selection();
+    CopiedPoints copied;
+    if (!check([this, numbers, &copied] { copied = copyPoints(editor_, numbers); }))
+        return;
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kPointsMimeType), copied.points);
+    data->setData(QString::fromLatin1(kSvgMimeType), copied.svg);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void BoardCanvas::paste()
+{
+    // The editor's own form first, then a drawing: as SVG, or as SVG text (what a vector editor or a
+    // text editor copies).
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QString own = QString::fromLatin1(kPointsMimeType);
+    const QString svg = QString::fromLatin1(kSvgMimeType);
+    QList<int> pasted;
+    bool done = false;
+    if (data->hasFormat(own)) {
+        const QByteArray points = data->data(own);
+        done = act([this, points, &pasted] { pasted = pastePoints(editor_, points); });
+    } else if (data->hasFormat(svg) || data->text().contains(QStringLiteral("<svg"))) {
+        const QByteArray drawing = data->hasFormat(svg) ? data->data(svg) : data->text().toUtf8();
+        done = act([this, drawing, &pasted] { pasted = pasteSvg(editor_, drawing); });
+    } else {
+        setWarning(editor_.language == kEnglish
+                       ? QStringLiteral("The clipboard holds no points of this editor and no SVG drawing.")
+                       : QStringLiteral("В буфере обмена нет ни точек этого редактора, ни рисунка SVG."));
+    }
+    if (done)
+        setSelection(pasted);
+}
+
 void BoardCanvas::undo()
 {
     setWarning(QString());
@@ -514,7 +561,7 @@ bool BoardCanvas::handleKey(QKeyEvent* event)
                 setSelection({});
             return true;
         }
-        if (key == Qt::Key_Delete) {
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
             const QList<int> numbers = selection();
             if (numbers.isEmpty())
                 setWarning(editor_.language == kEnglish ? QStringLiteral("No point is selected to delete.")
@@ -599,6 +646,8 @@ const QList<ActionText>& actionTexts()
         {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
          "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
         {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
+        {"Copy", "Копировать", "Copy", QKeySequence::Copy},
+        {"Paste", "Вставить", "Paste", QKeySequence::Paste},
         {"Undo", "Отменить", "Undo", QKeySequence::Undo},
         {"Redo", "Повторить", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
     };
@@ -797,6 +846,8 @@ void DrawingBoard::createActions()
     action("FitBackground", background, [this] { canvas_->fitBackground(); });
     action("ClearBackground", background, [this] { canvas_->setBackground({}); });
 
+    action("Copy", nullptr, [this] { canvas_->copy(); });
+    action("Paste", nullptr, [this] { canvas_->paste(); });
     action("Undo", nullptr, [this] { canvas_->undo(); });
     action("Redo", nullptr, [this] { main_.redo(); });
     action("RedoShift", nullptr, [this] { main_.redo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
@@ -870,14 +921,11 @@ void DrawingBoard::showSelected()
     } else if (selected.size() == 2) {
         pointLabel_->setText(english ? QStringLiteral("Points %1 and %2:").arg(selected[0]).arg(selected[1])
                                      : QStringLiteral("Точки %1 и %2:").arg(selected[0]).arg(selected[1]));
-        const QPoint d = place(selected[1]) - place(selected[0]);
-        const double angle = std::atan2(-d.y(), d.x()) * 180 / std::numbers::pi;
-        pointHex_->setText(english ? QStringLiteral("distance %1, angle %2\u00B0")
-                                         .arg(std::hypot(d.x(), d.y()), 0, 'f', 1)
-                                         .arg(angle, 0, 'f', 1)
-                                   : QStringLiteral("расстояние %1, угол %2\u00B0")
-                                         .arg(std::hypot(d.x(), d.y()), 0, 'f', 1)
-                                         .arg(angle, 0, 'f', 1));
+        const Measure measure = measured(place(selected[0]), place(selected[1]));
+        pointHex_->setText(
+            (english ? QStringLiteral("distance %1, angle %2\u00B0") : QStringLiteral("расстояние %1, угол %2\u00B0"))
+                .arg(measure.distance, 0, 'f', 1)
+                .arg(measure.angle, 0, 'f', 1));
     } else {
         pointLabel_->setText(QString());
         pointHex_->setText(QString());

@@ -98,6 +98,11 @@ public:
 
     // Keys of the board that act on the canvas: the tool's, then Escape, Delete, Ctrl+A, the arrows.
     bool handleKey(QKeyEvent* event);
+    // Ctrl+C: the selected points and the polygons on them into the clipboard, in the editor's own
+    // form and as an SVG drawing. Ctrl+V: the clipboard's points (or SVG drawing) into the letter, one
+    // undo step; the new points are selected.
+    void copy();
+    void paste();
     // Ctrl+Z on the board: the tool's own (the pen's last corner) first, else the history's step.
     void undo();
     // The transforms of the toolbar, on the selection (every checked point when it is empty).

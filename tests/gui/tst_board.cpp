@@ -9,6 +9,8 @@
 #include "support/fakeplatform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
@@ -165,6 +167,31 @@ private slots:
         QCOMPARE(canvas_->warning(), QString());
     }
 
+    // Delete takes a point out of the polygon too; Ctrl+C puts the points into the clipboard in both
+    // forms, Ctrl+V pastes them (or SVG text) as one step, the new points selected.
+    void deleteCopyPaste()
+    {
+        const int steps = window_->history().count();
+        canvas_->setSelection({2});
+        QTest::keyClick(canvas_, Qt::Key_Delete);
+        QCOMPARE(letterPoints(editor().form), QList<UnitPoint>({{1, 0, 0}, {2, 0, 20}}));
+        QCOMPARE(window_->history().count(), steps + 1);
+        canvas_->setSelection({1, 2});
+        canvas_->copy();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->hasFormat(QStringLiteral("application/x-vertiloom-points")));
+        const QString svg = QString::fromUtf8(data->data(QStringLiteral("image/svg+xml")));
+        QVERIFY(svg.contains(QStringLiteral("<svg")));
+        canvas_->paste();
+        QCOMPARE(letterPoints(editor().form).size(), 4);
+        QCOMPARE(canvas_->selection(), QList<int>({3, 4}));
+        QCOMPARE(window_->history().count(), steps + 2);
+        QGuiApplication::clipboard()->setText(svg);
+        canvas_->paste();
+        QCOMPARE(letterPoints(editor().form).size(), 6);
+        QVERIFY(platform_.errors.isEmpty());
+    }
+
     // The board shows the letter as the fields hold it, START! or not: a field typed, the letter
     // cleared.
     void followsTheFields()
@@ -187,7 +214,7 @@ private slots:
         QVERIFY(window_->drawingBoard()
                     ->findChild<QLabel*>(QStringLiteral("BoardStatus"))
                     ->text()
-                    .contains(QStringLiteral("point 2 at x 14 (20), y 00 (0)")));
+                    .contains(QStringLiteral("point 2 at x 14 (20), y 00 (0) \u00B7 in polygons 1")));
         hover({50, 50});
         QCOMPARE(canvas_->intent(), Intent::Select);
         canvas_->setSelection({2});
