@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -47,6 +48,8 @@ const QColor kHandle{255, 255, 255};
 const QColor kSelected{255, 160, 0};
 const QColor kPenLine{255, 255, 0};
 const QColor kHovered{0, 220, 255};
+// The lines a dragged point snaps to, faint beside the grid's.
+const QColor kSnapLine{0, 72, 96};
 // The board's colour for a refusal on its status line.
 const QColor kWarning{200, 40, 0};
 
@@ -110,8 +113,21 @@ BoardCanvas::~BoardCanvas() = default;
 
 void BoardCanvas::setZoom(int zoom)
 {
+    const int before = zoom_;
     zoom_ = std::clamp(zoom, 1, kLargestZoom);
+    // Where the cursor is on the screen, over the unit it was over before.
+    std::optional<QPoint> held;
+    if (cursor_)
+        held = mapToGlobal(QPointF(kMargin + before * (cursor_->x() + 128), kMargin + before * (cursor_->y() + 128)))
+                   .toPoint();
     setFixedSize(kUnits * zoom_ + 2 * kMargin, kUnits * zoom_ + 2 * kMargin);
+    if (held) {
+        if (zoom_ != before)
+            emit zoomedAbout(*cursor_, *held);
+        // The status line names the unit under the cursor now, not the one before the zoom.
+        cursor_ = unitPosition(mapFromGlobal(QPointF(*held)));
+        updateHover();
+    }
     update();
     emit zoomChanged(zoom_);
     emit statusChanged();
@@ -138,6 +154,12 @@ void BoardCanvas::setTool(Tool tool)
     updateHover();
     update();
     emit statusChanged();
+}
+
+void BoardCanvas::setSnapping(bool on)
+{
+    snapping_ = on;
+    update();
 }
 
 void BoardCanvas::setGrid(bool on)
@@ -379,6 +401,18 @@ void BoardCanvas::paintEvent(QPaintEvent*)
         }
     }
 
+    // With snapping on, the lines a dragged point snaps to: through the centres of the units whose
+    // coordinates are multiples of 4 (the grid's lines run along the units' edges), on each unit's
+    // middle pixel.
+    if (snapping_) {
+        painter.setPen(kSnapLine);
+        for (int u = 0; u < kUnits; u += 4) {
+            const int at = kMargin + u * zoom_ + zoom_ / 2;
+            painter.drawLine(at, kMargin, at, kMargin + side - 1);
+            painter.drawLine(kMargin, at, kMargin + side - 1, at);
+        }
+    }
+
     // The letter layer, its black see-through so that the grid and the picture show, each of its
     // pixels a sharp square of zoom x zoom.
     const QImage& letter = letterImage();
@@ -475,6 +509,7 @@ void BoardCanvas::wheelEvent(QWheelEvent* event)
     if (activeTool().wheel(event)) {
         event->accept();
     } else if (event->modifiers() & Qt::ControlModifier && event->angleDelta().y() / 120 != 0) {
+        cursor_ = unitPosition(event->position());
         setZoom(zoom_ + event->angleDelta().y() / 120);
         event->accept();
     } else {
@@ -684,6 +719,15 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
     createActions();
     connect(canvas_, &BoardCanvas::statusChanged, this, [this] { refresh(); });
     connect(canvas_, &BoardCanvas::selectionChanged, this, [this] { showSelected(); });
+    connect(canvas_, &BoardCanvas::zoomedAbout, this, [this](QPointF unit, QPoint global) {
+        const QPointF now = canvas_->mapFromGlobal(QPointF(global));
+        const QPointF wanted(BoardCanvas::kMargin + canvas_->zoom() * (unit.x() + 128),
+                             BoardCanvas::kMargin + canvas_->zoom() * (unit.y() + 128));
+        QScrollBar* across = scroll_->horizontalScrollBar();
+        QScrollBar* down = scroll_->verticalScrollBar();
+        across->setValue(across->value() + qRound(wanted.x() - now.x()));
+        down->setValue(down->value() + qRound(wanted.y() - now.y()));
+    });
     connect(&editor_.form, &EditorForm::changed, this, [this](const FieldId& id) {
         if (id.kind == Kind::X || id.kind == Kind::Y || id.kind == Kind::CheckBox)
             showSelected();
@@ -952,7 +996,9 @@ void DrawingBoard::refresh()
 
 void DrawingBoard::fitZoom()
 {
-    const QSize room = scroll_->viewport()->size();
+    // The room without scroll bars: the viewport is smaller while the square at the present zoom
+    // needs them, which made Fit depend on the zoom it started from.
+    const QSize room = scroll_->maximumViewportSize();
     canvas_->setZoom((std::min(room.width(), room.height()) - 2 * BoardCanvas::kMargin) / kUnits);
 }
 

@@ -46,6 +46,7 @@ public:
     MainWindow& main() const { return main_; }
 
     int zoom() const { return zoom_; }
+    // With the cursor over the square, about the unit under it.
     void setZoom(int zoom);
     Tool tool() const { return tool_; }
     void setTool(Tool tool);
@@ -53,7 +54,7 @@ public:
     bool grid() const { return grid_; }
     void setGrid(bool on);
     bool snapping() const { return snapping_; }
-    void setSnapping(bool on) { snapping_ = on; }
+    void setSnapping(bool on);
     // Units within which a handle is hit or a point snaps.
     double reach() const { return double(kReach) / zoom_; }
 
@@ -113,6 +114,9 @@ public:
 signals:
     void statusChanged();
     void zoomChanged(int zoom);
+    // The zoom changed with the cursor over the square: the unit it was over should stay under the
+    // screen point global (the window scrolls).
+    void zoomedAbout(QPointF unit, QPoint global);
     void backgroundPlaceChanged();
     void selectionChanged();
 

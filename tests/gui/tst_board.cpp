@@ -204,6 +204,22 @@ private slots:
         QVERIFY(shown({10, 20}) != polygonColor(1));
     }
 
+    // With snapping on, the lines it snaps to are drawn faintly through the centres of the units on
+    // multiples of 4.
+    void snapLines()
+    {
+        // At zoom 3 unit u's middle column is 12 + 3 (u + 128) + 1: unit 8's is 421, unit -99's 100,
+        // unit -100's 97.
+        const auto shown = [this](int x, int y) { return canvas_->grab().toImage().pixelColor(x, y); };
+        canvas_->setSnapping(true);
+        QCOMPARE(shown(421, 100), QColor(0, 72, 96));
+        QCOMPARE(shown(100, 97), QColor(0, 72, 96));
+        QCOMPARE(shown(100, 100), QColor(Qt::black));
+        QCOMPARE(shown(422, 100), QColor(Qt::black));
+        canvas_->setSnapping(false);
+        QCOMPARE(shown(421, 100), QColor(Qt::black));
+    }
+
     // The handle under the cursor and what a press does there; the selected point's numbers and the
     // measures of two; Tab from one number to the next, Escape back to the square.
     void hoverAndMeasures()
@@ -257,6 +273,54 @@ private slots:
         canvas_->fitBackground();
         QCOMPARE(canvas_->backgroundScale(), 41);
         QCOMPARE(canvas_->backgroundOffset().toPoint(), QPoint(31, 31));
+    }
+
+    void zooms_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("how"); // "fit", "wheel" (Ctrl+wheel up), "keys" (Ctrl+plus)
+        QTest::addColumn<int>("expected");
+        QTest::newRow("fit from 1") << 1 << QStringLiteral("fit") << 3;
+        QTest::newRow("fit from 3") << 3 << QStringLiteral("fit") << 3;
+        QTest::newRow("fit from 4") << 4 << QStringLiteral("fit") << 3;
+        QTest::newRow("fit from 16") << 16 << QStringLiteral("fit") << 3;
+        QTest::newRow("Ctrl+wheel") << 3 << QStringLiteral("wheel") << 4;
+        QTest::newRow("Ctrl+plus") << 3 << QStringLiteral("keys") << 4;
+    }
+    // Fit gives the same zoom whatever the zoom before (the window 1000 x 946: room for 3 and a
+    // little, less with scroll bars); the status line names the zoom after every change.
+    void zooms()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, how);
+        QFETCH(int, expected);
+        DrawingBoard* board = window_->drawingBoard();
+        board->resize(1000, 946);
+        canvas_->setZoom(from);
+        QApplication::processEvents();
+        hover({0, 0});
+        const QPoint held = canvas_->mapToGlobal(at({0, 0}));
+        if (how == QLatin1String("fit")) {
+            board->fitZoom();
+        } else if (how == QLatin1String("wheel")) {
+            QWheelEvent wheel(at({0, 0}), canvas_->mapToGlobal(at({0, 0})), {}, {0, 120}, Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas_, &wheel);
+        } else {
+            board->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(board));
+            canvas_->setFocus();
+            QTest::keyClick(canvas_, Qt::Key_Plus, Qt::ControlModifier);
+        }
+        QCOMPARE(canvas_->zoom(), expected);
+        const QString status = board->findChild<QLabel*>(QStringLiteral("BoardStatus"))->text();
+        QVERIFY2(status.endsWith(QStringLiteral("\u00D7%1").arg(expected)), qPrintable(status));
+        if (how != QLatin1String("fit")) {
+            // The wheel and the keys zoom about the cursor: the unit under it stays there, and the
+            // status line names it.
+            QVERIFY((canvas_->mapToGlobal(at({0, 0})) - held).manhattanLength() <= 2);
+            QVERIFY2(status.startsWith(QStringLiteral("x 00 (0), y 00 (0)")), qPrintable(status));
+        }
     }
 
     // The rubber band selects exactly the points inside it; Ctrl+A every checked point, Escape none;
