@@ -20,6 +20,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
@@ -576,6 +577,18 @@ void BoardCanvas::paste()
         setSelection(pasted);
 }
 
+void BoardCanvas::deleteSelection()
+{
+    const QList<int> numbers = selection();
+    if (numbers.isEmpty())
+        setWarning(editor_.language == kEnglish ? QStringLiteral("No point is selected to delete.")
+                                                : QStringLiteral("Не выбрано ни одной точки для удаления."));
+    else if (act([this, numbers] { deletePoints(editor_, numbers); }))
+        setSelection({});
+    updateHover();
+    update();
+}
+
 void BoardCanvas::undo()
 {
     setWarning(QString());
@@ -597,12 +610,7 @@ bool BoardCanvas::handleKey(QKeyEvent* event)
             return true;
         }
         if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-            const QList<int> numbers = selection();
-            if (numbers.isEmpty())
-                setWarning(editor_.language == kEnglish ? QStringLiteral("No point is selected to delete.")
-                                                        : QStringLiteral("Не выбрано ни одной точки для удаления."));
-            else if (act([this, numbers] { deletePoints(editor_, numbers); }))
-                setSelection({});
+            deleteSelection();
             return true;
         }
         if (key == Qt::Key_A && modifiers == Qt::ControlModifier) {
@@ -654,6 +662,10 @@ struct ActionText {
     QKeySequence keys;
     const char* russianTip = nullptr;
     const char* englishTip = nullptr;
+    // The text in the square's menu when the toolbar's ("Apply") would say too little there; %1 and
+    // %2 are the toolbar's numbers.
+    const char* russianMenu = nullptr;
+    const char* englishMenu = nullptr;
 };
 
 const QList<ActionText>& actionTexts()
@@ -669,9 +681,9 @@ const QList<ActionText>& actionTexts()
         {"TurnLeft", "Повернуть влево", "Turn left", QKeySequence(Qt::Key_L)},
         {"TurnRight", "Повернуть вправо", "Turn right", QKeySequence(Qt::Key_R)},
         {"Scale", "Применить", "Apply", QKeySequence(Qt::Key_K), "Масштабировать выбранное на столько процентов",
-         "Scale the selection by this percentage"},
+         "Scale the selection by this percentage", "Масштабировать на %1 %", "Scale by %1 %"},
         {"MoveBy", "Применить", "Apply", QKeySequence(Qt::Key_M), "Сдвинуть выбранное на dx, dy",
-         "Move the selection by dx, dy"},
+         "Move the selection by dx, dy", "Сдвинуть на %1, %2", "Move by %1, %2"},
         {"Snap", "Привязка", "Snap", QKeySequence(Qt::Key_N)},
         {"Grid", "Сетка", "Grid", QKeySequence(Qt::Key_G)},
         {"ZoomIn", "Крупнее", "Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
@@ -681,6 +693,9 @@ const QList<ActionText>& actionTexts()
         {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
          "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
         {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
+        {"Delete", "Удалить точки", "Delete points", QKeySequence(Qt::Key_Delete),
+         "Убрать выбранные точки из буквы и из многоугольников",
+         "Take the selected points out of the letter and its polygons"},
         {"Copy", "Копировать", "Copy", QKeySequence::Copy},
         {"Paste", "Вставить", "Paste", QKeySequence::Paste},
         {"Undo", "Отменить", "Undo", QKeySequence::Undo},
@@ -892,9 +907,49 @@ void DrawingBoard::createActions()
 
     action("Copy", nullptr, [this] { canvas_->copy(); });
     action("Paste", nullptr, [this] { canvas_->paste(); });
+    action("Delete", nullptr, [this] { canvas_->deleteSelection(); });
     action("Undo", nullptr, [this] { canvas_->undo(); });
     action("Redo", nullptr, [this] { main_.redo(); });
     action("RedoShift", nullptr, [this] { main_.redo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+
+    // The square's own menu: the same actions, so that each shows its key.
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("BoardMenu"));
+    const QList<QList<const char*>> sections = {
+        {"SelectTool", "PenTool", "PictureTool"},
+        {"FlipHorizontally", "FlipVertically", "TurnLeft", "TurnRight", "Scale", "MoveBy"},
+        {"Copy", "Paste", "Delete"},
+        {"Snap", "Grid"},
+        {"Background", "FitBackground", "ClearBackground"},
+    };
+    for (const QList<const char*>& section : sections) {
+        if (!menu_->isEmpty())
+            menu_->addSeparator();
+        for (const char* name : section)
+            menu_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+    }
+    connect(menu_, &QMenu::aboutToShow, this, [this] { showMenuTexts(); });
+    canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(canvas_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menu_->popup(canvas_->mapToGlobal(at)); });
+}
+
+void DrawingBoard::showMenuTexts()
+{
+    const bool english = language_ == kEnglish;
+    for (const ActionText& t : actionTexts()) {
+        if (!t.englishMenu)
+            continue;
+        auto* a = findChild<QAction*>(QString::fromLatin1(t.name));
+        // The toolbar shows the icon text, the menu the text.
+        a->setIconText(QString::fromUtf8(english ? t.english : t.russian));
+        QString text = QString::fromUtf8(english ? t.englishMenu : t.russianMenu);
+        if (a->objectName() == QLatin1String("Scale"))
+            text = text.arg(scalePercent_->value());
+        else
+            text = text.arg(moveX_->value()).arg(moveY_->value());
+        a->setText(text.replace(u'-', QChar(0x2212)));
+    }
 }
 
 void DrawingBoard::setLanguage(int language)
@@ -936,6 +991,7 @@ void DrawingBoard::setLanguage(int language)
                                 : QStringLiteral("x выбранной точки в единицах (Tab: y)"));
     pointY_->setToolTip(english ? QStringLiteral("y of the selected point, in units")
                                 : QStringLiteral("y выбранной точки в единицах"));
+    showMenuTexts();
     showSelected();
     refresh();
 }

@@ -20,6 +20,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QScrollArea;
 class QSpinBox;
 class QToolButton;
@@ -104,6 +105,8 @@ public:
     // undo step; the new points are selected.
     void copy();
     void paste();
+    // Delete: the selected points out of the letter and out of every polygon, one undo step.
+    void deleteSelection();
     // Ctrl+Z on the board: the tool's own (the pen's last corner) first, else the history's step.
     void undo();
     // The transforms of the toolbar, on the selection (every checked point when it is empty).
@@ -187,6 +190,8 @@ protected:
 private:
     void createActions();
     void chooseBackground();
+    // The menu's texts of the actions whose toolbar text is "Apply", with the toolbar's numbers.
+    void showMenuTexts();
     // The toolbar's numbers of the selected point, or the measures of two.
     void showSelected();
     // The selected point put where its two numbers say, one of them being typed into.
@@ -215,6 +220,7 @@ private:
     QSpinBox* backgroundX_ = nullptr;
     QSpinBox* backgroundY_ = nullptr;
     QList<QAction*> actions_;
+    QMenu* menu_ = nullptr; // the square's right-click menu
 };
 
 } // namespace vertiloom

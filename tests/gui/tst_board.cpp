@@ -12,9 +12,11 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
 
@@ -202,6 +204,61 @@ private slots:
         QCOMPARE(shown({10, 20}), polygonColor(1));
         window_->step([this] { clearLetter(editor()); });
         QVERIFY(shown({10, 20}) != polygonColor(1));
+    }
+
+    // A right-click on the square opens its menu: the window's own actions, each with its key, in
+    // the window's language.
+    void squareMenu()
+    {
+        DrawingBoard* board = window_->drawingBoard();
+        const auto entries = [board] {
+            QStringList shown;
+            for (const QAction* a : board->findChild<QMenu*>(QStringLiteral("BoardMenu"))->actions())
+                shown << (a->isSeparator() ? QStringLiteral("-")
+                                           : QStringLiteral("%1\t%2").arg(a->text(), a->shortcut().toString()));
+            return shown;
+        };
+        board->findChild<QSpinBox*>(QStringLiteral("MoveX"))->setValue(-3);
+        // Through the window, as the desktop sends it: the press makes the menu event.
+        QTest::mouseClick(board->windowHandle(), Qt::RightButton, {}, canvas_->mapTo(board, at({50, 50})));
+        auto* menu = board->findChild<QMenu*>(QStringLiteral("BoardMenu"));
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(entries(), QStringList({QStringLiteral("Select\tS"),
+                                         QStringLiteral("Pen\tP"),
+                                         QStringLiteral("Picture\tT"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Flip horizontally\tH"),
+                                         QStringLiteral("Flip vertically\tV"),
+                                         QStringLiteral("Turn left\tL"),
+                                         QStringLiteral("Turn right\tR"),
+                                         QStringLiteral("Scale by 100 %\tK"),
+                                         QStringLiteral("Move by \u22123, 0\tM"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Copy\tCtrl+C"),
+                                         QStringLiteral("Paste\tCtrl+V"),
+                                         QStringLiteral("Delete points\tDel"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Snap\tN"),
+                                         QStringLiteral("Grid\tG"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Background\u2026\tB"),
+                                         QStringLiteral("Fit picture\tF"),
+                                         QStringLiteral("Clear background\t")}));
+        menu->close();
+        // The toolbar still says "Apply"; the entries follow the language.
+        for (const QToolButton* button : board->findChildren<QToolButton*>()) {
+            if (button->defaultAction() && button->defaultAction()->objectName() == QLatin1String("Scale"))
+                QCOMPARE(button->text(), QStringLiteral("Apply"));
+        }
+        board->setLanguage(kRussian);
+        QCOMPARE(entries().mid(8, 6),
+                 QStringList({QStringLiteral("Масштабировать на 100 %\tK"), QStringLiteral("Сдвинуть на \u22123, 0\tM"),
+                              QStringLiteral("-"), QStringLiteral("Копировать\tCtrl+C"),
+                              QStringLiteral("Вставить\tCtrl+V"), QStringLiteral("Удалить точки\tDel")}));
+        // Its Delete is the key's: the selected point out of the letter and its polygon.
+        canvas_->setSelection({2});
+        board->findChild<QAction*>(QStringLiteral("Delete"))->trigger();
+        QCOMPARE(letterPoints(editor().form), QList<UnitPoint>({{1, 0, 0}, {2, 0, 20}}));
     }
 
     // With snapping on, the lines it snaps to are drawn faintly through the centres of the units on
