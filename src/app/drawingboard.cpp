@@ -50,7 +50,7 @@ const QColor kSelected{255, 160, 0};
 const QColor kPenLine{255, 255, 0};
 const QColor kHovered{0, 220, 255};
 // The lines a dragged point snaps to, faint beside the grid's.
-const QColor kSnapLine{0, 72, 96};
+const QColor kSnapLine{0, 50, 66};
 // The board's colour for a refusal on its status line.
 const QColor kWarning{200, 40, 0};
 

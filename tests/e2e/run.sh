@@ -12,7 +12,8 @@
 #      preview, the point fields, the memo and the title as they were before;
 #   6. F7 shows the font window of the sample image (its picture kept), F6 the drawing board: a drag
 #      of point 1 shows in the main window and Ctrl+Z takes it back; a click on empty space clears
-#      the selection and moves nothing; the pen draws a "Я";
+#      the selection and moves nothing; two points and a polygon copied in the board from one
+#      letter, pasted into another and exported into an image are listed there; the pen draws a "Я";
 #   7. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
 #      the program with status 0;
 #   8. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
@@ -624,6 +625,73 @@ else
       else
         pass "$empty_check"
       fi
+      # Copy and paste between letters: "I" (the 9th letter: 2 points, 1 polygon of 2 corners) is
+      # loaded with ">" and Reload, Ctrl+A and Ctrl+C in the board copy it; back on "P" (7 points,
+      # 1 polygon), Ctrl+V in the board pastes it; "Export letter to Rom" writes the letter into a
+      # copy of the sample (typed into the save dialog; the question about the bytes after the old
+      # record answered Yes), and vertiloom-cli lists "P" there with 9 points and 2 polygons.
+      paste_check="the board copies \"I\" (2 points, a polygon), pastes it into \"P\", and the exported image lists P with 9 points and 2 polygons"
+      cp "$sample" "$work/pasted.smc"
+      note=
+      step_letters() { # step_letters BUTTON_X TIMES: "<" (322) or ">" (418), then Reload
+        local i
+        for ((i = 0; i < $2; i++)); do click_client "$1" $((324 + 12)); done
+        click_client $((248 + 28)) $((324 + 12)) # BitBtn1, Reload
+      }
+      xdotool windowfocus --sync "$main_window" 2>/dev/null
+      step_letters 418 8
+      if ! wait_for_title "Tessarine Vertiloom $dash sample.smc $dash I (17) 30" 5; then
+        note="after \">\" eight times and Reload the title is \"$title\""
+      else
+        xdotool windowfocus --sync "$board" 2>/dev/null
+        xdotool key --delay 100 ctrl+a ctrl+c
+        xdotool windowfocus --sync "$main_window" 2>/dev/null
+        step_letters 322 8
+        if ! wait_for_title "$sample_title" 5; then
+          note="back with \"<\" and Reload the title is \"$title\""
+        else
+          xdotool windowfocus --sync "$board" 2>/dev/null
+          xdotool key ctrl+v
+          if ! wait_for_title "$sample_title *" 5; then
+            screenshot 6-pasted
+            note="Ctrl+V in the board changed nothing (see $shot)"
+          else
+            click_client $((257 + 60)) $((356 + 12)) # Button7, export letter to Rom
+            if ! wait_for_other_window 10 || [ "$other" = "$board" ]; then
+              for w in $(windows_of "$app_pid"); do [ "$w" != "$main_window" ] && [ "$w" != "$board" ] && other=$w; done
+            fi
+            save_dialog=$other
+            if [ -z "$save_dialog" ] || [ "$save_dialog" = "$board" ]; then
+              note="\"Export letter to Rom\" opened no dialog"
+            else
+              xdotool windowfocus --sync "$save_dialog" 2>/dev/null
+              sleep 0.2
+              xdotool key ctrl+a
+              xdotool type --delay 10 "$work/pasted.smc"
+              xdotool key Return
+              window_gone "$save_dialog" 3 || xdotool key Return
+              window_gone "$save_dialog" 5
+              # The record grows from 42 to 59 bytes: the question whether to overwrite the 17 after it.
+              question=
+              for _ in $(seq 100); do
+                for w in $(windows_of "$app_pid"); do is_question "$w" && question=$w; done
+                [ -n "$question" ] && break
+                sleep 0.05
+              done
+              if [ -n "$question" ]; then
+                answer "$question" Tab space
+                window_gone "$question" 3
+              fi
+              wait_for_title "$sample_title" 5 || note="after the export the title is \"$title\""
+              listed=$("$cli" list "$work/pasted.smc" 2>&1 | awk '$1 == 1 && $2 == "P" { print $(NF - 2), $(NF - 1), $NF }')
+              [ "$listed" = "59 9 2" ] ||
+                note+="${note:+; }vertiloom-cli list shows P with length, points and polygons \"$listed\", expected \"59 9 2\""
+            fi
+          fi
+        fi
+      fi
+      if [ -z "$note" ]; then pass "$paste_check"; else fail "$paste_check" "$note"; fi
+
       # The tracing picture: a "Я" as a font draws it, loaded with B through the open dialog.
       convert -size 400x400 xc:white -fill black -font DejaVu-Sans -pointsize 360 -gravity center \
         -annotate 0 'Я' "$work/ya.png" 2>/dev/null

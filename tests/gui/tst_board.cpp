@@ -269,8 +269,8 @@ private slots:
         // unit -100's 97.
         const auto shown = [this](int x, int y) { return canvas_->grab().toImage().pixelColor(x, y); };
         canvas_->setSnapping(true);
-        QCOMPARE(shown(421, 100), QColor(0, 72, 96));
-        QCOMPARE(shown(100, 97), QColor(0, 72, 96));
+        QCOMPARE(shown(421, 100), QColor(0, 50, 66));
+        QCOMPARE(shown(100, 97), QColor(0, 50, 66));
         QCOMPARE(shown(100, 100), QColor(Qt::black));
         QCOMPARE(shown(422, 100), QColor(Qt::black));
         canvas_->setSnapping(false);
