@@ -29,12 +29,19 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
 
 namespace {
 
+// A letter read from the current file at Addr: the fields, and where they came from.
+void applyRecordFromFile(Editor& editor, const LetterRecord& record, bool reload)
+{
+    applyRecord(editor, record, reload);
+    editor.loadedFrom = {editor.form.text(FieldId::addr()), editor.cataloguePosition};
+}
+
 void loadFile(Editor& editor, Platform& platform, const QString& path)
 {
     recogniseImage(editor, platform, path);
     editor.currentRom = path;
     editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
-    applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
+    applyRecordFromFile(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
 }
 
 } // namespace
@@ -78,7 +85,7 @@ void reload(Editor& editor, Platform& platform, bool askFirst)
     }
     if (askFirst && !mayDiscardChanges(editor, platform))
         return;
-    applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
+    applyRecordFromFile(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
 }
 
 } // namespace
