@@ -104,7 +104,7 @@ void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const 
                   const std::function<bool(const QString& path)>& mayReplace)
 {
     // The dialog does not ask before overwriting: mayReplace's question names what would be lost.
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(filter), false);
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(filter), false, QString());
     if (!path) {
         platform.beep();
         return;
@@ -148,7 +148,11 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     // An invalid record or Addr is refused before the dialog opens.
     memoRecord(editor.form.text(FieldId::memo()));
     offsetFromAddr(editor.form.text(FieldId::addr()));
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(kRomFilter), false);
+    // The dialog starts on the ROM image that is open, so that accepting it writes there.
+    const bool imageOpen =
+        !editor.currentRom.isEmpty() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage;
+    const std::optional<QString> path =
+        platform.saveFileName(QLatin1String(kRomFilter), false, imageOpen ? editor.currentRom : QString());
     if (!path) {
         platform.beep();
         return;
