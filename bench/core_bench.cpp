@@ -74,7 +74,7 @@ class BenchPlatform : public Platform {
 public:
     QString savePath;
     std::optional<QString> openFileName(const QString&) override { return files->image; }
-    std::optional<QString> saveFileName(const QString&, bool) override { return savePath; }
+    std::optional<QString> saveFileName(const QString&, bool, const QString&) override { return savePath; }
     bool confirm(const QString&, Question) override { return true; }
     bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString& message) override

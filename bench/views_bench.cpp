@@ -30,7 +30,7 @@ class QuietPlatform : public vertiloom::Platform {
 public:
     QString image;
     std::optional<QString> openFileName(const QString&) override { return image; }
-    std::optional<QString> saveFileName(const QString&, bool) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString&, bool, const QString&) override { return std::nullopt; }
     bool confirm(const QString&, vertiloom::Question) override { return false; }
     bool confirmDiscard(const QString&) override { return true; }
     void showError(const QString& message) override { std::fprintf(stderr, "board_bench: %s\n", qPrintable(message)); }

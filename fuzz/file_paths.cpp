@@ -75,7 +75,7 @@ public:
     int beeps = 0;
 
     std::optional<QString> openFileName(const QString&) override { return openAnswer; }
-    std::optional<QString> saveFileName(const QString&, bool) override { return saveAnswer; }
+    std::optional<QString> saveFileName(const QString&, bool, const QString&) override { return saveAnswer; }
     bool confirm(const QString&, vertiloom::Question about) override
     {
         // What recognising the image asks is not what is fuzzed here: the dump stays as selected

@@ -40,11 +40,11 @@ std::optional<QString> QtPlatform::openFileName(const QString& filter)
     return chosen(QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter)));
 }
 
-std::optional<QString> QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+std::optional<QString> QtPlatform::saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt)
 {
     const QFileDialog::Options options = confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return chosen(
-        QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter), nullptr, options));
+        QFileDialog::getSaveFileName(dialogParent(), QString(), startAt, qtFileFilter(filter), nullptr, options));
 }
 
 bool QtPlatform::confirm(const QString& question, Question)

@@ -146,7 +146,7 @@ bool unshowable(char32_t c)
 
 std::optional<QString> CliPlatform::openFileName(const QString&) { return std::nullopt; }
 
-std::optional<QString> CliPlatform::saveFileName(const QString&, bool) { return savePath; }
+std::optional<QString> CliPlatform::saveFileName(const QString&, bool, const QString&) { return savePath; }
 
 bool CliPlatform::confirm(const QString& question, Question about)
 {

@@ -99,7 +99,7 @@ public:
     }
 
     std::optional<QString> openFileName(const QString& filter) override;
-    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
     bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;

@@ -102,7 +102,8 @@ void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const 
 bool mayWriteLetterFile(Platform& platform, const QString& path, const QByteArray& bytes);
 
 // "Export letter to Rom": writes the memo's record into a chosen ROM image at Addr, in place,
-// asking before it overwrites anything beyond the old record.
+// asking before it overwrites anything beyond the old record. The dialog starts on the ROM image
+// that is open.
 void exportLetterToRom(Editor& editor, Platform& platform);
 // Its two halves, for a caller that writes several letters into one image at once. The first makes
 // every check and asks every question of the export for the memo's record at Addr in the image at

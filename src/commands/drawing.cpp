@@ -73,12 +73,16 @@ struct CornerFields {
 };
 
 // Polygon p's eleven corners: these first, the rest cleared (reference and parameter 00, not checked).
+// Each corner put names its point in its caption even where the reference field already held the
+// text, so that no reaction ran (point 1 over a cleared "00").
 void putCorners(EditorForm& form, int p, const QList<CornerFields>& corners)
 {
     for (int k = 1; k <= kCorners; ++k) {
         const CornerFields corner =
             k <= corners.size() ? corners[k - 1] : CornerFields{QStringLiteral("00"), QStringLiteral("00"), false};
         form.setText(FieldId::pol(p, k), corner.reference);
+        if (k <= corners.size())
+            form.setText(FieldId::checkPol(p, k), cornerCaption(corner.reference));
         form.setText(FieldId::ipol(p, k), corner.parameter);
         form.setChecked(FieldId::checkPol(p, k), corner.checked);
     }

@@ -50,7 +50,18 @@ struct Editor {
         EditorForm::Controls controls;
         QStringList letterTail;
         std::array<QString, kPolygons> polygonTails;
+        friend bool operator==(const SavedLetter&, const SavedLetter&) = default;
     } savedLetter;
+
+    // Where the letter in the fields was read from in the current file: Addr and the catalogue
+    // position at that load (at start-up, the first ones). Stepping through the catalogue moves Addr
+    // on, not this: undoing a load puts it back, so that Addr, the title and the font window name
+    // the letter the fields hold again.
+    struct LetterPlace {
+        QString addr;
+        int position = 1;
+        friend bool operator==(const LetterPlace&, const LetterPlace&) = default;
+    } loadedFrom;
 
     // The ROM images backed up to <image>.bak in this run, before the first write into each.
     QSet<QString> backedUp;

@@ -29,12 +29,19 @@ void applyRecord(Editor& editor, const LetterRecord& record, bool reload)
 
 namespace {
 
+// A letter read from the current file at Addr: the fields, and where they came from.
+void applyRecordFromFile(Editor& editor, const LetterRecord& record, bool reload)
+{
+    applyRecord(editor, record, reload);
+    editor.loadedFrom = {editor.form.text(FieldId::addr()), editor.cataloguePosition};
+}
+
 void loadFile(Editor& editor, Platform& platform, const QString& path)
 {
     recogniseImage(editor, platform, path);
     editor.currentRom = path;
     editor.openedAs = {path, isRomImage(QFileInfo(path).size())};
-    applyRecord(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
+    applyRecordFromFile(editor, readLetterFile(path, editor.form.text(FieldId::addr())), false);
 }
 
 } // namespace
@@ -78,7 +85,7 @@ void reload(Editor& editor, Platform& platform, bool askFirst)
     }
     if (askFirst && !mayDiscardChanges(editor, platform))
         return;
-    applyRecord(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
+    applyRecordFromFile(editor, readLetterFile(editor.currentRom, editor.form.text(FieldId::addr())), true);
 }
 
 } // namespace
@@ -97,7 +104,7 @@ void saveLetterAs(Editor& editor, Platform& platform, const char* filter, const 
                   const std::function<bool(const QString& path)>& mayReplace)
 {
     // The dialog does not ask before overwriting: mayReplace's question names what would be lost.
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(filter), false);
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(filter), false, QString());
     if (!path) {
         platform.beep();
         return;
@@ -141,7 +148,11 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     // An invalid record or Addr is refused before the dialog opens.
     memoRecord(editor.form.text(FieldId::memo()));
     offsetFromAddr(editor.form.text(FieldId::addr()));
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(kRomFilter), false);
+    // The dialog starts on the ROM image that is open, so that accepting it writes there.
+    const bool imageOpen =
+        !editor.currentRom.isEmpty() && editor.openedAs.path == editor.currentRom && editor.openedAs.romImage;
+    const std::optional<QString> path =
+        platform.saveFileName(QLatin1String(kRomFilter), false, imageOpen ? editor.currentRom : QString());
     if (!path) {
         platform.beep();
         return;

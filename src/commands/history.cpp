@@ -5,6 +5,8 @@
 // not at every key or unit of the drag.
 #include "commands/history.h"
 
+#include "rom/catalogue.h"
+
 #include <QList>
 #include <QUndoCommand>
 #include <cstring>
@@ -39,6 +41,30 @@ struct History::Extras {
         for (const QString& s : wordTextsRead)
             n += s.size() * 2;
         return n;
+    }
+};
+
+// Where the letter in the fields came from: the file open, what its dump was recognised as, the
+// letter as it was loaded or last saved (whether it has changes: the star), and its place in the
+// image. A load changes it and keeps it as a step; an export changes the saved letter outside any
+// step, so a step puts the source back only when it changed it itself. Putting it back puts Addr,
+// the catalogue position and its label back to the place of the load, so that the title, Reload
+// and the font window's frame describe the letter the fields hold.
+struct History::Source {
+    QString currentRom;
+    QString openedPath;
+    bool openedRomImage = false;
+    std::optional<Recognition> recognised;
+    Editor::SavedLetter saved;
+    Editor::LetterPlace place;
+    friend bool operator==(const Source&, const Source&) = default;
+
+    // The texts it holds; the saved letter's controls are shared with the editor's and the other
+    // steps' (one copy for each load), counted once per step.
+    qsizetype heldBytes() const
+    {
+        return (currentRom.size() + openedPath.size() + place.addr.size()) * 2
+               + saved.controls.size() * qsizetype(sizeof(EditorForm::Control));
     }
 };
 
@@ -104,10 +130,14 @@ public:
     Extras after;
     QByteArray letterDifference;
     QByteArray overlayDifference;
+    // Set only when the step changed where the letter came from.
+    std::optional<Source> sourceBefore;
+    std::optional<Source> sourceAfter;
 
     bool empty() const
     {
-        return controls.isEmpty() && before == after && letterDifference.isEmpty() && overlayDifference.isEmpty();
+        return controls.isEmpty() && before == after && letterDifference.isEmpty() && overlayDifference.isEmpty()
+               && !sourceBefore;
     }
 
     qsizetype bytes() const
@@ -116,6 +146,8 @@ public:
                       + overlayDifference.capacity() + mergeKey_.size() * 2;
         for (const ControlChange& change : controls)
             n += sizeof(ControlChange) + (change.before.text.size() + change.after.text.size()) * 2;
+        if (sourceBefore)
+            n += sourceBefore->heldBytes() + sourceAfter->heldBytes();
         return n;
     }
 
@@ -139,6 +171,20 @@ public:
                 it->after = change.after;
         }
         after = now;
+    }
+    // The source before and after a command, when it changed it.
+    void noteSource(const Source& was, const Source& now)
+    {
+        if (!sourceBefore) {
+            if (now == was)
+                return;
+            sourceBefore = was;
+        }
+        sourceAfter = now;
+        if (*sourceAfter == *sourceBefore) {
+            sourceBefore.reset();
+            sourceAfter.reset();
+        }
     }
 
     // The stack drops a step by merging an empty one into it (the only merge it does): a merging step
@@ -198,6 +244,24 @@ void History::put(const Extras& e)
     editor_.overlayLayer.setPen(e.overlayPen);
 }
 
+History::Source History::source() const
+{
+    return {editor_.currentRom, editor_.openedAs.path, editor_.openedAs.romImage,
+            editor_.recognised, editor_.savedLetter,   editor_.loadedFrom};
+}
+
+void History::put(const Source& s)
+{
+    editor_.currentRom = s.currentRom;
+    editor_.openedAs = {s.openedPath, s.openedRomImage};
+    editor_.recognised = s.recognised;
+    editor_.savedLetter = s.saved;
+    editor_.loadedFrom = s.place;
+    editor_.cataloguePosition = s.place.position;
+    editor_.form.setText(FieldId::addr(), s.place.addr);
+    editor_.form.setText(FieldId::label(34), QString::fromLatin1(catalogueEntry(s.place.position).label));
+}
+
 void History::run(const QString& mergeKey, const std::function<void()>& command)
 {
     const bool continuing = open_ != nullptr && !mergeKey.isEmpty() && mergeKey == openMergeKey_;
@@ -209,6 +273,7 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
     }
     const EditorForm::Controls before = editor_.form.controls();
     const Extras extrasBefore = extras();
+    const Source sourceBefore = source();
 
     const auto record = [&] {
         QList<ControlChange> changes;
@@ -219,6 +284,7 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
         }
         if (continuing) {
             open_->absorb(changes, extras());
+            open_->noteSource(sourceBefore, source());
             openSettled_ = false;
             return;
         }
@@ -226,6 +292,7 @@ void History::run(const QString& mergeKey, const std::function<void()>& command)
         step->controls = changes;
         step->before = extrasBefore;
         step->after = extras();
+        step->noteSource(sourceBefore, source());
         const QImage& letter = editor_.letterLayer.image();
         const QImage& overlay = editor_.overlayLayer.image();
         if (mergeKey.isEmpty()) {
@@ -335,6 +402,8 @@ void History::apply(const Step& step, bool forward)
     for (const ControlChange& change : step.controls)
         editor_.form.restore(change.id, forward ? change.after : change.before);
     put(forward ? step.after : step.before);
+    if (step.sourceBefore)
+        put(forward ? *step.sourceAfter : *step.sourceBefore);
     letterTip_ = applied(letterTip_, step.letterDifference);
     overlayTip_ = applied(overlayTip_, step.overlayDifference);
     editor_.letterLayer.image() = letterTip_;

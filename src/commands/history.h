@@ -1,7 +1,8 @@
 // The undo history: every user action that changes the letter or the words runs through run() and
 // becomes one step that undo() takes back and redo() puts again. A step keeps only what it changed:
-// the controls whose values differ, the held tails and remembered word bytes when they differ, and
-// the preview's pixels as a compressed difference.
+// the controls whose values differ, the held tails and remembered word bytes when they differ, the
+// preview's pixels as a compressed difference, and, for a load, where the letter came from before
+// and after (the open file, Addr and the catalogue position of the load, the letter as loaded).
 #pragma once
 
 #include "commands/editor.h"
@@ -46,8 +47,11 @@ public:
 private:
     class Step;
     struct Extras;
+    struct Source;
     Extras extras() const;
     void put(const Extras& extras);
+    Source source() const;
+    void put(const Source& source);
     void apply(const Step& step, bool forward);
 
     // The step still merging: its pixels are compared with those before it when it settles.

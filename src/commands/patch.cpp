@@ -162,7 +162,7 @@ void makePatchOfCurrentImage(Editor& editor, Platform& platform)
     }
     if (original->isEmpty())
         throw Error(tr("Invalid filename"));
-    const std::optional<QString> path = platform.saveFileName(QLatin1String(kPatchSaveFilter), true);
+    const std::optional<QString> path = platform.saveFileName(QLatin1String(kPatchSaveFilter), true, QString());
     if (!path) {
         platform.beep();
         return;

@@ -27,7 +27,10 @@ public:
     // even an empty one, is what was given (and an empty one is refused as no file's name).
     virtual std::optional<QString> openFileName(const QString& filter) = 0;
     // The platform asks before a chosen existing file is overwritten when confirmOverwrite is set.
-    virtual std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) = 0;
+    // The dialog starts on the file startAt (its folder shown, its name given, so that accepting at
+    // once chooses it), or where the platform likes when startAt is empty.
+    virtual std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite,
+                                                const QString& startAt) = 0;
     // A yes/no question; true for yes.
     virtual bool confirm(const QString& question, Question about) = 0;
     // The question before changes are thrown away, with the answers Discard and Cancel (the

@@ -25,6 +25,7 @@ void startUp(Editor& editor)
     editor.form.setText(FieldId::memo(), QString());
     start(editor);
     markSaved(editor);
+    editor.loadedFrom = {editor.form.text(FieldId::addr()), editor.cataloguePosition};
 }
 
 void showPointNumbers(Editor& editor) { drawPointNumbers(editor.form, editor.overlayLayer); }

@@ -197,7 +197,7 @@ void EditorForm::react(const FieldId& id)
         setText(degreeEcho(id.a), decimal(id));
         break;
     case Kind::Pol:
-        setText(FieldId::checkPol(id.a, id.b), QStringLiteral("xy ") + VertexRefToPointNumber(text(id)));
+        setText(FieldId::checkPol(id.a, id.b), cornerCaption(text(id)));
         break;
     case Kind::IPol:
         setColor(id, text(id) == QLatin1String("00") ? kWhite : kAqua);
@@ -231,5 +231,7 @@ void EditorForm::showByteCount()
     const qsizetype count = memoForm_ == MemoForm::Plain ? length / 2 : length / 7;
     setText(FieldId::label(32), QString::number(count));
 }
+
+QString cornerCaption(const QString& reference) { return QStringLiteral("xy ") + VertexRefToPointNumber(reference); }
 
 } // namespace vertiloom

@@ -82,4 +82,8 @@ private:
     MemoForm memoForm_ = MemoForm::Plain;
 };
 
+// The caption of a corner's check box once its reference field reads this text: "xy " and the
+// number of the point it names ("xy 1" for "00"), as the field's change reaction writes it.
+QString cornerCaption(const QString& reference);
+
 } // namespace vertiloom

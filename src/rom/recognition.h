@@ -26,6 +26,7 @@ struct DumpMatch {
     qint64 header;
     // Each of the 13 bytes at the PAUSE and GAME OVER offsets is a tile code (00..19).
     bool wordsKnown;
+    friend bool operator==(const DumpMatch&, const DumpMatch&) = default;
 };
 
 struct Recognition {
@@ -38,6 +39,7 @@ struct Recognition {
     // known words come first; otherwise in the order of the ROM panel, the headered reading first
     // when there is a header. Empty when nothing fits.
     QList<DumpMatch> fitting;
+    friend bool operator==(const Recognition&, const Recognition&) = default;
 };
 
 // The record length in bytes that a catalogue position (1..24) allows: the last number of its

@@ -271,6 +271,10 @@ private slots:
         QCOMPARE(history.count(), 1);
         QCOMPARE(letterPoints(editor.form), QList<UnitPoint>({{1, -40, -40}, {2, 40, -40}, {3, 0, 40}}));
         QCOMPARE(editor.form.text(FieldId::degree(1)), QStringLiteral("03"));
+        // Each corner's caption names its point, as typing the reference gives.
+        QCOMPARE(QStringList({editor.form.text(FieldId::checkPol(1, 1)), editor.form.text(FieldId::checkPol(1, 2)),
+                              editor.form.text(FieldId::checkPol(1, 3))}),
+                 QStringList({"xy 1", "xy 2", "xy 3"}));
         QCOMPARE(editor.form.text(FieldId::memo()),
                  QStringLiteral("03D8D828D8002801030002040000000000000000010200000102"));
 
@@ -673,6 +677,75 @@ private slots:
         QVERIFY(romPanelHint(editor).endsWith(
             QStringLiteral("\nThe header's checksum no longer matches: vertiloom-cli checksum --fix sets it")));
         QVERIFY(platform.warnings.isEmpty());
+    }
+
+    // Undoing a load puts back where the letter in the fields came from: the open image, Addr and the
+    // catalogue position, the letter as it was loaded (no star) and Reload; redoing it, the load's own.
+    void undoPastALoad_data()
+    {
+        QTest::addColumn<QString>("load");  // after start-up: "open", or the image open, then this
+        QTest::addColumn<QString>("title"); // after the undo
+        QTest::addColumn<QString>("addr");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("reload");    // Reload enabled
+        QTest::addColumn<QString>("redone"); // the title after the redo
+        const QString a = QStringLiteral("Tessarine Vertiloom \u2014 a.smc \u2014 ");
+        QTest::newRow("the first open") << "open"
+                                        << "Tessarine Vertiloom"
+                                        << "476E2" << 1 << false << a + "P (59) 86";
+        QTest::newRow("the first open, at R") << "< open"
+                                              << "Tessarine Vertiloom"
+                                              << "476E2" << 1 << false << a + "R (70) 105";
+        QTest::newRow("reload at R") << "< reload" << a + "P (59) 86"
+                                     << "476E2" << 1 << true << a + "R (70) 105";
+        QTest::newRow("R from the font window") << "font" << a + "P (59) 86"
+                                                << "476E2" << 1 << true << a + "R (70) 105";
+        QTest::newRow("another image, at R")
+            << "< other" << a + "P (59) 86"
+            << "476E2" << 1 << true << "Tessarine Vertiloom \u2014 b.smc \u2014 R (70) 105";
+    }
+    void undoPastALoad()
+    {
+        QFETCH(QString, load);
+        QFETCH(QString, title);
+        QFETCH(QString, addr);
+        QFETCH(int, position);
+        QFETCH(bool, reload);
+        QFETCH(QString, redone);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("a.smc"), sampleRomImage());
+        writeFile(dir.filePath("b.smc"), sampleRomImage());
+        Editor editor;
+        startUp(editor);
+        History history(editor);
+        FakePlatform platform;
+        platform.openAnswers << dir.filePath("a.smc") << dir.filePath("b.smc");
+        if (load != "open" && load != "< open")
+            history.run(QString(), [&] { openLetter(editor, platform); });
+        if (load.startsWith("<"))
+            previousLetter(editor);
+        history.run(QString(), [&] {
+            if (load.endsWith("open") || load.endsWith("other"))
+                openLetter(editor, platform);
+            else if (load.endsWith("reload"))
+                reloadLetter(editor, platform);
+            else
+                openCatalogueLetter(editor, platform, 24);
+        });
+        const State loaded = stateOf(editor);
+        const QString loadedTitle = windowTitle(editor);
+        const int loadedPosition = editor.cataloguePosition;
+        history.undo();
+        QCOMPARE(windowTitle(editor), title);
+        QCOMPARE(editor.form.text(FieldId::addr()), addr);
+        QCOMPARE(editor.form.text(FieldId::label(34)), QString::fromLatin1(catalogueEntry(position).label));
+        QCOMPARE(editor.cataloguePosition, position);
+        QCOMPARE(editor.form.enabled(FieldId::bitBtn(1)), reload);
+        history.redo();
+        QCOMPARE(windowTitle(editor), redone);
+        QCOMPARE(loadedTitle, redone);
+        QVERIFY2(stateOf(editor) == loaded, qPrintable(firstDifference(stateOf(editor), loaded)));
+        QCOMPARE(editor.cataloguePosition, loadedPosition);
     }
 
     // An image that is none of the dumps: said once on opening, asked once more before the first write.

@@ -174,6 +174,15 @@ private slots:
         QCOMPARE(platform_.openFilters.size(), 1);
         QCOMPARE(text("Dots"), QStringLiteral("02"));
         QCOMPARE(text("Memo1"), QStringLiteral("020102030400AABBCC"));
+        // Undoing the loads, the title, Addr and Reload follow the letter the fields hold back.
+        QTest::keyClick(find("x3"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QStringList({window_->windowTitle(), text("Addr"), text("Label34"), text("Dots")}),
+                 QStringList({"Tessarine Vertiloom — rom.smc — P (59) 86", "476E2", "P (59) 86", "03"}));
+        QVERIFY(enabled("BitBtn1"));
+        QTest::keyClick(find("x3"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QStringList({window_->windowTitle(), text("Addr"), text("Dots")}),
+                 QStringList({"Tessarine Vertiloom", "476E2", "14"}));
+        QVERIFY(!enabled("BitBtn1"));
     }
 
     void failedOpenChangesNothing_data()
@@ -276,6 +285,8 @@ private slots:
         platform_.confirmAnswers << yes;
         click("Button7");
         QCOMPARE(platform_.errors, QStringList());
+        // The dialog starts on the image that is open.
+        QCOMPARE(platform_.saveStarts, QStringList{path("rom.smc")});
         QCOMPARE(platform_.questions.size(), asks ? 1 : 0);
         QByteArray expected = target;
         if (writes)

@@ -19,10 +19,11 @@ std::optional<QString> FakePlatform::openFileName(const QString& filter)
     return answer(openAnswers);
 }
 
-std::optional<QString> FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite)
+std::optional<QString> FakePlatform::saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt)
 {
     saveFilters << filter;
     saveConfirmOverwrite << confirmOverwrite;
+    saveStarts << startAt;
     return answer(saveAnswers);
 }
 

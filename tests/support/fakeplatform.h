@@ -23,6 +23,7 @@ public:
     QStringList openFilters;
     QStringList saveFilters;
     QList<bool> saveConfirmOverwrite;
+    QStringList saveStarts; // the file each save dialog started on
     QStringList questions;
     QList<Question> questionKinds; // beside questions
     QStringList discardQuestions;
@@ -31,7 +32,7 @@ public:
     int beeps = 0;
 
     std::optional<QString> openFileName(const QString& filter) override;
-    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
     bool confirm(const QString& question, Question about) override;
     bool confirmDiscard(const QString& question) override;
     void showError(const QString& message) override;
