@@ -185,9 +185,15 @@ Error unreadable(const Place& place, const QString& attribute, qsizetype at)
                      .arg(named(place), attribute, QString::number(at + 1)));
 }
 
-Error curve(const Place& place)
+// What only the fit takes (a curve, a wide stroke): the refusal says so.
+class FitOnly : public Error {
+public:
+    using Error::Error;
+};
+
+FitOnly curve(const Place& place)
 {
-    return Error(tr("%1 is a curve: straighten the curves first; only straight lines are read.").arg(named(place)));
+    return FitOnly(tr("%1 is a curve: straighten the curves first; only straight lines are read.").arg(named(place)));
 }
 
 // The numbers of an attribute as SVG writes them (signs, decimals, exponents), separated by white space
@@ -417,7 +423,7 @@ QList<Part> pathParts(QStringView d, const Place& place)
         const QChar c = in.peek();
         if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
             if (QStringLiteral("CcSsQqTtAa").contains(c))
-                throw Error(
+                throw FitOnly(
                     tr("%1 has a curve (command %2): straighten the curves first; only straight lines are read.")
                         .arg(named(place), QString(c)));
             if (!QStringLiteral("MmLlHhVvZz").contains(c) || (command.isNull() && c.toUpper() != u'M'))
@@ -556,10 +562,24 @@ std::optional<QByteArray> hexBytes(QStringView text)
     return QByteArray::fromHex(digits);
 }
 
+// Where a corner or a circle is drawn: its whole unit, and where exactly in the letter's units.
+struct Spot {
+    QPoint unit;
+    QPointF exact;
+};
+
+// Two spots are one point when they are at one unit, or within half a unit of each other across and
+// down (a drawing turned in a vector editor puts its corners a little off their units).
+bool near(const Spot& a, const Spot& b)
+{
+    return a.unit == b.unit
+           || (std::abs(a.exact.x() - b.exact.x()) <= 0.5 && std::abs(a.exact.y() - b.exact.y()) <= 0.5);
+}
+
 // A corner of a polygon being read: where it is drawn (nothing for a reference byte that names no point,
 // kept as it is), the point its reference claims in a drawing of this editor, and the point it ends on.
 struct Corner {
-    std::optional<QPoint> at;
+    std::optional<Spot> at;
     int claimed = -1;
     std::uint8_t reference = 0;
     int point = -1;
@@ -570,11 +590,14 @@ struct Polygon {
     QList<Corner> corners;
     QByteArray parameters;
     std::optional<QByteArray> tail;
+    // A polygon of this editor's drawing: its corners as drawn, matched to its reference bytes once every
+    // circle is known, whichever corner the list starts from and whichever way it runs.
+    QList<Spot> drawn;
 };
 
 struct Marker {
     int number = 0;
-    QPoint at;
+    Spot at;
 };
 
 // An element as the walk meets it: in the file, or in what was kept of it for the <use> elements.
@@ -647,6 +670,7 @@ struct Frame {
     bool fillOpaque = true;
     bool stroke = false;
     bool strokeOpaque = true;
+    std::optional<double> strokeWidth; // inherited, in the user units of the element it strokes
     bool isSwitch = false;
     bool switchChosen = false; // a <switch> draws only its first child whose conditions hold
     int kept = -1;             // the element's index in kept_, when it is kept for a <use>
@@ -669,6 +693,11 @@ void inheritFrom(Frame& frame, const QXmlStreamAttributes& attributes)
         frame.stroke = !noPaint(*stroke);
     if (const std::optional<QString> opacity = property(attributes, QLatin1String("stroke-opacity")))
         frame.strokeOpaque = !transparent(opacity);
+    if (const std::optional<QString> width = property(attributes, QLatin1String("stroke-width"))) {
+        // A width a viewer can't read leaves the one it inherits.
+        if (const std::optional<double> read = length(*width); read && *read >= 0)
+            frame.strokeWidth = *read;
+    }
 }
 
 // A viewport showing the viewBox of one element, fitted and centred into the width and height of
@@ -706,9 +735,14 @@ private:
     void drawUse(const Element& use, const Place& place);
     void draw(int kept, const Element* user);
     void readRoot(const Element& root, const Place& place, int kept);
-    void readShape(const Place& place, const QXmlStreamAttributes& attributes, const QTransform& toUnits);
-    void addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes);
-    QPoint toUnit(const QTransform& toUnits, QPointF p, const Place& place) const;
+    void readShape(const Place& place, const QXmlStreamAttributes& attributes, const Frame& frame);
+    void addStroke(const Place& place, const QList<Spot>& ends, const QXmlStreamAttributes& attributes,
+                   const Frame& frame);
+    void addPolygon(const Place& place, const QList<Spot>& drawn, const QXmlStreamAttributes& attributes);
+    Spot toUnit(const QTransform& toUnits, QPointF p, const Place& place) const;
+    void alignTurnedPolygons();
+    void note(const Error& problem);
+    Error refusal() const;
 
     const LetterRecord& current_;
     QList<Frame> frames_;
@@ -722,7 +756,29 @@ private:
     std::optional<QByteArray> letterTail_;
     QList<Polygon> polygons_;
     QList<Marker> markers_;
+    // What can't be read, each in its own sentence, all refused at once when the walk is done.
+    QStringList problems_;
+    bool fitOnly_ = false; // one of them only the fit takes
+    bool tooManyPolygons_ = false;
 };
+
+void Reading::note(const Error& problem)
+{
+    problems_ << problem.message();
+    if (dynamic_cast<const FitOnly*>(&problem))
+        fitOnly_ = true;
+}
+
+// Every problem noted, each on its own line.
+Error Reading::refusal() const
+{
+    QString message = problems_.join(u'\n');
+    if (fitOnly_)
+        message += (problems_.size() == 1 ? u' ' : u'\n')
+                   + tr("Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+                        "letter's limits.");
+    return Error(message);
+}
 
 // Keeps, before the walk that reads, every element a <use> draws (the first of each id, as a viewer
 // finds it) with all it holds, each element once: a <use> may draw an element that comes after it.
@@ -811,10 +867,18 @@ void Reading::open(const Element& element, const Place& place, int kept, const E
     frame.isSwitch = tag == QLatin1String("switch");
     frame.switchChosen = false;
     frame.kept = kept;
+    if (!passedOver && attributes.hasAttribute(QStringLiteral("transform"))) {
+        // An element whose place can't be read is noted, and nothing it holds is read.
+        try {
+            frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
+        } catch (const Error& problem) {
+            note(problem);
+            passedOver = true;
+            frame.passedOver = true;
+        }
+    }
     if (!passedOver) {
         inheritFrom(frame, attributes);
-        if (attributes.hasAttribute(QStringLiteral("transform")))
-            frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
         if (tag == QLatin1String("svg")) {
             // A drawing within the drawing: placed at x, y, its viewBox fitted into its width and height.
             frame.toUnits = viewport(attributes, attributes, true) * frame.toUnits;
@@ -823,12 +887,19 @@ void Reading::open(const Element& element, const Place& place, int kept, const E
             frame.toUnits = viewport(attributes, user->attributes, false) * frame.toUnits;
         } else if (tag == QLatin1String("use")) {
             // The <use> draws what it refers to as if it held it, moved by its x and y.
-            frame.toUnits = QTransform::fromTranslate(lengthAttribute(attributes, QStringLiteral("x"), place),
-                                                      lengthAttribute(attributes, QStringLiteral("y"), place))
-                            * frame.toUnits;
-            frames_ << frame;
-            drawUse(element, place);
-            frames_.removeLast();
+            std::optional<QTransform> moved;
+            try {
+                moved = QTransform::fromTranslate(lengthAttribute(attributes, QStringLiteral("x"), place),
+                                                  lengthAttribute(attributes, QStringLiteral("y"), place));
+            } catch (const Error& problem) {
+                note(problem);
+            }
+            if (moved) {
+                frame.toUnits = *moved * frame.toUnits;
+                frames_ << frame;
+                drawUse(element, place);
+                frames_.removeLast();
+            }
         }
     }
     static const QStringList kGroups = {QStringLiteral("svg"), QStringLiteral("g"), QStringLiteral("a"),
@@ -836,14 +907,20 @@ void Reading::open(const Element& element, const Place& place, int kept, const E
     const bool group = kGroups.contains(tag) || (user && tag == QLatin1String("symbol"));
     frame.passedOver = passedOver || !group;
     frames_ << frame;
-    const bool drawn =
-        !passedOver && frame.visible && ((frame.fill && frame.fillOpaque) || (frame.stroke && frame.strokeOpaque));
+    // A line has no inside to fill: it is drawn by its stroke alone.
+    const bool stroked = frame.stroke && frame.strokeOpaque;
+    const bool drawn = !passedOver && frame.visible
+                       && (tag == QLatin1String("line") ? stroked : (frame.fill && frame.fillOpaque) || stroked);
     static const QStringList kShapes = {QStringLiteral("polygon"), QStringLiteral("polyline"),
                                         QStringLiteral("rect"),    QStringLiteral("path"),
                                         QStringLiteral("circle"),  QStringLiteral("ellipse")};
-    if (drawn)
-        readShape(place, attributes, frame.toUnits);
-    else if (inDrawnPlace && element.svg && kShapes.contains(tag))
+    if (drawn) {
+        try {
+            readShape(place, attributes, frame);
+        } catch (const Error& problem) {
+            note(problem);
+        }
+    } else if (inDrawnPlace && element.svg && kShapes.contains(tag))
         undrawnShape_ = true;
 }
 
@@ -853,14 +930,18 @@ void Reading::drawUse(const Element& use, const Place& place)
     if (reference.isEmpty())
         return; // refers to nothing, draws nothing
     const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
-    if (target == ids_.constEnd())
-        throw Error(tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
-                       "are drawn through <use>.")
-                        .arg(named(place), reference));
+    if (target == ids_.constEnd()) {
+        note(Error(tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+                      "are drawn through <use>.")
+                       .arg(named(place), reference)));
+        return;
+    }
     for (const Frame& frame : std::as_const(frames_)) {
-        if (frame.kept == *target)
-            throw Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
-                            .arg(named(place), reference));
+        if (frame.kept == *target) {
+            note(Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+                           .arg(named(place), reference)));
+            return;
+        }
     }
     const bool outermost = !through_;
     if (outermost)
@@ -929,7 +1010,7 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
     frames_ << frame;
 }
 
-QPoint Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) const
+Spot Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) const
 {
     const QPointF mapped = toUnits.map(p);
     const double x = std::round(mapped.x());
@@ -940,36 +1021,43 @@ QPoint Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place)
         throw Error(tr("%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
                        "-128 to 127).")
                         .arg(named(place), QString::number(x), QString::number(y)));
-    return {std::min(static_cast<int>(x), kHalf - 1), std::min(static_cast<int>(y), kHalf - 1)};
+    return {{std::min(static_cast<int>(x), kHalf - 1), std::min(static_cast<int>(y), kHalf - 1)}, mapped};
 }
 
-void Reading::readShape(const Place& place, const QXmlStreamAttributes& attributes, const QTransform& toUnits)
+void Reading::readShape(const Place& place, const QXmlStreamAttributes& attributes, const Frame& frame)
 {
     const auto units = [&](const QList<QPointF>& points) {
-        QList<QPoint> out;
+        QList<Spot> out;
         out.reserve(points.size());
         for (const QPointF& p : points)
-            out << toUnit(toUnits, p, place);
+            out << toUnit(frame.toUnits, p, place);
         return out;
     };
     const QString& tag = place.tag;
     if (tag == QLatin1String("polygon")) {
         addPolygon(place, units(pointList(attributes.value(QStringLiteral("points")), place)), attributes);
     } else if (tag == QLatin1String("polyline")) {
-        QList<QPoint> corners = units(pointList(attributes.value(QStringLiteral("points")), place));
+        QList<Spot> corners = units(pointList(attributes.value(QStringLiteral("points")), place));
+        if (corners.size() == 2 && !near(corners.last(), corners.first())) {
+            addStroke(place, corners, attributes, frame);
+            return;
+        }
         if (corners.size() > 1) {
-            if (corners.last() != corners.first())
+            if (!near(corners.last(), corners.first()))
                 throw Error(tr("%1 is not closed: its last point is not its first.").arg(named(place)));
             corners.removeLast();
         }
         addPolygon(place, corners, attributes);
+    } else if (tag == QLatin1String("line")) {
+        const auto at = [&](const char* name) { return lengthAttribute(attributes, QLatin1String(name), place); };
+        addStroke(place, units({{at("x1"), at("y1")}, {at("x2"), at("y2")}}), attributes, frame);
     } else if (tag == QLatin1String("rect")) {
         for (const QString& radius : {QStringLiteral("rx"), QStringLiteral("ry")}) {
             if (attributes.value(radius).trimmed() != QLatin1String("auto")
                 && lengthAttribute(attributes, radius, place) > 0)
-                throw Error(tr("%1 has rounded corners, which are curves: straighten the curves first; only straight "
-                               "lines are read.")
-                                .arg(named(place)));
+                throw FitOnly(tr("%1 has rounded corners, which are curves: straighten the curves first; only "
+                                 "straight lines are read.")
+                                  .arg(named(place)));
         }
         const double x = lengthAttribute(attributes, QStringLiteral("x"), place);
         const double y = lengthAttribute(attributes, QStringLiteral("y"), place);
@@ -979,12 +1067,15 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
             addPolygon(place, units({{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}}), attributes);
     } else if (tag == QLatin1String("path")) {
         for (const Part& part : pathParts(attributes.value(QStringLiteral("d")), place)) {
-            QList<QPoint> corners = units(part.points);
+            QList<Spot> corners = units(part.points);
             if (corners.size() == 1 && !part.closed)
                 continue; // a moveto alone draws nothing
-            if (corners.size() > 1 && corners.last() == corners.first())
+            if (corners.size() > 1 && near(corners.last(), corners.first()))
                 corners.removeLast();
-            else if (!part.closed)
+            else if (corners.size() == 2 && !part.closed) {
+                addStroke(place, corners, attributes, frame);
+                continue;
+            } else if (!part.closed)
                 throw Error(
                     tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
             addPolygon(place, corners, attributes);
@@ -998,12 +1089,27 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
         if (ok && declaredPoints_ && number >= 1 && number <= *declaredPoints_) {
             const QPointF centre(lengthAttribute(attributes, QStringLiteral("cx"), place),
                                  lengthAttribute(attributes, QStringLiteral("cy"), place));
-            markers_ << Marker{number, toUnit(toUnits, centre, place)};
+            markers_ << Marker{number, toUnit(frame.toUnits, centre, place)};
         }
     }
 }
 
-void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const QXmlStreamAttributes& attributes)
+// One straight segment drawn as a line is a polygon of two corners, as the game draws its strokes; a
+// stroke wider than the game's one unit is a shape of its own, which only the fit takes.
+void Reading::addStroke(const Place& place, const QList<Spot>& ends, const QXmlStreamAttributes& attributes,
+                        const Frame& frame)
+{
+    if (frame.stroke && frame.strokeOpaque && frame.strokeWidth) {
+        const double width = *frame.strokeWidth * std::sqrt(std::abs(frame.toUnits.determinant()));
+        if (width > 1)
+            throw FitOnly(tr("%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon "
+                             "of two corners.")
+                              .arg(named(place), QString::number(width, 'g', 3)));
+    }
+    addPolygon(place, ends, attributes);
+}
+
+void Reading::addPolygon(const Place& place, const QList<Spot>& drawn, const QXmlStreamAttributes& attributes)
 {
     // A polygon this editor wrote keeps its reference bytes while its drawn corners are the ones they name.
     const std::optional<QByteArray> references = declaredPoints_ && attributes.hasAttribute(kReferences)
@@ -1014,36 +1120,42 @@ void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const Q
         for (const char r : *references)
             naming += namesPoint(static_cast<std::uint8_t>(r), *declaredPoints_) ? 1 : 0;
     }
-    Polygon polygon{place, {}, {}, {}};
+    Polygon polygon{place, {}, {}, {}, {}};
     if (references && naming == drawn.size()) {
-        qsizetype next = 0;
+        // Which drawn corner is which is settled once every circle is known.
         for (const char byte : *references) {
             const auto r = static_cast<std::uint8_t>(byte);
             if (namesPoint(r, *declaredPoints_))
-                polygon.corners << Corner{drawn[next++], r / 2, r, -1};
+                polygon.corners << Corner{std::nullopt, r / 2, r, -1};
             else
                 polygon.corners << Corner{std::nullopt, -1, r, -1};
         }
+        polygon.drawn = drawn;
     } else {
-        // Drawn elsewhere (or changed there): the corners as drawn, one where several follow at one unit.
-        QList<QPoint> corners;
-        for (const QPoint& c : drawn) {
-            if (corners.isEmpty() || corners.last() != c)
+        // Drawn elsewhere (or changed there): the corners as drawn, one where several follow at one point.
+        QList<Spot> corners;
+        for (const Spot& c : drawn) {
+            if (corners.isEmpty() || !near(corners.last(), c))
                 corners << c;
         }
-        while (corners.size() > 1 && corners.last() == corners.first())
+        while (corners.size() > 1 && near(corners.last(), corners.first()))
             corners.removeLast();
         if (corners.isEmpty())
             return;
-        for (const QPoint& c : corners)
+        for (const Spot& c : corners)
             polygon.corners << Corner{c, -1, 0, -1};
     }
-    if (polygons_.size() == kPolygons)
-        throw Error(tr("%1 would be polygon %2 of the letter; a letter holds at most %3.")
-                        .arg(named(place), QString::number(kPolygons + 1), QString::number(kPolygons)));
+    if (polygons_.size() >= kPolygons) {
+        // The first polygon too many is named; the ones after it would only repeat it.
+        if (!tooManyPolygons_)
+            note(Error(tr("%1 would be polygon %2 of the letter; a letter holds at most %3.")
+                           .arg(named(place), QString::number(kPolygons + 1), QString::number(kPolygons))));
+        tooManyPolygons_ = true;
+        return;
+    }
     if (polygon.corners.size() > kCorners)
-        throw Error(tr("%1 has %2 corners; a polygon holds at most %3.")
-                        .arg(named(place), QString::number(polygon.corners.size()), QString::number(kCorners)));
+        note(Error(tr("%1 has %2 corners; a polygon holds at most %3.")
+                       .arg(named(place), QString::number(polygon.corners.size()), QString::number(kCorners))));
     polygon.parameters = hexBytes(attributes.value(kParameters)).value_or(QByteArray());
     if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kPolygonTail));
         tail && tail->size() == kPolygonTailSize)
@@ -1051,27 +1163,78 @@ void Reading::addPolygon(const Place& place, const QList<QPoint>& drawn, const Q
     polygons_ << polygon;
 }
 
+// A vector editor may write a polygon's corners from another one, or the other way round: each polygon of
+// this editor's drawing takes the turn of its drawn corners that puts most of them on the points their
+// references name (where the circles are, else where the polygons before it put them), the corners as
+// drawn when none does better.
+void Reading::alignTurnedPolygons()
+{
+    QList<std::optional<Spot>> known(declaredPoints_.value_or(0));
+    for (const Marker& marker : std::as_const(markers_)) {
+        if (!known[marker.number - 1])
+            known[marker.number - 1] = marker.at;
+    }
+    for (Polygon& polygon : polygons_) {
+        if (polygon.drawn.isEmpty())
+            continue;
+        QList<Corner*> naming;
+        for (Corner& corner : polygon.corners) {
+            if (corner.claimed >= 0)
+                naming << &corner;
+        }
+        const qsizetype n = polygon.drawn.size();
+        const auto drawnAt = [n](qsizetype start, bool reversed, qsizetype k) {
+            return reversed ? ((start - k) % n + n) % n : (start + k) % n;
+        };
+        int best = -1;
+        qsizetype bestStart = 0;
+        bool bestReversed = false;
+        for (const bool reversed : {false, true}) {
+            for (qsizetype start = 0; start < n; ++start) {
+                int matches = 0;
+                for (qsizetype k = 0; k < n; ++k) {
+                    const std::optional<Spot>& at = known[naming[k]->claimed];
+                    matches += at && near(*at, polygon.drawn[drawnAt(start, reversed, k)]) ? 1 : 0;
+                }
+                if (matches > best) {
+                    best = matches;
+                    bestStart = start;
+                    bestReversed = reversed;
+                }
+            }
+        }
+        for (qsizetype k = 0; k < n; ++k) {
+            naming[k]->at = polygon.drawn[drawnAt(bestStart, bestReversed, k)];
+            if (!known[naming[k]->claimed])
+                known[naming[k]->claimed] = naming[k]->at;
+        }
+    }
+}
+
 LetterRecord Reading::letter()
 {
+    if (!problems_.isEmpty() && polygons_.isEmpty())
+        throw refusal();
     if (polygons_.isEmpty() && !declaredPoints_ && undrawnShape_)
         throw Error(tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
                        "stroke."));
     if (polygons_.isEmpty() && !declaredPoints_)
         throw Error(tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
                        "lines."));
+    alignTurnedPolygons();
 
     // The points: first those a drawing of this editor names by its reference bytes, then its circles
-    // for the points no polygon uses, then every other corner in drawing order, at a point of its unit
-    // or a new one.
-    QList<std::optional<QPoint>> found(declaredPoints_.value_or(0));
+    // for the points no polygon uses, then every other corner in drawing order, at a point within half a
+    // unit (one at its own unit first) or a new one.
+    QList<std::optional<Spot>> found(declaredPoints_.value_or(0));
     for (Polygon& polygon : polygons_) {
         for (Corner& corner : polygon.corners) {
             if (corner.claimed < 0)
                 continue;
-            std::optional<QPoint>& slot = found[corner.claimed];
+            std::optional<Spot>& slot = found[corner.claimed];
             if (!slot)
                 slot = corner.at;
-            if (*slot == *corner.at)
+            if (near(*slot, *corner.at))
                 corner.point = corner.claimed;
         }
     }
@@ -1079,17 +1242,31 @@ LetterRecord Reading::letter()
         if (!found[marker.number - 1])
             found[marker.number - 1] = marker.at;
     }
+    const auto pointNear = [&found](const Spot& at) {
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            if (found[i] && found[i]->unit == at.unit)
+                return static_cast<int>(i);
+        }
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            if (found[i] && near(*found[i], at))
+                return static_cast<int>(i);
+        }
+        return -1;
+    };
     qsizetype inUse = std::count_if(found.cbegin(), found.cend(), [](const auto& slot) { return slot.has_value(); });
+    bool tooManyPoints = false;
     for (Polygon& polygon : polygons_) {
         for (Corner& corner : polygon.corners) {
             if (!corner.at || corner.point >= 0)
                 continue;
-            corner.point = static_cast<int>(found.indexOf(corner.at));
+            corner.point = pointNear(*corner.at);
             if (corner.point >= 0)
                 continue;
-            if (inUse == kPoints)
-                throw Error(tr("%1 brings the letter to %2 points; a letter holds at most %3.")
-                                .arg(named(polygon.place), QString::number(kPoints + 1), QString::number(kPoints)));
+            if (inUse == kPoints && !tooManyPoints) {
+                note(Error(tr("%1 brings the letter to %2 points; a letter holds at most %3.")
+                               .arg(named(polygon.place), QString::number(kPoints + 1), QString::number(kPoints))));
+                tooManyPoints = true;
+            }
             corner.point = static_cast<int>(found.size());
             found << corner.at;
             ++inUse;
@@ -1103,7 +1280,8 @@ LetterRecord Reading::letter()
         if (!found[i])
             continue;
         renumbered[i] = static_cast<int>(record.points.size());
-        record.points.append({static_cast<std::uint8_t>(found[i]->x()), static_cast<std::uint8_t>(found[i]->y())});
+        record.points.append(
+            {static_cast<std::uint8_t>(found[i]->unit.x()), static_cast<std::uint8_t>(found[i]->unit.y())});
     }
     for (qsizetype p = 0; p < polygons_.size(); ++p) {
         const Polygon& polygon = polygons_[p];
@@ -1114,10 +1292,10 @@ LetterRecord Reading::letter()
             // A reference byte kept as it was named no point of the drawing; were it to name one of the
             // letter read, a corner would appear that nobody drew.
             if (corner.point < 0 && namesPoint(corner.reference, record.points.size()))
-                throw Error(tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
-                               "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
-                                .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
-                                     QString::number(corner.reference / 2 + 1)));
+                note(Error(tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
+                              "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
+                               .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
+                                    QString::number(corner.reference / 2 + 1))));
             block.vertexRefs.append(
                 static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
             if (k < polygon.parameters.size())
@@ -1135,6 +1313,8 @@ LetterRecord Reading::letter()
         else
             record.polygonTails.append(QByteArray(kPolygonTailSize, '\0'));
     }
+    if (!problems_.isEmpty())
+        throw refusal();
     if (letterTail_)
         record.letterTail = *letterTail_;
     else if (current_.letterTail.size() == kLetterTailSize)

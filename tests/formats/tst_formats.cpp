@@ -73,6 +73,40 @@ QByteArray doublingUses(int levels)
     return defs + "</defs><use href=\"#a" + QByteArray::number(levels) + "\"/>";
 }
 
+// The drawing as a vector editor gives it back after turning it a quarter about the square's centre:
+// each <polygon>'s corners listed from its second, the two-cornered ones reversed, every corner off
+// its unit by up to 0.4 (the circles stay where they were).
+QByteArray turnedInAVectorEditor(const QByteArray& svg)
+{
+    QString text = QString::fromUtf8(svg);
+    static const QRegularExpression kPoints(QStringLiteral("<polygon [^>]*points=\"([^\"]*)\""));
+    QRegularExpressionMatchIterator it = kPoints.globalMatch(text);
+    QList<QRegularExpressionMatch> matches;
+    while (it.hasNext())
+        matches << it.next();
+    static constexpr double kOff[] = {0.4, -0.3, 0.2, -0.4, 0.1};
+    int off = 0;
+    for (qsizetype m = matches.size() - 1; m >= 0; --m) {
+        QStringList corners = matches[m].captured(1).split(u' ', Qt::SkipEmptyParts);
+        if (corners.size() == 2)
+            std::reverse(corners.begin(), corners.end());
+        else if (corners.size() > 2)
+            corners = corners.mid(1) + corners.mid(0, 1);
+        for (QString& corner : corners) {
+            const QStringList xy = corner.split(u',');
+            corner = QStringLiteral("%1,%2")
+                         .arg(xy[0].toDouble() + kOff[off % 5])
+                         .arg(xy[1].toDouble() + kOff[(off + 2) % 5]);
+            ++off;
+        }
+        text.replace(matches[m].capturedStart(1), matches[m].capturedLength(1), corners.join(u' '));
+    }
+    text.replace(QStringLiteral("<g id=\"polygons\""),
+                 QStringLiteral("<g transform=\"rotate(90 128 128)\"><g id=\"polygons\""));
+    text.replace(QStringLiteral("</svg>"), QStringLiteral("</g></svg>"));
+    return text.toUtf8();
+}
+
 QString refusal(const QByteArray& svg)
 {
     try {
@@ -211,11 +245,13 @@ private slots:
             "height='256'/></g>\n"
             "  <g inkscape:groupmode='layer' id='layer2' transform='translate(-10,0)'>\n"
             "    <text x='10' y='10'>a note <tspan>beside</tspan></text>\n"
-            "    <line x1='0' y1='0' x2='10' y2='10' stroke='red'/>\n"
+            "    <line x1='138' y1='100' x2='148' y2='100' stroke='red'/>\n"
             "    <path style='fill:none;stroke:#ffff00' d='m 138,118 20,0 0,20 z' id='path1'/>\n"
             "  </g>\n"
             "</svg>",
-            "", "03 00F6 14F6 140A 01 03 000204 000000 000000 0000000000000000");
+            "",
+            "05 00E4 0AE4 00F6 14F6 140A 02 02 0002 0000 03 040608 000000 000000 0000000000000000 "
+            "0000000000000000");
         row("parameters and tails from the current letter",
             drawing(R"(<polygon points="118,118 138,118 138,138 118,138"/><polygon points="128,100 130,100"/>)"
                     R"(<polygon points="0,0 5,0 5,5"/>)"),
@@ -297,6 +333,28 @@ private slots:
             drawing(R"(<polygon points="59,59 69,59 69,69"/>)",
                     R"s(viewBox="0 0 128 128" transform="translate(5 0)")s"),
             "", "03 00F6 14F6 140A 01 03 000204 000000 000000 0000000000000000");
+        // Shared points by the circles and the corners as drawn, whichever corner a polygon's list starts
+        // from and whichever way it runs; parameters and tails by the polygon.
+        row("this editor's drawing, turned in a vector editor",
+            turnedInAVectorEditor(letterToSvg(
+                parseRecord(bytesFromHex("06 ECE2 0AE2 0A00 EC00 EC1E 141E 03 04 00020406 11121314 03 060408 212223 "
+                                         "02 040A 3132 010203 AAAAAAAAAAAAAAAA BBBBBBBBBBBBBBBB CCCCCCCCCCCCCCCC"),
+                            0, -1))),
+            "",
+            "06 1EEC 1E0A 000A 00EC E2EC E214 03 04 00020406 11121314 03 060408 212223 02 040A 3132 010203 "
+            "AAAAAAAAAAAAAAAA BBBBBBBBBBBBBBBB CCCCCCCCCCCCCCCC");
+        row("corners within half a unit, across a unit's edge, are one point",
+            drawing(
+                R"(<polygon points="128,128 138.45,128 138,138"/><polygon points="138.55,128.5 148,128 148,138"/>)"),
+            "",
+            "05 0000 0A00 0A0A 1400 140A 02 03 000204 000000 03 020608 000000 000000 0000000000000000 "
+            "0000000000000000");
+        row("a line without a stroke width, a thin one and a path of one segment: strokes of two corners",
+            drawing(R"(<line x1="118" y1="100" x2="138" y2="100" stroke="black"/><path d="M 118,150 L 138,160"/>)"
+                    R"(<g stroke-width="0.5"><line x1="100" y1="100" x2="100" y2="120" stroke="red"/></g>)"),
+            "",
+            "06 F6E4 0AE4 F616 0A20 E4E4 E4F8 03 02 0002 0000 02 0406 0000 02 080A 0000 000000 0000000000000000 "
+            "0000000000000000 0000000000000000");
     }
 
     void drawingsFromElsewhere()
@@ -320,7 +378,9 @@ private slots:
         };
         QTest::newRow("a curve, by id")
             << drawing(R"(<path id="bowl" d="M 0 0 L 10 0 C 20 0 20 10 10 10 Z"/>)")
-            << R"(The <path> "bowl" has a curve (command C): straighten the curves first; only straight lines are read.)";
+            << R"(The <path> "bowl" has a curve (command C): straighten the curves first; only straight lines are read. )"
+               R"(Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the letter's )"
+               R"(limits.)";
         QTest::newRow("an arc, by place")
             << drawing(R"(<path d="M 0 0 L 10 0 Z"/><path d="M 0 0 a 5 5 0 0 1 10 0 z"/>)")
             << "The 2nd <path> has a curve (command a): straighten the curves first";
@@ -398,6 +458,18 @@ private slots:
                        R"(viewBox="0 0 256 256" data-vertiloom-points="2")")
             << R"(The <polygon> "polygon-2" keeps the reference byte 04, which names no point of the drawing but would )"
                R"(name point 3 of the letter read from it: take it out of data-vertiloom-corners.)";
+        QTest::newRow("every problem at once")
+            << drawing(
+                   R"(<path id="bowl" d="M 0 0 L 10 0 C 20 0 20 10 10 10 Z"/><polyline points="1,1 2,2 3,1"/>)"
+                   R"s(<polygon points="0,0 300,0 0,10"/><g transform="spin(4)"><rect width="300" height="9"/></g>)s"
+                   R"(<line x2="9" stroke="red" stroke-width="3"/>)")
+            << "The <path> \"bowl\" has a curve (command C): straighten the curves first; only straight lines are "
+               "read.\nThe 1st <polyline> is not closed: its last point is not its first.\nThe 1st <polygon> has a "
+               "point outside the drawing's square (at 172, -128 in the letter's units, which run from -128 to "
+               "127).\nThe 1st <g> can't be read: its transform attribute is not valid at character 1.\nThe 1st "
+               "<line> is a stroke 3 units wide: only a line at most 1 unit wide is read, as a polygon of two "
+               "corners.\nOr let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+               "letter's limits.";
     }
 
     void refusals()
