@@ -348,6 +348,44 @@ QString recordAt(const QByteArray& image, qint64 offset)
     }
 }
 
+// Why a record is longer than the one at its offset in the image: the points, polygons and corners it
+// has more (or fewer) than that one; nothing when it is no longer, or no record stands there.
+QString growth(const QByteArray& image, qint64 offset, const QByteArray& record)
+{
+    LetterRecord old;
+    LetterRecord now;
+    qsizetype oldLength = 0;
+    try {
+        old = parseRecord(image, offset, offset, &oldLength);
+        now = parseRecord(record, 0, -1);
+    } catch (const Error&) {
+        return {};
+    }
+    if (record.size() <= oldLength)
+        return {};
+    const auto cornersOf = [](const LetterRecord& letter) {
+        qsizetype corners = 0;
+        for (const PolygonBlock& polygon : letter.polygons)
+            corners += polygon.vertexRefs.size();
+        return corners;
+    };
+    QStringList changes;
+    const auto change = [&](qsizetype more, const char* one, const char* many) {
+        if (more != 0)
+            changes << QStringLiteral("%1 %2 %3")
+                           .arg(QString::number(std::abs(more)), QLatin1String(more > 0 ? "more" : "fewer"),
+                                QLatin1String(std::abs(more) == 1 ? one : many));
+    };
+    change(now.points.size() - old.points.size(), "point", "points");
+    change(now.polygons.size() - old.polygons.size(), "polygon", "polygons");
+    change(cornersOf(now) - cornersOf(old), "corner", "corners");
+    if (changes.isEmpty())
+        return {};
+    const QString last = changes.takeLast();
+    const QString all = changes.isEmpty() ? last : changes.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("The new record has %1 than the one there.").arg(all);
+}
+
 } // namespace
 
 int import(const QStringList& args)
@@ -406,8 +444,13 @@ int import(const QStringList& args)
     };
     const auto refusal = [&] {
         QString message = QStringLiteral("Not written: %1").arg(platform.declined.front());
-        if (platform.declinedKinds.contains(Question::LongerRecord))
+        if (platform.declinedKinds.contains(Question::LongerRecord)) {
             message += QStringLiteral(" (--allow-longer writes it)");
+            const QString why = growth(bytes, offsetFromAddr(editor.form.text(FieldId::addr())),
+                                       memoRecord(editor.form.text(FieldId::memo())));
+            if (!why.isEmpty())
+                message += u' ' + why;
+        }
         return message;
     };
     setUp(editor, kBytesOnly);
@@ -480,13 +523,15 @@ int import(const QStringList& args)
             changed += patch.bytes[i] != patch.old[i];
         const QString at = IntToHexText(patch.offset);
         const QString old = recordAt(bytes, patch.offset);
-        if (dry)
+        if (dry) {
+            QString why = growth(bytes, patch.offset, patch.bytes);
+            if (!why.isEmpty())
+                why.prepend(u' ');
             printOut(QStringLiteral("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; "
-                                    "%5 bytes would change.\n")
-                         .arg(patch.bytes.size())
-                         .arg(at, shownPath(image), old)
-                         .arg(changed));
-        else if (!many)
+                                    "%5 bytes would change.%6\n")
+                         .arg(QString::number(patch.bytes.size()), at, shownPath(image), old, QString::number(changed),
+                              why));
+        } else if (!many)
             printOut(QStringLiteral(
                          "Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
                          .arg(patch.bytes.size())

@@ -556,7 +556,8 @@ private slots:
                                      << "where a 42-byte record stood" << qint64(0x476E2) << 1;
         QTest::newRow("longer")
             << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I"} << 1
-            << "so the 33 bytes after the old record will be overwritten. Write it anyway? (--allow-longer writes it)"
+            << "so the 33 bytes after the old record will be overwritten. Write it anyway? (--allow-longer writes it) "
+               "The new record has 6 more points, 1 more polygon and 6 more corners than the one there."
             << qint64(-1) << 0;
         QTest::newRow("longer allowed") << "sample.smc"
                                         << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer"} << 0
@@ -565,6 +566,11 @@ private slots:
                                  << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer", "--dry-run"} << 0
                                  << "Dry run: the 55-byte record would be written at offset 478EC of " << qint64(-1)
                                  << 0;
+        QTest::newRow("dry run, why longer")
+            << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--allow-longer", "--dry-run"} << 0
+            << "bytes would change. The new record has 6 more points, 1 more polygon and 6 more corners than the one "
+               "there.\n"
+            << qint64(-1) << 0;
         QTest::newRow("dry run, longer") << "sample.smc" << QStringList{"@letter16.bin", "--letter", "I", "--dry-run"}
                                          << 1 << "is 22 bytes long; the new one is 55 bytes" << qint64(-1) << 0;
         QTest::newRow("no record there") << "sample.smc"
