@@ -185,7 +185,7 @@ Error unreadable(const Place& place, const QString& attribute, qsizetype at)
                      .arg(named(place), attribute, QString::number(at + 1)));
 }
 
-// What only the fit takes (a curve, a wide stroke): the refusal says so.
+// A problem of a shape that only flattening would take (a curve, a wide stroke).
 class FitOnly : public Error {
 public:
     using Error::Error;
@@ -758,27 +758,13 @@ private:
     QList<Marker> markers_;
     // What can't be read, each in its own sentence, all refused at once when the walk is done.
     QStringList problems_;
-    bool fitOnly_ = false; // one of them only the fit takes
     bool tooManyPolygons_ = false;
 };
 
-void Reading::note(const Error& problem)
-{
-    problems_ << problem.message();
-    if (dynamic_cast<const FitOnly*>(&problem))
-        fitOnly_ = true;
-}
+void Reading::note(const Error& problem) { problems_ << problem.message(); }
 
 // Every problem noted, each on its own line.
-Error Reading::refusal() const
-{
-    QString message = problems_.join(u'\n');
-    if (fitOnly_)
-        message += (problems_.size() == 1 ? u' ' : u'\n')
-                   + tr("Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
-                        "letter's limits.");
-    return Error(message);
-}
+Error Reading::refusal() const { return Error(problems_.join(u'\n')); }
 
 // Keeps, before the walk that reads, every element a <use> draws (the first of each id, as a viewer
 // finds it) with all it holds, each element once: a <use> may draw an element that comes after it.

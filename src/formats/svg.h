@@ -48,7 +48,7 @@ QByteArray letterToSvg(const LetterRecord& record);
 //
 // Throws Error, naming the element (its id, else its place such as "the 3rd <path>") and the limit,
 // each problem on its own line, all of them at once, for a curve (a circle, an ellipse, a rounded rect,
-// C, S, Q, T or A in a path) or a stroke wider than 1 unit (saying that import --fit takes them), a
+// C, S, Q, T or A in a path) or a stroke wider than 1 unit, a
 // shape that is not closed, a corner outside the square, more than 20 points, 8 polygons or 11 corners in a polygon,
 // attributes that can't be read, a file that is not well-formed XML or not SVG, a hidden root, an
 // element more than 256 levels deep (found before anything else is read), a <use> of nothing in the
