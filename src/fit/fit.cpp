@@ -20,6 +20,7 @@
 
 #include <QTransform>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -497,14 +498,14 @@ double distanceTo(QPointF p, const QList<QList<QPointF>>& rings)
 }
 
 // The largest distance from a point of one set of edges to the other set: both ways, each edge walked
-// in steps of at most a quarter unit.
+// in steps of at most half a unit.
 double largestDistance(const QList<QList<QPointF>>& from, const QList<QList<QPointF>>& to)
 {
     double worst = 0;
     for (const QList<QPointF>& ring : from)
         for (qsizetype i = 0; i < ring.size(); ++i) {
             const QPointF a = ring[i], b = ring[(i + 1) % ring.size()];
-            const int steps = std::max(1, int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()) * 4)));
+            const int steps = std::max(1, int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()) * 2)));
             for (int s = 0; s < steps; ++s)
                 worst = std::max(worst, distanceTo(a + (b - a) * (double(s) / steps), to));
         }
@@ -521,6 +522,235 @@ QList<QList<QPointF>> unitRings(const cl::Paths& paths)
         rings.append(ring);
     }
     return rings;
+}
+
+// Spans of a horizontal line inside a filled area, sorted and apart.
+using Spans = QList<std::pair<double, double>>;
+
+// The crossings of the line at y with the rings' edges, paired up by the even-odd rule.
+Spans evenOddSpans(const QList<QList<QPointF>>& rings, double y)
+{
+    QList<double> xs;
+    for (const QList<QPointF>& ring : rings)
+        for (qsizetype i = 0; i < ring.size(); ++i) {
+            const QPointF a = ring[i], b = ring[(i + 1) % ring.size()];
+            if ((a.y() <= y) != (b.y() <= y))
+                xs.append(a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
+        }
+    std::sort(xs.begin(), xs.end());
+    Spans spans;
+    for (qsizetype i = 0; i + 1 < xs.size(); i += 2)
+        spans.append({xs[i], xs[i + 1]});
+    return spans;
+}
+
+double length(const Spans& spans)
+{
+    double sum = 0;
+    for (const auto& [from, to] : spans)
+        sum += to - from;
+    return sum;
+}
+
+// The filled areas measured along lines across the letter: fast enough to try every move of
+// every point, the exact overlap (Clipper's) being worked out once at the end.
+class RowMeasure {
+public:
+    // Rows on every unit's middle at least, more on a small letter: between two whole units a
+    // straight side's crossing moves evenly, so the middle row measures the letter's band exactly.
+    RowMeasure(const cl::Paths& source, FitStyle style, int top, int bottom)
+        : style_(style), top_(top), step_(1.0 / std::max(1, 256 / std::max(1, bottom - top))),
+          rows_(int(std::lround((bottom - top) / step_)))
+    {
+        const QList<QList<QPointF>> rings = unitRingsOf(source);
+        for (int r = 0; r < rows_; ++r) {
+            source_.append(evenOddSpans(rings, y(r)));
+            sourceArea_ += length(source_.back()) * step_;
+        }
+    }
+
+    double sourceArea() const { return sourceArea_; }
+    int rowCount() const { return rows_; }
+
+    // The rows the band from y0 to y1 crosses.
+    std::pair<int, int> rows(double y0, double y1) const
+    {
+        return {std::clamp(int(std::floor((y0 - top_) / step_)), 0, rows_),
+                std::clamp(int(std::ceil((y1 - top_) / step_)) + 1, 0, rows_)};
+    }
+
+    // The letter's area and its area in common with the drawing within the rows from r0 to r1.
+    std::pair<double, double> areas(const Candidate& candidate, int r0, int r1) const
+    {
+        // No allocation here: it runs for every move tried. A row crosses each convex piece at most
+        // twice, and the outlines at most once an edge.
+        struct Ring {
+            std::array<QPointF, kCorners> corners;
+            int size;
+            double top;
+            double bottom;
+        };
+        std::array<Ring, kPolygons> rings;
+        const qsizetype ringCount = std::min<qsizetype>(candidate.polygons.size(), kPolygons);
+        for (qsizetype p = 0; p < ringCount; ++p) {
+            Ring& ring = rings[p];
+            ring.size = int(std::min<qsizetype>(candidate.polygons[p].size(), kCorners));
+            ring.top = std::numeric_limits<double>::max();
+            ring.bottom = std::numeric_limits<double>::lowest();
+            for (int i = 0; i < ring.size; ++i) {
+                ring.corners[i] = candidate.points[candidate.polygons[p][i]];
+                ring.top = std::min(ring.top, ring.corners[i].y());
+                ring.bottom = std::max(ring.bottom, ring.corners[i].y());
+            }
+        }
+        std::array<double, kPolygons * kCorners> xs;
+        std::array<std::pair<double, double>, kPolygons * kCorners / 2> spans;
+        double letter = 0, common = 0;
+        for (int r = r0; r < r1; ++r) {
+            const double at = y(r);
+            qsizetype count = 0;
+            for (qsizetype p = 0; p < ringCount; ++p) {
+                const Ring& ring = rings[p];
+                if (at < ring.top || at > ring.bottom)
+                    continue;
+                double low = std::numeric_limits<double>::max(), high = std::numeric_limits<double>::lowest();
+                for (int i = 0; i < ring.size; ++i) {
+                    const QPointF a = ring.corners[i], b = ring.corners[i + 1 < ring.size ? i + 1 : 0];
+                    if ((a.y() <= at) == (b.y() <= at))
+                        continue;
+                    const double x = a.x() + (at - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+                    if (style_ == FitStyle::Outline) {
+                        xs[count++] = x;
+                    } else {
+                        low = std::min(low, x);
+                        high = std::max(high, x);
+                    }
+                }
+                if (style_ == FitStyle::Pieces && low < high)
+                    spans[count++] = {low, high};
+            }
+            qsizetype joined = 0;
+            if (style_ == FitStyle::Outline) {
+                std::sort(xs.begin(), xs.begin() + count);
+                for (qsizetype i = 0; i + 1 < count; i += 2)
+                    spans[joined++] = {xs[i], xs[i + 1]};
+            } else {
+                std::sort(spans.begin(), spans.begin() + count);
+                for (qsizetype i = 0; i < count; ++i) {
+                    if (joined > 0 && spans[i].first <= spans[joined - 1].second)
+                        spans[joined - 1].second = std::max(spans[joined - 1].second, spans[i].second);
+                    else
+                        spans[joined++] = spans[i];
+                }
+            }
+            const Spans& drawn = source_[r];
+            for (qsizetype i = 0, j = 0; i < joined; ++i) {
+                letter += (spans[i].second - spans[i].first) * step_;
+                while (j < drawn.size() && drawn[j].second <= spans[i].first)
+                    ++j;
+                for (qsizetype k = j; k < drawn.size() && drawn[k].first < spans[i].second; ++k)
+                    common +=
+                        (std::min(spans[i].second, drawn[k].second) - std::max(spans[i].first, drawn[k].first)) * step_;
+            }
+        }
+        return {letter, common};
+    }
+
+private:
+    double y(int r) const { return top_ + (r + 0.5) * step_; }
+
+    static QList<QList<QPointF>> unitRingsOf(const cl::Paths& paths)
+    {
+        QList<QList<QPointF>> rings;
+        for (const cl::Path& path : paths) {
+            QList<QPointF> ring;
+            for (const cl::IntPoint& p : path)
+                ring.append({p.X / kClipperScale, p.Y / kClipperScale});
+            rings.append(ring);
+        }
+        return rings;
+    }
+
+    FitStyle style_;
+    double top_;
+    double step_;
+    int rows_;
+    QList<Spans> source_;
+    double sourceArea_ = 0;
+};
+
+// The candidate with its points moved a unit at a time, each move kept when it makes the overlap
+// larger and leaves every piece convex (every outline simple), within the candidate's bounds: the
+// corners Visvalingam's measure left on the drawing's edge move to where the straight sides balance
+// what they cut off and what they add.
+Candidate nudged(Candidate candidate, const RowMeasure& measure, FitStyle style)
+{
+    QRect bounds;
+    for (const QPoint& p : candidate.points)
+        bounds |= QRect(p, QSize(1, 1));
+    QList<QList<int>> users(candidate.points.size());
+    for (qsizetype i = 0; i < candidate.polygons.size(); ++i)
+        for (const int corner : candidate.polygons[i])
+            users[corner].append(int(i));
+    const auto allowed = [&](int moved) {
+        if (!bounds.contains(candidate.points[moved]))
+            return false;
+        for (qsizetype j = 0; j < candidate.points.size(); ++j)
+            if (j != moved && candidate.points[j] == candidate.points[moved])
+                return false;
+        if (style == FitStyle::Outline)
+            return fit::isValid({candidate.points, candidate.polygons});
+        for (const int i : users[moved])
+            if (!fit::isConvex(candidate.points, candidate.polygons[i]))
+                return false;
+        return true;
+    };
+    auto [letterArea, common] = measure.areas(candidate, 0, measure.rowCount());
+    const auto overlapOf = [&](double l, double c) {
+        const double either = measure.sourceArea() + l - c;
+        return either > 0 ? c / either : 0;
+    };
+    constexpr int kRounds = 6;
+    for (int round = 0; round < kRounds; ++round) {
+        bool better = false;
+        for (int n = 0; n < candidate.points.size(); ++n) {
+            // A move changes the letter only on the rows of the polygons on the moved point.
+            const QPoint from = candidate.points[n];
+            int top = from.y(), bottom = from.y();
+            for (const int i : users[n])
+                for (const int corner : candidate.polygons[i]) {
+                    top = std::min(top, candidate.points[corner].y());
+                    bottom = std::max(bottom, candidate.points[corner].y());
+                }
+            const auto [r0, r1] = measure.rows(top - 1, bottom + 1);
+            const auto [letterBefore, commonBefore] = measure.areas(candidate, r0, r1);
+            QPoint bestAt = from;
+            double bestOverlap = overlapOf(letterArea, common), bestLetter = letterArea, bestCommon = common;
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1), QPoint(1, 1),
+                                      QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1)}) {
+                candidate.points[n] = from + step;
+                if (!allowed(n))
+                    continue;
+                const auto [letterNow, commonNow] = measure.areas(candidate, r0, r1);
+                const double l = letterArea - letterBefore + letterNow, c = common - commonBefore + commonNow;
+                if (overlapOf(l, c) > bestOverlap + 1e-12) {
+                    bestOverlap = overlapOf(l, c);
+                    bestAt = from + step;
+                    bestLetter = l;
+                    bestCommon = c;
+                }
+            }
+            candidate.points[n] = bestAt;
+            if (bestAt != from) {
+                letterArea = bestLetter;
+                common = bestCommon;
+                better = true;
+            }
+        }
+        if (!better)
+            break;
+    }
+    return candidate;
 }
 
 } // namespace
@@ -592,6 +822,15 @@ FittedLetter fitLetter(const QPainterPath& shape, const FitOptions& options)
     for (const Candidate& c : candidates)
         if (c.iou >= near && (best.iou < 0 || cost(c) < cost(best)))
             best = c;
+    double top = best.points[0].y(), bottom = top;
+    for (const Contour& contour : contours)
+        for (const QPointF& p : contour.corners) {
+            top = std::min(top, p.y());
+            bottom = std::max(bottom, p.y());
+        }
+    const RowMeasure measure(source, options.style, int(std::floor(top)) - 1, int(std::ceil(bottom)) + 1);
+    best = nudged(best, measure, options.style);
+    best.iou = overlap(source, sourceArea, best, options.style);
 
     FittedLetter letter;
     letter.points = best.points;
