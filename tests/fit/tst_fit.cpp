@@ -110,7 +110,7 @@ void FitTest::withinLimits_data()
         QTest::addRow("%s: rectangle", name)
             << polygonPath({{0, 0}, {0.5, 0}, {0.5, 2}, {0, 2}}) << style << FitBox{-128, -128, 127, 127} << 98.0;
         QTest::addRow("%s: L", name) << ell << style << FitBox{-30, -50, 30, 10} << 97.0;
-        QTest::addRow("%s: ring", name) << ring(100, 60) << style << FitBox{-40, -40, 40, 40} << 80.0;
+        QTest::addRow("%s: ring", name) << ring(100, 60) << style << FitBox{-40, -40, 40, 40} << 90.0;
         QTest::addRow("%s: thin ring", name) << ring(100, 92) << style << FitBox{-100, -100, 100, 100} << 5.0;
         QTest::addRow("%s: cross", name) << cross() << style << FitBox{-50, -70, 50, 70}
                                          << (style == FitStyle::Pieces ? 95.0 : 85.0); // twelve corners to 11
