@@ -7,7 +7,7 @@
 // area). Every stage from 26 corners down to 3 is a candidate: rounded to whole units, checked to be
 // a valid region, then cut into convex pieces (or kept as outlines) and brought within the limits.
 // The candidate whose filled letter overlaps the filled drawing best wins, the fewer points breaking
-// near-ties.
+// near-ties; its points then move a unit at a time while the overlap grows.
 #include "fit/fit.h"
 
 #include "fit/convex.h"
