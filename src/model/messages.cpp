@@ -277,6 +277,14 @@ constexpr Translation kRussian[] = {
     {"%1 already exists. Replace it with this %2-byte SVG drawing?",
      "%1 уже существует. Заменить его этим рисунком SVG размером %2 байт?"},
 
+    // Fitting a drawing into the letter's limits
+    {"The box %1,%2,%3,%4 reaches outside the letter's square: every coordinate of a letter is within -128..127.",
+     "Рамка %1,%2,%3,%4 выходит за квадрат буквы: каждая координата буквы лежит в пределах -128..127."},
+    {"The box %1,%2,%3,%4 is a single unit: a letter needs a box with a width or a height to stand in.",
+     "Рамка %1,%2,%3,%4 — это одна единица: букве нужна рамка, у которой есть ширина или высота."},
+    {"There is nothing to fit: the drawing fills no area (its contours enclose nothing).",
+     "Вписывать нечего: рисунок не закрашивает никакой площади (его контуры ничего не охватывают)."},
+
     // The PAUSE and GAME OVER words
     {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then read the words.",
      "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте "
