@@ -885,7 +885,8 @@ std::optional<int> otsu(const std::array<qint64, 256>& histogram, qint64 total)
     double sumDark = 0;
     qint64 dark = 0;
     double best = -1;
-    std::optional<int> threshold;
+    int first = -1; // the levels that split best: the middle one is taken, so that an edge from black to
+    int last = -1;  // white is traced halfway between their pixels' centres
     for (int t = 0; t < 255; ++t) {
         dark += histogram[t];
         sumDark += static_cast<double>(t) * static_cast<double>(histogram[t]);
@@ -898,10 +899,14 @@ std::optional<int> otsu(const std::array<qint64, 256>& histogram, qint64 total)
             static_cast<double>(dark) * static_cast<double>(light) * (meanDark - meanLight) * (meanDark - meanLight);
         if (between > best) {
             best = between;
-            threshold = t;
+            first = last = t;
+        } else if (between == best) {
+            last = t; // a level no pixel has: the same split
         }
     }
-    return threshold;
+    if (first < 0)
+        return std::nullopt;
+    return (first + last) / 2;
 }
 
 // The smallest difference between the mean greys of dark and light that makes a shape, of 255.

@@ -177,6 +177,16 @@ void TestSources::picture()
     QVERIFY2(std::abs(filledArea(shape) - 5026.55) < 5026.55 * 0.01, qPrintable(QString::number(filledArea(shape))));
     QVERIFY(std::abs(shape.boundingRect().center().x() - 60) < 0.5);
     QVERIFY(std::abs(shape.boundingRect().center().y() - 50) < 0.5);
+
+    // A hard edge from black to white is traced on the pixels' border: a black 30 x 20 block, exactly.
+    QImage block(50, 40, QImage::Format_RGB32);
+    block.fill(Qt::white);
+    QPainter(&block).fillRect(10, 10, 30, 20, Qt::black);
+    const QPainterPath traced = shapeFromPicture(block);
+    QCOMPARE(traced.boundingRect(), QRectF(10, 10, 30, 20));
+    // Each corner cut across half a pixel, as marching squares cut it, and the closing point: the points
+    // along the straight runs are left out.
+    QCOMPARE(traced.elementCount(), 9);
 }
 
 void TestSources::refused_data()
