@@ -619,8 +619,8 @@ private:
     QList<int> open_; // the elements being walked, for the <use> elements that draw one of them
     int drawnThroughUse_ = 0;
     int depth_ = 0;
+    double canvas_ = 0; // the larger side of the root's viewBox, else of its width and height
     bool undrawn_ = false;
-    bool anyShape_ = false;
     QList<Area> areas_;
 };
 
@@ -678,6 +678,12 @@ void SvgReading::parse(const QByteArray& svg)
     if (nodes.empty() || !nodes[0].svg || nodes[0].tag != QLatin1String("svg"))
         throw Error(tr("The file is not an SVG drawing: its root element is <%1>.")
                         .arg(nodes.empty() ? QString() : nodes[0].tag));
+    const QXmlStreamAttributes& root = nodes[0].attributes;
+    if (const std::optional<QRectF> box = viewBox(root.value(QStringLiteral("viewBox"))))
+        canvas_ = std::max(box->width(), box->height());
+    else
+        canvas_ = std::max(length(root.value(QStringLiteral("width"))).value_or(0),
+                           length(root.value(QStringLiteral("height"))).value_or(0));
 }
 
 void SvgReading::walk(int index, Style style, const QTransform& outer, const Node* user)
@@ -694,7 +700,8 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
         toRoot = transformList(node) * toRoot;
     const QString& tag = node.tag;
     if (kShapes.contains(tag)) {
-        anyShape_ = true;
+        if (node.attributes.hasAttribute(QStringLiteral("data-vertiloom-point")))
+            return; // a point's circle in a letter this editor drew: a marker, not part of the letter
         readShape(node, style, toRoot);
         return;
     }
@@ -841,7 +848,7 @@ QPainterPath SvgReading::shape() const
     const double size = std::max(bounds.width(), bounds.height());
     QList<QPainterPath> parts;
     for (const Area& area : areas_) {
-        if (!area.outline.isEmpty() && area.strokeWidth <= kHairline * size)
+        if (!area.outline.isEmpty() && area.strokeWidth <= kHairline * std::max(size, canvas_))
             parts << area.outline;
         else if (!area.stroke.isEmpty())
             parts << area.stroke;

@@ -17,10 +17,11 @@ namespace vertiloom {
 // A filled shape gives its inside by its fill-rule (nonzero or evenodd); a stroked one adds its stroke's
 // outline (width, line cap, line join and miter limit kept; dashes are drawn solid), so that a <line>
 // or an open path with a stroke width is a band. A closed shape drawn only by a hairline stroke (at most
-// 2 % of the drawing's larger side, as a letter drawn by this editor is) gives its inside, not a thin
-// ring. Passed over: what a viewer doesn't draw (hidden, transparent, without fill and stroke, in defs,
-// clip paths, masks, patterns, markers, text, images, elements of other namespaces). Several shapes are
-// united into one area, its curves flattened finely (a ten-thousandth of the drawing's size).
+// 2 % of the larger side of the drawing or of its viewBox, as a letter drawn by this editor is) gives its inside, not a thin
+// ring; the circles that mark its points are passed over. Passed over too: what a viewer doesn't draw
+// (hidden, transparent, without fill and stroke, in defs, clip paths, masks, patterns, markers, text,
+// images, elements of other namespaces). Several shapes are united into one area (odd-even), their
+// curves flattened to within 1/8192 of the drawing's larger side; a single shape keeps its curves.
 //
 // Throws Error naming shownName and what is wrong: a file that is not well-formed XML or not SVG, an
 // element more than 256 levels deep, an attribute that can't be read, a <use> of nothing in the file or

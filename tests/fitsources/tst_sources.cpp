@@ -108,8 +108,13 @@ void TestSources::svgArea_data()
     QTest::newRow("thick stroke: a ring") << drawing("<circle r='50' fill='none' stroke='black' stroke-width='20'/>")
                                           << 6283.19 << QRectF(-60, -60, 120, 120);
     QTest::newRow("hairline outline: its inside")
-        << drawing("<polygon points='0,0 100,0 100,100' fill='none' stroke='#fff' stroke-width='1'/>") << 5000.0
-        << QRectF(0, 0, 100, 100);
+        << drawing("<polygon points='0,0 100,0 100,100' fill='none' stroke='#fff' stroke-width='1'/><circle "
+                   "cx='0' cy='0' r='1.5' fill='#fff' data-vertiloom-point='1'/>")
+        << 5000.0 << QRectF(0, 0, 100, 100);
+    QTest::newRow("hairline of the viewBox: its inside")
+        << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 256 256'><polygon points='112,112 144,112 "
+                      "144,144 112,144' fill='none' stroke='#f00' stroke-width='1'/></svg>")
+        << 1024.0 << QRectF(112, 112, 32, 32);
     QTest::newRow("evenodd hole") << drawing("<path fill-rule='evenodd' d='M0 0 H100 V100 H0 Z M25 25 H75 V75 H25 Z'/>")
                                   << 7500.0 << QRectF(0, 0, 100, 100);
     QTest::newRow("nonzero, no hole") << drawing("<path d='M0 0 H100 V100 H0 Z M25 25 H75 V75 H25 Z'/>") << 10000.0
