@@ -568,7 +568,7 @@ void ModelTest::messagesInRussian()
     };
 
     QSet<QString> texts;
-    for (const char* room : {"model", "record", "preview", "rom", "formats", "commands"}) {
+    for (const char* room : {"model", "record", "preview", "rom", "formats", "fit", "commands"}) {
         QDirIterator files(src.filePath(QLatin1String(room)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                            QDir::Files);
         while (files.hasNext()) {
