@@ -2,6 +2,8 @@
 // pictures; see sources.h.
 #include "fit/sources.h"
 
+#include "formats/svgsyntax.h"
+
 #include "model/error.h"
 #include "model/messages.h"
 #include "record/files.h"
@@ -35,11 +37,6 @@ namespace {
 const QString kSvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
 const QString kXlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
 
-// The deepest level read, and the most elements <use> elements may draw: deeper nesting, or <use>
-// elements drawing <use> elements in doubling numbers, would hold the reader for minutes.
-constexpr int kDeepest = 256;
-constexpr int kMostThroughUse = 10000;
-
 // A hairline stroke, at most this share of the drawing's larger side, outlines a shape, not a ring.
 constexpr double kHairline = 0.02;
 
@@ -55,240 +52,27 @@ struct Node {
     int ordinal = 0; // among the elements of its tag, from 1
 };
 
-QString ordinal(int n)
-{
-    const int tens = n % 100;
-    if (tens >= 11 && tens <= 13)
-        return tr("%1th").arg(n);
-    switch (n % 10) {
-    case 1:
-        return tr("%1st").arg(n);
-    case 2:
-        return tr("%1nd").arg(n);
-    case 3:
-        return tr("%1rd").arg(n);
-    default:
-        return tr("%1th").arg(n);
-    }
-}
-
 // "The <path> "bowl"" or "The 3rd <path>", to begin a sentence.
 QString named(const Node& node)
 {
-    const QString id = node.attributes.value(QStringLiteral("id")).toString();
-    if (!id.isEmpty())
-        return tr("The <%1> \"%2\"").arg(node.tag, id);
-    return tr("The %1 <%2>").arg(ordinal(node.ordinal), node.tag);
+    return elementName(node.tag, node.attributes.value(QStringLiteral("id")).toString(), node.ordinal);
+}
+
+// The name of an element, made when a message needs it.
+SvgElementName nameOf(const Node& node)
+{
+    return [&node] { return named(node); };
 }
 
 Error unreadable(const Node& node, const QString& attribute, qsizetype at)
 {
-    return Error(tr("%1 can't be read: its %2 attribute is not valid at character %3.")
-                     .arg(named(node), attribute, QString::number(at + 1)));
-}
-
-// The numbers of an attribute as SVG writes them, separated by white space and at most one comma.
-class Scanner {
-public:
-    explicit Scanner(QStringView text) : text_(text) {}
-
-    qsizetype position() const { return pos_; }
-    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
-    void advance() { ++pos_; }
-    bool atEnd()
-    {
-        skipSpace();
-        return pos_ >= text_.size();
-    }
-    void skipSpace()
-    {
-        while (pos_ < text_.size()
-               && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' || text_[pos_] == u'\r'
-                   || text_[pos_] == u'\f'))
-            ++pos_;
-    }
-    void skipSeparator()
-    {
-        skipSpace();
-        if (peek() == u',') {
-            ++pos_;
-            skipSpace();
-        }
-    }
-    bool take(QChar c)
-    {
-        skipSpace();
-        if (peek() != c)
-            return false;
-        ++pos_;
-        return true;
-    }
-    QStringView word()
-    {
-        skipSpace();
-        const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_].isLetter())
-            ++pos_;
-        return text_.mid(start, pos_ - start);
-    }
-    QStringView rest() const { return text_.mid(pos_); }
-
-    // An arc's flag: one digit, 0 or 1, that needs no separator after it.
-    std::optional<bool> flag()
-    {
-        skipSpace();
-        if (peek() != u'0' && peek() != u'1')
-            return std::nullopt;
-        return text_[pos_++] == u'1';
-    }
-
-    // The number here, or nothing (and the position unchanged) when none begins here.
-    std::optional<double> number()
-    {
-        skipSpace();
-        const qsizetype start = pos_;
-        qsizetype i = pos_;
-        const auto digit = [this](qsizetype at) { return at < text_.size() && text_[at] >= u'0' && text_[at] <= u'9'; };
-        if (i < text_.size() && (text_[i] == u'+' || text_[i] == u'-'))
-            ++i;
-        int digits = 0;
-        for (; digit(i); ++i)
-            ++digits;
-        if (i < text_.size() && text_[i] == u'.') {
-            ++i;
-            for (; digit(i); ++i)
-                ++digits;
-        }
-        if (digits == 0)
-            return std::nullopt;
-        if (i < text_.size() && (text_[i] == u'e' || text_[i] == u'E')) {
-            qsizetype j = i + 1;
-            if (j < text_.size() && (text_[j] == u'+' || text_[j] == u'-'))
-                ++j;
-            if (digit(j)) {
-                while (digit(j))
-                    ++j;
-                i = j;
-            }
-        }
-        bool ok = false;
-        const double value = text_.mid(start, i - start).toDouble(&ok);
-        if (!ok || !std::isfinite(value))
-            return std::nullopt;
-        pos_ = i;
-        return value;
-    }
-
-private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-};
-
-// A length in user units: a number with px, pt, pc, mm, cm, in or nothing after it.
-std::optional<double> length(QStringView text)
-{
-    Scanner in(text);
-    const std::optional<double> value = in.number();
-    if (!value)
-        return std::nullopt;
-    const QStringView suffix = in.rest().trimmed();
-    static const QHash<QString, double> kUnits = {{QString(), 1},
-                                                  {QStringLiteral("px"), 1},
-                                                  {QStringLiteral("pt"), 96.0 / 72},
-                                                  {QStringLiteral("pc"), 16},
-                                                  {QStringLiteral("mm"), 96 / 25.4},
-                                                  {QStringLiteral("cm"), 96 / 2.54},
-                                                  {QStringLiteral("in"), 96}};
-    const auto factor = kUnits.constFind(suffix.toString());
-    if (factor == kUnits.constEnd())
-        return std::nullopt;
-    return *value * *factor;
+    return unreadableAttribute(named(node), attribute, at);
 }
 
 // A length attribute: fallback when absent; refused when it can't be read.
 double lengthOf(const Node& node, const QString& name, double fallback = 0)
 {
-    if (!node.attributes.hasAttribute(name))
-        return fallback;
-    const std::optional<double> value = length(node.attributes.value(name));
-    if (!value)
-        throw unreadable(node, name, 0);
-    return *value;
-}
-
-std::optional<QRectF> viewBox(QStringView text)
-{
-    Scanner in(text);
-    std::array<double, 4> v{};
-    for (double& n : v) {
-        const std::optional<double> read = in.number();
-        if (!read)
-            return std::nullopt;
-        n = *read;
-        in.skipSeparator();
-    }
-    if (!in.atEnd() || !(v[2] > 0) || !(v[3] > 0))
-        return std::nullopt;
-    return QRectF(v[0], v[1], v[2], v[3]);
-}
-
-// A transform list; the first in the text applies last. QTransform's a * b applies a first.
-QTransform transformList(const Node& node)
-{
-    Scanner in(node.attributes.value(QStringLiteral("transform")));
-    QTransform result;
-    while (!in.atEnd()) {
-        const qsizetype at = in.position();
-        const QString name = in.word().toString();
-        if (!in.take(u'('))
-            throw unreadable(node, QStringLiteral("transform"), at);
-        QList<double> a;
-        while (!in.take(u')')) {
-            const std::optional<double> value = in.number();
-            if (!value || a.size() == 6)
-                throw unreadable(node, QStringLiteral("transform"), in.position());
-            a << *value;
-            in.skipSeparator();
-        }
-        const qsizetype n = a.size();
-        QTransform t;
-        if (name == QLatin1String("matrix") && n == 6) {
-            t = QTransform(a[0], a[1], a[2], a[3], a[4], a[5]);
-        } else if (name == QLatin1String("translate") && (n == 1 || n == 2)) {
-            t = QTransform::fromTranslate(a[0], n == 2 ? a[1] : 0);
-        } else if (name == QLatin1String("scale") && (n == 1 || n == 2)) {
-            t = QTransform::fromScale(a[0], n == 2 ? a[1] : a[0]);
-        } else if (name == QLatin1String("rotate") && (n == 1 || n == 3)) {
-            const double cx = n == 3 ? a[1] : 0;
-            const double cy = n == 3 ? a[2] : 0;
-            t = QTransform::fromTranslate(-cx, -cy) * QTransform().rotate(a[0]) * QTransform::fromTranslate(cx, cy);
-        } else if (name == QLatin1String("skewX") && n == 1) {
-            t = QTransform(1, 0, std::tan(qDegreesToRadians(a[0])), 1, 0, 0);
-        } else if (name == QLatin1String("skewY") && n == 1) {
-            t = QTransform(1, std::tan(qDegreesToRadians(a[0])), 0, 1, 0, 0);
-        } else {
-            throw unreadable(node, QStringLiteral("transform"), at);
-        }
-        result = t * result;
-        in.skipSeparator();
-    }
-    return result;
-}
-
-QList<QPointF> pointList(const Node& node)
-{
-    Scanner in(node.attributes.value(QStringLiteral("points")));
-    QList<QPointF> points;
-    while (!in.atEnd()) {
-        const std::optional<double> x = in.number();
-        in.skipSeparator();
-        const std::optional<double> y = x ? in.number() : std::nullopt;
-        if (!y)
-            throw unreadable(node, QStringLiteral("points"), in.position());
-        in.skipSeparator();
-        points << QPointF(*x, *y);
-    }
-    return points;
+    return lengthAttribute(node.attributes, name, nameOf(node), fallback);
 }
 
 // The SVG arc from `from` to `to` (radii rx, ry, the x axis turned by phi degrees), in cubic pieces of at
@@ -356,7 +140,7 @@ void arcTo(QPainterPath& path, QPointF from, double rx, double ry, double phi, b
 // part is closed by Z or ends where it began.
 QPainterPath pathData(const Node& node, bool& closed)
 {
-    Scanner in(node.attributes.value(QStringLiteral("d")));
+    SvgScanner in(node.attributes.value(QStringLiteral("d")));
     QPainterPath path;
     closed = true;
     QPointF current;
@@ -464,68 +248,6 @@ QPainterPath pathData(const Node& node, bool& closed)
     return path;
 }
 
-// A presentation property: the style's declaration, which wins, else the attribute; nothing when it has
-// neither or says "inherit".
-std::optional<QString> property(const QXmlStreamAttributes& attributes, QLatin1String name)
-{
-    std::optional<QString> value;
-    if (attributes.hasAttribute(name))
-        value = attributes.value(name).trimmed().toString();
-    for (const QStringView declaration : attributes.value(QStringLiteral("style")).split(u';')) {
-        const qsizetype colon = declaration.indexOf(u':');
-        if (colon > 0 && declaration.left(colon).trimmed() == name) {
-            QStringView text = declaration.mid(colon + 1).trimmed();
-            if (text.endsWith(QLatin1String("!important")))
-                text = text.chopped(10).trimmed();
-            value = text.toString();
-        }
-    }
-    if (value && value->compare(QLatin1String("inherit"), Qt::CaseInsensitive) == 0)
-        return std::nullopt;
-    return value;
-}
-
-bool transparent(const std::optional<QString>& opacity)
-{
-    if (!opacity)
-        return false;
-    QStringView text(*opacity);
-    if (text.endsWith(u'%'))
-        text.chop(1);
-    Scanner in(text);
-    const std::optional<double> value = in.number();
-    return value && in.atEnd() && *value <= 0;
-}
-
-bool noPaint(const QString& paint)
-{
-    return paint.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0
-           || paint.compare(QLatin1String("transparent"), Qt::CaseInsensitive) == 0;
-}
-
-bool hidden(const QXmlStreamAttributes& attributes)
-{
-    const std::optional<QString> display = property(attributes, QLatin1String("display"));
-    return (display && *display == QLatin1String("none"))
-           || transparent(property(attributes, QLatin1String("opacity")));
-}
-
-// requiredExtensions never holds; systemLanguage holds for English or the locale's language.
-bool conditionsHold(const QXmlStreamAttributes& attributes)
-{
-    if (attributes.hasAttribute(QStringLiteral("requiredExtensions")))
-        return false;
-    if (!attributes.hasAttribute(QStringLiteral("systemLanguage")))
-        return true;
-    const QString own = QLocale::system().name().section(u'_', 0, 0).toLower();
-    for (const QStringView tag : attributes.value(QStringLiteral("systemLanguage")).split(u',')) {
-        const QString language = tag.trimmed().toString().section(u'-', 0, 0).toLower();
-        if (language == QLatin1String("en") || (!own.isEmpty() && language == own))
-            return true;
-    }
-    return false;
-}
-
 // What an element passes on to what it holds.
 struct Style {
     bool visible = true;
@@ -570,7 +292,7 @@ void inherit(Style& style, const Node& node)
                      : *join == QLatin1String("bevel") ? Qt::BevelJoin
                                                        : Qt::SvgMiterJoin;
     if (const auto limit = property(a, QLatin1String("stroke-miterlimit"))) {
-        Scanner in(*limit);
+        SvgScanner in(*limit);
         const std::optional<double> value = in.number();
         if (!value || !in.atEnd() || *value < 1)
             throw unreadable(node, QStringLiteral("stroke-miterlimit"), 0);
@@ -585,24 +307,6 @@ struct Area {
     QPainterPath stroke;  // the stroke's outline, nonzero
     double strokeWidth = 0;
 };
-
-QTransform viewport(const Node& boxed, const QXmlStreamAttributes& sized, bool placed)
-{
-    QTransform result;
-    if (placed)
-        result = QTransform::fromTranslate(length(sized.value(QStringLiteral("x"))).value_or(0),
-                                           length(sized.value(QStringLiteral("y"))).value_or(0));
-    const std::optional<QRectF> box = viewBox(boxed.attributes.value(QStringLiteral("viewBox")));
-    const std::optional<double> width = length(sized.value(QStringLiteral("width")));
-    const std::optional<double> height = length(sized.value(QStringLiteral("height")));
-    if (box && width && height && *width > 0 && *height > 0) {
-        const double s = std::min(*width / box->width(), *height / box->height());
-        result = QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s)
-                 * QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2)
-                 * result;
-    }
-    return result;
-}
 
 class SvgReading {
 public:
@@ -629,17 +333,13 @@ void SvgReading::parse(const QByteArray& svg)
     QXmlStreamReader xml(svg);
     QList<int> open;
     QHash<QString, int> counts;
-    std::optional<Error> tooDeep;
+    std::optional<Error> tooDeepHere;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (open.size() >= kDeepest) {
-                if (!tooDeep)
-                    tooDeep = Error(tr("%1 lies %2 levels deep; a drawing is read at most %3 levels deep.")
-                                        .arg(tr("The <%1> at line %2, column %3")
-                                                 .arg(xml.qualifiedName().toString(), QString::number(xml.lineNumber()),
-                                                      QString::number(xml.columnNumber())),
-                                             QString::number(open.size() + 1), QString::number(kDeepest)));
+            if (open.size() >= kSvgDeepest) {
+                if (!tooDeepHere)
+                    tooDeepHere = tooDeep(elementAt(xml), open.size() + 1);
                 open << -1;
                 continue;
             }
@@ -666,15 +366,10 @@ void SvgReading::parse(const QByteArray& svg)
             open.removeLast();
         }
     }
-    if (xml.hasError()) {
-        QString why = xml.errorString();
-        if (why.endsWith(u'.'))
-            why.chop(1);
-        throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
-                        .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
-    }
-    if (tooDeep)
-        throw *tooDeep;
+    if (xml.hasError())
+        throw notWellFormed(xml);
+    if (tooDeepHere)
+        throw *tooDeepHere;
     if (nodes.empty() || !nodes[0].svg || nodes[0].tag != QLatin1String("svg"))
         throw Error(tr("The file is not an SVG drawing: its root element is <%1>.")
                         .arg(nodes.empty() ? QString() : nodes[0].tag));
@@ -697,7 +392,7 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
     inherit(style, node);
     QTransform toRoot = outer;
     if (node.attributes.hasAttribute(QStringLiteral("transform")))
-        toRoot = transformList(node) * toRoot;
+        toRoot = transformList(node.attributes.value(QStringLiteral("transform")), nameOf(node)) * toRoot;
     const QString& tag = node.tag;
     if (kShapes.contains(tag)) {
         if (node.attributes.hasAttribute(QStringLiteral("data-vertiloom-point")))
@@ -719,9 +414,9 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
         if (*target == index || open_.contains(*target))
             throw Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
                             .arg(named(node), reference));
-        if (++drawnThroughUse_ > kMostThroughUse)
+        if (++drawnThroughUse_ > kSvgMostThroughUse)
             throw Error(tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
-                            .arg(named(node), groupedNumber(kMostThroughUse)));
+                            .arg(named(node), groupedNumber(kSvgMostThroughUse)));
         open_ << index;
         walk(*target, style,
              QTransform::fromTranslate(lengthOf(node, QStringLiteral("x")), lengthOf(node, QStringLiteral("y")))
@@ -731,15 +426,14 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
         return;
     }
     if (tag == QLatin1String("svg") && index != 0)
-        toRoot = viewport(node, node.attributes, true) * toRoot;
+        toRoot = viewport(node.attributes, node.attributes, true) * toRoot;
     else if (tag == QLatin1String("symbol") && user)
-        toRoot = viewport(node, user->attributes, false) * toRoot;
+        toRoot = viewport(node.attributes, user->attributes, false) * toRoot;
     else if (tag != QLatin1String("svg") && tag != QLatin1String("g") && tag != QLatin1String("a")
              && tag != QLatin1String("switch"))
-        return;                  // defs, clip paths, masks, text, images...: not drawn as they stand
-    if (++depth_ > kDeepest * 4) // <use> of <use>...: bounded by the count above, and the stack by this
-        throw Error(tr("%1 lies %2 levels deep; a drawing is read at most %3 levels deep.")
-                        .arg(named(node), QString::number(depth_), QString::number(kDeepest * 4)));
+        return;                     // defs, clip paths, masks, text, images...: not drawn as they stand
+    if (++depth_ > kSvgDeepest * 4) // <use> of <use>...: bounded by the count above, and the stack by this
+        throw tooDeep(named(node), depth_, kSvgDeepest * 4);
     open_ << index;
     for (const int child : node.children) {
         if (tag == QLatin1String("switch")) {
@@ -770,7 +464,7 @@ void SvgReading::readShape(const Node& node, const Style& style, const QTransfor
     if (tag == QLatin1String("path")) {
         path = pathData(node, closed);
     } else if (tag == QLatin1String("polygon") || tag == QLatin1String("polyline")) {
-        const QList<QPointF> points = pointList(node);
+        const QList<QPointF> points = pointList(node.attributes.value(QStringLiteral("points")), nameOf(node));
         if (points.size() > 1) {
             path.addPolygon(QPolygonF(points));
             if (tag == QLatin1String("polygon"))
