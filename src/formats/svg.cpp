@@ -2,6 +2,8 @@
 // drawing back into a letter record; see svg.h.
 #include "formats/svg.h"
 
+#include "formats/svgsyntax.h"
+
 #include "model/error.h"
 #include "model/fields.h"
 #include "model/messages.h"
@@ -39,12 +41,6 @@ const QString kPointNumber = QStringLiteral("data-vertiloom-point");      // cir
 // The letter's square: 256 units, unit 0 at its centre.
 constexpr double kSquare = 256;
 constexpr int kHalf = 128;
-
-// The deepest level at which an element is read (the root is level 1), and the most elements drawn
-// through <use>: a drawing nested deeper, or one whose <use> elements draw <use> elements in
-// doubling numbers, would hold the reader for minutes.
-constexpr int kDeepest = 256;
-constexpr int kMostThroughUse = 10000;
 
 const QString kXlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
 
@@ -149,23 +145,6 @@ struct Place {
     QString useId;
 };
 
-QString ordinal(int n)
-{
-    const int tens = n % 100;
-    if (tens >= 11 && tens <= 13)
-        return tr("%1th").arg(n);
-    switch (n % 10) {
-    case 1:
-        return tr("%1st").arg(n);
-    case 2:
-        return tr("%1nd").arg(n);
-    case 3:
-        return tr("%1rd").arg(n);
-    default:
-        return tr("%1th").arg(n);
-    }
-}
-
 // "The <path> "bowl"" or "The 3rd <path>", to begin a sentence.
 QString named(const Place& place)
 {
@@ -174,15 +153,18 @@ QString named(const Place& place)
             return tr("The <%1> drawn by the <use> \"%2\"").arg(place.tag, place.useId);
         return tr("The <%1> drawn by the %2 <use>").arg(place.tag, ordinal(place.useOrdinal));
     }
-    if (!place.id.isEmpty())
-        return tr("The <%1> \"%2\"").arg(place.tag, place.id);
-    return tr("The %1 <%2>").arg(ordinal(place.ordinal), place.tag);
+    return elementName(place.tag, place.id, place.ordinal);
+}
+
+// The name of the element at a place, made when a message needs it.
+SvgElementName nameOf(const Place& place)
+{
+    return [&place] { return named(place); };
 }
 
 Error unreadable(const Place& place, const QString& attribute, qsizetype at)
 {
-    return Error(tr("%1 can't be read: its %2 attribute is not valid at character %3.")
-                     .arg(named(place), attribute, QString::number(at + 1)));
+    return unreadableAttribute(named(place), attribute, at);
 }
 
 // A problem of a shape that only flattening would take (a curve, a wide stroke).
@@ -196,205 +178,10 @@ FitOnly curve(const Place& place)
     return FitOnly(tr("%1 is a curve: straighten the curves first; only straight lines are read.").arg(named(place)));
 }
 
-// The numbers of an attribute as SVG writes them (signs, decimals, exponents), separated by white space
-// and at most one comma.
-class Scanner {
-public:
-    explicit Scanner(QStringView text) : text_(text) {}
-
-    qsizetype position() const { return pos_; }
-    bool atEnd()
-    {
-        skipSpace();
-        return pos_ >= text_.size();
-    }
-    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
-    void advance() { ++pos_; }
-    bool take(QChar c)
-    {
-        skipSpace();
-        if (peek() != c)
-            return false;
-        ++pos_;
-        return true;
-    }
-    void skipSpace()
-    {
-        while (pos_ < text_.size()
-               && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' || text_[pos_] == u'\r'
-                   || text_[pos_] == u'\f'))
-            ++pos_;
-    }
-    void skipSeparator()
-    {
-        skipSpace();
-        if (peek() == u',') {
-            ++pos_;
-            skipSpace();
-        }
-    }
-    QStringView word()
-    {
-        skipSpace();
-        const qsizetype start = pos_;
-        while (pos_ < text_.size()
-               && ((text_[pos_] >= u'a' && text_[pos_] <= u'z') || (text_[pos_] >= u'A' && text_[pos_] <= u'Z')))
-            ++pos_;
-        return text_.mid(start, pos_ - start);
-    }
-    QStringView rest() const { return text_.mid(pos_); }
-
-    // The number here, or nothing (and the position unchanged) when none begins here.
-    std::optional<double> number()
-    {
-        skipSpace();
-        const qsizetype start = pos_;
-        qsizetype i = pos_;
-        const auto digit = [this](qsizetype at) { return at < text_.size() && text_[at] >= u'0' && text_[at] <= u'9'; };
-        if (i < text_.size() && (text_[i] == u'+' || text_[i] == u'-'))
-            ++i;
-        int digits = 0;
-        for (; digit(i); ++i)
-            ++digits;
-        if (i < text_.size() && text_[i] == u'.') {
-            ++i;
-            for (; digit(i); ++i)
-                ++digits;
-        }
-        if (digits == 0)
-            return std::nullopt;
-        if (i < text_.size() && (text_[i] == u'e' || text_[i] == u'E')) {
-            qsizetype j = i + 1;
-            if (j < text_.size() && (text_[j] == u'+' || text_[j] == u'-'))
-                ++j;
-            if (digit(j)) {
-                while (digit(j))
-                    ++j;
-                i = j;
-            }
-        }
-        bool ok = false;
-        const double value = text_.mid(start, i - start).toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
-        pos_ = i;
-        return value;
-    }
-
-private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-};
-
-// A length in user units: a number, with px, pt, pc, mm, cm or in after it or nothing.
-std::optional<double> length(QStringView text)
-{
-    Scanner in(text);
-    const std::optional<double> value = in.number();
-    if (!value)
-        return std::nullopt;
-    const QStringView suffix = in.rest().trimmed();
-    static const QHash<QString, double> kUnits = {{QString(), 1},
-                                                  {QStringLiteral("px"), 1},
-                                                  {QStringLiteral("pt"), 96.0 / 72},
-                                                  {QStringLiteral("pc"), 16},
-                                                  {QStringLiteral("mm"), 96 / 25.4},
-                                                  {QStringLiteral("cm"), 96 / 2.54},
-                                                  {QStringLiteral("in"), 96}};
-    const auto factor = kUnits.constFind(suffix.toString());
-    if (factor == kUnits.constEnd())
-        return std::nullopt;
-    return *value * *factor;
-}
-
 // A length attribute of a shape: 0 when it is absent; refused when it can't be read.
 double lengthAttribute(const QXmlStreamAttributes& attributes, const QString& name, const Place& place)
 {
-    if (!attributes.hasAttribute(name))
-        return 0;
-    const std::optional<double> value = length(attributes.value(name));
-    if (!value)
-        throw unreadable(place, name, 0);
-    return *value;
-}
-
-// Four numbers x y width height, the width and height positive.
-std::optional<QRectF> viewBox(QStringView text)
-{
-    Scanner in(text);
-    std::array<double, 4> v{};
-    for (double& n : v) {
-        const std::optional<double> read = in.number();
-        if (!read)
-            return std::nullopt;
-        n = *read;
-        in.skipSeparator();
-    }
-    if (!in.atEnd() || !(v[2] > 0) || !(v[3] > 0))
-        return std::nullopt;
-    return QRectF(v[0], v[1], v[2], v[3]);
-}
-
-// A transform list; the first in the text applies last, as SVG has it. QTransform multiplies the other
-// way round: a * b applies a first.
-QTransform transformList(QStringView text, const Place& place)
-{
-    Scanner in(text);
-    QTransform result;
-    while (!in.atEnd()) {
-        const qsizetype at = in.position();
-        const QString name = in.word().toString();
-        if (!in.take(u'('))
-            throw unreadable(place, QStringLiteral("transform"), at);
-        QList<double> a;
-        in.skipSpace();
-        while (!in.take(u')')) {
-            const std::optional<double> value = in.number();
-            if (!value || a.size() == 6)
-                throw unreadable(place, QStringLiteral("transform"), in.position());
-            a << *value;
-            in.skipSeparator();
-        }
-        const qsizetype n = a.size();
-        QTransform t;
-        if (name == QLatin1String("matrix") && n == 6) {
-            t = QTransform(a[0], a[1], a[2], a[3], a[4], a[5]);
-        } else if (name == QLatin1String("translate") && (n == 1 || n == 2)) {
-            t = QTransform::fromTranslate(a[0], n == 2 ? a[1] : 0);
-        } else if (name == QLatin1String("scale") && (n == 1 || n == 2)) {
-            t = QTransform::fromScale(a[0], n == 2 ? a[1] : a[0]);
-        } else if (name == QLatin1String("rotate") && (n == 1 || n == 3)) {
-            const double cx = n == 3 ? a[1] : 0;
-            const double cy = n == 3 ? a[2] : 0;
-            t = QTransform::fromTranslate(-cx, -cy) * QTransform().rotate(a[0]) * QTransform::fromTranslate(cx, cy);
-        } else if (name == QLatin1String("skewX") && n == 1) {
-            t = QTransform(1, 0, std::tan(qDegreesToRadians(a[0])), 1, 0, 0);
-        } else if (name == QLatin1String("skewY") && n == 1) {
-            t = QTransform(1, std::tan(qDegreesToRadians(a[0])), 0, 1, 0, 0);
-        } else {
-            throw unreadable(place, QStringLiteral("transform"), at);
-        }
-        result = t * result;
-        in.skipSeparator();
-    }
-    return result;
-}
-
-// The pairs of a points attribute.
-QList<QPointF> pointList(QStringView text, const Place& place)
-{
-    Scanner in(text);
-    QList<QPointF> points;
-    while (!in.atEnd()) {
-        const std::optional<double> x = in.number();
-        in.skipSeparator();
-        const std::optional<double> y = x ? in.number() : std::nullopt;
-        if (!y)
-            throw unreadable(place, QStringLiteral("points"), in.position());
-        in.skipSeparator();
-        points << QPointF(*x, *y);
-    }
-    return points;
+    return vertiloom::lengthAttribute(attributes, name, nameOf(place));
 }
 
 // One part of a path: from a moveto to the next one, closed by Z or not.
@@ -405,7 +192,7 @@ struct Part {
 
 QList<Part> pathParts(QStringView d, const Place& place)
 {
-    Scanner in(d);
+    SvgScanner in(d);
     QList<Part> parts;
     QPointF current;
     QPointF start;
@@ -469,73 +256,6 @@ QList<Part> pathParts(QStringView d, const Place& place)
         current = to;
     }
     return parts;
-}
-
-// A presentation property of an element: its declaration in the style, which wins, else its attribute;
-// nothing when it has neither or says "inherit".
-std::optional<QString> property(const QXmlStreamAttributes& attributes, QLatin1String name)
-{
-    std::optional<QString> value;
-    if (attributes.hasAttribute(name))
-        value = attributes.value(name).trimmed().toString();
-    for (const QStringView declaration : attributes.value(QStringLiteral("style")).split(u';')) {
-        const qsizetype colon = declaration.indexOf(u':');
-        if (colon > 0 && declaration.left(colon).trimmed() == name) {
-            QStringView text = declaration.mid(colon + 1).trimmed();
-            if (text.endsWith(QLatin1String("!important")))
-                text = text.chopped(10).trimmed();
-            value = text.toString();
-        }
-    }
-    if (value && value->compare(QLatin1String("inherit"), Qt::CaseInsensitive) == 0)
-        return std::nullopt;
-    return value;
-}
-
-// An opacity (a number, or a percentage) that makes what it applies to invisible.
-bool transparent(const std::optional<QString>& opacity)
-{
-    if (!opacity)
-        return false;
-    QStringView text(*opacity);
-    if (text.endsWith(u'%'))
-        text.chop(1);
-    Scanner in(text);
-    const std::optional<double> value = in.number();
-    return value && in.atEnd() && *value <= 0;
-}
-
-// A paint that paints nothing.
-bool noPaint(const QString& paint)
-{
-    return paint.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0
-           || paint.compare(QLatin1String("transparent"), Qt::CaseInsensitive) == 0;
-}
-
-// The element and all it holds are not drawn: display none, opacity 0.
-bool hidden(const QXmlStreamAttributes& attributes)
-{
-    const std::optional<QString> display = property(attributes, QLatin1String("display"));
-    return (display && *display == QLatin1String("none"))
-           || transparent(property(attributes, QLatin1String("opacity")));
-}
-
-// The conditions an element may set on being drawn, as this reader takes them: requiredExtensions
-// never holds (the reader knows no extension), systemLanguage holds when it names English or the
-// language of the user's locale, requiredFeatures always holds (no viewer tests it any more).
-bool conditionsHold(const QXmlStreamAttributes& attributes)
-{
-    if (attributes.hasAttribute(QStringLiteral("requiredExtensions")))
-        return false;
-    if (!attributes.hasAttribute(QStringLiteral("systemLanguage")))
-        return true;
-    const QString own = QLocale::system().name().section(u'_', 0, 0).toLower();
-    for (const QStringView tag : attributes.value(QStringLiteral("systemLanguage")).split(u',')) {
-        const QString language = tag.trimmed().toString().section(u'-', 0, 0).toLower();
-        if (language == QLatin1String("en") || (!own.isEmpty() && language == own))
-            return true;
-    }
-    return false;
 }
 
 // The id a <use> draws ("#id"), or its reference as written when it names something outside the file.
@@ -619,12 +339,6 @@ Element elementOf(const QXmlStreamReader& xml)
             xml.attributes()};
 }
 
-Error tooDeep(const QString& element, qsizetype level)
-{
-    return Error(tr("%1 lies %2 levels deep; a drawing is read at most %3 levels deep.")
-                     .arg(element, QString::number(level), QString::number(kDeepest)));
-}
-
 // The first walk: the file is well-formed XML, no element lies deeper than the reader goes, and the ids
 // that <use> elements draw. The whole file is checked first, so that a file that is no XML is refused as
 // such wherever the fault lies, before anything it holds is; a nesting too deep is refused where it
@@ -637,11 +351,8 @@ QSet<QString> checkedFile(const QByteArray& svg)
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (++level > kDeepest)
-                throw tooDeep(tr("The <%1> at line %2, column %3")
-                                  .arg(xml.qualifiedName().toString(), QString::number(xml.lineNumber()),
-                                       QString::number(xml.columnNumber())),
-                              level);
+            if (++level > kSvgDeepest)
+                throw tooDeep(elementAt(xml), level);
             if (xml.name() == QLatin1String("use")) {
                 const QString reference = useReference(xml.attributes());
                 if (reference.startsWith(u'#'))
@@ -651,13 +362,8 @@ QSet<QString> checkedFile(const QByteArray& svg)
             --level;
         }
     }
-    if (xml.hasError()) {
-        QString why = xml.errorString();
-        if (why.endsWith(u'.'))
-            why.chop(1);
-        throw Error(tr("The file is not well-formed SVG: %1 (line %2, column %3).")
-                        .arg(why, QString::number(xml.lineNumber()), QString::number(xml.columnNumber())));
-    }
+    if (xml.hasError())
+        throw notWellFormed(xml);
     return drawn;
 }
 
@@ -698,27 +404,6 @@ void inheritFrom(Frame& frame, const QXmlStreamAttributes& attributes)
         if (const std::optional<double> read = length(*width); read && *read >= 0)
             frame.strokeWidth = *read;
     }
-}
-
-// A viewport showing the viewBox of one element, fitted and centred into the width and height of
-// another (the same element for a drawing within the drawing, the <use> for a symbol), placed at its x
-// and y when asked.
-QTransform viewport(const QXmlStreamAttributes& boxed, const QXmlStreamAttributes& sized, bool placed)
-{
-    QTransform result;
-    if (placed)
-        result = QTransform::fromTranslate(length(sized.value(QStringLiteral("x"))).value_or(0),
-                                           length(sized.value(QStringLiteral("y"))).value_or(0));
-    const std::optional<QRectF> box = viewBox(boxed.value(QStringLiteral("viewBox")));
-    const std::optional<double> width = length(sized.value(QStringLiteral("width")));
-    const std::optional<double> height = length(sized.value(QStringLiteral("height")));
-    if (box && width && height && *width > 0 && *height > 0) {
-        const double s = std::min(*width / box->width(), *height / box->height());
-        result = QTransform::fromTranslate(-box->x(), -box->y()) * QTransform::fromScale(s, s)
-                 * QTransform::fromTranslate((*width - box->width() * s) / 2, (*height - box->height() * s) / 2)
-                 * result;
-    }
-    return result;
 }
 
 // One walk through the elements, and then the letter they make.
@@ -826,7 +511,7 @@ void Reading::read(const QByteArray& svg, const QSet<QString>& drawnByUse)
 void Reading::open(const Element& element, const Place& place, int kept, const Element* user)
 {
     const qsizetype level = frames_.size() + 1;
-    if (level > kDeepest)
+    if (level > kSvgDeepest)
         throw tooDeep(named(place), level);
     const QString& tag = element.tag;
     const QXmlStreamAttributes& attributes = element.attributes;
@@ -856,7 +541,7 @@ void Reading::open(const Element& element, const Place& place, int kept, const E
     if (!passedOver && attributes.hasAttribute(QStringLiteral("transform"))) {
         // An element whose place can't be read is noted, and nothing it holds is read.
         try {
-            frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
+            frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), nameOf(place)) * frame.toUnits;
         } catch (const Error& problem) {
             note(problem);
             passedOver = true;
@@ -941,9 +626,9 @@ void Reading::drawUse(const Element& use, const Place& place)
 // draw grow as powers, so their number is bounded.
 void Reading::draw(int kept, const Element* user)
 {
-    if (++drawnThroughUse_ > kMostThroughUse)
+    if (++drawnThroughUse_ > kSvgMostThroughUse)
         throw Error(tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
-                        .arg(named(*through_), groupedNumber(kMostThroughUse)));
+                        .arg(named(*through_), groupedNumber(kSvgMostThroughUse)));
     const Kept& node = kept_.at(kept);
     const Place place{
         node.element.tag,  0,           node.element.attributes.value(QStringLiteral("id")).toString(), true,
@@ -990,7 +675,7 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
         QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(s, s)
         * QTransform::fromTranslate((kSquare - box.width() * s) / 2 - kHalf, (kSquare - box.height() * s) / 2 - kHalf);
     if (attributes.hasAttribute(QStringLiteral("transform")))
-        frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), place) * frame.toUnits;
+        frame.toUnits = transformList(attributes.value(QStringLiteral("transform")), nameOf(place)) * frame.toUnits;
     inheritFrom(frame, attributes);
     frame.kept = kept;
     frames_ << frame;
@@ -1021,9 +706,9 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
     };
     const QString& tag = place.tag;
     if (tag == QLatin1String("polygon")) {
-        addPolygon(place, units(pointList(attributes.value(QStringLiteral("points")), place)), attributes);
+        addPolygon(place, units(pointList(attributes.value(QStringLiteral("points")), nameOf(place))), attributes);
     } else if (tag == QLatin1String("polyline")) {
-        QList<Spot> corners = units(pointList(attributes.value(QStringLiteral("points")), place));
+        QList<Spot> corners = units(pointList(attributes.value(QStringLiteral("points")), nameOf(place)));
         if (corners.size() == 2 && !near(corners.last(), corners.first())) {
             addStroke(place, corners, attributes, frame);
             return;

@@ -285,6 +285,30 @@ constexpr Translation kRussian[] = {
     {"There is nothing to fit: the drawing fills no area (its contours enclose nothing).",
      "Вписывать нечего: рисунок не закрашивает никакой площади (его контуры ничего не охватывают)."},
 
+    // The sources of a fitted letter: drawings with curves, fonts and pictures
+    {"%1: %2", "%1: %2"},
+    {"The drawing fills nothing: it holds no shape with an area (a <line> or an open path needs a stroke to be "
+     "drawn).",
+     "Рисунок ничего не заливает: в нём нет фигуры с площадью (элементу <line> или незамкнутому контуру нужна "
+     "обводка, чтобы он был нарисован)."},
+    {"No font \"%1\" is installed: name an installed font's family, such as \"DejaVu Sans\" (with its style after a "
+     "colon, such as \"DejaVu Sans:Bold\"), or a .ttf or .otf file.",
+     "Шрифт \"%1\" не установлен: укажите семейство установленного шрифта, например \"DejaVu Sans\" (с начертанием "
+     "после двоеточия, например \"DejaVu Sans:Bold\"), или файл .ttf или .otf."},
+    {"The font \"%1\" has no style \"%2\"; its styles are: %3.",
+     "У шрифта \"%1\" нет начертания \"%2\"; его начертания: %3."},
+    {"%1 can't be read as a font: it is no TrueType or OpenType file Qt can read.",
+     "%1 не удаётся прочитать как шрифт: это не файл TrueType или OpenType, который может прочитать Qt."},
+    {"The font \"%1\" has no character %2 (%3).", "В шрифте \"%1\" нет символа %2 (%3)."},
+    {"The character %1 (%2) of the font \"%3\" draws nothing: it has no outline to fit.",
+     "Символ %1 (%2) шрифта \"%3\" ничего не рисует: у него нет контура, который можно вписать."},
+    {"The picture is empty: it has no pixels.", "Картинка пуста: в ней нет ни одного пикселя."},
+    {"The picture has nothing dark to trace: it is all one shade.",
+     "На картинке нечего обводить: она вся одного тона."},
+    {"The picture has nothing dark to trace: its shades differ too little to tell a shape from its ground.",
+     "На картинке нечего обводить: её тона различаются слишком мало, чтобы отличить фигуру от фона."},
+    {"%1 can't be read as a picture: %2.", "%1 не удаётся прочитать как картинку: %2."},
+
     // The PAUSE and GAME OVER words
     {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then read the words.",
      "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте "
