@@ -239,14 +239,8 @@ void BoardCanvas::fitBackground()
     const QList<UnitPoint> points = letterPoints(editor_.form);
     QRectF box(kLowestUnit, kLowestUnit, kUnits, kUnits);
     if (points.size() >= 2) {
-        int left = kHighestUnit, top = kHighestUnit, right = kLowestUnit, bottom = kLowestUnit;
-        for (const UnitPoint& p : points) {
-            left = std::min(left, p.x);
-            right = std::max(right, p.x);
-            top = std::min(top, p.y);
-            bottom = std::max(bottom, p.y);
-        }
-        box = QRectF(left, top, right - left + 1, bottom - top + 1);
+        const UnitBounds b = *boundsOf(points);
+        box = QRectF(b.left, b.top, b.right - b.left + 1, b.bottom - b.top + 1);
     }
     // The picture at 100 % spans fitted units; the content is a part of it.
     const QSizeF fitted = QSizeF(background_.size()).scaled(kUnits, kUnits, Qt::KeepAspectRatio);

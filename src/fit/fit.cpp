@@ -562,7 +562,7 @@ public:
         : style_(style), top_(top), step_(1.0 / std::max(1, 256 / std::max(1, bottom - top))),
           rows_(int(std::lround((bottom - top) / step_)))
     {
-        const QList<QList<QPointF>> rings = unitRingsOf(source);
+        const QList<QList<QPointF>> rings = unitRings(source);
         for (int r = 0; r < rows_; ++r) {
             source_.append(evenOddSpans(rings, y(r)));
             sourceArea_ += length(source_.back()) * step_;
@@ -658,18 +658,6 @@ public:
 
 private:
     double y(int r) const { return top_ + (r + 0.5) * step_; }
-
-    static QList<QList<QPointF>> unitRingsOf(const cl::Paths& paths)
-    {
-        QList<QList<QPointF>> rings;
-        for (const cl::Path& path : paths) {
-            QList<QPointF> ring;
-            for (const cl::IntPoint& p : path)
-                ring.append({p.X / kClipperScale, p.Y / kClipperScale});
-            rings.append(ring);
-        }
-        return rings;
-    }
 
     FitStyle style_;
     double top_;

@@ -107,20 +107,28 @@ QPoint turningCentre(int sx, int sy)
 
 } // namespace
 
+std::optional<UnitBounds> boundsOf(const QList<UnitPoint>& points)
+{
+    if (points.isEmpty())
+        return std::nullopt;
+    UnitBounds box{kHighestUnit, kHighestUnit, kLowestUnit, kLowestUnit};
+    for (const UnitPoint& p : points) {
+        box.left = std::min(box.left, p.x);
+        box.right = std::max(box.right, p.x);
+        box.top = std::min(box.top, p.y);
+        box.bottom = std::max(box.bottom, p.y);
+    }
+    return box;
+}
+
 Transformed transformed(const QList<UnitPoint>& points, const Transform& transform)
 {
     Transformed result;
-    if (points.isEmpty())
+    const std::optional<UnitBounds> box = boundsOf(points);
+    if (!box)
         return result;
-    int minX = kHighestUnit, maxX = kLowestUnit, minY = kHighestUnit, maxY = kLowestUnit;
-    for (const UnitPoint& p : points) {
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
     // Doubled centre of the bounding box.
-    const int sx = minX + maxX, sy = minY + maxY;
+    const int sx = box->left + box->right, sy = box->top + box->bottom;
     const QPoint c = turningCentre(sx, sy);
     for (const UnitPoint& p : points) {
         UnitPoint q = p;

@@ -66,6 +66,15 @@ struct Transform {
 
 // The points transformed and rounded; or, when any would leave -128..127, nothing but the first such
 // point (in number order) with the coordinates it would have had.
+// The smallest box that holds the points' units (edges included); none for no points.
+struct UnitBounds {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+std::optional<UnitBounds> boundsOf(const QList<UnitPoint>& points);
+
 struct Transformed {
     QList<UnitPoint> points;
     std::optional<UnitPoint> outside;
