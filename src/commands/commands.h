@@ -5,6 +5,7 @@
 
 #include "commands/editor.h"
 #include "commands/platform.h"
+#include "fit/fit.h"
 #include "preview/geometry.h"
 #include "preview/interaction.h"
 #include "record/record.h"
@@ -145,6 +146,26 @@ void importLetterFromSvg(Editor& editor, Platform& platform);
 
 // The letter of the SVG file at path, read over current (letterFromSvg). Throws Error.
 LetterRecord readLetterSvg(const QString& path, const LetterRecord& current);
+
+// --- Fitted letters --------------------------------------------------------------------------
+// The memo's record, or an empty one when the memo holds none.
+LetterRecord memoLetter(const Editor& editor);
+// The box a letter fitted in place of record takes: the bounding box of its points; the default
+// letter's when it has none, or they all stand on one unit.
+FitBox letterBox(const LetterRecord& record);
+// A fitted letter as a record over current: its points, and its polygons in the fit's order, each
+// corner's parameter byte that of the corner at the same place in current (else 00), each polygon's
+// tail that of current's polygon at the same place (else a new polygon's), current's letter tail
+// (else 00 00 00), as the exact drawing reader keeps what a drawing can't show.
+LetterRecord fittedRecord(const FittedLetter& letter, const LetterRecord& current);
+// The filled shape of a source file: a drawing when its name ends in .svg, else a picture's dark
+// shape (fit/sources.h). Throws Error naming the file.
+QPainterPath shapeOfFile(const QString& path);
+// Takes a fitted letter into the fields over the memo's record (fittedRecord), with the held tails,
+// then START!, as "Import letter from SVG" does: it is not taken as saved.
+void takeFittedLetter(Editor& editor, const FittedLetter& letter);
+// The fit's report in a sentence of the user's language.
+QString fitReportText(const FitReport& report);
 
 // --- Patches ----------------------------------------------------------------------------------
 // BPS (formats/bps.h) and IPS (record/ips.h), told apart by a patch file's ending (.bps, .ips, in any

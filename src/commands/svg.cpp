@@ -57,13 +57,7 @@ void importLetterFromSvg(Editor& editor, Platform& platform)
         return;
     if (path->isEmpty())
         throw Error(tr("Invalid filename"));
-    LetterRecord current;
-    try {
-        current = parseRecord(memoRecord(editor.form.text(FieldId::memo())), 0, -1);
-    } catch (const Error&) {
-        // No record in the memo: nothing to keep.
-    }
-    const LetterRecord record = readLetterSvg(*path, current);
+    const LetterRecord record = readLetterSvg(*path, memoLetter(editor));
     const Editor::SavedLetter saved = editor.savedLetter;
     applyRecord(editor, record, false);
     editor.savedLetter = saved;

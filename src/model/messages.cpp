@@ -48,6 +48,10 @@ constexpr Translation kRussian[] = {
      "В букве по смещению %1 полигонов: %2; редактор вмещает не больше %3."},
     {"Polygon %1 of the letter at offset %2 has %3 corners; the editor holds at most %4.",
      "В полигоне %1 буквы по смещению %2 углов: %3; редактор вмещает не больше %4."},
+    {"%1 points, %2 polygons; %3 % of the filled area shared with the source, its edges at most %4 units from "
+     "the source's.",
+     "Точек: %1, многоугольников: %2; общая с источником закрашенная площадь %3 %, края не дальше %4 единиц от "
+     "краёв источника."},
     {"The letter has %1 points; the editor holds at most %2.", "В букве точек: %1; редактор вмещает не больше %2."},
     {"The letter has %1 polygons; the editor holds at most %2.",
      "В букве полигонов: %1; редактор вмещает не больше %2."},

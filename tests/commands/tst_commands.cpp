@@ -613,6 +613,28 @@ private slots:
         QCOMPARE(applyBps(sampleRomImage(), readFile(patch)), changed);
     }
 
+    // A fitted letter over the record it replaces: the bytes a fit can't know come from the polygon
+    // and corner at the same place, else a new polygon's; the box is that of the old points.
+    void fittedLetterOverTheOldOne()
+    {
+        FittedLetter fitted;
+        fitted.points = {{-10, -20}, {10, -20}, {10, 30}, {-10, 30}, {0, 40}};
+        fitted.polygons = {{0, 1, 2, 3}, {3, 2, 4}, {0, 1, 4}, {1, 2, 4}};
+        QCOMPARE(fittedRecord(fitted, letterA()).toBytes().toHex(' '),
+                 QByteArray::fromHex("05 f6ec 0aec 0a1e f61e 0028 04 04 00020406 08090000 03 060408 010203 03 000208 "
+                                     "050607 03 020408 000000 abcdef 1111111111111111 2222222222222222 "
+                                     "3333333333333333 0000010200000102")
+                     .toHex(' '));
+        const FitBox box = letterBox(letterA());
+        QCOMPARE(QList<int>({box.x0, box.y0, box.x1, box.y1}), QList<int>({-40, -60, 40, 40}));
+        // No points, or all on one unit: the default letter's box.
+        for (const LetterRecord& none : {LetterRecord{}, recordOfText("02 0505 0505 00 000000")}) {
+            const FitBox fallback = letterBox(none);
+            QCOMPARE(QList<int>({fallback.x0, fallback.y0, fallback.x1, fallback.y1}),
+                     QList<int>({-104, -114, 93, 92}));
+        }
+    }
+
     void openingRecognisesTheDump_data()
     {
         QTest::addColumn<int>("selected");     // radio button of the dump selected before opening
