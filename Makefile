@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test package asan bench fuzz demo clean format format-check
+.PHONY: deps build run test package asan bench fuzz demo clean format format-check translations-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -53,6 +53,10 @@ format: deps
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMAT_FILES)
 	@echo "format-check: $(words $(FORMAT_FILES)) files keep the style of .clang-format"
+
+# The translations (translations/*.ts): no text of the sources missing from them, none unfinished.
+translations-check: deps
+	@bash scripts/check-translations.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

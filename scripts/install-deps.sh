@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n zlib1g-dev libpolyclipping-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n zlib1g-dev libpolyclipping-dev
   libqt6svg6
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-dev clang-format

@@ -1,6 +1,6 @@
-// The language the editor speaks (1 Russian, 2 English): which one to start with (the command line,
-// else the setting saved by the last run, else Russian), remembering a choice, and Qt's own texts
-// (dialog and message box buttons, the file dialog) in that language.
+// The language the editor speaks (a number of kLanguages, model/messages.h: 1 Russian, 2 English,
+// and the others): which one to start with (the command line, else the setting saved by the last run,
+// else Russian), remembering a choice, and the program's and Qt's own texts in that language.
 #pragma once
 
 #include <QString>
@@ -11,7 +11,7 @@ namespace vertiloom {
 inline constexpr int kRussian = 1;
 inline constexpr int kEnglish = 2;
 
-// "ru" or "en" as a language number; nothing for any other text.
+// A language code (ru, en, de, es, pt_BR, fr) as a language number; nothing for any other text.
 std::optional<int> languageFromCode(const QString& code);
 
 // The language to start with: the command line's choice when there is one, else the saved setting,

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
 #include "commands/commands.h"
+#include "model/messages.h"
 #include "record/files.h"
 #include "rom/catalogue.h"
 
@@ -66,8 +67,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption offset(QStringLiteral("offset"),
                                     QStringLiteral("Open the ROM image at this file offset (hexadecimal)."),
                                     QStringLiteral("HEX"));
-    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The window's language: en or ru."),
-                                      QStringLiteral("en|ru"));
+    QStringList codes;
+    for (const vertiloom::Language& shipped : vertiloom::kLanguages)
+        codes << QLatin1String(shipped.code);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The window's language for this run: %1.").arg(codes.join(QStringLiteral(", "))),
+        codes.join(u'|'));
     parser.addOptions({letter, offset, language});
     parser.process(*app);
     // One look on every desktop, so that the captions fit the fixed control widths everywhere.
@@ -77,7 +83,8 @@ int main(int argc, char* argv[])
     if (parser.isSet(language)) {
         chosen = vertiloom::languageFromCode(parser.value(language));
         if (!chosen)
-            usageError(parser, QStringLiteral("--language takes en or ru, not \"%1\".").arg(parser.value(language)));
+            usageError(parser, QStringLiteral("--language takes one of %1, not \"%2\".")
+                                   .arg(codes.join(QStringLiteral(", ")), parser.value(language)));
     }
     for (int i = 1; i < argc; ++i) {
         if (const QString shown = vertiloom::unnamable(QByteArray(argv[i])); !shown.isEmpty())

@@ -371,7 +371,7 @@ void SvgReading::parse(const QByteArray& svg)
     if (tooDeepHere)
         throw *tooDeepHere;
     if (nodes.empty() || !nodes[0].svg || nodes[0].tag != QLatin1String("svg"))
-        throw Error(tr("The file is not an SVG drawing: its root element is <%1>.")
+        throw Error(vertiloom::tr("The file is not an SVG drawing: its root element is <%1>.")
                         .arg(nodes.empty() ? QString() : nodes[0].tag));
     const QXmlStreamAttributes& root = nodes[0].attributes;
     if (const std::optional<QRectF> box = viewBox(root.value(QStringLiteral("viewBox"))))
@@ -408,14 +408,14 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
             return;
         const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
         if (target == ids_.constEnd())
-            throw Error(tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+            throw Error(vertiloom::tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
                            "are drawn through <use>.")
                             .arg(named(node), reference));
         if (*target == index || open_.contains(*target))
-            throw Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+            throw Error(vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
                             .arg(named(node), reference));
         if (++drawnThroughUse_ > kSvgMostThroughUse)
-            throw Error(tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
+            throw Error(vertiloom::tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
                             .arg(named(node), groupedNumber(kSvgMostThroughUse)));
         open_ << index;
         walk(*target, style,
@@ -551,9 +551,9 @@ QPainterPath SvgReading::shape() const
     }
     if (parts.isEmpty() || !(size > 0)) {
         if (undrawn_ && parts.isEmpty())
-            throw Error(tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill "
+            throw Error(vertiloom::tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill "
                            "and stroke."));
-        throw Error(tr("The drawing fills nothing: it holds no shape with an area (a <line> or an open path needs a "
+        throw Error(vertiloom::tr("The drawing fills nothing: it holds no shape with an area (a <line> or an open path needs a "
                        "stroke to be drawn)."));
     }
     if (parts.size() == 1)

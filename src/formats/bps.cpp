@@ -140,9 +140,9 @@ public:
     Error cutShort() const
     {
         if (action == 0)
-            return Error(tr("The patch is cut short: its head ends after its checksums begin at byte %1.")
+            return Error(vertiloom::tr("The patch is cut short: its head ends after its checksums begin at byte %1.")
                              .arg(groupedNumber(end_)));
-        return Error(tr("The patch is cut short: action %1 at byte %2 ends after its checksums begin at byte %3.")
+        return Error(vertiloom::tr("The patch is cut short: action %1 at byte %2 ends after its checksums begin at byte %3.")
                          .arg(action)
                          .arg(groupedNumber(actionAt), groupedNumber(end_)));
     }
@@ -152,8 +152,8 @@ public:
     {
         if (action == 0)
             return Error(
-                tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(start)));
-        return Error(tr("Action %1 at byte %2 of the patch holds a number beyond any file's size.")
+                vertiloom::tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(start)));
+        return Error(vertiloom::tr("Action %1 at byte %2 of the patch holds a number beyond any file's size.")
                          .arg(action)
                          .arg(groupedNumber(actionAt)));
     }
@@ -220,7 +220,7 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
     qint64 targetCursor = 0;
     for (int number = 1; to < targetSize; ++number) {
         if (reader.pos == reader.end())
-            throw Error(tr("The patch is cut short: its actions end at byte %1 with %2 of the target's %3 bytes "
+            throw Error(vertiloom::tr("The patch is cut short: its actions end at byte %1 with %2 of the target's %3 bytes "
                            "written.")
                             .arg(groupedNumber(reader.pos), groupedNumber(to), groupedNumber(targetSize)));
         reader.action = number;
@@ -229,7 +229,7 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
         const auto kind = static_cast<BpsAction>(word & 3);
         const qint64 length = (word >> 2) + 1;
         if (length > targetSize - to)
-            throw Error(tr("Action %1 at byte %2 of the patch (%3) writes %4 bytes at offset 0x%5, past the end of "
+            throw Error(vertiloom::tr("Action %1 at byte %2 of the patch (%3) writes %4 bytes at offset 0x%5, past the end of "
                            "the target (%6 bytes).")
                             .arg(number)
                             .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
@@ -253,14 +253,14 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
         }
         if (kind == BpsAction::SourceRead || kind == BpsAction::SourceCopy) {
             if (from < 0 || from > sourceSize - length)
-                throw Error(tr("Action %1 at byte %2 of the patch (%3) reads %4 bytes from offset %5 of the source, "
+                throw Error(vertiloom::tr("Action %1 at byte %2 of the patch (%3) reads %4 bytes from offset %5 of the source, "
                                "outside its %6 bytes.")
                                 .arg(number)
                                 .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
                                      signedHex(from), groupedNumber(sourceSize)));
         } else if (kind == BpsAction::TargetCopy && (from < 0 || from >= to)) {
             throw Error(
-                tr("Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only "
+                vertiloom::tr("Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only "
                    "the bytes before offset 0x%5 are written.")
                     .arg(number)
                     .arg(groupedNumber(reader.actionAt), actionName(word & 3), signedHex(from), IntToHexText(to)));
@@ -269,7 +269,7 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
         to += length;
     }
     if (reader.pos != reader.end())
-        throw Error(tr("The patch goes on after its target is whole: its actions end at byte %1, but its checksums "
+        throw Error(vertiloom::tr("The patch goes on after its target is whole: its actions end at byte %1, but its checksums "
                        "begin at byte %2.")
                         .arg(groupedNumber(reader.pos), groupedNumber(reader.end())));
 }

@@ -496,7 +496,7 @@ void Reading::read(const QByteArray& svg, const QSet<QString>& drawnByUse)
             const Place place{element.tag, element.svg ? ++counts_[element.tag] : 0, id, false, 0, {}};
             if (frames_.isEmpty()) {
                 if (!element.svg || element.tag != QLatin1String("svg"))
-                    throw Error(tr("The file is not an SVG drawing: its root element is <%1>.")
+                    throw Error(vertiloom::tr("The file is not an SVG drawing: its root element is <%1>.")
                                     .arg(xml.qualifiedName().toString()));
                 readRoot(element, place, index);
             } else {
@@ -602,14 +602,14 @@ void Reading::drawUse(const Element& use, const Place& place)
         return; // refers to nothing, draws nothing
     const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
     if (target == ids_.constEnd()) {
-        note(Error(tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+        note(Error(vertiloom::tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
                       "are drawn through <use>.")
                        .arg(named(place), reference)));
         return;
     }
     for (const Frame& frame : std::as_const(frames_)) {
         if (frame.kept == *target) {
-            note(Error(tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+            note(Error(vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
                            .arg(named(place), reference)));
             return;
         }
@@ -627,7 +627,7 @@ void Reading::drawUse(const Element& use, const Place& place)
 void Reading::draw(int kept, const Element* user)
 {
     if (++drawnThroughUse_ > kSvgMostThroughUse)
-        throw Error(tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
+        throw Error(vertiloom::tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
                         .arg(named(*through_), groupedNumber(kSvgMostThroughUse)));
     const Kept& node = kept_.at(kept);
     const Place place{
@@ -643,7 +643,7 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
 {
     const QXmlStreamAttributes& attributes = root.attributes;
     if (hidden(attributes) || !conditionsHold(attributes))
-        throw Error(tr("Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a "
+        throw Error(vertiloom::tr("Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a "
                        "condition that fails)."));
     bool ok = false;
     const int points = attributes.value(kPointCount).toInt(&ok);
@@ -660,7 +660,7 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
     if (attributes.hasAttribute(QStringLiteral("viewBox"))) {
         const std::optional<QRectF> read = viewBox(attributes.value(QStringLiteral("viewBox")));
         if (!read)
-            throw Error(tr("The drawing's viewBox \"%1\" is not four numbers with a positive width and height.")
+            throw Error(vertiloom::tr("The drawing's viewBox \"%1\" is not four numbers with a positive width and height.")
                             .arg(attributes.value(QStringLiteral("viewBox")).toString()));
         box = *read;
     } else {
@@ -689,7 +689,7 @@ Spot Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) c
     // The far edge of the square, 128, is the last unit, 127.
     const auto inside = [](double v) { return v >= -kHalf && v <= kHalf; };
     if (!inside(x) || !inside(y))
-        throw Error(tr("%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
+        throw Error(vertiloom::tr("%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
                        "-128 to 127).")
                         .arg(named(place), QString::number(x), QString::number(y)));
     return {{std::min(static_cast<int>(x), kHalf - 1), std::min(static_cast<int>(y), kHalf - 1)}, mapped};
@@ -715,7 +715,7 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
         }
         if (corners.size() > 1) {
             if (!near(corners.last(), corners.first()))
-                throw Error(tr("%1 is not closed: its last point is not its first.").arg(named(place)));
+                throw Error(vertiloom::tr("%1 is not closed: its last point is not its first.").arg(named(place)));
             corners.removeLast();
         }
         addPolygon(place, corners, attributes);
@@ -726,7 +726,7 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
         for (const QString& radius : {QStringLiteral("rx"), QStringLiteral("ry")}) {
             if (attributes.value(radius).trimmed() != QLatin1String("auto")
                 && lengthAttribute(attributes, radius, place) > 0)
-                throw FitOnly(tr("%1 has rounded corners, which are curves: straighten the curves first; only "
+                throw FitOnly(vertiloom::tr("%1 has rounded corners, which are curves: straighten the curves first; only "
                                  "straight lines are read.")
                                   .arg(named(place)));
         }
@@ -748,7 +748,7 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
                 continue;
             } else if (!part.closed)
                 throw Error(
-                    tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
+                    vertiloom::tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
             addPolygon(place, corners, attributes);
         }
     } else if (tag == QLatin1String("circle") || tag == QLatin1String("ellipse")) {
@@ -773,7 +773,7 @@ void Reading::addStroke(const Place& place, const QList<Spot>& ends, const QXmlS
     if (frame.stroke && frame.strokeOpaque && frame.strokeWidth) {
         const double width = *frame.strokeWidth * std::sqrt(std::abs(frame.toUnits.determinant()));
         if (width > 1)
-            throw FitOnly(tr("%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon "
+            throw FitOnly(vertiloom::tr("%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon "
                              "of two corners.")
                               .arg(named(place), QString::number(width, 'g', 3)));
     }
@@ -819,13 +819,13 @@ void Reading::addPolygon(const Place& place, const QList<Spot>& drawn, const QXm
     if (polygons_.size() >= kPolygons) {
         // The first polygon too many is named; the ones after it would only repeat it.
         if (!tooManyPolygons_)
-            note(Error(tr("%1 would be polygon %2 of the letter; a letter holds at most %3.")
+            note(Error(vertiloom::tr("%1 would be polygon %2 of the letter; a letter holds at most %3.")
                            .arg(named(place), QString::number(kPolygons + 1), QString::number(kPolygons))));
         tooManyPolygons_ = true;
         return;
     }
     if (polygon.corners.size() > kCorners)
-        note(Error(tr("%1 has %2 corners; a polygon holds at most %3.")
+        note(Error(vertiloom::tr("%1 has %2 corners; a polygon holds at most %3.")
                        .arg(named(place), QString::number(polygon.corners.size()), QString::number(kCorners))));
     polygon.parameters = hexBytes(attributes.value(kParameters)).value_or(QByteArray());
     if (const std::optional<QByteArray> tail = hexBytes(attributes.value(kPolygonTail));
@@ -887,10 +887,10 @@ LetterRecord Reading::letter()
     if (!problems_.isEmpty() && polygons_.isEmpty())
         throw refusal();
     if (polygons_.isEmpty() && !declaredPoints_ && undrawnShape_)
-        throw Error(tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
+        throw Error(vertiloom::tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
                        "stroke."));
     if (polygons_.isEmpty() && !declaredPoints_)
-        throw Error(tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
+        throw Error(vertiloom::tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
                        "lines."));
     alignTurnedPolygons();
 
@@ -934,7 +934,7 @@ LetterRecord Reading::letter()
             if (corner.point >= 0)
                 continue;
             if (inUse == kPoints && !tooManyPoints) {
-                note(Error(tr("%1 brings the letter to %2 points; a letter holds at most %3.")
+                note(Error(vertiloom::tr("%1 brings the letter to %2 points; a letter holds at most %3.")
                                .arg(named(polygon.place), QString::number(kPoints + 1), QString::number(kPoints))));
                 tooManyPoints = true;
             }
@@ -963,7 +963,7 @@ LetterRecord Reading::letter()
             // A reference byte kept as it was named no point of the drawing; were it to name one of the
             // letter read, a corner would appear that nobody drew.
             if (corner.point < 0 && namesPoint(corner.reference, record.points.size()))
-                note(Error(tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
+                note(Error(vertiloom::tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
                               "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
                                .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
                                     QString::number(corner.reference / 2 + 1))));

@@ -73,7 +73,7 @@ WriteLock::WriteLock(const QString& path, int waitMs)
         const int error = errno;
         if (fd >= 0)
             ::close(fd);
-        throw Error(tr("Cannot open %1: %2").arg(shownPath(path), disk::cause(error)));
+        throw Error(vertiloom::tr("Cannot open %1: %2").arg(shownPath(path), disk::cause(error)));
     }
     key_ = keyOf(info);
     Held& mine = held()[key_];
@@ -96,13 +96,13 @@ WriteLock::WriteLock(const QString& path, int waitMs)
         held().remove(key_);
         if (error != EWOULDBLOCK)
             throw Error(
-                tr("Cannot lock %1 for writing: %2. Nothing was written.").arg(shownPath(path), disk::cause(error)));
+                vertiloom::tr("Cannot lock %1 for writing: %2. Nothing was written.").arg(shownPath(path), disk::cause(error)));
         const qint64 pid = holder(info);
-        throw Error((pid > 0 ? tr("%1 is being written by another program (pid %2). Nothing was written: try again "
+        throw Error((pid > 0 ? vertiloom::tr("%1 is being written by another program (pid %2). Nothing was written: try again "
                                   "when it is done.")
                                    .arg(shownPath(path))
                                    .arg(pid)
-                             : tr("%1 is being written by another program. Nothing was written: try again when "
+                             : vertiloom::tr("%1 is being written by another program. Nothing was written: try again when "
                                   "it is done.")
                                    .arg(shownPath(path))));
     }

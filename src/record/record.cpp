@@ -39,7 +39,7 @@ public:
     std::uint8_t byte()
     {
         if (pos_ >= data_.size())
-            throw Error(tr("Read beyond end of file"));
+            throw Error(vertiloom::tr("Read beyond end of file"));
         return static_cast<std::uint8_t>(data_[pos_++]);
     }
     QByteArray bytes(int count)

@@ -84,10 +84,10 @@ public:
     StagedFile(const QString& path, const QByteArray& content, Links links, RomImages images) : path_(path)
     {
         if (path.isEmpty())
-            throw Error(tr("Invalid filename"));
+            throw Error(vertiloom::tr("Invalid filename"));
         const bool existed = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-        leftAlone_ = existed ? tr("%1 was left as it was.").arg(shownPath(path))
-                             : tr("%1 was not created.").arg(shownPath(path));
+        leftAlone_ = existed ? vertiloom::tr("%1 was left as it was.").arg(shownPath(path))
+                             : vertiloom::tr("%1 was not created.").arg(shownPath(path));
         target_ = target(path, links, leftAlone_);
         if (images == RomImages::Keep)
             keepRomImage(path, target_);
@@ -121,7 +121,7 @@ public:
     void syncFolder()
     {
         if (const int error = disk::syncFolder(folder_))
-            throw Error(tr("%1 was written, but its folder could not be synced to the disk: %2. After a power "
+            throw Error(vertiloom::tr("%1 was written, but its folder could not be synced to the disk: %2. After a power "
                            "loss the old file may be back.")
                             .arg(shownPath(path_), cause(error)));
     }
@@ -147,8 +147,8 @@ private:
     {
         discard(); // also when the constructor fails, which no destructor follows
         if (diskFull(error))
-            throw Error(tr("The disk is full: %1").arg(leftAlone_));
-        throw Error(tr("Cannot write %1: %2. %3").arg(shownPath(path_), cause(error), leftAlone_));
+            throw Error(vertiloom::tr("The disk is full: %1").arg(leftAlone_));
+        throw Error(vertiloom::tr("Cannot write %1: %2. %3").arg(shownPath(path_), cause(error), leftAlone_));
     }
 
     QString path_;

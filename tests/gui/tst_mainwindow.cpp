@@ -349,8 +349,8 @@ void TestMainWindow::commandLine_data()
     QTest::addColumn<QString>("says"); // a part of what the program prints
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Tessarine Vertiloom 0.1";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--letter <LABEL>";
-    QTest::newRow("unknown language") << QStringList{"--language", "de"} << 2
-                                      << "--language takes en or ru, not \"de\".";
+    QTest::newRow("unknown language") << QStringList{"--language", "pt"} << 2
+                                      << "--language takes one of ru, en, not \"pt\".";
     QTest::newRow("unknown letter") << QStringList{"--letter", "Q", "a.smc"} << 2
                                     << "No catalogue letter is labelled \"Q\".";
     QTest::newRow("letter and offset") << QStringList{"--letter", "A", "--offset", "476E2", "a.smc"} << 2 << "not both";

@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace vertiloom;
 
@@ -59,7 +60,7 @@ private slots:
     void memoByteCount();
 
     // Messages
-    void messagesInRussian();
+    void messagesInEveryLanguage();
 };
 
 // ---- Conversions -----------------------------------------------------------------------------
@@ -549,15 +550,21 @@ void ModelTest::memoByteCount()
 
 // ---- Messages --------------------------------------------------------------------------------
 
-// Every text the core's sources pass to tr() has a Russian text with the same placeholders, and a
-// message comes out in Russian exactly while the translator is installed.
-void ModelTest::messagesInRussian()
+// Every translation of every language keeps the placeholders of its English text, none is empty, and
+// tr() is only ever called with a string literal (lupdate can't see any other text). A message comes
+// out in a language exactly while that language is installed.
+void ModelTest::messagesInEveryLanguage()
 {
-    const QDir src(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../src")));
-    QVERIFY2(src.exists(QStringLiteral("model/messages.cpp")), qPrintable(src.path()));
-    const QRegularExpression call(QStringLiteral(R"re(\btr\(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
-    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    const QRegularExpression notALiteral(QStringLiteral(R"re(\btr\((?!\s*["\)]|const char))re"));
+    const QDir root(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../..")));
+    QVERIFY2(root.exists(QStringLiteral("src/model/messages.cpp")), qPrintable(root.path()));
+    const QRegularExpression notALiteral(QStringLiteral(R"re(\btr\((?!\s*(?:"|u8"|QT_|\)|const char)))re"));
+    QDirIterator sources(root.filePath(QStringLiteral("src")), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                         QDir::Files, QDirIterator::Subdirectories);
+    while (sources.hasNext()) {
+        QFile file(sources.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(!notALiteral.match(QString::fromUtf8(file.readAll())).hasMatch(), qPrintable(file.fileName()));
+    }
     const auto placeholders = [](const QString& text) {
         QStringList found;
         for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
@@ -566,37 +573,31 @@ void ModelTest::messagesInRussian()
         found.removeDuplicates();
         return found;
     };
-
-    QSet<QString> texts;
-    for (const char* room : {"model", "record", "preview", "rom", "formats", "fit", "commands"}) {
-        QDirIterator files(src.filePath(QLatin1String(room)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                           QDir::Files);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString source = QString::fromUtf8(file.readAll());
-            QVERIFY2(!notALiteral.match(source).hasMatch(), qPrintable(file.fileName()));
-            for (const auto& match : call.globalMatch(source)) {
-                QString english;
-                for (const auto& part : literal.globalMatch(match.captured(1)))
-                    english += part.captured(1);
-                // The escapes of a C++ literal: \n is a line break, any other escaped character itself.
-                QString unescaped;
-                for (qsizetype i = 0; i < english.size(); ++i) {
-                    const bool escape = english[i] == u'\\' && i + 1 < english.size();
-                    unescaped += escape ? (english[++i] == u'n' ? QChar(u'\n') : english[i]) : english[i];
-                }
-                texts.insert(unescaped);
+    for (const Language& language : kLanguages) {
+        if (QLatin1String(language.code) == QLatin1String("en"))
+            continue;
+        QFile ts(root.filePath(QStringLiteral("translations/vertiloom_%1.ts").arg(QLatin1String(language.code))));
+        QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(ts.fileName()));
+        QXmlStreamReader xml(&ts);
+        QString source;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool unfinished = xml.attributes().hasAttribute(QLatin1String("type"));
+                const QString text = xml.readElementText();
+                const QString where = QStringLiteral("%1: %2").arg(QLatin1String(language.code), source);
+                QVERIFY2(!text.isEmpty() && !unfinished, qPrintable(where));
+                QVERIFY2(placeholders(text) == placeholders(source), qPrintable(where));
+                ++messages;
             }
         }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY2(messages > 200, qPrintable(ts.fileName()));
     }
-    RussianMessages russian;
-    for (const QString& english : std::as_const(texts)) {
-        const QString text = russian.translate(kMessageContext, english.toUtf8().constData());
-        QVERIFY2(!text.isEmpty(), qPrintable(english));
-        QCOMPARE(placeholders(text), placeholders(english));
-    }
-    QCOMPARE(RussianMessages::size(), texts.size()); // and no text is left over in the table
 
     const auto refusal = [] {
         try {
@@ -609,11 +610,14 @@ void ModelTest::messagesInRussian()
     const QString english = QStringLiteral("The offset in Addr, \"$476E2\", is not a hexadecimal number (only the "
                                            "digits 0-9 and A-F, such as 476E2).");
     QCOMPARE(refusal(), english);
-    QVERIFY(QCoreApplication::installTranslator(russianMessages()));
+    QVERIFY(installMessages(QStringLiteral("ru")));
     const QString inRussian = refusal();
-    QCoreApplication::removeTranslator(russianMessages());
+    QVERIFY(!installMessages(QStringLiteral("xx")));
+    const QString afterUnknown = refusal();
+    QVERIFY(installMessages(QStringLiteral("en")));
     QCOMPARE(inRussian, QStringLiteral("Смещение в Addr, \"$476E2\", не является шестнадцатеричным числом "
                                        "(допустимы только цифры 0-9 и A-F, например 476E2)."));
+    QCOMPARE(afterUnknown, english);
     QCOMPARE(refusal(), english);
 }
 
