@@ -473,7 +473,6 @@ int import(const QStringList& args)
     QList<Patch> patches;
     QStringList patched; // the letter files' names, beside their patches
     QStringList failures;
-    std::optional<FitReport> report;
     for (const Import& letter : imports) {
         try {
             if (fitSource) {
@@ -492,7 +491,8 @@ int import(const QStringList& args)
                     throw Error(
                         QStringLiteral("%1: %2 Nothing was written.").arg(fitSourceName(*fitSource), error.message()));
                 }
-                report = result.report;
+                // Said before the checks, which may refuse the letter for its length.
+                printOut(QStringLiteral("%1: %2\n").arg(fitSourceName(*fitSource), fitReportText(result.report)));
                 applyRecord(editor, result.record, false);
             } else if (!many && letter.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
                 // The drawing over the record there now (or none): its bytes that no drawing shows.
@@ -545,8 +545,6 @@ int import(const QStringList& args)
         throw Error(refusal());
     }
 
-    if (report)
-        printOut(QStringLiteral("%1: %2\n").arg(fitSourceName(*fitSource), fitReportText(*report)));
     for (const Patch& patch : patches) {
         qsizetype changed = 0;
         for (qsizetype i = 0; i < patch.bytes.size(); ++i)

@@ -443,13 +443,26 @@ private:
     QList<Marker> markers_;
     // What can't be read, each in its own sentence, all refused at once when the walk is done.
     QStringList problems_;
+    bool fitWouldTake_ = false; // a problem among them that only the fit takes (FitOnly)
     bool tooManyPolygons_ = false;
 };
 
-void Reading::note(const Error& problem) { problems_ << problem.message(); }
+void Reading::note(const Error& problem)
+{
+    problems_ << problem.message();
+    fitWouldTake_ = fitWouldTake_ || dynamic_cast<const FitOnly*>(&problem);
+}
 
-// Every problem noted, each on its own line.
-Error Reading::refusal() const { return Error(problems_.join(u'\n')); }
+// Every problem noted, each on its own line; when the fit would take some of them, the way to it.
+Error Reading::refusal() const
+{
+    QString message = problems_.join(u'\n');
+    if (fitWouldTake_)
+        message += u'\n'
+                   + tr("Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+                        "letter's limits.");
+    return Error(message);
+}
 
 // Keeps, before the walk that reads, every element a <use> draws (the first of each id, as a viewer
 // finds it) with all it holds, each element once: a <use> may draw an element that comes after it.

@@ -259,6 +259,8 @@ constexpr Translation kRussian[] = {
      "%1 имеет скруглённые углы, а это кривые: сначала спрямите кривые; читаются только прямые линии."},
     {"%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon of two corners.",
      "%1 — штрих шириной %2 единиц: читается только линия шириной не больше 1 единицы, как полигон из двух углов."},
+    {"Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the letter's limits.",
+     "Или пусть vertiloom-cli import IMAGE DRAWING --letter L --fit спрямит рисунок в пределы буквы."},
     {"%1 is not closed: its last point is not its first.", "%1 не замкнут: его последняя точка не совпадает с первой."},
     {"%1 has a part that is not closed: end it with Z, or where it began.",
      "%1 содержит незамкнутую часть: завершите её командой Z или в точке, где она началась."},
