@@ -103,8 +103,11 @@ int main(int argc, char* argv[])
         for (const char* font : {"--font", "-font"})
             draws = draws || std::strcmp(argv[i], font) == 0
                     || (std::strncmp(argv[i], font, std::strlen(font)) == 0 && argv[i][std::strlen(font)] == '=');
-    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(argc, argv)
-                                                      : new QCoreApplication(argc, argv));
+    // Qt sees the program's name only: a GUI application takes arguments of its own out of the
+    // command line (-style, -reverse, -platform... with one dash or two), and --style is fit's.
+    int qtArgc = 1;
+    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(qtArgc, argv)
+                                                      : new QCoreApplication(qtArgc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vertiloom-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
 
@@ -118,7 +121,9 @@ int main(int argc, char* argv[])
             return kWrongUsage;
         }
     }
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) {
         printErr(QStringLiteral("vertiloom-cli: give a command.\n\n") + overview());
         return kWrongUsage;
