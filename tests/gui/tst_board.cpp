@@ -238,11 +238,15 @@ private slots:
                                          QStringLiteral("Paste\tCtrl+V"),
                                          QStringLiteral("Delete points\tDel"),
                                          QStringLiteral("-"),
+                                         QStringLiteral("Fit drawing\u2026\t"),
+                                         QStringLiteral("Letter from font\u2026\t"),
+                                         QStringLiteral("-"),
                                          QStringLiteral("Snap\tN"),
                                          QStringLiteral("Grid\tG"),
                                          QStringLiteral("-"),
                                          QStringLiteral("Background\u2026\tB"),
                                          QStringLiteral("Fit picture\tF"),
+                                         QStringLiteral("Trace picture\t"),
                                          QStringLiteral("Clear background\t")}));
         menu->close();
         // The toolbar still says "Apply"; the entries follow the language.
