@@ -840,6 +840,7 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
     fitReport_ = new QLabel(this);
     fitReport_->setObjectName(QStringLiteral("BoardFitReport"));
     fitReport_->setWordWrap(true);
+    fitReport_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     fitReport_->hide();
     statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(fitReport_, 2);
@@ -1034,6 +1035,7 @@ void DrawingBoard::createActions()
     fitStyle_ = new QComboBox(this);
     fitStyle_->setObjectName(QStringLiteral("FitStyle"));
     fitStyle_->addItems({QString(), QString()}); // pieces, outline; their words come with the language
+    fitStyle_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     fitBar_->addWidget(fitStyle_);
     connect(fitStyle_, &QComboBox::currentIndexChanged, this, [this] { refitFromBar(); });
     fitBoxLabel_ = label(fitBar_);
@@ -1156,6 +1158,7 @@ void DrawingBoard::setLanguage(int language)
                               QStringLiteral("Низ рамки в единицах: на нём стоит буква")};
     for (qsizetype i = 0; i < fitBox_.size(); ++i)
         fitBox_[i]->setToolTip(boxTips[i]);
+    showFitBar(); // the report in the language
     showMenuTexts();
     showSelected();
     refresh();
@@ -1228,7 +1231,12 @@ void DrawingBoard::showFitBar()
             fitBox_[i]->setValue(values[i]);
         }
         fitReport_->setText(fitReportText(preview->letter.report));
+    } else {
+        fitReport_->clear();
     }
+    // Two lines whatever the width while it shows, so that the status line keeps its height as the
+    // letter is fitted again; none when it is gone (the status line counts hidden labels too).
+    fitReport_->setFixedHeight(preview ? 2 * fitReport_->fontMetrics().lineSpacing() + 2 : 0);
     fitBar_->setVisible(preview.has_value());
     fitReport_->setVisible(preview.has_value());
 }
