@@ -427,6 +427,9 @@ private slots:
         QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.errors.join(u'\n')));
         QVERIFY(canvas_->fitPreview());
         QVERIFY(bar->isVisible());
+        if (source == QLatin1String("drawing"))
+            QCOMPARE(platform_.openFilters.back(),
+                     QStringLiteral("Drawings and pictures|*.svg *.png *.jpg *.jpeg *.bmp|All files|*"));
         QList<int> shown;
         for (const char* name : {"FitX0", "FitY0", "FitX1", "FitY1"})
             shown << board->findChild<QSpinBox*>(QString::fromLatin1(name))->value();
