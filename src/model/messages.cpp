@@ -315,6 +315,16 @@ constexpr Translation kRussian[] = {
      "На картинке нечего обводить: её тона различаются слишком мало, чтобы отличить фигуру от фона."},
     {"%1 can't be read as a picture: %2.", "%1 не удаётся прочитать как картинку: %2."},
 
+    // A fitted letter on the drawing board: its sources asked for in dialogs
+    {"Drawings and pictures", "Рисунки и картинки"},
+    {"All files", "Все файлы"},
+    {"Letter from font", "Буква из шрифта"},
+    {"Font:", "Шрифт:"},
+    {"Style:", "Начертание:"},
+    {"Character:", "Символ:"},
+    {"Give one character to draw from the font \"%1\", not \"%2\".",
+     "Укажите один символ, который нужно взять из шрифта \"%1\", а не \"%2\"."},
+
     // The PAUSE and GAME OVER words
     {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then read the words.",
      "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем прочитайте "
