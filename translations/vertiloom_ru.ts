@@ -815,5 +815,37 @@ CRC32 %2</translation>
         <source>Cannot write the words into %1: %2.</source>
         <translation>Не удалось записать слова в %1: %2.</translation>
     </message>
+    <message>
+        <source>Drawings and pictures</source>
+        <translation>Рисунки и картинки</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>Letter from font</source>
+        <translation>Буква из шрифта</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Начертание:</translation>
+    </message>
+    <message>
+        <source>Character:</source>
+        <translation>Символ:</translation>
+    </message>
+    <message>
+        <source>Give one character to draw from the font &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Укажите один символ, который нужно взять из шрифта &quot;%1&quot;, а не &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the letter&apos;s limits.</source>
+        <translation>Или пусть vertiloom-cli import IMAGE DRAWING --letter L --fit спрямит рисунок в пределы буквы.</translation>
+    </message>
 </context>
 </TS>

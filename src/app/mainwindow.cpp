@@ -583,6 +583,21 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
     addSvgActions(menu);
+    // A fitted letter shows on the drawing board, which opens for it.
+    const auto fitAction = [this, menu](const char* name, const QString& text, void (DrawingBoard::*fit)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, fit] {
+            openDrawingBoard();
+            (board_->*fit)();
+        });
+    };
+    const bool english = editor_.language == kEnglish;
+    fitAction("FitDrawing", english ? QStringLiteral("Fit drawing\u2026") : QStringLiteral("Вписать рисунок\u2026"),
+              &DrawingBoard::fitDrawing);
+    fitAction("LetterFromFont",
+              english ? QStringLiteral("Letter from font\u2026") : QStringLiteral("Буква из шрифта\u2026"),
+              &DrawingBoard::letterFromFont);
     QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
                                                                   : QStringLiteral("Сделать патч\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));

@@ -20,6 +20,7 @@ public:
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
     void beep() override;
+    std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords& words) override;
 
 private:
     static QWidget* dialogParent();

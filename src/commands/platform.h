@@ -19,6 +19,20 @@ enum class Question {
     UnknownImage,      // the first write into an image of none of the known dumps
 };
 
+// A character of a font, as the user chose it: font is "FAMILY:STYLE" (or "FAMILY"), character
+// what was typed (one character when the user did as asked).
+struct FontCharacter {
+    QString font;
+    QString character;
+};
+// The words of the dialog that asks for them, in the user's language: its title and its three labels.
+struct FontCharacterWords {
+    QString title;
+    QString font;
+    QString style;
+    QString character;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -40,6 +54,9 @@ public:
     // A warning that stops nothing: the user reads it and goes on.
     virtual void showWarning(const QString& message) = 0;
     virtual void beep() = 0;
+    // "Letter from font…": an installed font, its style and a character; nothing means the user
+    // cancelled. A platform with no person to ask (the command line) cancels.
+    virtual std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords&) { return std::nullopt; }
 };
 
 } // namespace vertiloom

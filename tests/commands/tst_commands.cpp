@@ -563,7 +563,9 @@ private slots:
             QFAIL("the curve should have been refused");
         } catch (const Error& e) {
             QCOMPARE(e.message(), QStringLiteral("The 1st <path> has a curve (command Q): straighten the curves first; "
-                                                 "only straight lines are read."));
+                                                 "only straight lines are read.\nOr let vertiloom-cli import IMAGE "
+                                                 "DRAWING --letter L --fit flatten the drawing into the letter's "
+                                                 "limits."));
         }
         QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
         QVERIFY(!vertiloom::letterChanged(editor));

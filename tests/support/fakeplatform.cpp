@@ -40,6 +40,12 @@ bool FakePlatform::confirm(const QString& question, Question about)
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 
+std::optional<FontCharacter> FakePlatform::chooseFontCharacter(const FontCharacterWords& words)
+{
+    fontQuestions << words;
+    return fontAnswers.isEmpty() ? std::nullopt : std::optional(fontAnswers.takeFirst());
+}
+
 void FakePlatform::showError(const QString& message) { errors << message; }
 
 } // namespace vertiloom::test

@@ -16,8 +16,9 @@ public:
     // cancelled.
     QStringList openAnswers;
     QStringList saveAnswers;
-    QList<bool> confirmAnswers; // empty: "No"
-    QList<bool> discardAnswers; // empty: "Cancel"
+    QList<bool> confirmAnswers;       // empty: "No"
+    QList<bool> discardAnswers;       // empty: "Cancel"
+    QList<FontCharacter> fontAnswers; // empty: cancelled
 
     // What the commands asked and said.
     QStringList openFilters;
@@ -30,6 +31,7 @@ public:
     QStringList errors;
     QStringList warnings;
     int beeps = 0;
+    QList<FontCharacterWords> fontQuestions;
 
     std::optional<QString> openFileName(const QString& filter) override;
     std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
@@ -38,6 +40,7 @@ public:
     void showError(const QString& message) override;
     void showWarning(const QString& message) override { warnings << message; }
     void beep() override { ++beeps; }
+    std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords& words) override;
 };
 
 } // namespace vertiloom::test
