@@ -1,6 +1,8 @@
 // The scripted Platform of the tests; see fakeplatform.h.
 #include "support/fakeplatform.h"
 
+#include <QProcess>
+
 namespace vertiloom::test {
 
 namespace {
@@ -41,5 +43,17 @@ bool FakePlatform::confirm(const QString& question, Question about)
 }
 
 void FakePlatform::showError(const QString& message) { errors << message; }
+
+QString FakePlatform::startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished)
+{
+    programs << (QStringList{program} + arguments);
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return process.errorString();
+    process.waitForFinished();
+    finished();
+    return {};
+}
 
 } // namespace vertiloom::test

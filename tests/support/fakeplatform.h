@@ -30,6 +30,9 @@ public:
     QStringList errors;
     QStringList warnings;
     int beeps = 0;
+    // The programs started, each with its arguments. Each one runs to its end before startProgram
+    // returns (a scripted emulator), and then its finished is called.
+    QList<QStringList> programs;
 
     std::optional<QString> openFileName(const QString& filter) override;
     std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
@@ -38,6 +41,7 @@ public:
     void showError(const QString& message) override;
     void showWarning(const QString& message) override { warnings << message; }
     void beep() override { ++beeps; }
+    QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished) override;
 };
 
 } // namespace vertiloom::test
