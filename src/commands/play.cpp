@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -23,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,7 +79,8 @@ QByteArray playedImage(const Editor& editor, QStringList* notes)
 
 namespace {
 
-// A path as one argument of a command line that QProcess::splitCommand reads back as it is.
+// A path as one argument of a command line that splitCommandLine reads back as it is: in single
+// quotes unless it is plain.
 QString quotedArgument(const QString& path)
 {
     const bool plain = !path.isEmpty() && std::all_of(path.cbegin(), path.cend(), [](QChar c) {
@@ -88,8 +89,8 @@ QString quotedArgument(const QString& path)
     if (plain)
         return path;
     QString quoted = path;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
 // A SNES core of retroarch in libretroRoot/*/libretro/ (or libretroRoot/libretro/): snes9x's before
@@ -131,9 +132,51 @@ EmulatorSearch findEmulator(const QString& libretroRoot)
                           "mednafen), or give the command line of yours.")};
 }
 
+QStringList splitCommandLine(const QString& commandLine)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    QChar quote; // the quote that is open, if any
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QChar c = commandLine[i];
+        if (quote == u'\'') {
+            if (c == u'\'')
+                quote = QChar();
+            else
+                word += c;
+        } else if (quote == u'"') {
+            // In double quotes a backslash keeps its meaning only before these.
+            if (c == u'\\' && i + 1 < commandLine.size() && QStringLiteral("\"\\$`").contains(commandLine[i + 1]))
+                word += commandLine[++i];
+            else if (c == u'"')
+                quote = QChar();
+            else
+                word += c;
+        } else if (c.isSpace()) {
+            if (inWord)
+                words << std::exchange(word, QString());
+            inWord = false;
+        } else {
+            inWord = true;
+            if (c == u'\'' || c == u'"')
+                quote = c;
+            else if (c == u'\\' && i + 1 < commandLine.size())
+                word += commandLine[++i];
+            else
+                word += c;
+        }
+    }
+    if (!quote.isNull())
+        throw Error(tr("The emulator's command line has a %1 that is not closed: %2").arg(quote, commandLine));
+    if (inWord)
+        words << word;
+    return words;
+}
+
 ProgramCall emulatorCall(const QString& commandLine, const QString& file)
 {
-    QStringList arguments = QProcess::splitCommand(commandLine);
+    QStringList arguments = splitCommandLine(commandLine);
     if (arguments.isEmpty())
         throw Error(tr("The emulator's command line is empty: give it in \"Emulator…\", with %f where the file to "
                        "play goes."));

@@ -30,9 +30,14 @@ struct EmulatorSearch {
 };
 EmulatorSearch findEmulator(const QString& libretroRoot = QStringLiteral("/usr/lib"));
 
-// The emulator's command line for the file to play: split as a shell splits it (single and double
-// quotes; QProcess::splitCommand), each "%f" replaced by file, or file added at the end when no
-// argument holds "%f". Throws Error when the command line is empty.
+// A command line split into words as a shell splits it: blanks between words, '...' taken as it
+// stands, "..." with \", \\, \$ and \` for those characters, a backslash outside quotes keeping the
+// character after it; no variables, no patterns. Throws Error when a quote is not closed.
+QStringList splitCommandLine(const QString& commandLine);
+
+// The emulator's command line for the file to play: split (splitCommandLine), each "%f" replaced by
+// file, or file added at the end when no argument holds "%f". Throws Error when the command line is
+// empty.
 struct ProgramCall {
     QString program;
     QStringList arguments;

@@ -408,6 +408,8 @@ constexpr Translation kRussian[] = {
      "укажите командную строку своего эмулятора."},
     {"The emulator's command line is empty: give it in \"Emulator…\", with %f where the file to play goes.",
      "Командная строка эмулятора пуста: укажите её пунктом \"Эмулятор…\", с %f на месте файла для игры."},
+    {"The emulator's command line has a %1 that is not closed: %2",
+     "В командной строке эмулятора не закрыта кавычка %1: %2"},
     {"Cannot start the emulator %1: %2. Its command line is set in \"Emulator…\".",
      "Не удалось запустить эмулятор %1: %2. Его командная строка задаётся пунктом \"Эмулятор…\"."},
     {"Cannot start the emulator \"%1\" (looked for in the folders of the PATH): %2. Its command line is set in "
