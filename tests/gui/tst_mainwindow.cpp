@@ -322,7 +322,8 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QCOMPARE(menu->actions().size(),
-                 9); // the two languages, a line, the board, the font, a line, SVG out and in, a patch
+                 12); // the two languages, a line, the board, the font, a line, SVG out and in, a patch, a
+                      // line, Play and the emulator
         QCOMPARE(menu->actions()[3]->text(),
                  language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
         menu->close();
