@@ -112,21 +112,31 @@ QString snesCore(const QString& libretroRoot)
 
 } // namespace
 
-EmulatorSearch findEmulator(const QString& libretroRoot)
+EmulatorSearch findEmulator(const QString& libretroRoot, const QStringList& gameFolders)
 {
-    for (const char* name : {"mednafen", "snes9x", "bsnes"}) {
-        if (!QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty())
-            return {QString::fromLatin1(name) + QStringLiteral(" %f"), QString()};
-    }
-    if (!QStandardPaths::findExecutable(QStringLiteral("retroarch")).isEmpty()) {
-        const QString core = snesCore(libretroRoot);
-        if (!core.isEmpty())
-            return {QStringLiteral("retroarch -L %1 %f").arg(quotedArgument(core)), QString()};
-        return {QString(),
-                tr("retroarch is on the PATH, but no SNES core for it is in %1/*/libretro/: install the Debian "
-                   "package libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) or "
-                   "mednafen (apt-get install mednafen), or give the command line of yours.")
-                    .arg(libretroRoot)};
+    // The PATH first, by name; then the folders where Debian puts games (not on root's PATH), by path.
+    QList<QStringList> passes{QStringList()};
+    if (!gameFolders.isEmpty())
+        passes << gameFolders;
+    for (const QStringList& folders : std::as_const(passes)) {
+        const auto found = [&folders](const char* name) {
+            const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name), folders);
+            return path.isEmpty() ? QString() : folders.isEmpty() ? QString::fromLatin1(name) : quotedArgument(path);
+        };
+        for (const char* name : {"mednafen", "snes9x", "bsnes"}) {
+            if (const QString program = found(name); !program.isEmpty())
+                return {program + QStringLiteral(" %f"), QString()};
+        }
+        if (const QString program = found("retroarch"); !program.isEmpty()) {
+            const QString core = snesCore(libretroRoot);
+            if (!core.isEmpty())
+                return {QStringLiteral("%1 -L %2 %f").arg(program, quotedArgument(core)), QString()};
+            return {QString(),
+                    tr("retroarch is on the PATH, but no SNES core for it is in %1/*/libretro/: install the Debian "
+                       "package libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) or "
+                       "mednafen (apt-get install mednafen), or give the command line of yours.")
+                        .arg(libretroRoot)};
+        }
     }
     return {QString(), tr("No emulator found on the PATH: install the Debian package mednafen (apt-get install "
                           "mednafen), or give the command line of yours.")};

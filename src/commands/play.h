@@ -22,13 +22,17 @@ QByteArray playedImage(const Editor& editor, QStringList* notes);
 
 // The emulator found on the PATH: the first of mednafen, snes9x, bsnes and retroarch, as a command
 // line ("mednafen %f"); retroarch with a SNES core of its own (a snes9x or bsnes libretro core under
-// libretroRoot/*/libretro/, given with -L). When none is there, or retroarch has no SNES core,
-// failure says which Debian package to install, and commandLine is empty.
+// libretroRoot/*/libretro/, given with -L). When none is on the PATH, the same in gameFolders, where
+// Debian installs them (not on root's PATH), by their path ("/usr/games/mednafen %f"). When none is
+// there either, or retroarch has no SNES core, failure says which Debian package to install, and
+// commandLine is empty.
 struct EmulatorSearch {
     QString commandLine;
     QString failure;
 };
-EmulatorSearch findEmulator(const QString& libretroRoot = QStringLiteral("/usr/lib"));
+EmulatorSearch findEmulator(const QString& libretroRoot = QStringLiteral("/usr/lib"),
+                            const QStringList& gameFolders = {QStringLiteral("/usr/games"),
+                                                              QStringLiteral("/usr/local/games")});
 
 // A command line split into words as a shell splits it: blanks between words, '...' taken as it
 // stands, "..." with \", \\, \$ and \` for those characters, a backslash outside quotes keeping the

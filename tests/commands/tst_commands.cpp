@@ -973,9 +973,9 @@ private slots:
     // retroarch with a SNES core of its own; else which Debian package gives one.
     void findsTheEmulator_data()
     {
-        QTest::addColumn<QStringList>("programs"); // on the PATH
+        QTest::addColumn<QStringList>("programs"); // on the PATH, or in games/ of the test's folder
         QTest::addColumn<QStringList>("cores");    // under <root>/x86_64-linux-gnu/libretro/
-        QTest::addColumn<QString>("commandLine");  // %1 is the libretro root
+        QTest::addColumn<QString>("commandLine");  // %1 is the libretro root, %2 the test's folder
         QTest::addColumn<QString>("failure");      // %1 is the libretro root
         QTest::newRow("snes9x only") << QStringList{QStringLiteral("snes9x")} << QStringList()
                                      << QStringLiteral("snes9x %f") << QString();
@@ -1001,6 +1001,12 @@ private slots:
                               "Debian package libretro-bsnes-mercury-balanced (apt-get install "
                               "libretro-bsnes-mercury-balanced) or mednafen (apt-get install mednafen), or give the "
                               "command line of yours.");
+        QTest::newRow("in the games folder")
+            << QStringList{QStringLiteral("games/bsnes"), QStringLiteral("games/mednafen")} << QStringList()
+            << QStringLiteral("%2/games/mednafen %f") << QString();
+        QTest::newRow("the PATH before the games folder")
+            << QStringList{QStringLiteral("games/mednafen"), QStringLiteral("bin/bsnes")} << QStringList()
+            << QStringLiteral("bsnes %f") << QString();
         QTest::newRow("none") << QStringList() << QStringList() << QString()
                               << QStringLiteral("No emulator found on the PATH: install the Debian package mednafen "
                                                 "(apt-get install mednafen), or give the command line of yours.");
@@ -1015,14 +1021,15 @@ private slots:
         const QString bin = dir.filePath(QStringLiteral("bin"));
         const QString root = dir.filePath(QStringLiteral("lib"));
         const QString cored = root + QStringLiteral("/x86_64-linux-gnu/libretro");
-        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(cored));
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(cored) && QDir().mkpath(dir.filePath(QStringLiteral("games"))));
         for (const QString& program : programs)
-            writeScript(bin + u'/' + program, "exit 0\n");
+            writeScript(program.contains(u'/') ? dir.filePath(program) : bin + u'/' + program, "exit 0\n");
         for (const QString& core : cores)
             writeFile(cored + u'/' + core, "core");
         const Environment path("PATH", bin);
-        const EmulatorSearch found = findEmulator(root);
-        QCOMPARE(found.commandLine, QString(commandLine).replace(QLatin1String("%1"), root));
+        const EmulatorSearch found = findEmulator(root, {dir.filePath(QStringLiteral("games"))});
+        QCOMPARE(found.commandLine,
+                 QString(commandLine).replace(QLatin1String("%1"), root).replace(QLatin1String("%2"), dir.path()));
         QCOMPARE(found.failure, QString(failure).replace(QLatin1String("%1"), root));
     }
 
