@@ -389,6 +389,48 @@ constexpr Translation kRussian[] = {
     {"Cannot write the %1 records into %2: %3.", "Не удалось записать %1 записей в %2: %3."},
     {"Cannot write the record at offset %1 into %2: %3.", "Не удалось сохранить запись буквы по смещению %1 в %2: %3."},
 
+    // Play: a copy of the image in the user's emulator
+    {"No ROM image is open yet. Open a ROM image with \"Open file\" first, then play it.",
+     "Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой \"Открыть файл\", затем запускайте игру."},
+    {"The file last opened, \"%1\", is a letter file, not a ROM image (%2 bytes; a ROM image is larger than "
+     "2,000,000 bytes). Open a ROM image with \"Open file\" first, then play it.",
+     "Последний открытый файл, \"%1\", — файл буквы, а не образ ROM (%2 байт; образ ROM больше 2,000,000 "
+     "байт). Сначала откройте образ ROM кнопкой \"Открыть файл\", затем запускайте игру."},
+    {"No letter record can be read at offset %1 of %2 (%3): in the copy being played, the new record is written "
+     "over the %4 bytes there. %2 itself is unchanged.",
+     "По смещению %1 в %2 не удаётся прочитать запись буквы (%3): в копии для игры новая запись записана поверх "
+     "%4 байт по этому смещению. Сам файл %2 не изменён."},
+    {"The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes: in the copy being played, the 1 "
+     "byte after the old record is overwritten. %2 itself is unchanged.",
+     "Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт: в копии для игры затёрт 1 байт после "
+     "старой записи. Сам файл %2 не изменён."},
+    {"The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes: in the copy being played, the %5 "
+     "bytes after the old record are overwritten. %2 itself is unchanged.",
+     "Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт: в копии для игры затёрты %5 байт после "
+     "старой записи. Сам файл %2 не изменён."},
+    {"retroarch is on the PATH, but no SNES core for it is in %1/*/libretro/: install the Debian package "
+     "libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) or mednafen (apt-get "
+     "install mednafen), or give the command line of yours.",
+     "retroarch есть в PATH, но ядра SNES для него нет в %1/*/libretro/: установите пакет Debian "
+     "libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) или mednafen (apt-get "
+     "install mednafen) либо укажите командную строку своего эмулятора."},
+    {"No emulator found on the PATH: install the Debian package mednafen (apt-get install mednafen), or give the "
+     "command line of yours.",
+     "В PATH не найден ни один эмулятор: установите пакет Debian mednafen (apt-get install mednafen) или "
+     "укажите командную строку своего эмулятора."},
+    {"The emulator's command line is empty: give it in \"Emulator…\", with %f where the file to play goes.",
+     "Командная строка эмулятора пуста: укажите её пунктом \"Эмулятор…\", с %f на месте файла для игры."},
+    {"The emulator's command line has a %1 that is not closed: %2",
+     "В командной строке эмулятора не закрыта кавычка %1: %2"},
+    {"Cannot start the emulator %1: %2. Its command line is set in \"Emulator…\".",
+     "Не удалось запустить эмулятор %1: %2. Его командная строка задаётся пунктом \"Эмулятор…\"."},
+    {"Cannot start the emulator \"%1\" (looked for in the folders of the PATH): %2. Its command line is set in "
+     "\"Emulator…\".",
+     "Не удалось запустить эмулятор \"%1\" (его искали в папках PATH): %2. Его командная строка задаётся "
+     "пунктом \"Эмулятор…\"."},
+    {"Cannot make a folder for the copy to play in %1: %2.", "Не удалось создать в %1 папку для копии для игры: %2."},
+    {"programs are started only from the editor's window", "программы запускаются только из окна редактора"},
+
     // What keeps the user's work
     {"The letter has changes that are in no file yet. Discard them?",
      "В букве есть изменения, которые ещё не сохранены ни в одном файле. Отбросить их?"},
