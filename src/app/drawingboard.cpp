@@ -1077,6 +1077,9 @@ void DrawingBoard::createActions()
         for (const char* name : section)
             menu_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
     }
+    // Play (F9) and the emulator, as in the main window's menu.
+    menu_->addSeparator();
+    main_.addPlayActions(menu_, this);
     connect(menu_, &QMenu::aboutToShow, this, [this] { showMenuTexts(); });
     canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(canvas_, &QWidget::customContextMenuRequested, this,

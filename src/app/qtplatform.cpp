@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProcess>
 #include <QStringList>
+#include <utility>
 
 namespace vertiloom {
 
@@ -130,6 +132,44 @@ std::optional<FontCharacter> QtPlatform::chooseFontCharacter(const FontCharacter
     last = {style->currentText().isEmpty() ? name : QStringLiteral("%1:%2").arg(name, style->currentText()),
             character->text()};
     return last;
+}
+
+QString QtPlatform::startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished)
+{
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start(program, arguments);
+    if (!process->waitForStarted()) {
+        const QString why = process->errorString();
+        delete process;
+        return why;
+    }
+    programs_ << process;
+    // The connection holds finished: it goes with the process.
+    QObject::connect(process, &QProcess::finished, process, [this, process, finished = std::move(finished)] {
+        programs_.removeOne(process);
+        process->deleteLater();
+        finished();
+    });
+    return {};
+}
+
+QtPlatform::~QtPlatform()
+{
+    // An emulator started from the editor ends with it: asked first (it may keep its saves), then
+    // made to.
+    constexpr int kGraceMs = 3000;
+    for (QProcess* process : std::exchange(programs_, {})) {
+        // Its finished is let go with it, not called.
+        process->blockSignals(true);
+        process->terminate();
+        if (!process->waitForFinished(kGraceMs)) {
+            process->kill();
+            process->waitForFinished();
+        }
+        delete process;
+    }
 }
 
 } // namespace vertiloom

@@ -115,6 +115,16 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
+// The checks they share with Play, which writes the record into a copy: the record of length bytes must
+// fit at offset of a file of size bytes (Error naming path, else), and what stands there now: old holds
+// the bytes from offset on (up to kMaxRecordSize), read as a letter record; its length, or why it can't
+// be read.
+void checkRecordFits(qsizetype length, qint64 offset, qint64 size, const QString& path);
+struct RecordThere {
+    qsizetype length = 0;
+    QString unreadable; // empty when a record was read
+};
+RecordThere recordThere(const QByteArray& old, qint64 offset);
 // writeIntoRom's write without its question, for data at places that no dump's catalogue gives
 // (the cartridge header): the lock, the patches' old bytes checked, the backup before the first write,
 // one journaled patch. cantWrite is patchFile's first sentence of a failure, its two open placeholders
@@ -292,6 +302,9 @@ void readWords(Editor& editor);
 // character. Everything is checked before the file is opened for writing; an image that matched no
 // known dump is written only after the user agrees once more.
 void writeWords(Editor& editor, Platform& platform);
+// The bytes writeWords writes for the two words of the variant (PAUSE first), from the fields as it
+// reads them. Throws Error naming a letter the game can't show.
+std::array<QByteArray, 2> wordBytesToWrite(const Editor& editor, const RomVariant& variant);
 
 // --- Editing on the preview -----------------------------------------------------------------
 void placePoint(Editor& editor, QPoint pixel);

@@ -1,8 +1,11 @@
-// Platform: what a command asks of the desktop (file dialogs, confirmations, messages, the beep).
+// Platform: what a command asks of the desktop (file dialogs, confirmations, messages, the beep,
+// another program started).
 // The window implements it with Qt widgets; tests use a scripted fake.
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vertiloom {
@@ -57,6 +60,13 @@ public:
     // "Letter from font…": an installed font, its style and a character; nothing means the user
     // cancelled. A platform with no person to ask (the command line) cancels.
     virtual std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords&) { return std::nullopt; }
+
+    // Starts a program with these arguments (Play's emulator) without waiting for it: the system's
+    // cause when it could not be started, else an empty text. finished is called once the program has
+    // ended; the platform keeps finished, and what it holds, until then, and lets it go unanswered when
+    // the platform goes first (the window's ends the program then). A platform without a desktop
+    // starts nothing and says so.
+    virtual QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished);
 };
 
 } // namespace vertiloom

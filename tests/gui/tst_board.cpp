@@ -258,7 +258,10 @@ private slots:
                                          QStringLiteral("Background\u2026\tB"),
                                          QStringLiteral("Fit picture\tF"),
                                          QStringLiteral("Trace picture\t"),
-                                         QStringLiteral("Clear background\t")}));
+                                         QStringLiteral("Clear background\t"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Play\tF9"),
+                                         QStringLiteral("Emulator\u2026\t")}));
         menu->close();
         // The toolbar still says "Apply"; the entries follow the language.
         for (const QToolButton* button : board->findChildren<QToolButton*>()) {

@@ -321,8 +321,9 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        // The two languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch.
-        QCOMPARE(menu->actions().size(), 11);
+        // The two languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
+        // a line, Play and the emulator.
+        QCOMPARE(menu->actions().size(), 14);
         QCOMPARE(menu->actions()[3]->text(),
                  language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
         QCOMPARE(menu->actions()[8]->text(),

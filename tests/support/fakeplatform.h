@@ -32,6 +32,9 @@ public:
     QStringList warnings;
     int beeps = 0;
     QList<FontCharacterWords> fontQuestions;
+    // The programs started, each with its arguments. Each one runs to its end before startProgram
+    // returns (a scripted emulator), and then its finished is called.
+    QList<QStringList> programs;
 
     std::optional<QString> openFileName(const QString& filter) override;
     std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
@@ -41,6 +44,7 @@ public:
     void showWarning(const QString& message) override { warnings << message; }
     void beep() override { ++beeps; }
     std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords& words) override;
+    QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished) override;
 };
 
 } // namespace vertiloom::test
