@@ -899,5 +899,421 @@ CRC32 %2</translation>
         <source>programs are started only from the editor&apos;s window</source>
         <translation>программы запускаются только из окна редактора</translation>
     </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Координаты:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Число точек</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Число полигонов</translation>
+    </message>
+    <message>
+        <source>Total bytes: </source>
+        <translation>Всего байт: </translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <translation>ПУСК!</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Export letter to Rom</source>
+        <translation>Экспорт буквы в Rom</translation>
+    </message>
+    <message>
+        <source>Export letter to file</source>
+        <translation>Экспорт буквы в файл</translation>
+    </message>
+    <message>
+        <source>Convert to Translhextion</source>
+        <translation>Экспорт в Translhextion</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>Отображать точки</translation>
+    </message>
+    <message>
+        <source>Display axes</source>
+        <translation>Отображать оси</translation>
+    </message>
+    <message>
+        <source>Angles of %1 polygon</source>
+        <translation>Число углов %1 полигона</translation>
+    </message>
+    <message>
+        <source>vertex/parameters</source>
+        <translation>вершины/параметры</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Эмулятор</translation>
+    </message>
+    <message>
+        <source>The command line that starts your emulator. %f stands for the file to play: a copy of the open ROM image with the letter and the words as the fields hold them. Quotes &apos; and &quot; group words as in a shell. Left empty, the first of mednafen, snes9x, bsnes and retroarch on the PATH is used.</source>
+        <translation>Командная строка, которая запускает ваш эмулятор. %f — файл для игры: копия открытого образа ROM с буквой и словами, как их показывают поля. Кавычки &apos; и &quot; объединяют слова, как в оболочке. Если строка пуста, берётся первый из mednafen, snes9x, bsnes и retroarch в PATH.</translation>
+    </message>
+    <message>
+        <source>A polygon needs two corners or more.</source>
+        <translation>Многоугольнику нужно не меньше двух углов.</translation>
+    </message>
+    <message>
+        <source>pen: click to place the first corner</source>
+        <translation>перо: щелчок ставит первый угол</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners, click closes the polygon</source>
+        <translation>перо: углов %1, щелчок замыкает многоугольник</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners (Enter closes, Backspace takes the last back)</source>
+        <translation>перо: углов %1 (Enter замыкает, Backspace убирает последний)</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::BoardCanvas</name>
+    <message>
+        <source>point %1 at x %2, y %3</source>
+        <translation>точка %1: x %2, y %3</translation>
+    </message>
+    <message>
+        <source>in polygons %1</source>
+        <translation>в многоугольниках %1</translation>
+    </message>
+    <message>
+        <source>point %1 selected</source>
+        <translation>выбрана точка %1</translation>
+    </message>
+    <message>
+        <source>%1 points selected</source>
+        <translation>выбрано точек: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no points of this editor and no SVG drawing.</source>
+        <translation>В буфере обмена нет ни точек этого редактора, ни рисунка SVG.</translation>
+    </message>
+    <message>
+        <source>No point is selected to delete.</source>
+        <translation>Не выбрано ни одной точки для удаления.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::DrawingBoard</name>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Перо</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Подложка</translation>
+    </message>
+    <message>
+        <source>Picture: a drag moves the tracing picture, the wheel sizes it</source>
+        <translation>Подложка: перетаскивание двигает её, колесо меняет размер</translation>
+    </message>
+    <message>
+        <source>Flip horizontally</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip vertically</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Повернуть влево</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Повернуть вправо</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Scale the selection by this percentage</source>
+        <translation>Масштабировать выбранное на столько процентов</translation>
+    </message>
+    <message>
+        <source>Scale by %1 %</source>
+        <translation>Масштабировать на %1 %</translation>
+    </message>
+    <message>
+        <source>Move the selection by dx, dy</source>
+        <translation>Сдвинуть выбранное на dx, dy</translation>
+    </message>
+    <message>
+        <source>Move by %1, %2</source>
+        <translation>Сдвинуть на %1, %2</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Привязка</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Крупнее</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Мельче</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>По окну</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Открыть подложку…</translation>
+    </message>
+    <message>
+        <source>Fit picture</source>
+        <translation>Подогнать подложку</translation>
+    </message>
+    <message>
+        <source>Fit what the picture shows to the letter&apos;s box</source>
+        <translation>Подогнать видимое на подложке к рамке букв</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Убрать подложку</translation>
+    </message>
+    <message>
+        <source>Trace picture</source>
+        <translation>Обвести подложку</translation>
+    </message>
+    <message>
+        <source>Fit the picture&apos;s dark shape into a letter where it lies on the square</source>
+        <translation>Вписать в букву тёмную фигуру подложки там, где она лежит</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Вписать рисунок…</translation>
+    </message>
+    <message>
+        <source>Fit an SVG drawing or a picture into the letter&apos;s limits</source>
+        <translation>Вписать рисунок SVG или картинку в пределы буквы</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Буква из шрифта…</translation>
+    </message>
+    <message>
+        <source>Fit a character of an installed font into the letter&apos;s limits</source>
+        <translation>Вписать символ установленного шрифта в пределы буквы</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Take the fitted letter (Enter)</source>
+        <translation>Принять вписанную букву (Enter)</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Отбросить</translation>
+    </message>
+    <message>
+        <source>Drop the fitted letter (Esc)</source>
+        <translation>Отбросить вписанную букву (Esc)</translation>
+    </message>
+    <message>
+        <source>Delete points</source>
+        <translation>Удалить точки</translation>
+    </message>
+    <message>
+        <source>Take the selected points out of the letter and its polygons</source>
+        <translation>Убрать выбранные точки из буквы и из многоугольников</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Tessarine Vertiloom — drawing board</source>
+        <translation>Tessarine Vertiloom — чертёжная доска</translation>
+    </message>
+    <message>
+        <source>Opacity of the background</source>
+        <translation>Непрозрачность подложки</translation>
+    </message>
+    <message>
+        <source>Size of the background (the wheel with the picture tool, T)</source>
+        <translation>Размер подложки (колесо в режиме подложки, T)</translation>
+    </message>
+    <message>
+        <source>Where the background stands, in units (a drag with the picture tool, T, moves it)</source>
+        <translation>Положение подложки в единицах (её двигает перетаскивание в режиме подложки, T)</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Масштаб:</translation>
+    </message>
+    <message>
+        <source>Move by:</source>
+        <translation>Сдвиг:</translation>
+    </message>
+    <message>
+        <source>Percent to scale the selection by; Apply or K scales</source>
+        <translation>Масштаб выбранного в процентах; применяют кнопка и K</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, x (Tab: y); Apply or M moves</source>
+        <translation>Сдвиг выбранного в единицах, x (Tab: y); применяют кнопка и M</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, y; Apply or M moves</source>
+        <translation>Сдвиг выбранного в единицах, y; применяют кнопка и M</translation>
+    </message>
+    <message>
+        <source>x of the selected point, in units (Tab: y)</source>
+        <translation>x выбранной точки в единицах (Tab: y)</translation>
+    </message>
+    <message>
+        <source>y of the selected point, in units</source>
+        <translation>y выбранной точки в единицах</translation>
+    </message>
+    <message>
+        <source>Fitted letter:</source>
+        <translation>Вписанная буква:</translation>
+    </message>
+    <message>
+        <source>Convex pieces</source>
+        <translation>Выпуклые части</translation>
+    </message>
+    <message>
+        <source>Outlines</source>
+        <translation>Контуры</translation>
+    </message>
+    <message>
+        <source>Convex pieces sharing their corners, as the game&apos;s own letters are built, or one polygon per contour, holes included</source>
+        <translation>Выпуклые части с общими вершинами, как построены буквы самой игры, или по многоугольнику на контур, с дырами</translation>
+    </message>
+    <message>
+        <source>Box:</source>
+        <translation>Рамка:</translation>
+    </message>
+    <message>
+        <source>Left edge of the box, in units</source>
+        <translation>Левый край рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Top edge of the box, in units</source>
+        <translation>Верх рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Right edge of the box, in units</source>
+        <translation>Правый край рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Foot of the box, in units: the letter stands on it</source>
+        <translation>Низ рамки в единицах: на нём стоит буква</translation>
+    </message>
+    <message>
+        <source>Point %1:</source>
+        <translation>Точка %1:</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2:</source>
+        <translation>Точки %1 и %2:</translation>
+    </message>
+    <message>
+        <source>distance %1, angle %2°</source>
+        <translation>расстояние %1, угол %2°</translation>
+    </message>
+    <message>
+        <source>No tracing picture is placed to trace: open one with “Background…” (B) first.</source>
+        <translation>Нет подложки, которую можно обвести: сначала откройте её кнопкой «Открыть подложку…» (B).</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Рисунки</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Не удалось прочитать рисунок %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::FontWindow</name>
+    <message>
+        <source>Tessarine Vertiloom — font</source>
+        <translation>Tessarine Vertiloom — шрифт</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Буква</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::MainWindow</name>
+    <message>
+        <source>Export letter to SVG…</source>
+        <translation>Экспорт буквы в SVG…</translation>
+    </message>
+    <message>
+        <source>Import letter from SVG…</source>
+        <translation>Импорт буквы из SVG…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Играть</translation>
+    </message>
+    <message>
+        <source>Emulator…</source>
+        <translation>Эмулятор…</translation>
+    </message>
+    <message>
+        <source>Drawing board (F6)</source>
+        <translation>Чертёжная доска (F6)</translation>
+    </message>
+    <message>
+        <source>Font (F7)</source>
+        <translation>Шрифт (F7)</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Вписать рисунок…</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Буква из шрифта…</translation>
+    </message>
+    <message>
+        <source>Make patch…</source>
+        <translation>Сделать патч…</translation>
+    </message>
 </context>
 </TS>

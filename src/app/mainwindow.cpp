@@ -335,13 +335,10 @@ void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform
 
 void MainWindow::addSvgActions(QMenu* menu)
 {
-    const bool english = editor_.language == kEnglish;
-    QAction* out = menu->addAction(english ? QStringLiteral("Export letter to SVG\u2026")
-                                           : QStringLiteral("Экспорт буквы в SVG\u2026"));
+    QAction* out = menu->addAction(tr("Export letter to SVG\u2026"));
     out->setObjectName(QStringLiteral("ExportLetterToSvg"));
     connect(out, &QAction::triggered, this, [this] { run([this] { exportLetterToSvg(editor_, platform_); }); });
-    QAction* in = menu->addAction(english ? QStringLiteral("Import letter from SVG\u2026")
-                                          : QStringLiteral("Импорт буквы из SVG\u2026"));
+    QAction* in = menu->addAction(tr("Import letter from SVG\u2026"));
     in->setObjectName(QStringLiteral("ImportLetterFromSvg"));
     connect(in, &QAction::triggered, this, [this] { step([this] { importLetterFromSvg(editor_, platform_); }); });
 }
@@ -361,14 +358,13 @@ void MainWindow::addPlayActions(QMenu* menu, QWidget* keysIn)
         play->setShortcutContext(Qt::WindowShortcut);
         keysIn->addAction(play);
     }
-    const auto texts = [this, play, emulator, keysIn] {
-        const bool english = editor_.language == kEnglish;
-        const QString words = english ? QStringLiteral("Play") : QStringLiteral("Играть");
+    const auto texts = [play, emulator, keysIn] {
+        const QString words = tr("Play");
         const QString withKey = words + QStringLiteral(" (F9)");
         // A menu that shows the action's own key says it once.
         play->setText(keysIn ? words : withKey);
         play->setToolTip(withKey);
-        emulator->setText(english ? QStringLiteral("Emulator\u2026") : QStringLiteral("Эмулятор\u2026"));
+        emulator->setText(tr("Emulator\u2026"));
     };
     texts();
     connect(menu, &QMenu::aboutToShow, play, texts);
@@ -383,7 +379,7 @@ void MainWindow::play()
         commandLine = found.commandLine;
         if (commandLine.isEmpty()) {
             QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
-            commandLine = askEmulator(parent, editor_.language, QString(), found.failure).value_or(QString());
+            commandLine = askEmulator(parent, QString(), found.failure).value_or(QString());
             if (commandLine.isEmpty())
                 return;
         }
@@ -402,7 +398,7 @@ void MainWindow::chooseEmulator()
         note = found.failure;
     }
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
-    if (const std::optional<QString> chosen = askEmulator(parent, editor_.language, commandLine, note))
+    if (const std::optional<QString> chosen = askEmulator(parent, commandLine, note))
         saveEmulator(*chosen);
 }
 
@@ -592,9 +588,10 @@ void MainWindow::openVertexMenu(int polygon)
 
 void MainWindow::setLanguage(int language)
 {
+    // The translations first: the captions of a language other than Russian and English are theirs.
     editor_.language = language;
-    writeCaptions(editor_.form, language);
     installTranslations(language);
+    writeCaptions(editor_.form, language);
     if (board_)
         board_->setLanguage(language);
     if (font_)
@@ -622,24 +619,22 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("LanguageMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const std::pair<int, QString> choices[] = {{kEnglish, QStringLiteral("English")},
-                                               {kRussian, QStringLiteral("Русский")}};
-    for (const auto& [language, name] : choices) {
-        QAction* action = menu->addAction(name);
+    // Every language there is, each in its own name.
+    for (const Language& language : kLanguages) {
+        QAction* action = menu->addAction(QString::fromUtf8(language.name));
+        action->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(language.code)));
         action->setCheckable(true);
-        action->setChecked(editor_.language == language);
-        connect(action, &QAction::triggered, this, [this, language = language] {
-            setLanguage(language);
-            saveLanguage(language);
+        action->setChecked(editor_.language == language.number);
+        connect(action, &QAction::triggered, this, [this, number = language.number] {
+            setLanguage(number);
+            saveLanguage(number);
         });
     }
     menu->addSeparator();
-    QAction* board = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Drawing board (F6)")
-                                                                  : QStringLiteral("Чертёжная доска (F6)"));
+    QAction* board = menu->addAction(tr("Drawing board (F6)"));
     board->setObjectName(QStringLiteral("OpenDrawingBoard"));
     connect(board, &QAction::triggered, this, [this] { openDrawingBoard(); });
-    QAction* font =
-        menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
+    QAction* font = menu->addAction(tr("Font (F7)"));
     font->setObjectName(QStringLiteral("OpenFontWindow"));
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
@@ -653,14 +648,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
             (board_->*fit)();
         });
     };
-    const bool english = editor_.language == kEnglish;
-    fitAction("FitDrawing", english ? QStringLiteral("Fit drawing\u2026") : QStringLiteral("Вписать рисунок\u2026"),
-              &DrawingBoard::fitDrawing);
-    fitAction("LetterFromFont",
-              english ? QStringLiteral("Letter from font\u2026") : QStringLiteral("Буква из шрифта\u2026"),
-              &DrawingBoard::letterFromFont);
-    QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
-                                                                  : QStringLiteral("Сделать патч\u2026"));
+    fitAction("FitDrawing", tr("Fit drawing\u2026"), &DrawingBoard::fitDrawing);
+    fitAction("LetterFromFont", tr("Letter from font\u2026"), &DrawingBoard::letterFromFont);
+    QAction* patch = menu->addAction(tr("Make patch\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));
     connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });
     menu->addSeparator();
@@ -671,8 +661,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 void MainWindow::formCreate(int language)
 {
     editor_.language = language;
-    writeCaptions(editor_.form, language);
     installTranslations(language);
+    writeCaptions(editor_.form, language);
     try {
         startUp(editor_);
     } catch (const Error& error) {

@@ -1,6 +1,8 @@
 // The window: every control at its place with its caption in both languages, the first state,
 // the binding between widgets and form, START! and the overlay switches, and the error message.
 #include "app/captions.h"
+#include "app/drawingboard.h"
+#include "app/fontwindow.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
@@ -23,6 +25,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 using vertiloom::FieldId;
@@ -60,6 +63,9 @@ private slots:
     void englishCaptions_data();
     void englishCaptions();
     void languageMenuSwitchesBothWays();
+    void languageMenuRetranslatesViews_data();
+    void languageMenuRetranslatesViews();
+    void captionsOfOtherLanguagesAreTranslations();
     void commandLine_data();
     void commandLine();
     void captionsFit_data();
@@ -321,17 +327,18 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        // The two languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
+        // The languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
         // a line, Play and the emulator.
-        QCOMPARE(menu->actions().size(), 14);
-        QCOMPARE(menu->actions()[3]->text(),
+        QCOMPARE(menu->actions().size(), qsizetype(std::size(vertiloom::kLanguages)) + 12);
+        const auto entry = [menu](const char* name) { return menu->findChild<QAction*>(QLatin1String(name)); };
+        QCOMPARE(entry("OpenDrawingBoard")->text(),
                  language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
-        QCOMPARE(menu->actions()[8]->text(),
+        QCOMPARE(entry("FitDrawing")->text(),
                  language == 2 ? QStringLiteral("Вписать рисунок\u2026") : QStringLiteral("Fit drawing\u2026"));
-        QCOMPARE(menu->actions()[9]->text(),
+        QCOMPARE(entry("LetterFromFont")->text(),
                  language == 2 ? QStringLiteral("Буква из шрифта\u2026") : QStringLiteral("Letter from font\u2026"));
         menu->close();
-        menu->actions()[language == 2 ? 0 : 1]->trigger();
+        entry(language == 2 ? "Language_en" : "Language_ru")->trigger();
         QCOMPARE(window_->editor().language, language);
         for (const vertiloom::Caption& row : vertiloom::captionTable())
             QCOMPARE(caption(find(row.id.objectName())), language == 2 ? row.english : row.russian);
@@ -345,6 +352,77 @@ void TestMainWindow::languageMenuSwitchesBothWays()
     QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5), find("Label21")->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(find("Label21"), &onLabel);
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestMainWindow::languageMenuRetranslatesViews_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("boardAction");
+    QTest::addColumn<QString>("fontMenu");
+    QTest::addColumn<QString>("mainEntry");
+    QTest::newRow("ru to en") << 1 << "en"
+                              << "Flip horizontally"
+                              << "&Letter"
+                              << "Play (F9)";
+    QTest::newRow("en to ru") << 2 << "ru"
+                              << "Отразить по горизонтали"
+                              << "&Буква"
+                              << "Играть (F9)";
+}
+
+// The free area's menu lists every language there is in its own name, the one shown checked; a choice
+// re-translates the open views as well as the window.
+void TestMainWindow::languageMenuRetranslatesViews()
+{
+    QFETCH(int, from);
+    QFETCH(QString, code);
+    QFETCH(QString, boardAction);
+    QFETCH(QString, fontMenu);
+    QFETCH(QString, mainEntry);
+    QStandardPaths::setTestModeEnabled(true);
+    window_->setLanguage(from);
+    window_->openDrawingBoard();
+    window_->openFontWindow();
+    const auto openMenu = [this] {
+        QContextMenuEvent free(QContextMenuEvent::Mouse, QPoint(300, 5), window_->mapToGlobal(QPoint(300, 5)));
+        QApplication::sendEvent(window_.get(), &free);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QMenu* menu = openMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Language_ru"))->text(), QStringLiteral("Русский"));
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Language_en"))->text(), QStringLiteral("English"));
+    for (qsizetype i = 0; i < qsizetype(std::size(vertiloom::kLanguages)); ++i) {
+        const vertiloom::Language& language = vertiloom::kLanguages[i];
+        QCOMPARE(menu->actions()[i]->text(), QString::fromUtf8(language.name));
+        QCOMPARE(menu->actions()[i]->isChecked(), language.number == from);
+    }
+    menu->close();
+    menu->findChild<QAction*>(QStringLiteral("Language_") + code)->trigger();
+    QCOMPARE(window_->drawingBoard()->findChild<QAction*>(QStringLiteral("FlipHorizontally"))->text(), boardAction);
+    QCOMPARE(window_->fontWindow()->findChild<QMenu*>(QStringLiteral("FontLetterMenu"))->title(), fontMenu);
+    menu = openMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Play"))->text(), mainEntry);
+    menu->close();
+}
+
+// A language other than Russian and English shows the translations of the English captions; the
+// Russian translations are the table's Russian captions, so the two never drift apart.
+void TestMainWindow::captionsOfOtherLanguagesAreTranslations()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral(":/i18n/vertiloom_ru.qm")));
+    for (const vertiloom::Caption& row : vertiloom::captionTable()) {
+        const QString translated = russian.translate("vertiloom", row.source);
+        QCOMPARE(row.polygon ? translated.arg(row.polygon) : translated, row.russian);
+    }
+    // The Russian translations are installed (the window is Russian): a third language's captions are
+    // theirs, not the table's English.
+    vertiloom::writeCaptions(window_->editor().form, 3);
+    for (const vertiloom::Caption& row : vertiloom::captionTable())
+        QCOMPARE(caption(find(row.id.objectName())), row.russian);
 }
 
 void TestMainWindow::commandLine_data()
