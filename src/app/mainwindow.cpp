@@ -2,6 +2,7 @@
 // dispatcher and start-up; see mainwindow.h.
 #include "app/mainwindow.h"
 
+#include "app/accessibility.h"
 #include "app/captions.h"
 #include "app/drawingboard.h"
 #include "app/fontwindow.h"
@@ -146,6 +147,7 @@ void MainWindow::createControls()
     });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
+    nameControls(this, widgets_);
 }
 
 QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
@@ -182,6 +184,8 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case Widget::Memo: {
         auto* memo = new QPlainTextEdit(parent);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The record has no use for a tab character: Tab goes on to the next control.
+        memo->setTabChangesFocus(true);
         return memo;
     }
     case Widget::Panel: {
@@ -296,6 +300,7 @@ void MainWindow::showEditorState()
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
+    describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
     if (board_)
         board_->refresh();
     if (font_ && font_->isVisible())
@@ -329,7 +334,11 @@ View* shownView(View*& view, MainWindow& main, Editor& editor, Platform& platfor
 
 } // namespace
 
-void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform_); }
+void MainWindow::openDrawingBoard()
+{
+    shownView(board_, *this, editor_, platform_);
+    describeLetter(editor_.form, {}, board_->canvas());
+}
 
 void MainWindow::addSvgActions(QMenu* menu)
 {
@@ -534,6 +543,7 @@ void MainWindow::setLanguage(int language)
     editor_.language = language;
     writeCaptions(editor_.form, language);
     installTranslations(language);
+    nameControls(this, widgets_);
     if (board_)
         board_->setLanguage(language);
     if (font_)
