@@ -206,6 +206,22 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
     if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, &form, id, key](const QString& text) { step([&] { form.setText(id, text); }, key); });
+        // A text set from outside the keyboard and the mouse (a screen reader's editable text) comes
+        // after no textEdited: it is judged whole as a paste is, and a refused one gives the field the
+        // form's text back.
+        connect(edit, &QLineEdit::textChanged, this, [this, &form, id, key, edit] {
+            const QString text = edit->text();
+            if (text == form.text(id))
+                return;
+            const int limit = form.maxLength(id);
+            if (textAccepted(id, text) && (limit < 0 || text.size() <= limit)) {
+                step([&] { form.setText(id, text); }, key);
+            } else {
+                platform_.beep();
+                QMetaObject::invokeMethod(
+                    this, [this, id] { refresh(id); }, Qt::QueuedConnection);
+            }
+        });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         memo->setUndoRedoEnabled(false);
         memo->installEventFilter(this);

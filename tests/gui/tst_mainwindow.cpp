@@ -74,6 +74,7 @@ private slots:
     void accessibleNames_data();
     void accessibleNames();
     void tabFollowsLayout();
+    void textFromScreenReader();
 
     void startButtonRedraws();
     void previewShowsLetterThroughOverlay();
@@ -687,6 +688,26 @@ void TestMainWindow::tabFollowsLayout()
             walked[i] == expected[i],
             qPrintable(
                 QStringLiteral("Tab step %1 reaches %2, the layout has %3 there").arg(i).arg(walked[i], expected[i])));
+}
+
+// A screen reader sets a field's text through its editable text, with no key pressed: the text
+// reaches the form as typed text does, and one the field refuses leaves the form as it was.
+void TestMainWindow::textFromScreenReader()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* x1 = find<QLineEdit>(FieldId::x(1));
+    QAccessibleEditableTextInterface* editable = QAccessible::queryAccessibleInterface(x1)->editableTextInterface();
+    QVERIFY(editable);
+    editable->replaceText(0, 2, QStringLiteral("0A"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(form.text(FieldId::memo()).mid(2, 2), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 0);
+
+    editable->replaceText(0, 2, QStringLiteral("g0"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 1);
+    QTRY_COMPARE(x1->text(), QStringLiteral("0A"));
 }
 
 void TestMainWindow::startButtonRedraws()
