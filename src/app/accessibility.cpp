@@ -4,7 +4,10 @@
 #include "model/messages.h"
 #include "preview/description.h"
 
+#include <QAccessible>
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace vertiloom {
 
@@ -25,7 +28,57 @@ void setDescription(QWidget* widget, const QString& description)
         widget->setAccessibleDescription(description);
 }
 
+bool active = false;
+
+// What waits for a screen reader, with the object it is for.
+struct Waiting {
+    QPointer<QObject> owner;
+    std::function<void()> work;
+};
+std::vector<Waiting>& waiting()
+{
+    static std::vector<Waiting> list;
+    return list;
+}
+
+void becomeActive()
+{
+    if (active)
+        return;
+    active = true;
+    const std::vector<Waiting> list = std::move(waiting());
+    waiting().clear();
+    for (const Waiting& w : list) {
+        if (w.owner)
+            w.work();
+    }
+}
+
+// Hears Qt's accessibility bridge come on (a screen reader started, before the program or after).
+class Activation : public QAccessible::ActivationObserver {
+public:
+    Activation() { QAccessible::installActivationObserver(this); }
+    void accessibilityActiveChanged(bool on) override
+    {
+        if (on)
+            becomeActive();
+    }
+};
+
 } // namespace
+
+bool screenReaderActive() { return active; }
+
+void whenScreenReaderActive(QObject* owner, std::function<void()> work)
+{
+    static Activation activation;
+    if (QAccessible::isActive())
+        becomeActive();
+    if (active)
+        work();
+    else
+        waiting().push_back({owner, std::move(work)});
+}
 
 QString accessibleName(const FieldId& id)
 {
@@ -97,6 +150,8 @@ void nameControls(QWidget* window, const QHash<FieldId, QWidget*>& widgets)
 
 void describeLetter(const EditorForm& form, std::initializer_list<QWidget*> previewLayers, QWidget* boardSquare)
 {
+    if (!active)
+        return;
     const QString description = letterDescription(form);
     for (QWidget* layer : previewLayers)
         setDescription(layer, description);

@@ -147,7 +147,10 @@ void MainWindow::createControls()
     });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
-    nameControls(this, widgets_);
+    whenScreenReaderActive(this, [this] {
+        nameControls(this, widgets_);
+        describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
+    });
 }
 
 QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
@@ -559,7 +562,8 @@ void MainWindow::setLanguage(int language)
     editor_.language = language;
     writeCaptions(editor_.form, language);
     installTranslations(language);
-    nameControls(this, widgets_);
+    if (screenReaderActive())
+        nameControls(this, widgets_);
     if (board_)
         board_->setLanguage(language);
     if (font_)
