@@ -1,13 +1,15 @@
 # Bash completion of vertiloom-cli: its commands, each command's options and the files they take
-# (ROM images, letter files, drawings, patches, folders).
+# (ROM images, letter files, drawings, pictures, fonts, patches, folders).
 
 _vertiloom_cli()
 {
     local cur prev words cword
     _init_completion || return
 
-    local commands="info list render extract import words ips patch checksum"
+    local commands="info list render extract import fit words ips patch checksum"
     local images='@(smc|sfc|SMC|SFC|bak)'
+    # What a letter is fitted from: a drawing or a picture.
+    local sources='@(svg|SVG|png|PNG|jpg|JPG|jpeg|JPEG|bmp|BMP|gif|GIF|webp|WEBP)'
 
     # The command is the first word after the program's name; ips and patch take an action after it.
     if ((cword == 1)); then
@@ -30,7 +32,18 @@ _vertiloom_cli()
             COMPREPLY=($(compgen -W "1 2 3 4 6 8 12 16" -- "$cur"))
             return
             ;;
-        --letter | --offset | --set-pause | --set-game-over | --metadata)
+        --style)
+            COMPREPLY=($(compgen -W "pieces outline" -- "$cur"))
+            return
+            ;;
+        --font)
+            # An installed family (with its style after a colon) or a font file.
+            local IFS=$'\n'
+            COMPREPLY=($(compgen -W "$(fc-list --format '%{family[0]}\n' 2>/dev/null | sort -u)" -- "$cur"))
+            _filedir '@(ttf|otf|ttc|TTF|OTF|TTC)'
+            return
+            ;;
+        --letter | --offset | --set-pause | --set-game-over | --metadata | --chars | --char | --box)
             return
             ;;
         -o | --output)
@@ -44,6 +57,7 @@ _vertiloom_cli()
                     fi
                     ;;
                 words) _filedir tbl ;;
+                fit) _filedir '@(bin|svg|png)' ;;
                 ips) [[ $action == create ]] && _filedir ips || _filedir "$images" ;;
                 patch) [[ $action == create ]] && _filedir '@(bps|ips)' || _filedir "$images" ;;
                 *) _filedir ;;
@@ -58,7 +72,8 @@ _vertiloom_cli()
         list) options+=" --dump --json" ;;
         render) options+=" --letter --offset --all --dump --output --scale --no-numbers --no-axes" ;;
         extract) options+=" --letter --offset --all --dump --output" ;;
-        import) options+=" --letter --offset --dump --all --allow-longer --dry-run" ;;
+        import) options+=" --letter --offset --dump --all --allow-longer --dry-run --fit --font --char --style --box" ;;
+        fit) options+=" --font --chars --style --box --output" ;;
         words) options+=" --set-pause --set-game-over --dump --table --output" ;;
         ips) options+=" --output" ;;
         patch)
@@ -79,7 +94,8 @@ _vertiloom_cli()
     local i n=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --dump | --scale | --letter | --offset | --set-pause | --set-game-over | --metadata | -o | --output) ((i++)) ;;
+            --dump | --scale | --letter | --offset | --set-pause | --set-game-over | --metadata | -o | --output | \
+                --font | --chars | --char | --style | --box) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;
         esac
@@ -93,9 +109,14 @@ _vertiloom_cli()
                 _filedir "$images"
             elif [[ " ${words[*]} " == *" --all "* ]]; then
                 _filedir -d
+            elif [[ " ${words[*]} " == *" --fit "* ]]; then
+                _filedir "$sources"
             else
                 _filedir '@(bin|svg)'
             fi
+            ;;
+        fit)
+            _filedir "$sources"
             ;;
         ips | patch)
             if ((n == 0)); then

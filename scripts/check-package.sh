@@ -40,6 +40,12 @@ for dependency in libqt6svg6 libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
         fail "Depends does not name $dependency: $(field Depends)"
     fi
 done
+# Play (F9) looks for mednafen first: the package suggests it.
+if field Suggests | tr ',' '\n' | grep -q '^ *mednafen\b'; then
+    ok "Suggests names mednafen"
+else
+    fail "Suggests does not name mednafen: $(field Suggests)"
+fi
 for name in Maintainer Description Section; do
     [ -n "$(field "$name")" ] && ok "$name is set" || fail "the control file has no $name"
 done

@@ -816,6 +816,90 @@ CRC32 %2</translation>
         <translation>Не удалось записать слова в %1: %2.</translation>
     </message>
     <message>
+        <source>Drawings and pictures</source>
+        <translation>Рисунки и картинки</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>Letter from font</source>
+        <translation>Буква из шрифта</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Начертание:</translation>
+    </message>
+    <message>
+        <source>Character:</source>
+        <translation>Символ:</translation>
+    </message>
+    <message>
+        <source>Give one character to draw from the font &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Укажите один символ, который нужно взять из шрифта &quot;%1&quot;, а не &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the letter&apos;s limits.</source>
+        <translation>Или пусть vertiloom-cli import IMAGE DRAWING --letter L --fit спрямит рисунок в пределы буквы.</translation>
+    </message>
+    <message>
+        <source>No ROM image is open yet. Open a ROM image with &quot;Open file&quot; first, then play it.</source>
+        <translation>Образ ROM ещё не открыт. Сначала откройте образ ROM кнопкой &quot;Открыть файл&quot;, затем запускайте игру.</translation>
+    </message>
+    <message>
+        <source>The file last opened, &quot;%1&quot;, is a letter file, not a ROM image (%2 bytes; a ROM image is larger than 2,000,000 bytes). Open a ROM image with &quot;Open file&quot; first, then play it.</source>
+        <translation>Последний открытый файл, &quot;%1&quot;, — файл буквы, а не образ ROM (%2 байт; образ ROM больше 2,000,000 байт). Сначала откройте образ ROM кнопкой &quot;Открыть файл&quot;, затем запускайте игру.</translation>
+    </message>
+    <message>
+        <source>No letter record can be read at offset %1 of %2 (%3): in the copy being played, the new record is written over the %4 bytes there. %2 itself is unchanged.</source>
+        <translation>По смещению %1 в %2 не удаётся прочитать запись буквы (%3): в копии для игры новая запись записана поверх %4 байт по этому смещению. Сам файл %2 не изменён.</translation>
+    </message>
+    <message>
+        <source>The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes: in the copy being played, the 1 byte after the old record is overwritten. %2 itself is unchanged.</source>
+        <translation>Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт: в копии для игры затёрт 1 байт после старой записи. Сам файл %2 не изменён.</translation>
+    </message>
+    <message>
+        <source>The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes: in the copy being played, the %5 bytes after the old record are overwritten. %2 itself is unchanged.</source>
+        <translation>Запись по смещению %1 в %2 занимает %3 байт, а новая — %4 байт: в копии для игры затёрты %5 байт после старой записи. Сам файл %2 не изменён.</translation>
+    </message>
+    <message>
+        <source>retroarch is on the PATH, but no SNES core for it is in %1/*/libretro/: install the Debian package libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) or mednafen (apt-get install mednafen), or give the command line of yours.</source>
+        <translation>retroarch есть в PATH, но ядра SNES для него нет в %1/*/libretro/: установите пакет Debian libretro-bsnes-mercury-balanced (apt-get install libretro-bsnes-mercury-balanced) или mednafen (apt-get install mednafen) либо укажите командную строку своего эмулятора.</translation>
+    </message>
+    <message>
+        <source>No emulator found on the PATH: install the Debian package mednafen (apt-get install mednafen), or give the command line of yours.</source>
+        <translation>В PATH не найден ни один эмулятор: установите пакет Debian mednafen (apt-get install mednafen) или укажите командную строку своего эмулятора.</translation>
+    </message>
+    <message>
+        <source>The emulator&apos;s command line has a %1 that is not closed: %2</source>
+        <translation>В командной строке эмулятора не закрыта кавычка %1: %2</translation>
+    </message>
+    <message>
+        <source>The emulator&apos;s command line is empty: give it in &quot;Emulator…&quot;, with %f where the file to play goes.</source>
+        <translation>Командная строка эмулятора пуста: укажите её пунктом &quot;Эмулятор…&quot;, с %f на месте файла для игры.</translation>
+    </message>
+    <message>
+        <source>Cannot make a folder for the copy to play in %1: %2.</source>
+        <translation>Не удалось создать в %1 папку для копии для игры: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator %1: %2. Its command line is set in &quot;Emulator…&quot;.</source>
+        <translation>Не удалось запустить эмулятор %1: %2. Его командная строка задаётся пунктом &quot;Эмулятор…&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator &quot;%1&quot; (looked for in the folders of the PATH): %2. Its command line is set in &quot;Emulator…&quot;.</source>
+        <translation>Не удалось запустить эмулятор &quot;%1&quot; (его искали в папках PATH): %2. Его командная строка задаётся пунктом &quot;Эмулятор…&quot;.</translation>
+    </message>
+    <message>
+        <source>programs are started only from the editor&apos;s window</source>
+        <translation>программы запускаются только из окна редактора</translation>
+    </message>
+    <message>
         <source>x of point %1</source>
         <translation>x точки %1</translation>
     </message>

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QDir>
 #include <QImageReader>
@@ -53,6 +54,9 @@ const QColor kHovered{0, 220, 255};
 const QColor kSnapLine{0, 50, 66};
 // The board's colour for a refusal on its status line.
 const QColor kWarning{200, 40, 0};
+// A fitted letter not yet taken: a violet no polygon of the letter is drawn in, its inside see-through.
+const QColor kFitLine{170, 130, 255};
+const QColor kFitFill{150, 110, 255, 80};
 
 // "x 2A (42)": a unit as the fields show it and as a signed number.
 QString unitShown(int unit)
@@ -327,13 +331,27 @@ QString BoardCanvas::status() const
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 
-QRectF BoardCanvas::backgroundRect() const
+QRectF BoardCanvas::backgroundUnits() const
 {
     // Fitted into the square, keeping its shape, then scaled about the centre and moved.
     const QSizeF size =
         QSizeF(background_.size()).scaled(kUnits, kUnits, Qt::KeepAspectRatio) * (backgroundScale_ / 100.0);
     const QPointF centre(backgroundOffset_.x(), backgroundOffset_.y());
-    const QRectF units(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height());
+    return {centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height()};
+}
+
+QTransform BoardCanvas::backgroundPlacement() const
+{
+    if (background_.isNull())
+        return {};
+    const QRectF units = backgroundUnits();
+    return {
+        units.width() / background_.width(), 0, 0, units.height() / background_.height(), units.left(), units.top()};
+}
+
+QRectF BoardCanvas::backgroundRect() const
+{
+    const QRectF units = backgroundUnits();
     return {kMargin + zoom_ * (units.left() + 128), kMargin + zoom_ * (units.top() + 128), zoom_ * units.width(),
             zoom_ * units.height()};
 }
@@ -464,7 +482,81 @@ void BoardCanvas::paintEvent(QPaintEvent*)
             painter.drawEllipse(c, 9, 9);
         }
     }
+    paintFit(painter);
     activeTool().paint(painter);
+}
+
+void BoardCanvas::paintFit(QPainter& painter) const
+{
+    if (!fit_)
+        return;
+    const FittedLetter& letter = fit_->letter;
+    // One filled path by the nonzero rule: the outline style's holes (turning the other way) stay
+    // open, and pieces that overlap are not told apart.
+    QPainterPath inside;
+    inside.setFillRule(Qt::WindingFill);
+    QList<QPolygonF> polygons;
+    for (const QList<int>& corners : letter.polygons) {
+        QPolygonF polygon;
+        for (const int k : corners)
+            polygon << centreOf(letter.points[k]);
+        inside.addPolygon(polygon);
+        inside.closeSubpath();
+        polygons << polygon;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(inside, kFitFill);
+    painter.setPen(QPen(kFitLine, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPolygonF& polygon : polygons)
+        painter.drawPolygon(polygon);
+    painter.setBrush(kFitLine);
+    for (const QPoint& p : letter.points)
+        painter.drawEllipse(centreOf(p), 2.5, 2.5);
+    painter.restore();
+}
+
+void BoardCanvas::showFit(const FitPreview& preview)
+{
+    fit_ = preview;
+    update();
+    emit fitChanged();
+    emit statusChanged();
+}
+
+bool BoardCanvas::refitWith(const FitOptions& options)
+{
+    if (!fit_)
+        return false;
+    FitPreview preview = *fit_;
+    if (!check([&preview, &options] { refit(preview, options); }))
+        return false;
+    setWarning(QString());
+    showFit(preview);
+    return true;
+}
+
+bool BoardCanvas::takeFit()
+{
+    if (!fit_)
+        return false;
+    const FittedLetter letter = fit_->letter;
+    if (!act([this, &letter] { takeFittedLetter(editor_, letter); }))
+        return false;
+    setSelection({});
+    dropFit();
+    return true;
+}
+
+void BoardCanvas::dropFit()
+{
+    if (!fit_)
+        return;
+    fit_.reset();
+    update();
+    emit fitChanged();
+    emit statusChanged();
 }
 
 void BoardCanvas::mousePressEvent(QMouseEvent* event)
@@ -594,10 +686,19 @@ bool BoardCanvas::handleKey(QKeyEvent* event)
 {
     setWarning(QString());
     const bool taken = [&] {
-        if (activeTool().key(event))
-            return true;
         const int key = event->key();
         const Qt::KeyboardModifiers modifiers = event->modifiers();
+        // A fitted letter waits for its answer before the tools' keys.
+        if (fit_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            takeFit();
+            return true;
+        }
+        if (fit_ && key == Qt::Key_Escape) {
+            dropFit();
+            return true;
+        }
+        if (activeTool().key(event))
+            return true;
         if (key == Qt::Key_Escape) {
             if (!activeTool().cancel())
                 setSelection({});
@@ -687,6 +788,19 @@ const QList<ActionText>& actionTexts()
         {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
          "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
         {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
+        {"TracePicture", "Обвести подложку", "Trace picture", QKeySequence(),
+         "Вписать в букву тёмную фигуру подложки там, где она лежит",
+         "Fit the picture's dark shape into a letter where it lies on the square"},
+        {"FitDrawing", "Вписать рисунок…", "Fit drawing…", QKeySequence(),
+         "Вписать рисунок SVG или картинку в пределы буквы",
+         "Fit an SVG drawing or a picture into the letter's limits"},
+        {"LetterFromFont", "Буква из шрифта…", "Letter from font…", QKeySequence(),
+         "Вписать символ установленного шрифта в пределы буквы",
+         "Fit a character of an installed font into the letter's limits"},
+        {"TakeFit", "Принять", "Take", QKeySequence(), "Принять вписанную букву (Enter)",
+         "Take the fitted letter (Enter)"},
+        {"DropFit", "Отбросить", "Drop", QKeySequence(), "Отбросить вписанную букву (Esc)",
+         "Drop the fitted letter (Esc)"},
         {"Delete", "Удалить точки", "Delete points", QKeySequence(Qt::Key_Delete),
          "Убрать выбранные точки из буквы и из многоугольников",
          "Take the selected points out of the letter and its polygons"},
@@ -723,7 +837,13 @@ DrawingBoard::DrawingBoard(MainWindow& main, Editor& editor, Platform& platform)
     warning_->setPalette(palette);
     warning_->setWordWrap(true);
     warning_->hide();
+    fitReport_ = new QLabel(this);
+    fitReport_->setObjectName(QStringLiteral("BoardFitReport"));
+    fitReport_->setWordWrap(true);
+    fitReport_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    fitReport_->hide();
     statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(fitReport_, 2);
     statusBar()->addWidget(warning_, 2);
     createActions();
     connect(canvas_, &BoardCanvas::statusChanged, this, [this] { refresh(); });
@@ -897,7 +1017,41 @@ void DrawingBoard::createActions()
         backgroundY_->setValue(qRound(canvas_->backgroundOffset().y()));
     });
     action("FitBackground", background, [this] { canvas_->fitBackground(); });
+    QAction* trace = action("TracePicture", background, [this] { tracePicture(); });
     action("ClearBackground", background, [this] { canvas_->setBackground({}); });
+    const auto traceable = [this, trace] { trace->setEnabled(canvas_->hasBackground()); };
+    connect(canvas_, &BoardCanvas::backgroundPlaceChanged, this, traceable);
+    traceable();
+
+    // The fitted letter's bar, at the foot of the window while one shows: its style, its box, and
+    // the answers Enter and Escape give.
+    action("FitDrawing", nullptr, [this] { fitDrawing(); });
+    action("LetterFromFont", nullptr, [this] { letterFromFont(); });
+    fitBar_ = new QToolBar(this);
+    fitBar_->setObjectName(QStringLiteral("FitBar"));
+    fitBar_->setMovable(false);
+    addToolBar(Qt::BottomToolBarArea, fitBar_);
+    fitLabel_ = label(fitBar_);
+    fitStyle_ = new QComboBox(this);
+    fitStyle_->setObjectName(QStringLiteral("FitStyle"));
+    fitStyle_->addItems({QString(), QString()}); // pieces, outline; their words come with the language
+    fitStyle_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    fitBar_->addWidget(fitStyle_);
+    connect(fitStyle_, &QComboBox::currentIndexChanged, this, [this] { refitFromBar(); });
+    fitBoxLabel_ = label(fitBar_);
+    for (const char* name : {"FitX0", "FitY0", "FitX1", "FitY1"}) {
+        QSpinBox* box = spin(name, kLowestUnit, kHighestUnit, 0, QString());
+        fitBar_->addWidget(box);
+        if (!fitBox_.isEmpty())
+            setTabOrder(fitBox_.back(), box);
+        fitBox_ << box;
+        connect(box, &QSpinBox::valueChanged, this, [this] { refitFromBar(); });
+    }
+    fitBar_->addSeparator();
+    action("TakeFit", fitBar_, [this] { canvas_->takeFit(); });
+    action("DropFit", fitBar_, [this] { canvas_->dropFit(); });
+    fitBar_->hide();
+    connect(canvas_, &BoardCanvas::fitChanged, this, [this] { showFitBar(); });
 
     action("Copy", nullptr, [this] { canvas_->copy(); });
     action("Paste", nullptr, [this] { canvas_->paste(); });
@@ -913,8 +1067,9 @@ void DrawingBoard::createActions()
         {"SelectTool", "PenTool", "PictureTool"},
         {"FlipHorizontally", "FlipVertically", "TurnLeft", "TurnRight", "Scale", "MoveBy"},
         {"Copy", "Paste", "Delete"},
+        {"FitDrawing", "LetterFromFont"},
         {"Snap", "Grid"},
-        {"Background", "FitBackground", "ClearBackground"},
+        {"Background", "FitBackground", "TracePicture", "ClearBackground"},
     };
     for (const QList<const char*>& section : sections) {
         if (!menu_->isEmpty())
@@ -922,6 +1077,9 @@ void DrawingBoard::createActions()
         for (const char* name : section)
             menu_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
     }
+    // Play (F9) and the emulator, as in the main window's menu.
+    menu_->addSeparator();
+    main_.addPlayActions(menu_, this);
     connect(menu_, &QMenu::aboutToShow, this, [this] { showMenuTexts(); });
     canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(canvas_, &QWidget::customContextMenuRequested, this,
@@ -985,6 +1143,25 @@ void DrawingBoard::setLanguage(int language)
                                 : QStringLiteral("x выбранной точки в единицах (Tab: y)"));
     pointY_->setToolTip(english ? QStringLiteral("y of the selected point, in units")
                                 : QStringLiteral("y выбранной точки в единицах"));
+    fitLabel_->setText(english ? QStringLiteral("Fitted letter:") : QStringLiteral("Вписанная буква:"));
+    fitStyle_->setItemText(0, english ? QStringLiteral("Convex pieces") : QStringLiteral("Выпуклые части"));
+    fitStyle_->setItemText(1, english ? QStringLiteral("Outlines") : QStringLiteral("Контуры"));
+    fitStyle_->setToolTip(english ? QStringLiteral("Convex pieces sharing their corners, as the game's own letters "
+                                                   "are built, or one polygon per contour, holes included")
+                                  : QStringLiteral("Выпуклые части с общими вершинами, как построены буквы самой "
+                                                   "игры, или по многоугольнику на контур, с дырами"));
+    fitBoxLabel_->setText(english ? QStringLiteral("Box:") : QStringLiteral("Рамка:"));
+    const QStringList boxTips =
+        english ? QStringList{QStringLiteral("Left edge of the box, in units"),
+                              QStringLiteral("Top edge of the box, in units"),
+                              QStringLiteral("Right edge of the box, in units"),
+                              QStringLiteral("Foot of the box, in units: the letter stands on it")}
+                : QStringList{QStringLiteral("Левый край рамки в единицах"), QStringLiteral("Верх рамки в единицах"),
+                              QStringLiteral("Правый край рамки в единицах"),
+                              QStringLiteral("Низ рамки в единицах: на нём стоит буква")};
+    for (qsizetype i = 0; i < fitBox_.size(); ++i)
+        fitBox_[i]->setToolTip(boxTips[i]);
+    showFitBar(); // the report in the language
     showMenuTexts();
     showSelected();
     refresh();
@@ -1042,6 +1219,85 @@ void DrawingBoard::refresh()
     status_->setText(canvas_->status());
     warning_->setText(canvas_->warning());
     warning_->setVisible(!canvas_->warning().isEmpty());
+}
+
+void DrawingBoard::showFitBar()
+{
+    const std::optional<FitPreview>& preview = canvas_->fitPreview();
+    if (preview) {
+        const QSignalBlocker quietStyle(fitStyle_);
+        fitStyle_->setCurrentIndex(preview->options.style == FitStyle::Outline ? 1 : 0);
+        const FitBox& box = preview->options.box;
+        const int values[] = {box.x0, box.y0, box.x1, box.y1};
+        for (qsizetype i = 0; i < fitBox_.size(); ++i) {
+            const QSignalBlocker quiet(fitBox_[i]);
+            fitBox_[i]->setValue(values[i]);
+        }
+        fitReport_->setText(fitReportText(preview->letter.report));
+    } else {
+        fitReport_->clear();
+    }
+    // Two lines whatever the width while it shows, so that the status line keeps its height as the
+    // letter is fitted again; none when it is gone (the status line counts hidden labels too).
+    fitReport_->setFixedHeight(preview ? 2 * fitReport_->fontMetrics().lineSpacing() + 2 : 0);
+    fitBar_->setVisible(preview.has_value());
+    fitReport_->setVisible(preview.has_value());
+}
+
+void DrawingBoard::refitFromBar()
+{
+    if (!canvas_->fitPreview())
+        return;
+    FitOptions options;
+    options.style = fitStyle_->currentIndex() == 1 ? FitStyle::Outline : FitStyle::Pieces;
+    options.box = {fitBox_[0]->value(), fitBox_[1]->value(), fitBox_[2]->value(), fitBox_[3]->value()};
+    canvas_->refitWith(options);
+}
+
+void DrawingBoard::startFit(const std::function<std::optional<FitPreview>()>& make)
+{
+    std::optional<FitPreview> preview;
+    // A source that can't be fitted is said in a box: the user chose it in a dialog a moment ago.
+    main_.run([&make, &preview] { preview = make(); });
+    if (preview) {
+        canvas_->setWarning(QString());
+        canvas_->showFit(*preview);
+        canvas_->setFocus();
+    }
+}
+
+void DrawingBoard::fitDrawing()
+{
+    startFit([this]() -> std::optional<FitPreview> {
+        const std::optional<QPainterPath> shape = chooseFitDrawing(platform_);
+        return shape ? std::optional(previewFit(editor_, *shape)) : std::nullopt;
+    });
+}
+
+void DrawingBoard::letterFromFont()
+{
+    startFit([this]() -> std::optional<FitPreview> {
+        const std::optional<QPainterPath> shape = chooseFontLetter(platform_);
+        return shape ? std::optional(previewFit(editor_, *shape)) : std::nullopt;
+    });
+}
+
+void DrawingBoard::tracePicture()
+{
+    if (!canvas_->hasBackground()) {
+        platform_.beep();
+        canvas_->setWarning(language_ == kEnglish
+                                ? QStringLiteral("No tracing picture is placed to trace: open one with "
+                                                 "\u201CBackground\u2026\u201D (B) first.")
+                                : QStringLiteral("Нет подложки, которую можно обвести: сначала откройте её "
+                                                 "кнопкой \u00ABОткрыть подложку\u2026\u00BB (B)."));
+        return;
+    }
+    // Its dark shape where it lies on the square, fitted into the units that shape covers.
+    startFit([this]() -> std::optional<FitPreview> {
+        const QPainterPath shape = tracedPicture(canvas_->background(), canvas_->backgroundPlacement());
+        return previewFit(editor_, shape, unitsCovered(shape));
+    });
 }
 
 void DrawingBoard::fitZoom()

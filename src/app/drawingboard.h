@@ -19,10 +19,13 @@
 #include <optional>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QPainter;
 class QSpinBox;
+class QToolBar;
 class QToolButton;
 
 namespace vertiloom {
@@ -84,6 +87,20 @@ public:
     // The picture's visible content (what is neither transparent nor the colour of its corners) sized
     // and moved onto the box of the letter's points (the whole square when there are fewer than two).
     void fitBackground();
+    // Where the picture's pixels lie in units (unit u spans u..u+1): its placement on the square.
+    QTransform backgroundPlacement() const;
+    const QImage& background() const { return background_; }
+
+    // A fitted letter shown over the letter before it is taken: Enter takes it (one undo step),
+    // Escape drops it. View state: while it shows, the letter is as it was.
+    const std::optional<FitPreview>& fitPreview() const { return fit_; }
+    void showFit(const FitPreview& preview);
+    // The same source fitted again with other options; a refusal goes to the status line and the
+    // preview stays as it was. True when it was fitted again.
+    bool refitWith(const FitOptions& options);
+    // The preview's letter into the fields as one step of the history, and the preview gone.
+    bool takeFit();
+    void dropFit();
 
     // Where a unit's centre is on the canvas, and which position in units a canvas point is.
     QPointF centreOf(QPoint unit) const;
@@ -122,6 +139,8 @@ signals:
     void zoomedAbout(QPointF unit, QPoint global);
     void backgroundPlaceChanged();
     void selectionChanged();
+    // A fitted letter came, changed or went.
+    void fitChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -134,7 +153,10 @@ protected:
     bool focusNextPrevChild(bool) override { return false; } // Tab stays on the square
 
 private:
+    // The picture on the square in units, and in the canvas's pixels.
+    QRectF backgroundUnits() const;
     QRectF backgroundRect() const;
+    void paintFit(QPainter& painter) const;
     // The letter as the fields hold it: START!'s drawing, or the fields' own when they changed since.
     const QImage& letterImage();
 
@@ -156,6 +178,8 @@ private:
     int backgroundOpacity_ = 40;
     int backgroundScale_ = 100;
     QPointF backgroundOffset_;
+
+    std::optional<FitPreview> fit_;
 
     // The letter drawn from the fields after they changed without START!; the letter layer's key when
     // it was made.
@@ -182,6 +206,14 @@ public:
     // Zoom so that the square fills the window's visible area.
     void fitZoom();
 
+    // A fitted letter shown over the letter (BoardCanvas::showFit) from a drawing or picture chosen
+    // in an open dialog, from a font's character, or from the tracing picture as it is placed (into
+    // the box its dark shape covers). A cancelled dialog does nothing; a source that can't be fitted
+    // is said in an error box; tracing without a picture is refused on the status line.
+    void fitDrawing();
+    void letterFromFont();
+    void tracePicture();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -196,6 +228,12 @@ private:
     void showSelected();
     // The selected point put where its two numbers say, one of them being typed into.
     void moveSelectedTo(const QSpinBox* typedInto);
+    // The fit bar: shown with the style and box of the fitted letter while one shows, else hidden;
+    // and the preview fitted again with what the bar says.
+    void showFitBar();
+    void refitFromBar();
+    // The fitted letter make gives (nothing when a dialog was cancelled) shown on the square.
+    void startFit(const std::function<std::optional<FitPreview>()>& make);
 
     MainWindow& main_;
     Editor& editor_;
@@ -220,6 +258,12 @@ private:
     QSpinBox* backgroundX_ = nullptr;
     QSpinBox* backgroundY_ = nullptr;
     QList<QAction*> actions_;
+    QToolBar* fitBar_ = nullptr;
+    QLabel* fitLabel_ = nullptr;
+    QComboBox* fitStyle_ = nullptr;
+    QLabel* fitBoxLabel_ = nullptr;
+    QList<QSpinBox*> fitBox_; // x0, y0, x1, y1
+    QLabel* fitReport_ = nullptr;
     QMenu* menu_ = nullptr; // the square's right-click menu
 };
 

@@ -5,6 +5,7 @@
 #include "app/accessibility.h"
 #include "app/captions.h"
 #include "app/drawingboard.h"
+#include "app/emulator.h"
 #include "app/fontwindow.h"
 #include "app/language.h"
 #include "app/glyphs.h"
@@ -15,6 +16,7 @@
 #include "record/writes.h"
 #include "preview/interaction.h"
 #include "commands/commands.h"
+#include "commands/play.h"
 #include "record/export.h"
 #include "record/load.h"
 #include "rom/catalogue.h"
@@ -374,6 +376,64 @@ void MainWindow::addSvgActions(QMenu* menu)
 
 void MainWindow::openFontWindow() { shownView(font_, *this, editor_, platform_); }
 
+void MainWindow::addPlayActions(QMenu* menu, QWidget* keysIn)
+{
+    QAction* play = menu->addAction(QString());
+    play->setObjectName(QStringLiteral("Play"));
+    connect(play, &QAction::triggered, this, [this] { this->play(); });
+    QAction* emulator = menu->addAction(QString());
+    emulator->setObjectName(QStringLiteral("Emulator"));
+    connect(emulator, &QAction::triggered, this, [this] { chooseEmulator(); });
+    if (keysIn) {
+        play->setShortcut(QKeySequence(Qt::Key_F9));
+        play->setShortcutContext(Qt::WindowShortcut);
+        keysIn->addAction(play);
+    }
+    const auto texts = [this, play, emulator, keysIn] {
+        const bool english = editor_.language == kEnglish;
+        const QString words = english ? QStringLiteral("Play") : QStringLiteral("Играть");
+        const QString withKey = words + QStringLiteral(" (F9)");
+        // A menu that shows the action's own key says it once.
+        play->setText(keysIn ? words : withKey);
+        play->setToolTip(withKey);
+        emulator->setText(english ? QStringLiteral("Emulator\u2026") : QStringLiteral("Эмулятор\u2026"));
+    };
+    texts();
+    connect(menu, &QMenu::aboutToShow, play, texts);
+}
+
+void MainWindow::play()
+{
+    QString commandLine = savedEmulator();
+    if (commandLine.isEmpty()) {
+        // Looked for only now, the first time it is needed: never at start-up.
+        const EmulatorSearch found = findEmulator();
+        commandLine = found.commandLine;
+        if (commandLine.isEmpty()) {
+            QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+            commandLine = askEmulator(parent, editor_.language, QString(), found.failure).value_or(QString());
+            if (commandLine.isEmpty())
+                return;
+        }
+        saveEmulator(commandLine);
+    }
+    run([this, &commandLine] { vertiloom::play(editor_, platform_, commandLine); });
+}
+
+void MainWindow::chooseEmulator()
+{
+    QString commandLine = savedEmulator();
+    QString note;
+    if (commandLine.isEmpty()) {
+        const EmulatorSearch found = findEmulator();
+        commandLine = found.commandLine;
+        note = found.failure;
+    }
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    if (const std::optional<QString> chosen = askEmulator(parent, editor_.language, commandLine, note))
+        saveEmulator(*chosen);
+}
+
 void MainWindow::undo()
 {
     run([this] { history_.undo(); });
@@ -505,6 +565,7 @@ void MainWindow::connectCommands()
     shortcut(QKeySequence(Qt::Key_F5), [this] { static_cast<QAbstractButton*>(widget(FieldId::button(1)))->click(); });
     shortcut(QKeySequence(Qt::Key_F6), [this] { openDrawingBoard(); });
     shortcut(QKeySequence(Qt::Key_F7), [this] { openFontWindow(); });
+    shortcut(QKeySequence(Qt::Key_F9), [this] { play(); });
     widget(FieldId::button(2))->setToolTip(QStringLiteral("Ctrl+O"));
     widget(FieldId::button(1))->setToolTip(QStringLiteral("F5"));
     setAcceptDrops(true);
@@ -613,10 +674,27 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
     addSvgActions(menu);
+    // A fitted letter shows on the drawing board, which opens for it.
+    const auto fitAction = [this, menu](const char* name, const QString& text, void (DrawingBoard::*fit)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, fit] {
+            openDrawingBoard();
+            (board_->*fit)();
+        });
+    };
+    const bool english = editor_.language == kEnglish;
+    fitAction("FitDrawing", english ? QStringLiteral("Fit drawing\u2026") : QStringLiteral("Вписать рисунок\u2026"),
+              &DrawingBoard::fitDrawing);
+    fitAction("LetterFromFont",
+              english ? QStringLiteral("Letter from font\u2026") : QStringLiteral("Буква из шрифта\u2026"),
+              &DrawingBoard::letterFromFont);
     QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
                                                                   : QStringLiteral("Сделать патч\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));
     connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });
+    menu->addSeparator();
+    addPlayActions(menu);
     menu->popup(event->globalPos());
 }
 

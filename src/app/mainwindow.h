@@ -62,6 +62,15 @@ public:
     // "Export letter to SVG…" and "Import letter from SVG…", added to a menu (the free area's, the
     // font window's) in the window's language.
     void addSvgActions(QMenu* menu);
+    // "Play (F9)" and "Emulator…", added to a menu (the free area's, the board's) with texts in the
+    // window's language as the menu opens. With keysIn, the actions are also that window's, F9 theirs.
+    void addPlayActions(QMenu* menu, QWidget* keysIn = nullptr);
+    // F9: the copy of the open image in the emulator; the emulator found on the PATH first when none is
+    // set yet, or asked for in the "Emulator…" dialog when none is found.
+    void play();
+    // "Emulator…": the dialog with the emulator's command line (the one found on the PATH when none is
+    // set), remembered when accepted.
+    void chooseEmulator();
 
     // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
     // 2 English) at once.

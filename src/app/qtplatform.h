@@ -1,9 +1,12 @@
-// The desktop services of the editor with Qt widgets: file dialogs, questions, error messages and
-// the beep.
+// The desktop services of the editor with Qt widgets: file dialogs, questions, error messages, the
+// beep, and the emulator that Play starts.
 #pragma once
 
 #include "commands/platform.h"
 
+#include <QList>
+
+class QProcess;
 class QWidget;
 
 namespace vertiloom {
@@ -13,6 +16,12 @@ QString qtFileFilter(const QString& filter);
 
 class QtPlatform : public Platform {
 public:
+    QtPlatform() = default;
+    // The programs still running are asked to end (and ended after a while), their finished let go.
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
     std::optional<QString> openFileName(const QString& filter) override;
     std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
     bool confirm(const QString& question, Question about) override;
@@ -20,9 +29,13 @@ public:
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
     void beep() override;
+    std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords& words) override;
+    // The program's output goes where the editor's goes; it reads nothing.
+    QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished) override;
 
 private:
     static QWidget* dialogParent();
+    QList<QProcess*> programs_;
 };
 
 } // namespace vertiloom

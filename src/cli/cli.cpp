@@ -4,7 +4,9 @@
 
 #include "commands/commands.h"
 #include "model/error.h"
+#include "model/fields.h"
 #include "model/hex.h"
+#include "preview/draw.h"
 #include "record/files.h"
 #include "record/writes.h"
 #include "rom/catalogue.h"
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QPainter>
+#include <algorithm>
 #include <cstdio>
 
 namespace vertiloom::cli {
@@ -189,14 +193,132 @@ QByteArray readRomImage(const QString& path, const QString& after)
     return image;
 }
 
-void savePng(const QImage& image, const QString& path)
+QByteArray pngBytes(const QImage& image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
         throw Error(QStringLiteral("Cannot encode the picture as PNG."));
-    saveWholeFile(path, bytes, Links::Follow);
+    return bytes;
+}
+
+void savePng(const QImage& image, const QString& path) { saveWholeFile(path, pngBytes(image), Links::Follow); }
+
+QImage enlarged(const QImage& image, int scale)
+{
+    if (scale == 1)
+        return image;
+    return image.scaled(image.width() * scale, image.height() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// --- Sheets ---------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int kAcross = 6;
+constexpr int kMargin = 8;
+constexpr int kLineHeight = 18;
+constexpr int kCaptionPadding = 4;
+const QColor kSheetColor{48, 48, 48};
+const QColor kFailureColor{255, 96, 96};
+
+} // namespace
+
+QImage contactSheet(const QList<SheetCell>& cells, int scale)
+{
+    const int cell = kPreviewSize * scale;
+    qsizetype lines = 1;
+    for (const SheetCell& one : cells)
+        lines = std::max(lines, one.caption.size());
+    const int captionHeight = kCaptionPadding + kLineHeight * static_cast<int>(lines);
+    const int count = static_cast<int>(std::max<qsizetype>(cells.size(), 1));
+    const int across = std::min(count, kAcross);
+    const int down = (count + kAcross - 1) / kAcross;
+    QImage out(across * cell + (across + 1) * kMargin, down * (cell + captionHeight) + (down + 1) * kMargin,
+               QImage::Format_RGB32);
+    out.fill(kSheetColor);
+    QPainter painter(&out);
+    QFont font;
+    font.setPixelSize(14);
+    painter.setFont(font);
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        const SheetCell& one = cells[i];
+        const int left = kMargin + static_cast<int>(i % kAcross) * (cell + kMargin);
+        const int top = kMargin + static_cast<int>(i / kAcross) * (cell + captionHeight + kMargin);
+        if (one.picture.isNull())
+            painter.fillRect(left, top, cell, cell, kBlack);
+        else
+            painter.drawImage(left, top, one.picture);
+        painter.setPen(one.failed ? kFailureColor : kWhite);
+        // The lines centred under the letter, the block of them in the middle of the caption's height.
+        const int first = top + cell + (captionHeight - kLineHeight * static_cast<int>(one.caption.size())) / 2;
+        for (qsizetype k = 0; k < one.caption.size(); ++k)
+            painter.drawText(QRect(left, first + kLineHeight * static_cast<int>(k), cell, kLineHeight), Qt::AlignCenter,
+                             one.caption[k]);
+    }
+    return out;
+}
+
+// --- The fit's options ----------------------------------------------------------------------
+
+QCommandLineOption fontOption()
+{
+    return QCommandLineOption(QStringLiteral("font"),
+                              QStringLiteral("The font: an installed family with its style after a colon "
+                                             "(\"DejaVu Sans:Bold\"), or a .ttf or .otf file."),
+                              QStringLiteral("F"));
+}
+
+QCommandLineOption styleOption()
+{
+    return QCommandLineOption(QStringLiteral("style"),
+                              QStringLiteral("pieces (convex polygons sharing their corner points, as the game's own "
+                                             "letters are built; the default) or outline (one polygon per contour, "
+                                             "holes included)."),
+                              QStringLiteral("STYLE"));
+}
+
+QCommandLineOption boxOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("box"),
+        QStringLiteral("The box the letter is fitted into, in units from -128 to 127: left, top, right and foot "
+                       "(y grows downwards). The letter keeps its aspect, is centred across and stands on the foot."),
+        QStringLiteral("X0,Y0,X1,Y1"));
+}
+
+FitStyle fitStyle(const Arguments& arguments)
+{
+    const QString style = arguments.parser.value(QStringLiteral("style"));
+    if (style.isEmpty() && !arguments.parser.isSet(QStringLiteral("style")))
+        return FitStyle::Pieces;
+    if (style == QLatin1String("pieces"))
+        return FitStyle::Pieces;
+    if (style == QLatin1String("outline"))
+        return FitStyle::Outline;
+    arguments.wrong(QStringLiteral("--style takes pieces or outline, not \"%1\".").arg(style));
+}
+
+std::optional<FitBox> fitBox(const Arguments& arguments)
+{
+    if (!arguments.parser.isSet(QStringLiteral("box")))
+        return std::nullopt;
+    const QString text = arguments.parser.value(QStringLiteral("box"));
+    QList<int> values;
+    for (const QString& part : text.split(u',')) {
+        bool ok = false;
+        values << part.trimmed().toInt(&ok);
+        if (!ok) {
+            values.clear();
+            break;
+        }
+    }
+    if (values.size() != 4 || std::any_of(values.cbegin(), values.cend(), [](int v) { return v < -128 || v > 127; }))
+        arguments.wrong(QStringLiteral("--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter's "
+                                       "square (such as -60,-90,60,0), not \"%1\".")
+                            .arg(text));
+    return FitBox{values[0], values[1], values[2], values[3]};
 }
 
 // --- Dumps and letters ----------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "commands/editor.h"
 #include "commands/platform.h"
+#include "fit/fit.h"
 #include "rom/recognition.h"
 
 #include <QCommandLineParser>
@@ -37,6 +38,7 @@ int words(const QStringList& args);
 int ips(const QStringList& args);
 int checksum(const QStringList& args);
 int patch(const QStringList& args);
+int fit(const QStringList& args);
 
 struct UsageError {
     QString message;
@@ -159,7 +161,29 @@ QString fileNameGlyph(const QString& label);
 // "P_476E2.bin".
 QString letterFileName(int position, qint64 offset);
 
-// The picture as PNG bytes, written through the core's whole-file save.
+// The picture as PNG bytes; savePng writes them through the core's whole-file save.
+QByteArray pngBytes(const QImage& image);
 void savePng(const QImage& image, const QString& path);
+// The picture with every pixel enlarged to scale x scale.
+QImage enlarged(const QImage& image, int scale);
+
+// One letter of a sheet: its picture (the preview's 255 x 255, enlarged by the sheet's scale; a null
+// one is drawn black) and the lines of its caption, in red when it stands for a failure.
+struct SheetCell {
+    QImage picture;
+    QStringList caption;
+    bool failed = false;
+};
+// The letters on a dark ground, six across, each with its caption under it (as many lines under
+// every letter as the longest caption has).
+QImage contactSheet(const QList<SheetCell>& cells, int scale);
+
+// The options of the fit, shared by fit and import: --font, --style and --box, read as the fit
+// takes them (wrong usage when they can't be).
+QCommandLineOption fontOption();
+QCommandLineOption styleOption();
+QCommandLineOption boxOption();
+FitStyle fitStyle(const Arguments& arguments);
+std::optional<FitBox> fitBox(const Arguments& arguments);
 
 } // namespace vertiloom::cli

@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -100,49 +99,22 @@ void sweep(const Source& source, const std::function<void(int, Editor&, CliPlatf
     }
 }
 
-QImage enlarged(const QImage& image, int scale)
-{
-    if (scale == 1)
-        return image;
-    return image.scaled(image.width() * scale, image.height() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-// The sheet: six letters across, each with its label under it.
-constexpr int kAcross = 6;
-constexpr int kMargin = 8;
-constexpr int kLabelHeight = 22;
-const QColor kSheetColor{48, 48, 48};
-
 QImage sheet(const Source& source, const View& view, int scale)
 {
-    const int cell = kPreviewSize * scale;
-    const int down = (kCatalogueSize + kAcross - 1) / kAcross;
-    QImage out(kAcross * cell + (kAcross + 1) * kMargin, down * (cell + kLabelHeight) + (down + 1) * kMargin,
-               QImage::Format_RGB32);
-    out.fill(kSheetColor);
-    QPainter painter(&out);
-    QFont font;
-    font.setPixelSize(14);
-    painter.setFont(font);
+    QList<SheetCell> cells;
     for (int position = 1; position <= kCatalogueSize; ++position) {
-        const int left = kMargin + (position - 1) % kAcross * (cell + kMargin);
-        const int top = kMargin + (position - 1) / kAcross * (cell + kLabelHeight + kMargin);
-        QString caption = QString::fromLatin1(catalogueEntry(position).label);
+        const QString label = QString::fromLatin1(catalogueEntry(position).label);
         Editor editor;
         CliPlatform platform;
         try {
             loadLetter(editor, platform, source, {position, std::nullopt}, view);
-            painter.drawImage(left, top, enlarged(composedPreview(editor), scale));
-            painter.setPen(kWhite);
+            cells << SheetCell{enlarged(composedPreview(editor), scale), {label}, false};
         } catch (const Error& error) {
-            printErr(QStringLiteral("vertiloom-cli: warning: %1: %2\n").arg(caption, error.message()));
-            painter.fillRect(left, top, cell, cell, kBlack);
-            caption += QStringLiteral(": no record");
-            painter.setPen(QColor(255, 96, 96));
+            printErr(QStringLiteral("vertiloom-cli: warning: %1: %2\n").arg(label, error.message()));
+            cells << SheetCell{{}, {label + QStringLiteral(": no record")}, true};
         }
-        painter.drawText(QRect(left, top + cell, cell, kLabelHeight), Qt::AlignCenter, caption);
     }
-    return out;
+    return contactSheet(cells, scale);
 }
 
 } // namespace
@@ -398,14 +370,18 @@ int import(const QStringList& args)
                        "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
                        "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
                        "reads it, the bytes a drawing can't show taken from the record at that offset. "
+                       "With --fit, the letter is fitted into the game's limits from a drawing (curves "
+                       "and strokes included) or a picture (its dark shape traced), and with --font and "
+                       "--char (and no LETTERFILE) from a font's character: in the box of the record "
+                       "there (--box to choose another), over that record. "
                        "With --all, every letter file of a folder goes to the offset in its name (as "
                        "extract --all names them), all checked before any is written, in one write "
                        "and one backup."));
     arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
     arguments.addPositional(
         QStringLiteral("LETTERFILE"),
-        QStringLiteral("The letter file (or SVG drawing) to write; with --all, the folder of letter "
-                       "files."));
+        QStringLiteral("The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, "
+                       "the folder of letter files; none with --font."));
     const QCommandLineOption all(
         QStringLiteral("all"), QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
                                               "in its name."));
@@ -415,9 +391,16 @@ int import(const QStringList& args)
     const QCommandLineOption dryRun(
         QStringLiteral("dry-run"),
         QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
-    for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), all, allowLonger, dryRun})
+    const QCommandLineOption fit(QStringLiteral("fit"),
+                                 QStringLiteral("Fit the drawing or picture LETTERFILE into the game's limits, in the "
+                                                "box of the record there."));
+    const QCommandLineOption character(QStringLiteral("char"),
+                                       QStringLiteral("The character of --font to fit in place of LETTERFILE."),
+                                       QStringLiteral("C"));
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), all, allowLonger, dryRun,
+                                             fit, fontOption(), character, styleOption(), boxOption()})
         arguments.addOption(option);
-    if (!arguments.parse(args, 2, 2))
+    if (!arguments.parse(args, 1, 2))
         return kDone;
     const LetterChoice choice = letterChoice(arguments);
     const bool many = arguments.parser.isSet(all);
@@ -426,9 +409,35 @@ int import(const QStringList& args)
                             ? QStringLiteral("With --all, the offsets are in the letter files' names: give no --letter "
                                              "or --offset.")
                             : QStringLiteral("Give the letter to replace with --letter or --offset."));
+    // The fitted letter: from a file with --fit, or from a font's character.
+    const bool font = arguments.parser.isSet(QStringLiteral("font"));
+    if (font != arguments.parser.isSet(character))
+        arguments.wrong(font ? QStringLiteral("--font needs --char: give the character to fit.")
+                             : QStringLiteral("--char needs --font: give the font to take the character from."));
+    const bool fitted = font || arguments.parser.isSet(fit);
+    if (arguments.positional().size() != (font ? 1 : 2))
+        arguments.wrong(font ? QStringLiteral("With --font and --char the letter comes from the font: give no "
+                                              "LETTERFILE.")
+                             : QStringLiteral("Missing arguments."));
+    if (fitted && many)
+        arguments.wrong(QStringLiteral("--fit, --font and --char fit one letter: not with --all."));
+    if (!fitted && (arguments.parser.isSet(QStringLiteral("style")) || arguments.parser.isSet(QStringLiteral("box"))))
+        arguments.wrong(QStringLiteral("--style and --box are for a fitted letter: give --fit, or --font and --char."));
+    std::optional<FitSource> fitSource;
+    if (font) {
+        const QList<uint> codes = arguments.parser.value(character).toUcs4();
+        if (codes.size() != 1)
+            arguments.wrong(
+                QStringLiteral("--char takes one character, not \"%1\".").arg(arguments.parser.value(character)));
+        fitSource = FitSource{{}, arguments.parser.value(QStringLiteral("font")), codes.front()};
+    } else if (fitted) {
+        fitSource = FitSource{arguments.positional().at(1), {}, 0};
+    }
+    const FitStyle style = fitStyle(arguments);
+    const std::optional<FitBox> box = fitBox(arguments);
     const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
     const QString image = arguments.positional().at(0);
-    const QString letters = arguments.positional().at(1);
+    const QString letters = font ? QString() : arguments.positional().at(1);
     const bool dry = arguments.parser.isSet(dryRun);
 
     const QByteArray bytes = readRomImage(image, QStringLiteral(" Nothing was written."));
@@ -466,7 +475,26 @@ int import(const QStringList& args)
     QStringList failures;
     for (const Import& letter : imports) {
         try {
-            if (!many && letter.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+            if (fitSource) {
+                // Fitted in place of the record there (or none): in its box, over its bytes that no
+                // drawing shows.
+                LetterRecord there;
+                try {
+                    there = parseRecord(bytes, letter.offset, letter.offset);
+                } catch (const Error&) {
+                    // None there: the default letter's box, and new bytes.
+                }
+                FitResult result;
+                try {
+                    result = fitInPlaceOf(shapeOf(*fitSource), style, box, there);
+                } catch (const Error& error) {
+                    throw Error(
+                        QStringLiteral("%1: %2 Nothing was written.").arg(fitSourceName(*fitSource), error.message()));
+                }
+                // Said before the checks, which may refuse the letter for its length.
+                printOut(QStringLiteral("%1: %2\n").arg(fitSourceName(*fitSource), fitReportText(result.report)));
+                applyRecord(editor, result.record, false);
+            } else if (!many && letter.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
                 // The drawing over the record there now (or none): its bytes that no drawing shows.
                 LetterRecord there;
                 try {

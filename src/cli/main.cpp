@@ -49,8 +49,12 @@ const SubCommand kSubCommands[] = {
      vertiloom::cli::render},
     {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.",
      vertiloom::cli::extract},
-    {"import", "A letter file written into the image as \"Export letter to Rom\" does, or an SVG drawing's letter.",
+    {"import",
+     "A letter file written into the image as \"Export letter to Rom\" does, an SVG drawing's letter, or one "
+     "fitted from a drawing, picture or font.",
      vertiloom::cli::import},
+    {"fit", "Letters fitted from drawings, pictures or a font's characters into the game's limits, with a sheet.",
+     vertiloom::cli::fit},
     {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.",
      vertiloom::cli::words},
     {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
@@ -87,15 +91,23 @@ QString overview()
 
 int main(int argc, char* argv[])
 {
-    // render writes the point numbers and the labels with Qt's fonts, which need a GUI application;
-    // it never shows a window, so it needs no display either. The other sub-commands draw no text
-    // and start as a plain core application, which starts in a fraction of the time.
+    // render and fit write the point numbers and the labels with Qt's fonts, and a letter taken from
+    // a font reads its glyph with Qt's font engine: these need a GUI application, which never shows a
+    // window here, so it needs no display either. The other sub-commands draw no text and start as a
+    // plain core application, which starts in a fraction of the time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(messageHandler);
-    const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(argc, argv)
-                                                      : new QCoreApplication(argc, argv));
+    bool draws = argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "fit") == 0);
+    for (int i = 2; i < argc && !draws && std::strcmp(argv[1], "import") == 0; ++i)
+        for (const char* font : {"--font", "-font"})
+            draws = draws || std::strcmp(argv[i], font) == 0
+                    || (std::strncmp(argv[i], font, std::strlen(font)) == 0 && argv[i][std::strlen(font)] == '=');
+    // Qt sees the program's name only: a GUI application takes arguments of its own out of the
+    // command line (-style, -reverse, -platform... with one dash or two), and --style is fit's.
+    int qtArgc = 1;
+    const std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(qtArgc, argv)
+                                                      : new QCoreApplication(qtArgc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vertiloom-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
 
@@ -109,7 +121,9 @@ int main(int argc, char* argv[])
             return kWrongUsage;
         }
     }
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) {
         printErr(QStringLiteral("vertiloom-cli: give a command.\n\n") + overview());
         return kWrongUsage;

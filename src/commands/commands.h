@@ -14,6 +14,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTransform>
 #include <functional>
 #include <optional>
 
@@ -114,6 +115,16 @@ void exportLetterToRom(Editor& editor, Platform& platform);
 // run, then one patch synced to the disk and put back whole if it fails.
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path);
 bool writeIntoRom(Editor& editor, Platform& platform, const QString& path, const QList<Patch>& patches);
+// The checks they share with Play, which writes the record into a copy: the record of length bytes must
+// fit at offset of a file of size bytes (Error naming path, else), and what stands there now: old holds
+// the bytes from offset on (up to kMaxRecordSize), read as a letter record; its length, or why it can't
+// be read.
+void checkRecordFits(qsizetype length, qint64 offset, qint64 size, const QString& path);
+struct RecordThere {
+    qsizetype length = 0;
+    QString unreadable; // empty when a record was read
+};
+RecordThere recordThere(const QByteArray& old, qint64 offset);
 // writeIntoRom's write without its question, for data at places that no dump's catalogue gives
 // (the cartridge header): the lock, the patches' old bytes checked, the backup before the first write,
 // one journaled patch. cantWrite is patchFile's first sentence of a failure, its two open placeholders
@@ -166,6 +177,62 @@ QPainterPath shapeOfFile(const QString& path);
 void takeFittedLetter(Editor& editor, const FittedLetter& letter);
 // The fit's report in a sentence of the user's language.
 QString fitReportText(const FitReport& report);
+// A letter fitted in place of current (in box, else in letterBox(current)) as a record over it
+// (fittedRecord), with the fit's report. Throws Error as fitLetter does.
+struct FitResult {
+    LetterRecord record;
+    FitReport report;
+};
+FitResult fitInPlaceOf(const QPainterPath& shape, FitStyle style, const std::optional<FitBox>& box,
+                       const LetterRecord& current);
+
+// What a letter is fitted from, as the user names it: a source file (shapeOfFile), or a character of
+// a font ("FAMILY[:STYLE]" or a font file, shapeFromFont).
+struct FitSource {
+    QString file;
+    QString font;
+    char32_t character = 0;
+};
+// Its filled shape. Throws Error as shapeOfFile and shapeFromFont do.
+QPainterPath shapeOf(const FitSource& source);
+// How the user knows it: the file's name, or the character and its code ("Я (U+042F)"; the code
+// alone for a character that shows nothing).
+QString fitSourceName(const FitSource& source);
+// The names of the letter files of fitted letters in one folder, in order: a character's is the
+// character when it is a letter or a digit, then its code ("Я-U+042F.bin", "U+0021.bin"); a source
+// file's is its base name, each character but a letter, a digit, '-' and '_' made '-' ("bowl.bin").
+// None ends in '_' and hex digits as extract --all names a catalogue letter's file (import --all
+// would take it for one): such a name gets "-fit". A name given before gets "-2", "-3"... (letters
+// told apart only by case count as one, for a file system that does not tell them apart).
+QStringList fitFileNames(const QList<FitSource>& sources);
+
+// --- Fitted letters on the board -------------------------------------------------------------
+// A fit shown over the letter before it is taken: the source's shape, the options it was fitted
+// with, and the letter they give.
+struct FitPreview {
+    QPainterPath shape;
+    FitOptions options;
+    FittedLetter letter;
+};
+// The shape fitted as pieces into box, or into the box of the memo's letter (letterBox) when none is
+// given. Throws Error as fitLetter does.
+FitPreview previewFit(const Editor& editor, const QPainterPath& shape, std::optional<FitBox> box = std::nullopt);
+// The preview's shape fitted again with other options; a refusal (Error) leaves the preview as it was.
+void refit(FitPreview& preview, const FitOptions& options);
+// The open dialog's filter of the drawings and pictures a letter is fitted from.
+QString fitSourceFilter();
+// "Fit drawing…": a drawing or a picture chosen in an open dialog, and its shape (shapeOfFile);
+// nothing when the dialog was cancelled.
+std::optional<QPainterPath> chooseFitDrawing(Platform& platform);
+// "Letter from font…": a font and a character chosen by the user, and the character's outline
+// (shapeFromFont); nothing when cancelled. Refused unless exactly one character was given.
+std::optional<QPainterPath> chooseFontLetter(Platform& platform);
+// "Trace picture": the dark shape of a tracing picture (shapeFromPicture) mapped by placement from
+// the picture's pixels into units, where unit u spans u..u+1.
+QPainterPath tracedPicture(const QImage& picture, const QTransform& placement);
+// The units a shape in units covers, as a box of points: the first and last unit its bounding box
+// reaches into, clamped to -128..127.
+FitBox unitsCovered(const QPainterPath& shape);
 
 // --- Patches ----------------------------------------------------------------------------------
 // BPS (formats/bps.h) and IPS (record/ips.h), told apart by a patch file's ending (.bps, .ips, in any
@@ -235,6 +302,9 @@ void readWords(Editor& editor);
 // character. Everything is checked before the file is opened for writing; an image that matched no
 // known dump is written only after the user agrees once more.
 void writeWords(Editor& editor, Platform& platform);
+// The bytes writeWords writes for the two words of the variant (PAUSE first), from the fields as it
+// reads them. Throws Error naming a letter the game can't show.
+std::array<QByteArray, 2> wordBytesToWrite(const Editor& editor, const RomVariant& variant);
 
 // --- Editing on the preview -----------------------------------------------------------------
 void placePoint(Editor& editor, QPoint pixel);

@@ -164,6 +164,25 @@ void exportLetterToRom(Editor& editor, Platform& platform)
     platform.beep();
 }
 
+void checkRecordFits(qsizetype length, qint64 offset, qint64 size, const QString& path)
+{
+    if (offset >= size || length > size - offset)
+        throw Error(tr("The record of %1 bytes does not fit at offset %2 of %3: the file is only %4 bytes long. "
+                       "Nothing was written.")
+                        .arg(QString::number(length), IntToHexText(offset), shownPath(path), QString::number(size)));
+}
+
+RecordThere recordThere(const QByteArray& old, qint64 offset)
+{
+    try {
+        qsizetype length = 0;
+        parseRecord(old, 0, offset, &length);
+        return {length, QString()};
+    } catch (const Error& error) {
+        return {0, error.message()};
+    }
+}
+
 std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const QString& path)
 {
     const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
@@ -171,14 +190,10 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
     // Opened for writing, so that a file that can't be written is refused before any question.
     QFile file;
     openOrThrow(file, path, QIODevice::ReadWrite);
-    const qint64 size = file.size();
+    checkRecordFits(bytes.size(), offset, file.size(), path);
     const QString at = IntToHexText(offset);
     const QString shown = shownPath(path);
     const QString length = QString::number(bytes.size());
-    if (offset >= size || bytes.size() > size - offset)
-        throw Error(tr("The record of %1 bytes does not fit at offset %2 of %3: the file is only %4 bytes long. "
-                       "Nothing was written.")
-                        .arg(length, at, shown, QString::number(size)));
 
     QByteArray old;
     if (file.seek(offset))
@@ -189,24 +204,21 @@ std::optional<Patch> planLetterToRom(Editor& editor, Platform& platform, const Q
                              file.error() != QFileDevice::NoError ? file.errorString() : tr("the file ended early")));
     QString question;
     Question about = Question::LongerRecord;
-    try {
-        qsizetype oldLength = 0;
-        parseRecord(old, 0, offset, &oldLength);
-        if (bytes.size() > oldLength) {
-            const qsizetype over = bytes.size() - oldLength;
-            const QString was = QString::number(oldLength);
-            question = over == 1 ? tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
-                                      "so the 1 byte after the old record will be overwritten. Write it anyway?")
-                                       .arg(at, shown, was, length)
-                                 : tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
-                                      "so the %5 bytes after the old record will be overwritten. Write it anyway?")
-                                       .arg(at, shown, was, length, QString::number(over));
-        }
-    } catch (const Error& error) {
+    const RecordThere there = recordThere(old, offset);
+    if (!there.unreadable.isEmpty()) {
         about = Question::NoRecordThere;
         question = tr("No letter record can be read at offset %1 of %2 (%3). Writing the new record overwrites "
                       "the %4 bytes there. Write it anyway?")
-                       .arg(at, shown, error.message(), length);
+                       .arg(at, shown, there.unreadable, length);
+    } else if (bytes.size() > there.length) {
+        const qsizetype over = bytes.size() - there.length;
+        const QString was = QString::number(there.length);
+        question = over == 1 ? tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
+                                  "so the 1 byte after the old record will be overwritten. Write it anyway?")
+                                   .arg(at, shown, was, length)
+                             : tr("The record at offset %1 of %2 is %3 bytes long; the new one is %4 bytes, "
+                                  "so the %5 bytes after the old record will be overwritten. Write it anyway?")
+                                   .arg(at, shown, was, length, QString::number(over));
     }
     if (!question.isEmpty() && !platform.confirm(question, about))
         return std::nullopt;

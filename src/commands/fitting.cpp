@@ -12,6 +12,8 @@
 #include "record/files.h"
 #include "preview/geometry.h"
 
+#include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 namespace vertiloom {
@@ -87,6 +89,72 @@ QString fitReportText(const FitReport& report)
         .arg(report.points)
         .arg(report.polygons)
         .arg(QString::number(report.iou, 'f', 1), QString::number(report.largestDistance, 'f', 1));
+}
+
+FitResult fitInPlaceOf(const QPainterPath& shape, FitStyle style, const std::optional<FitBox>& box,
+                       const LetterRecord& current)
+{
+    const FittedLetter letter = fitLetter(shape, {style, box ? *box : letterBox(current)});
+    return {fittedRecord(letter, current), letter.report};
+}
+
+QPainterPath shapeOf(const FitSource& source)
+{
+    return source.file.isEmpty() ? shapeFromFont(source.font, source.character) : shapeOfFile(source.file);
+}
+
+namespace {
+
+QString codeOf(char32_t character)
+{
+    return QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+QString fitSourceName(const FitSource& source)
+{
+    if (!source.file.isEmpty())
+        return QFileInfo(source.file).fileName();
+    if (!QChar::isPrint(source.character) || QChar::isSpace(source.character))
+        return codeOf(source.character);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUcs4(&source.character, 1), codeOf(source.character));
+}
+
+QStringList fitFileNames(const QList<FitSource>& sources)
+{
+    QStringList names;
+    QSet<QString> taken; // folded to lower case
+    for (const FitSource& source : sources) {
+        QString stem;
+        if (source.file.isEmpty()) {
+            stem = codeOf(source.character);
+            if (QChar::isLetterOrNumber(source.character))
+                stem.prepend(QString::fromUcs4(&source.character, 1) + u'-');
+        } else {
+            const QString base = QFileInfo(source.file).completeBaseName();
+            for (qsizetype i = 0; i < base.size(); ++i) {
+                const bool pair = base[i].isHighSurrogate() && i + 1 < base.size() && base[i + 1].isLowSurrogate();
+                const char32_t c = pair ? QChar::surrogateToUcs4(base[i], base[i + 1]) : base[i].unicode();
+                stem += QChar::isLetterOrNumber(c) || c == U'-' || c == U'_' ? base.sliced(i, pair ? 2 : 1)
+                                                                             : QStringLiteral("-");
+                i += pair ? 1 : 0;
+            }
+            if (stem.isEmpty())
+                stem = QStringLiteral("letter");
+            bool hex = false;
+            if (stem.contains(u'_'))
+                stem.section(u'_', -1).toLongLong(&hex, 16);
+            if (hex)
+                stem += QStringLiteral("-fit");
+        }
+        QString name = stem;
+        for (int n = 2; taken.contains(name.toLower()); ++n)
+            name = stem + u'-' + QString::number(n);
+        taken.insert(name.toLower());
+        names << name + QStringLiteral(".bin");
+    }
+    return names;
 }
 
 } // namespace vertiloom

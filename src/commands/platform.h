@@ -1,8 +1,11 @@
-// Platform: what a command asks of the desktop (file dialogs, confirmations, messages, the beep).
+// Platform: what a command asks of the desktop (file dialogs, confirmations, messages, the beep,
+// another program started).
 // The window implements it with Qt widgets; tests use a scripted fake.
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vertiloom {
@@ -17,6 +20,20 @@ enum class Question {
     NoRecordThere,     // "Export letter to Rom": no letter record can be read at Addr
     SwitchDump,        // opening an image that looks like another dump than the one selected
     UnknownImage,      // the first write into an image of none of the known dumps
+};
+
+// A character of a font, as the user chose it: font is "FAMILY:STYLE" (or "FAMILY"), character
+// what was typed (one character when the user did as asked).
+struct FontCharacter {
+    QString font;
+    QString character;
+};
+// The words of the dialog that asks for them, in the user's language: its title and its three labels.
+struct FontCharacterWords {
+    QString title;
+    QString font;
+    QString style;
+    QString character;
 };
 
 class Platform {
@@ -40,6 +57,16 @@ public:
     // A warning that stops nothing: the user reads it and goes on.
     virtual void showWarning(const QString& message) = 0;
     virtual void beep() = 0;
+    // "Letter from font…": an installed font, its style and a character; nothing means the user
+    // cancelled. A platform with no person to ask (the command line) cancels.
+    virtual std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords&) { return std::nullopt; }
+
+    // Starts a program with these arguments (Play's emulator) without waiting for it: the system's
+    // cause when it could not be started, else an empty text. finished is called once the program has
+    // ended; the platform keeps finished, and what it holds, until then, and lets it go unanswered when
+    // the platform goes first (the window's ends the program then). A platform without a desktop
+    // starts nothing and says so.
+    virtual QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished);
 };
 
 } // namespace vertiloom

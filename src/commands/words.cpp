@@ -38,13 +38,10 @@ void readWords(Editor& editor)
     }
 }
 
-void writeWords(Editor& editor, Platform& platform)
+std::array<QByteArray, 2> wordBytesToWrite(const Editor& editor, const RomVariant& variant)
 {
-    const RomVariant& variant = selectedVariant(editor.form);
-    // The file must be a ROM image that holds both words before the fields are judged.
-    readWordBytes(editor.currentRom, variant, WordAction::Write, editor.catalogueHeader);
-    const auto words = wordPlaces(variant, editor.catalogueHeader);
     std::array<QByteArray, 2> bytes;
+    const auto words = wordPlaces(variant, editor.catalogueHeader);
     for (size_t w = 0; w < words.size(); ++w) {
         for (int place = 0; place < words[w].length; ++place) {
             const int index = words[w].firstIndex + place;
@@ -52,6 +49,16 @@ void writeWords(Editor& editor, Platform& platform)
                 wordByte(editor.form.text(wordField(index)), rememberedByte(editor, index, variant), words[w], place));
         }
     }
+    return bytes;
+}
+
+void writeWords(Editor& editor, Platform& platform)
+{
+    const RomVariant& variant = selectedVariant(editor.form);
+    // The file must be a ROM image that holds both words before the fields are judged.
+    readWordBytes(editor.currentRom, variant, WordAction::Write, editor.catalogueHeader);
+    const auto words = wordPlaces(variant, editor.catalogueHeader);
+    const std::array<QByteArray, 2> bytes = wordBytesToWrite(editor, variant);
     if (!mayWriteInto(editor, platform, editor.currentRom))
         return;
     const WriteLock lock(editor.currentRom);

@@ -443,13 +443,27 @@ private:
     QList<Marker> markers_;
     // What can't be read, each in its own sentence, all refused at once when the walk is done.
     QStringList problems_;
+    bool fitWouldTake_ = false; // a problem among them that only the fit takes (FitOnly)
     bool tooManyPolygons_ = false;
 };
 
-void Reading::note(const Error& problem) { problems_ << problem.message(); }
+void Reading::note(const Error& problem)
+{
+    problems_ << problem.message();
+    fitWouldTake_ = fitWouldTake_ || dynamic_cast<const FitOnly*>(&problem);
+}
 
-// Every problem noted, each on its own line.
-Error Reading::refusal() const { return Error(problems_.join(u'\n')); }
+// Every problem noted, each on its own line; when the fit would take some of them, the way to it.
+Error Reading::refusal() const
+{
+    QString message = problems_.join(u'\n');
+    if (fitWouldTake_)
+        message +=
+            u'\n'
+            + vertiloom::tr("Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+                            "letter's limits.");
+    return Error(message);
+}
 
 // Keeps, before the walk that reads, every element a <use> draws (the first of each id, as a viewer
 // finds it) with all it holds, each element once: a <use> may draw an element that comes after it.
@@ -602,15 +616,17 @@ void Reading::drawUse(const Element& use, const Place& place)
         return; // refers to nothing, draws nothing
     const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
     if (target == ids_.constEnd()) {
-        note(Error(vertiloom::tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
-                      "are drawn through <use>.")
-                       .arg(named(place), reference)));
+        note(Error(
+            vertiloom::tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+                          "are drawn through <use>.")
+                .arg(named(place), reference)));
         return;
     }
     for (const Frame& frame : std::as_const(frames_)) {
         if (frame.kept == *target) {
-            note(Error(vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
-                           .arg(named(place), reference)));
+            note(Error(
+                vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+                    .arg(named(place), reference)));
             return;
         }
     }
@@ -643,8 +659,9 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
 {
     const QXmlStreamAttributes& attributes = root.attributes;
     if (hidden(attributes) || !conditionsHold(attributes))
-        throw Error(vertiloom::tr("Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a "
-                       "condition that fails)."));
+        throw Error(
+            vertiloom::tr("Nothing in the drawing is drawn: its root <svg> is hidden (display none, opacity 0 or a "
+                          "condition that fails)."));
     bool ok = false;
     const int points = attributes.value(kPointCount).toInt(&ok);
     if (ok && points >= 0 && points <= kPoints)
@@ -660,8 +677,9 @@ void Reading::readRoot(const Element& root, const Place& place, int kept)
     if (attributes.hasAttribute(QStringLiteral("viewBox"))) {
         const std::optional<QRectF> read = viewBox(attributes.value(QStringLiteral("viewBox")));
         if (!read)
-            throw Error(vertiloom::tr("The drawing's viewBox \"%1\" is not four numbers with a positive width and height.")
-                            .arg(attributes.value(QStringLiteral("viewBox")).toString()));
+            throw Error(
+                vertiloom::tr("The drawing's viewBox \"%1\" is not four numbers with a positive width and height.")
+                    .arg(attributes.value(QStringLiteral("viewBox")).toString()));
         box = *read;
     } else {
         const std::optional<double> width = length(attributes.value(QStringLiteral("width")));
@@ -689,8 +707,9 @@ Spot Reading::toUnit(const QTransform& toUnits, QPointF p, const Place& place) c
     // The far edge of the square, 128, is the last unit, 127.
     const auto inside = [](double v) { return v >= -kHalf && v <= kHalf; };
     if (!inside(x) || !inside(y))
-        throw Error(vertiloom::tr("%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
-                       "-128 to 127).")
+        throw Error(vertiloom::tr(
+                        "%1 has a point outside the drawing's square (at %2, %3 in the letter's units, which run from "
+                        "-128 to 127).")
                         .arg(named(place), QString::number(x), QString::number(y)));
     return {{std::min(static_cast<int>(x), kHalf - 1), std::min(static_cast<int>(y), kHalf - 1)}, mapped};
 }
@@ -726,9 +745,10 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
         for (const QString& radius : {QStringLiteral("rx"), QStringLiteral("ry")}) {
             if (attributes.value(radius).trimmed() != QLatin1String("auto")
                 && lengthAttribute(attributes, radius, place) > 0)
-                throw FitOnly(vertiloom::tr("%1 has rounded corners, which are curves: straighten the curves first; only "
-                                 "straight lines are read.")
-                                  .arg(named(place)));
+                throw FitOnly(
+                    vertiloom::tr("%1 has rounded corners, which are curves: straighten the curves first; only "
+                                  "straight lines are read.")
+                        .arg(named(place)));
         }
         const double x = lengthAttribute(attributes, QStringLiteral("x"), place);
         const double y = lengthAttribute(attributes, QStringLiteral("y"), place);
@@ -747,8 +767,8 @@ void Reading::readShape(const Place& place, const QXmlStreamAttributes& attribut
                 addStroke(place, corners, attributes, frame);
                 continue;
             } else if (!part.closed)
-                throw Error(
-                    vertiloom::tr("%1 has a part that is not closed: end it with Z, or where it began.").arg(named(place)));
+                throw Error(vertiloom::tr("%1 has a part that is not closed: end it with Z, or where it began.")
+                                .arg(named(place)));
             addPolygon(place, corners, attributes);
         }
     } else if (tag == QLatin1String("circle") || tag == QLatin1String("ellipse")) {
@@ -773,9 +793,10 @@ void Reading::addStroke(const Place& place, const QList<Spot>& ends, const QXmlS
     if (frame.stroke && frame.strokeOpaque && frame.strokeWidth) {
         const double width = *frame.strokeWidth * std::sqrt(std::abs(frame.toUnits.determinant()));
         if (width > 1)
-            throw FitOnly(vertiloom::tr("%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon "
-                             "of two corners.")
-                              .arg(named(place), QString::number(width, 'g', 3)));
+            throw FitOnly(
+                vertiloom::tr("%1 is a stroke %2 units wide: only a line at most 1 unit wide is read, as a polygon "
+                              "of two corners.")
+                    .arg(named(place), QString::number(width, 'g', 3)));
     }
     addPolygon(place, ends, attributes);
 }
@@ -887,11 +908,13 @@ LetterRecord Reading::letter()
     if (!problems_.isEmpty() && polygons_.isEmpty())
         throw refusal();
     if (polygons_.isEmpty() && !declaredPoints_ && undrawnShape_)
-        throw Error(vertiloom::tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
-                       "stroke."));
+        throw Error(vertiloom::tr(
+            "Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill and "
+            "stroke."));
     if (polygons_.isEmpty() && !declaredPoints_)
-        throw Error(vertiloom::tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
-                       "lines."));
+        throw Error(
+            vertiloom::tr("The drawing is empty: it holds no polygon, closed polyline, rectangle or path of straight "
+                          "lines."));
     alignTurnedPolygons();
 
     // The points: first those a drawing of this editor names by its reference bytes, then its circles
@@ -963,10 +986,11 @@ LetterRecord Reading::letter()
             // A reference byte kept as it was named no point of the drawing; were it to name one of the
             // letter read, a corner would appear that nobody drew.
             if (corner.point < 0 && namesPoint(corner.reference, record.points.size()))
-                note(Error(vertiloom::tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
-                              "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
-                               .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
-                                    QString::number(corner.reference / 2 + 1))));
+                note(Error(
+                    vertiloom::tr("%1 keeps the reference byte %2, which names no point of the drawing but would name "
+                                  "point %3 of the letter read from it: take it out of data-vertiloom-corners.")
+                        .arg(named(polygon.place), hexList(QByteArray(1, static_cast<char>(corner.reference))),
+                             QString::number(corner.reference / 2 + 1))));
             block.vertexRefs.append(
                 static_cast<char>(corner.point >= 0 ? 2 * renumbered[corner.point] : corner.reference));
             if (k < polygon.parameters.size())

@@ -10,9 +10,11 @@
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
 
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -127,7 +129,7 @@ private slots:
         row("unknown command", {"frobnicate"}, 2, "", "no command is called \"frobnicate\"");
         row("overview", {"--help"}, 0, "  import    A letter file written into the image", "");
         row("version", {"--version"}, 0, "vertiloom-cli 0.1", "");
-        for (const char* command : {"info", "list", "render", "extract", "import", "words", "checksum", "patch"})
+        for (const char* command : {"info", "list", "render", "extract", "import", "fit", "words", "checksum", "patch"})
             row(command, {command, "--help"}, 0, "Usage: vertiloom-cli ", "");
         row("info usage", {"info", "-h"}, 0, "Usage: vertiloom-cli info [options] IMAGE", "");
         row("info", {"info", "@sample.smc"}, 0,
@@ -173,6 +175,8 @@ private slots:
         row("render no record", {"render", "@sample.smc", "--offset", "10", "-o", "@a.png"}, 1, "",
             "The letter at offset 10 has 255 points; the editor holds at most 20.");
         row("render over input", {"render", "@sample.smc", "-o", "@sample.smc"}, 1, "", "is the file being read");
+        row("render, an argument a GUI application takes", {"render", "@sample.smc", "-o", "@a.png", "--reverse"}, 2,
+            "", "Unknown option 'reverse'.");
         row("sheet of an unknown image", {"render", "@unknown.smc", "--all", "-o", "@u.png"}, 0, "",
             "D (63) 106: The letter at offset 47EFD has 255 points");
         row("extract over an image", {"extract", "@sample.smc", "--letter", "P", "-o", "@unknown.smc"}, 1, "",
@@ -630,6 +634,130 @@ private slots:
         QCOMPARE(longer.status, 1);
         QVERIFY2(longer.err.contains(QStringLiteral("(--allow-longer writes it)")), qPrintable(longer.err));
         QCOMPARE(readFile(image_), expected);
+    }
+
+    // fit makes letters from drawings, pictures and a font without an image; import --fit and --font put
+    // one into the image in the box of the letter there, with every check of import.
+    void fitting_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");     // in the output when done, else in the errors
+        QTest::addColumn<QStringList>("written"); // the files that are new after the run
+        QTest::addColumn<qint64>("offset");       // where the letter lands in sample.smc; -1: nowhere
+        const auto row = [](const char* name, QStringList args, int status, const char* message, QStringList written,
+                            qint64 offset = -1) {
+            QTest::newRow(name) << args << status << QString::fromUtf8(message) << written << offset;
+        };
+        row("a font's letters to a folder", {"fit", "--font", "DejaVu Sans:Bold", "--chars", "Я A Я", "-o", "@cyr/"}, 0,
+            "Я (U+042F): ", {"cyr/A-U+0041.bin", "cyr/sheet.png", "cyr/Я-U+042F.bin"});
+        row("curves to a letter file", {"fit", "@curvy.svg", "-o", "@curvy.bin"}, 0, "curvy.svg: ", {"curvy.bin"});
+        row("curves to a drawing", {"fit", "@curvy.svg", "--style", "outline", "-o", "@fitted.svg"}, 0,
+            "curvy.svg: ", {"fitted.svg"});
+        row("a picture to a letter file", {"fit", "@picture.png", "--box", "-40,-80,40,0", "-o", "@ring"}, 0,
+            "picture.png: ", {"ring"});
+        row("a picture to a picture", {"fit", "@picture.png", "-o", "@ring.png"}, 0, "picture.png: ", {"ring.png"});
+        row("dry run", {"import", "@sample.smc", "@curvy.svg", "--letter", "R", "--fit", "--allow-longer", "--dry-run"},
+            0, "units from the source's.\nDry run: the ", {});
+        row("import a picture", {"import", "@sample.smc", "@picture.png", "--letter", "R", "--fit", "--allow-longer"},
+            0, "Wrote the ", {"sample.smc.bak"}, 0x47E26);
+        row("import a font's letter",
+            {"import", "@sample.smc", "--font", "DejaVu Sans:Bold", "--char", "Я", "--offset", "47E26",
+             "--allow-longer"},
+            0, "Я (U+042F): ", {"sample.smc.bak"}, 0x47E26);
+        row("curves without --fit", {"import", "@sample.smc", "@curvy.svg", "--letter", "R"}, 1,
+            "Or let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the letter's limits.",
+            {});
+        row("--chars without --font", {"fit", "--chars", "AB", "-o", "@cyr/"}, 2,
+            "--chars needs --font: give the font to take the characters from.", {});
+        row("two letters to a file", {"fit", "--font", "DejaVu Sans", "--chars", "AB", "-o", "@ab.bin"}, 2,
+            "2 letters need a folder: give -o DIR/", {});
+        row("a box outside the square", {"fit", "@curvy.svg", "--box", "-129,-80,40,0", "-o", "@x.bin"}, 2,
+            "--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter's square (such as -60,-90,60,0), "
+            "not \"-129,-80,40,0\".",
+            {});
+        row("a style that is none", {"fit", "@curvy.svg", "--style", "bold", "-o", "@x.bin"}, 2,
+            "--style takes pieces or outline, not \"bold\".", {});
+        row("nothing dark", {"fit", "@curvy.svg", "@white.png", "-o", "@cyr/"}, 1,
+            "Nothing was written: not every letter can be fitted.\nwhite.png: The picture has nothing dark to trace: "
+            "it is all one shade.",
+            {});
+        row("import nothing dark", {"import", "@sample.smc", "@white.png", "--letter", "R", "--fit"}, 1,
+            "white.png: The picture has nothing dark to trace: it is all one shade. Nothing was written.", {});
+    }
+
+    void fitting()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QStringList, written);
+        QFETCH(qint64, offset);
+        // A curvy drawing, a dark ring on white and a white picture.
+        writeFile(path(QStringLiteral("curvy.svg")),
+                  "<svg xmlns='http://www.w3.org/2000/svg'><path d='M 80 110 L 80 10 L 45 10 C 20 10 15 25 15 38 "
+                  "C 15 52 25 62 40 64 L 12 110 L 30 110 L 56 66 L 62 66 L 62 110 Z M 62 24 L 62 52 L 45 52 "
+                  "Q 33 52 33 38 Q 33 24 46 24 Z' fill-rule='evenodd'/></svg>");
+        QImage picture(120, 160, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(path(QStringLiteral("white.png")));
+        {
+            QPainter painter(&picture);
+            painter.setPen(QPen(Qt::black, 20));
+            painter.drawEllipse(QRect(20, 20, 80, 120));
+        }
+        picture.save(path(QStringLiteral("picture.png")));
+        const auto files = [&] {
+            QStringList all;
+            QDirIterator it(dir_.path(), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                all << QDir(dir_.path()).relativeFilePath(it.next());
+            all.sort();
+            return all;
+        };
+        const QStringList before = files();
+        const Run run = cli(args);
+        QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.out + run.err));
+        QCOMPARE(run.status, status);
+        QStringList made;
+        for (const QString& file : files())
+            if (!before.contains(file))
+                made << file;
+        QCOMPARE(made, written);
+        for (const QString& file : written) {
+            const QByteArray bytes = readFile(path(file));
+            if (file.endsWith(QLatin1String(".svg"))) {
+                letterFromSvg(bytes, {}); // a letter within the limits
+            } else if (file.endsWith(QLatin1String("sheet.png"))) {
+                // Two letters across, three lines of figures under each; the first is the first one asked for.
+                const QImage sheet = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(sheet.size(), QSize(534, 329));
+                QCOMPARE(sheet.copy(8, 8, 255, 255),
+                         preview(path(QStringLiteral("cyr/Я-U+042F.bin")), {}, false, true));
+            } else if (file.endsWith(QLatin1String(".png"))) {
+                QCOMPARE(QImage::fromData(bytes).size(), QSize(255, 255));
+            } else if (!file.endsWith(QLatin1String(".bak"))) {
+                qsizetype length = 0;
+                parseRecord(bytes, 0, -1, &length); // a letter within the limits
+                QCOMPARE(length, bytes.size());
+            }
+        }
+        const QByteArray image = readFile(image_);
+        if (offset < 0) {
+            QCOMPARE(image, sampleRomImage());
+            return;
+        }
+        QCOMPARE(readFile(image_ + QStringLiteral(".bak")), sampleRomImage());
+        // The letter in the box of the one it replaced, and not a byte changed around it.
+        qsizetype length = 0;
+        const LetterRecord letter = parseRecord(image, offset, offset, &length);
+        const FitBox box = letterBox(parseRecord(sampleRomImage(), offset, offset));
+        for (const auto& [x, y] : letter.points) {
+            QVERIFY(static_cast<std::int8_t>(x) >= box.x0 && static_cast<std::int8_t>(x) <= box.x1);
+            QVERIFY(static_cast<std::int8_t>(y) >= box.y0 && static_cast<std::int8_t>(y) <= box.y1);
+        }
+        QCOMPARE(image.left(offset), sampleRomImage().left(offset));
+        QCOMPARE(image.mid(offset + length), sampleRomImage().mid(offset + length));
     }
 
     void wordsTable()

@@ -1,9 +1,10 @@
 // The command layer: the undo history over random sequences of user actions, undone and redone in
 // random order against a plain list of the editor's states, and a command that fails half-way;
 // recognising the dump of an opened image; the letter's SVG drawing written and read back; a patch made
-// from the window.
+// from the window; Play's copy in a scripted emulator, and the emulator found on the PATH.
 #include "commands/commands.h"
 #include "commands/history.h"
+#include "commands/play.h"
 #include "formats/bps.h"
 #include "formats/svg.h"
 #include "model/error.h"
@@ -59,6 +60,32 @@ QString firstDifference(const State& a, const State& b)
         return QStringLiteral("overlay layer");
     return QStringLiteral("memo form or tails");
 }
+
+// A program that the tests start: a shell script, executable unless said otherwise.
+void writeScript(const QString& path, const QByteArray& script, bool executable = true)
+{
+    writeFile(path, "#!/bin/sh\n" + script);
+    QFile::setPermissions(path,
+                          QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions()));
+}
+
+// An environment variable set for one test, put back as it was when the test ends.
+class Environment {
+public:
+    Environment(const char* name, const QString& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~Environment() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+    Environment(const Environment&) = delete;
+    Environment& operator=(const Environment&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
 
 LetterRecord recordOfText(const QByteArray& hex) { return parseRecord(QByteArray::fromHex(hex), 0, -1); }
 
@@ -563,7 +590,9 @@ private slots:
             QFAIL("the curve should have been refused");
         } catch (const Error& e) {
             QCOMPARE(e.message(), QStringLiteral("The 1st <path> has a curve (command Q): straighten the curves first; "
-                                                 "only straight lines are read."));
+                                                 "only straight lines are read.\nOr let vertiloom-cli import IMAGE "
+                                                 "DRAWING --letter L --fit flatten the drawing into the letter's "
+                                                 "limits."));
         }
         QVERIFY2(stateOf(editor) == before, qPrintable(firstDifference(stateOf(editor), before)));
         QVERIFY(!vertiloom::letterChanged(editor));
@@ -768,6 +797,242 @@ private slots:
         QCOMPARE(loadedTitle, redone);
         QVERIFY2(stateOf(editor) == loaded, qPrintable(firstDifference(stateOf(editor), loaded)));
         QCOMPARE(editor.cataloguePosition, loadedPosition);
+    }
+
+    // Play: the scripted emulator gets a copy of the open image with the memo's record at Addr and the
+    // words as their fields spell them, under the image's name in a folder of its own in the temporary
+    // folder, which is gone once the emulator ended; the user's image is left byte for byte, with no
+    // backup beside it. The record is longer than the one it replaces: a note says what the copy has.
+    void playsACopy()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
+        const Environment tmp("TMPDIR", dir.filePath(QStringLiteral("tmp")));
+        const QString image = dir.filePath(QStringLiteral("my game.sfc"));
+        writeFile(image, sampleRomImage());
+        const QString emulator = dir.filePath(QStringLiteral("fake emulator"));
+        writeScript(emulator, "here=$(dirname \"$0\")\nprintf '%s\\n' \"$@\" > \"$here/arguments\"\n"
+                              "cp \"$2\" \"$here/played\"\n");
+        Editor editor;
+        FakePlatform platform;
+        startUp(editor);
+        openDroppedFile(editor, platform, image);
+        editor.form.setText(FieldId::addr(), QStringLiteral("476E2"));
+        editor.form.setText(FieldId::memo(), recordText(letterA().toBytes()));
+        const QString stop = QStringLiteral("STOP!");
+        for (int i = 0; i < stop.size(); ++i)
+            editor.form.setText(FieldId::edit(2 + i), stop.mid(i, 1));
+
+        play(editor, platform, QStringLiteral("'%1' --fullscreen %f").arg(emulator));
+        QCOMPARE(platform.errors, QStringList());
+        QByteArray expected = sampleRomImage();
+        putBytes(expected, 0x476E2,
+                 bytesFromHex("06 D8D8 28D8 2828 D828 0000 00C4 03 02 080A 0809 04 00020406 "
+                              "01020304 03 020804 050607 ABCDEF 1111111111111111 "
+                              "2222222222222222 3333333333333333"));
+        putBytes(expected, 0xCC60, bytesFromHex("03 13 17 00 06"));
+        QVERIFY(readFile(dir.filePath(QStringLiteral("played"))) == expected);
+        const QStringList arguments =
+            QString::fromLocal8Bit(readFile(dir.filePath(QStringLiteral("arguments")))).split(u'\n');
+        QCOMPARE(arguments.size(), 3);
+        QCOMPARE(arguments[0], QStringLiteral("--fullscreen"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1/vertiloom-play-\\w{6}/my game\\.sfc$")
+                                        .arg(QRegularExpression::escape(dir.filePath(QStringLiteral("tmp")))))
+                     .match(arguments[1])
+                     .hasMatch(),
+                 qPrintable(arguments[1]));
+        QCOMPARE(
+            QDir(dir.filePath(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+        QVERIFY(readFile(image) == sampleRomImage());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("arguments"), QStringLiteral("fake emulator"),
+                              QStringLiteral("my game.sfc"), QStringLiteral("played")}));
+        QCOMPARE(
+            platform.warnings,
+            QStringList(QStringLiteral("The record at offset 476E2 of %1 is 42 bytes long; the new one is 62 bytes: "
+                                       "in the copy being played, the 20 bytes after the old record are "
+                                       "overwritten. %1 itself is unchanged.")
+                            .arg(image)));
+        // Without %f the file goes last; quotes group words as a shell's do.
+        const ProgramCall call =
+            emulatorCall(QStringLiteral("retroarch -L \"/a b/core.so\""), QStringLiteral("/t/c.smc"));
+        QCOMPARE(call.program, QStringLiteral("retroarch"));
+        QCOMPARE(call.arguments,
+                 QStringList({QStringLiteral("-L"), QStringLiteral("/a b/core.so"), QStringLiteral("/t/c.smc")}));
+    }
+
+    // Play refused: nothing started, no copy left in the temporary folder, the image as it was. An
+    // emulator that can't be started is named with the system's cause.
+    void playRefused_data()
+    {
+        QTest::addColumn<QString>("opened");      // "image", "letter" or "" (nothing opened)
+        QTest::addColumn<QString>("commandLine"); // %1 is the test's folder
+        QTest::addColumn<QString>("word");        // the first letter of PAUSE
+        QTest::addColumn<QString>("message");     // %1 is the test's folder
+        const QString fake = QStringLiteral("'%1/fake emulator' %f");
+        QTest::newRow("no image") << QString() << fake << QStringLiteral("P")
+                                  << QStringLiteral("No ROM image is open yet. Open a ROM image with \"Open file\" "
+                                                    "first, then play it.");
+        QTest::newRow("letter file")
+            << QStringLiteral("letter") << fake << QStringLiteral("P")
+            << QStringLiteral("The file last opened, \"%1/letter.bin\", is a letter file, not a ROM image (62 bytes; a "
+                              "ROM image is larger than 2,000,000 bytes). Open a ROM image with \"Open file\" first, "
+                              "then play it.");
+        QTest::newRow("not on the PATH")
+            << QStringLiteral("image") << QStringLiteral("no-such-emulator -f %f") << QStringLiteral("P")
+            << QStringLiteral("Cannot start the emulator \"no-such-emulator\" (looked for in the folders of the PATH): "
+                              "No such file or directory. Its command line is set in \"Emulator…\".");
+        QTest::newRow("no such file")
+            << QStringLiteral("image") << QStringLiteral("%1/gone/emulator %f") << QStringLiteral("P")
+            << QStringLiteral("Cannot start the emulator %1/gone/emulator: No such file or directory. Its command line "
+                              "is set in \"Emulator…\".");
+        QTest::newRow("not executable")
+            << QStringLiteral("image") << QStringLiteral("'%1/plain file' %f") << QStringLiteral("P")
+            << QStringLiteral("Cannot start the emulator %1/plain file: Permission denied. Its command line is set in "
+                              "\"Emulator…\".");
+        QTest::newRow("a folder") << QStringLiteral("image") << QStringLiteral("%1 %f") << QStringLiteral("P")
+                                  << QStringLiteral("Cannot start the emulator %1: Permission denied. Its command line "
+                                                    "is set in \"Emulator…\".");
+        QTest::newRow("empty") << QStringLiteral("image") << QStringLiteral("  ") << QStringLiteral("P")
+                               << QStringLiteral("The emulator's command line is empty: give it in \"Emulator…\", "
+                                                 "with %f where the file to play goes.");
+        QTest::newRow("a word's letter") << QStringLiteral("image") << fake << QStringLiteral("x")
+                                         << QStringLiteral(
+                                                "Letter 1 of PAUSE: 'x' is not a character the game can show.");
+    }
+    void playRefused()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, word);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
+        const Environment tmp("TMPDIR", dir.filePath(QStringLiteral("tmp")));
+        writeScript(dir.filePath(QStringLiteral("fake emulator")), "exit 0\n");
+        writeScript(dir.filePath(QStringLiteral("plain file")), "exit 0\n", false);
+        Editor editor;
+        FakePlatform platform;
+        startUp(editor);
+        if (!opened.isEmpty()) {
+            const QString file = dir.filePath(opened == QLatin1String("image") ? QStringLiteral("image.smc")
+                                                                               : QStringLiteral("letter.bin"));
+            writeFile(file, opened == QLatin1String("image") ? sampleRomImage() : letterA().toBytes());
+            openDroppedFile(editor, platform, file);
+        }
+        editor.form.setText(FieldId::edit(2), word);
+        QString refusal;
+        try {
+            play(editor, platform, QString(commandLine).replace(QLatin1String("%1"), dir.path()));
+        } catch (const Error& error) {
+            refusal = error.message();
+        }
+        QCOMPARE(refusal, QString(message).replace(QLatin1String("%1"), dir.path()));
+        QCOMPARE(platform.programs, QList<QStringList>());
+        QCOMPARE(
+            QDir(dir.filePath(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+        if (opened == QLatin1String("image"))
+            QVERIFY(readFile(dir.filePath(QStringLiteral("image.smc"))) == sampleRomImage());
+    }
+
+    // The emulator's command line is split as a shell splits words.
+    void splitsLikeAShell_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QStringList>("words"); // empty with a refusal
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("blanks") << QStringLiteral("  mednafen\t-video.fs 1  %f ")
+                                << QStringList{QStringLiteral("mednafen"), QStringLiteral("-video.fs"),
+                                               QStringLiteral("1"), QStringLiteral("%f")}
+                                << QString();
+        QTest::newRow("quotes") << QStringLiteral("a 'b  c' \"d \\\"e\\\" \\x\" f\\ g h'i'\"j\"")
+                                << QStringList{QStringLiteral("a"), QStringLiteral("b  c"),
+                                               QStringLiteral("d \"e\" \\x"), QStringLiteral("f g"),
+                                               QStringLiteral("hij")}
+                                << QString();
+        QTest::newRow("a quote in single quotes")
+            << QStringLiteral("'it'\\''s' \"\"") << QStringList{QStringLiteral("it's"), QString()} << QString();
+        QTest::newRow("not closed") << QStringLiteral("snes9x 'my game") << QStringList()
+                                    << QStringLiteral("The emulator's command line has a ' that is not closed: "
+                                                      "snes9x 'my game");
+    }
+    void splitsLikeAShell()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QStringList, words);
+        QFETCH(QString, refusal);
+        try {
+            QCOMPARE(splitCommandLine(commandLine), words);
+            QCOMPARE(QString(), refusal);
+        } catch (const Error& error) {
+            QCOMPARE(error.message(), refusal);
+        }
+    }
+
+    // The emulator found on the PATH the first time: the first of mednafen, snes9x, bsnes and retroarch,
+    // retroarch with a SNES core of its own; else which Debian package gives one.
+    void findsTheEmulator_data()
+    {
+        QTest::addColumn<QStringList>("programs"); // on the PATH, or in games/ of the test's folder
+        QTest::addColumn<QStringList>("cores");    // under <root>/x86_64-linux-gnu/libretro/
+        QTest::addColumn<QString>("commandLine");  // %1 is the libretro root, %2 the test's folder
+        QTest::addColumn<QString>("failure");      // %1 is the libretro root
+        QTest::newRow("snes9x only") << QStringList{QStringLiteral("snes9x")} << QStringList()
+                                     << QStringLiteral("snes9x %f") << QString();
+        QTest::newRow("mednafen first") << QStringList{QStringLiteral("retroarch"), QStringLiteral("bsnes"),
+                                                       QStringLiteral("mednafen"), QStringLiteral("snes9x")}
+                                        << QStringList() << QStringLiteral("mednafen %f") << QString();
+        QTest::newRow("bsnes before retroarch")
+            << QStringList{QStringLiteral("retroarch"), QStringLiteral("bsnes")}
+            << QStringList{QStringLiteral("snes9x_libretro.so")} << QStringLiteral("bsnes %f") << QString();
+        QTest::newRow("retroarch with snes9x's core")
+            << QStringList{QStringLiteral("retroarch")}
+            << QStringList{QStringLiteral("bsnes_mercury_balanced_libretro.so"), QStringLiteral("snes9x_libretro.so")}
+            << QStringLiteral("retroarch -L %1/x86_64-linux-gnu/libretro/snes9x_libretro.so %f") << QString();
+        QTest::newRow("retroarch with bsnes's core")
+            << QStringList{QStringLiteral("retroarch")}
+            << QStringList{QStringLiteral("bsnes_mercury_balanced_libretro.so"), QStringLiteral("nestopia_libretro.so")}
+            << QStringLiteral("retroarch -L %1/x86_64-linux-gnu/libretro/bsnes_mercury_balanced_libretro.so %f")
+            << QString();
+        QTest::newRow("retroarch without a SNES core")
+            << QStringList{QStringLiteral("retroarch")} << QStringList{QStringLiteral("nestopia_libretro.so")}
+            << QString()
+            << QStringLiteral("retroarch is on the PATH, but no SNES core for it is in %1/*/libretro/: install the "
+                              "Debian package libretro-bsnes-mercury-balanced (apt-get install "
+                              "libretro-bsnes-mercury-balanced) or mednafen (apt-get install mednafen), or give the "
+                              "command line of yours.");
+        QTest::newRow("in the games folder")
+            << QStringList{QStringLiteral("games/bsnes"), QStringLiteral("games/mednafen")} << QStringList()
+            << QStringLiteral("%2/games/mednafen %f") << QString();
+        QTest::newRow("the PATH before the games folder")
+            << QStringList{QStringLiteral("games/mednafen"), QStringLiteral("bin/bsnes")} << QStringList()
+            << QStringLiteral("bsnes %f") << QString();
+        QTest::newRow("none") << QStringList() << QStringList() << QString()
+                              << QStringLiteral("No emulator found on the PATH: install the Debian package mednafen "
+                                                "(apt-get install mednafen), or give the command line of yours.");
+    }
+    void findsTheEmulator()
+    {
+        QFETCH(QStringList, programs);
+        QFETCH(QStringList, cores);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        const QString bin = dir.filePath(QStringLiteral("bin"));
+        const QString root = dir.filePath(QStringLiteral("lib"));
+        const QString cored = root + QStringLiteral("/x86_64-linux-gnu/libretro");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(cored) && QDir().mkpath(dir.filePath(QStringLiteral("games"))));
+        for (const QString& program : programs)
+            writeScript(program.contains(u'/') ? dir.filePath(program) : bin + u'/' + program, "exit 0\n");
+        for (const QString& core : cores)
+            writeFile(cored + u'/' + core, "core");
+        const Environment path("PATH", bin);
+        const EmulatorSearch found = findEmulator(root, {dir.filePath(QStringLiteral("games"))});
+        QCOMPARE(found.commandLine,
+                 QString(commandLine).replace(QLatin1String("%1"), root).replace(QLatin1String("%2"), dir.path()));
+        QCOMPARE(found.failure, QString(failure).replace(QLatin1String("%1"), root));
     }
 
     // An image that is none of the dumps: said once on opening, asked once more before the first write.

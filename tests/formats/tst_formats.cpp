@@ -378,7 +378,9 @@ private slots:
         };
         QTest::newRow("a curve, by id")
             << drawing(R"(<path id="bowl" d="M 0 0 L 10 0 C 20 0 20 10 10 10 Z"/>)")
-            << R"(The <path> "bowl" has a curve (command C): straighten the curves first; only straight lines are read.)";
+            << "The <path> \"bowl\" has a curve (command C): straighten the curves first; only straight lines are "
+               "read.\nOr let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+               "letter's limits.";
         QTest::newRow("an arc, by place")
             << drawing(R"(<path d="M 0 0 L 10 0 Z"/><path d="M 0 0 a 5 5 0 0 1 10 0 z"/>)")
             << "The 2nd <path> has a curve (command a): straighten the curves first";
@@ -466,7 +468,8 @@ private slots:
                "point outside the drawing's square (at 172, -128 in the letter's units, which run from -128 to "
                "127).\nThe 1st <g> can't be read: its transform attribute is not valid at character 1.\nThe 1st "
                "<line> is a stroke 3 units wide: only a line at most 1 unit wide is read, as a polygon of two "
-               "corners.";
+               "corners.\nOr let vertiloom-cli import IMAGE DRAWING --letter L --fit flatten the drawing into the "
+               "letter's limits.";
     }
 
     void refusals()
@@ -475,6 +478,10 @@ private slots:
         QFETCH(QString, message);
         const QString refused = refusal(svg);
         QVERIFY2(refused.startsWith(message), qPrintable(refused));
+        // The fit is offered for a curve or a wide stroke, and only then.
+        QCOMPARE(refused.endsWith(QStringLiteral("--fit flatten the drawing into the letter's limits.")),
+                 message.contains(QStringLiteral("straighten the curves"))
+                     || message.contains(QStringLiteral("wide:")));
     }
 
     // Patches written out by hand from the format: the smallest patch createBps can make, each byte

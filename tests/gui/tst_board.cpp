@@ -10,12 +10,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
@@ -28,6 +33,12 @@ namespace {
 
 // Three points on an empty letter, each a polygon's corner: 1 (0, 0), 2 (20, 0), 3 (0, 20).
 const QList<UnitPoint> kStart{{1, 0, 0}, {2, 20, 0}, {3, 0, 20}};
+
+// A curvy drawing: an S-like band of cubic, quadratic and arc segments, and a disc.
+const char* const kCurvySvg =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 120">)"
+    R"(<path d="M20 110 C 20 60, 80 60, 80 20 Q 80 5 60 5 L 40 5 A 20 20 0 0 0 20 25 L 35 25 A 8 8 0 0 1 43 17 )"
+    R"(L 58 17 C 68 17 66 30 62 38 C 50 60 5 70 5 110 Z"/><circle cx="70" cy="95" r="15"/></svg>)";
 
 } // namespace
 
@@ -238,12 +249,19 @@ private slots:
                                          QStringLiteral("Paste\tCtrl+V"),
                                          QStringLiteral("Delete points\tDel"),
                                          QStringLiteral("-"),
+                                         QStringLiteral("Fit drawing\u2026\t"),
+                                         QStringLiteral("Letter from font\u2026\t"),
+                                         QStringLiteral("-"),
                                          QStringLiteral("Snap\tN"),
                                          QStringLiteral("Grid\tG"),
                                          QStringLiteral("-"),
                                          QStringLiteral("Background\u2026\tB"),
                                          QStringLiteral("Fit picture\tF"),
-                                         QStringLiteral("Clear background\t")}));
+                                         QStringLiteral("Trace picture\t"),
+                                         QStringLiteral("Clear background\t"),
+                                         QStringLiteral("-"),
+                                         QStringLiteral("Play\tF9"),
+                                         QStringLiteral("Emulator\u2026\t")}));
         menu->close();
         // The toolbar still says "Apply"; the entries follow the language.
         for (const QToolButton* button : board->findChildren<QToolButton*>()) {
@@ -330,6 +348,182 @@ private slots:
         canvas_->fitBackground();
         QCOMPARE(canvas_->backgroundScale(), 41);
         QCOMPARE(canvas_->backgroundOffset().toPoint(), QPoint(31, 31));
+    }
+
+    // A fitted letter from each source shows over the letter and changes nothing until Enter takes it
+    // as one undo step; Escape drops it; the style and the box fit it again at once.
+    void fitPreview_data()
+    {
+        QTest::addColumn<QString>("source"); // "drawing", "font", "picture"
+        QTest::addColumn<bool>("fromMainWindow");
+        QTest::addColumn<QList<int>>("box");       // x0, y0, x1, y1 as the bar shows them
+        QTest::addColumn<QString>("piecesReport"); // how the report begins
+        QTest::addColumn<QString>("outlinesReport");
+        // The drawing and the font's character take the box of the letter in the memo (START!'s
+        // default letter); the picture the units its dark shape covers where it is placed.
+        QTest::newRow("curvy drawing") << QStringLiteral("drawing") << false << QList<int>{0, 0, 20, 20}
+                                       << QStringLiteral("20 points, 8 polygons;")
+                                       << QStringLiteral("15 points, 2 polygons;");
+        QTest::newRow("font's character, from the free area's menu")
+            << QStringLiteral("font") << true << QList<int>{0, 0, 20, 20} << QStringLiteral("18 points, 7 polygons;")
+            << QStringLiteral("15 points, 2 polygons;");
+        QTest::newRow("tracing picture as placed")
+            << QStringLiteral("picture") << false << QList<int>{-28, -68, 31, 71}
+            << QStringLiteral("8 points, 4 polygons;") << QStringLiteral("8 points, 2 polygons;");
+    }
+    void fitPreview()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, fromMainWindow);
+        QFETCH(QList<int>, box);
+        QFETCH(QString, piecesReport);
+        QFETCH(QString, outlinesReport);
+        DrawingBoard* board = window_->drawingBoard();
+        QTemporaryDir dir;
+        const QString drawing = dir.filePath(QStringLiteral("curvy.svg"));
+        QFile svg(drawing);
+        QVERIFY(svg.open(QIODevice::WriteOnly) && svg.write(kCurvySvg) > 0);
+        svg.close();
+        if (source == QLatin1String("picture")) {
+            // 256 pixels on a side fill the square at 100 %: a pixel a unit. A black frame over
+            // pixels 100..159 across and 60..199 down, its inside white.
+            QImage picture(256, 256, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.fillRect(100, 60, 60, 140, Qt::black);
+            painter.fillRect(115, 80, 30, 60, Qt::white);
+            painter.end();
+            const QString png = dir.filePath(QStringLiteral("frame.png"));
+            QVERIFY(picture.save(png));
+            platform_.openAnswers << png;
+            board->findChild<QAction*>(QStringLiteral("Background"))->trigger();
+            QVERIFY(canvas_->hasBackground());
+        }
+        const auto begin = [&] {
+            if (source == QLatin1String("font"))
+                platform_.fontAnswers << FontCharacter{QStringLiteral("DejaVu Sans:Bold"), QStringLiteral("Я")};
+            if (source == QLatin1String("drawing"))
+                platform_.openAnswers << drawing;
+            const char* name = source == QLatin1String("drawing") ? "FitDrawing"
+                               : source == QLatin1String("font")  ? "LetterFromFont"
+                                                                  : "TracePicture";
+            if (fromMainWindow) {
+                board->hide(); // not close(), which keeps the board's place in the settings
+                // A right click on the window's free area, its menu's entry.
+                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), window_->mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(window_.get(), &event);
+                auto* menu = window_->findChild<QMenu*>(QStringLiteral("LanguageMenu"));
+                QVERIFY(menu);
+                menu->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+                menu->close();
+                QVERIFY(board->isVisible());
+            } else {
+                board->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            }
+        };
+        const auto report = [board] { return board->findChild<QLabel*>(QStringLiteral("BoardFitReport"))->text(); };
+        auto* bar = board->findChild<QToolBar*>(QStringLiteral("FitBar"));
+        const QString memo = editor().form.text(FieldId::memo());
+        const int steps = window_->history().count();
+
+        begin();
+        QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.errors.join(u'\n')));
+        QVERIFY(canvas_->fitPreview());
+        QVERIFY(bar->isVisible());
+        if (source == QLatin1String("drawing"))
+            QCOMPARE(platform_.openFilters.back(),
+                     QStringLiteral("Drawings and pictures|*.svg *.png *.jpg *.jpeg *.bmp|All files|*"));
+        QList<int> shown;
+        for (const char* name : {"FitX0", "FitY0", "FitX1", "FitY1"})
+            shown << board->findChild<QSpinBox*>(QString::fromLatin1(name))->value();
+        QCOMPARE(shown, box);
+        QVERIFY2(report().startsWith(piecesReport), qPrintable(report()));
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QCOMPARE(editor().form.text(FieldId::memo()), memo);
+        QCOMPARE(window_->history().count(), steps);
+        // The style and the box fit it again: outlines, then standing on a foot 10 units higher.
+        board->findChild<QComboBox*>(QStringLiteral("FitStyle"))->setCurrentIndex(1);
+        QVERIFY2(report().startsWith(outlinesReport), qPrintable(report()));
+        QCOMPARE(canvas_->fitPreview()->options.style, FitStyle::Outline);
+        board->findChild<QSpinBox*>(QStringLiteral("FitY1"))->setValue(box[3] - 10);
+        int foot = kLowestUnit;
+        for (const QPoint& p : canvas_->fitPreview()->letter.points)
+            foot = std::max(foot, p.y());
+        QCOMPARE(foot, box[3] - 10);
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QCOMPARE(window_->history().count(), steps);
+
+        // Escape drops it: nothing changed, no step.
+        QTest::keyClick(canvas_, Qt::Key_Escape);
+        QVERIFY(!canvas_->fitPreview());
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(editor().form.text(FieldId::memo()), memo);
+        QCOMPARE(window_->history().count(), steps);
+
+        // Enter takes it: a record within the limits in the memo, one step that undo takes back.
+        begin();
+        QVERIFY(canvas_->fitPreview());
+        const FittedLetter fitted = canvas_->fitPreview()->letter;
+        QTest::keyClick(canvas_, Qt::Key_Return);
+        QVERIFY(!canvas_->fitPreview());
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(window_->history().count(), steps + 1);
+        const LetterRecord taken = memoLetter(editor());
+        QVERIFY(taken.points.size() >= 3 && taken.points.size() <= 20);
+        QVERIFY(taken.polygons.size() >= 1 && taken.polygons.size() <= 8);
+        for (const PolygonBlock& polygon : taken.polygons)
+            QVERIFY(polygon.vertexRefs.size() >= 2 && polygon.vertexRefs.size() <= 11);
+        QCOMPARE(taken.points.size(), fitted.points.size());
+        QCOMPARE(letterPoints(editor().form).size(), fitted.points.size());
+        window_->undo();
+        QCOMPARE(editor().form.text(FieldId::memo()), memo);
+        QCOMPARE(letterPoints(editor().form), kStart);
+        QVERIFY(platform_.errors.isEmpty());
+    }
+
+    // A source that can't be fitted is said in an error box with the core's words; tracing without
+    // a picture is refused on the status line, its entry disabled.
+    void fitRefusals_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a glyph the font lacks")
+            << QStringLiteral("font") << QStringLiteral("\uE000")
+            << QStringLiteral("The font \"DejaVu Sans:Bold\" has no character \uE000 (U+E000).");
+        QTest::newRow("two characters") << QStringLiteral("font") << QStringLiteral("AB")
+                                        << QStringLiteral("Give one character to draw from the font \"DejaVu "
+                                                          "Sans:Bold\", not \"AB\".");
+        QTest::newRow("nothing dark") << QStringLiteral("picture") << QString()
+                                      << QStringLiteral("The picture has nothing dark to trace: it is all one shade.");
+        QTest::newRow("no picture") << QStringLiteral("none") << QString() << QString();
+    }
+    void fitRefusals()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, answer);
+        QFETCH(QString, error);
+        DrawingBoard* board = window_->drawingBoard();
+        auto* trace = board->findChild<QAction*>(QStringLiteral("TracePicture"));
+        QVERIFY(!trace->isEnabled());
+        if (source == QLatin1String("font")) {
+            platform_.fontAnswers << FontCharacter{QStringLiteral("DejaVu Sans:Bold"), answer};
+            board->letterFromFont();
+        } else if (source == QLatin1String("picture")) {
+            QImage grey(40, 40, QImage::Format_RGB32);
+            grey.fill(QColor(128, 128, 128));
+            canvas_->setBackground(grey);
+            QVERIFY(trace->isEnabled());
+            trace->trigger();
+        } else {
+            board->tracePicture();
+            QCOMPARE(canvas_->warning(),
+                     QStringLiteral("No tracing picture is placed to trace: open one with \u201CBackground\u2026\u201D "
+                                    "(B) first."));
+        }
+        QCOMPARE(platform_.errors, error.isNull() ? QStringList() : QStringList{error});
+        QVERIFY(!canvas_->fitPreview());
+        QCOMPARE(letterPoints(editor().form), kStart);
     }
 
     void zooms_data()

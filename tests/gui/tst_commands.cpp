@@ -1,7 +1,11 @@
 // The window's file commands through their real buttons: open and reload, the three exports, the
 // ROM panel's stepping and variants, and reading and writing the PAUSE and GAME OVER words; the
-// undo keys, the question before unsaved changes go, dropped files and the title.
+// undo keys, the question before unsaved changes go, dropped files and the title; F9 and the
+// emulator it starts.
+#include "app/drawingboard.h"
+#include "app/emulator.h"
 #include "app/mainwindow.h"
+#include "app/qtplatform.h"
 #include "record/journal.h"
 #include "support/fakeplatform.h"
 #include "support/romimage.h"
@@ -10,9 +14,12 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -525,6 +532,59 @@ private slots:
                 window_->windowTitle(),
                 QStringLiteral("Tessarine Vertiloom \u2014 %1 \u2014 P (59) 86").arg(other ? "other.smc" : "rom.smc"));
         }
+    }
+
+    // F9, in the main window and on the drawing board: the emulator set in "Emulator…" gets the copy of
+    // the open image with the letter and the words of the fields.
+    void playKey()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        openRom(image({{kOffsetP, kLetterP}}));
+        writeFile(path("emulator"), "#!/bin/sh\ncp \"$1\" \"$(dirname \"$0\")/played\"\n");
+        QFile::setPermissions(path("emulator"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        vertiloom::saveEmulator(QStringLiteral("'%1' %f").arg(path("emulator")));
+        QTest::keyClick(window_.get(), Qt::Key_F9);
+        QCOMPARE(platform_.errors, QStringList());
+        QCOMPARE(platform_.programs.size(), 1);
+        QVERIFY(readFile(path("played"))
+                == image({{kOffsetP, kLetterP}, {kPause, kWordCodes.left(5)}, {kGameOver, kWordCodes.mid(5)}}));
+        QFile::remove(path("played"));
+        window_->openDrawingBoard();
+        window_->drawingBoard()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_->drawingBoard()));
+        QTest::keyClick(window_->drawingBoard(), Qt::Key_F9);
+        QCOMPARE(platform_.programs.size(), 2);
+        QVERIFY(QFileInfo::exists(path("played")));
+        vertiloom::saveEmulator(QString());
+    }
+
+    // The window's platform: a program's end calls its finished; a program still running when the
+    // platform goes is ended, its finished let go uncalled; one that can't start says why.
+    void desktopPlatformStartsPrograms()
+    {
+        auto platform = std::make_unique<vertiloom::QtPlatform>();
+        int ended = 0;
+        QCOMPARE(platform->startProgram(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 3")},
+                                        [&ended] { ++ended; }),
+                 QString());
+        QTRY_COMPARE(ended, 1);
+        QElapsedTimer timer;
+        timer.start();
+        std::weak_ptr<int> watch;
+        {
+            const auto held = std::make_shared<int>(0);
+            watch = held;
+            QCOMPARE(platform->startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("30")},
+                                            [&ended, held] { ++ended; }),
+                     QString());
+        }
+        QVERIFY(!watch.expired());
+        platform.reset();
+        QVERIFY(watch.expired());
+        QCOMPARE(ended, 1);
+        QVERIFY(timer.elapsed() < 10000);
+        vertiloom::QtPlatform other;
+        QVERIFY(other.startProgram(path("none"), {}, [] {}).contains(QStringLiteral("No such file or directory")));
     }
 };
 

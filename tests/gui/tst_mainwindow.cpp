@@ -326,10 +326,15 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(),
-                 9); // the two languages, a line, the board, the font, a line, SVG out and in, a patch
+        // The two languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
+        // a line, Play and the emulator.
+        QCOMPARE(menu->actions().size(), 14);
         QCOMPARE(menu->actions()[3]->text(),
                  language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
+        QCOMPARE(menu->actions()[8]->text(),
+                 language == 2 ? QStringLiteral("Вписать рисунок\u2026") : QStringLiteral("Fit drawing\u2026"));
+        QCOMPARE(menu->actions()[9]->text(),
+                 language == 2 ? QStringLiteral("Буква из шрифта\u2026") : QStringLiteral("Letter from font\u2026"));
         menu->close();
         menu->actions()[language == 2 ? 0 : 1]->trigger();
         QCOMPARE(window_->editor().language, language);

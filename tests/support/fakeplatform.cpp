@@ -1,6 +1,8 @@
 // The scripted Platform of the tests; see fakeplatform.h.
 #include "support/fakeplatform.h"
 
+#include <QProcess>
+
 namespace vertiloom::test {
 
 namespace {
@@ -40,6 +42,24 @@ bool FakePlatform::confirm(const QString& question, Question about)
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 
+std::optional<FontCharacter> FakePlatform::chooseFontCharacter(const FontCharacterWords& words)
+{
+    fontQuestions << words;
+    return fontAnswers.isEmpty() ? std::nullopt : std::optional(fontAnswers.takeFirst());
+}
+
 void FakePlatform::showError(const QString& message) { errors << message; }
+
+QString FakePlatform::startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished)
+{
+    programs << (QStringList{program} + arguments);
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return process.errorString();
+    process.waitForFinished();
+    finished();
+    return {};
+}
 
 } // namespace vertiloom::test

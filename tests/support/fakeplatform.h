@@ -16,8 +16,9 @@ public:
     // cancelled.
     QStringList openAnswers;
     QStringList saveAnswers;
-    QList<bool> confirmAnswers; // empty: "No"
-    QList<bool> discardAnswers; // empty: "Cancel"
+    QList<bool> confirmAnswers;       // empty: "No"
+    QList<bool> discardAnswers;       // empty: "Cancel"
+    QList<FontCharacter> fontAnswers; // empty: cancelled
 
     // What the commands asked and said.
     QStringList openFilters;
@@ -30,6 +31,10 @@ public:
     QStringList errors;
     QStringList warnings;
     int beeps = 0;
+    QList<FontCharacterWords> fontQuestions;
+    // The programs started, each with its arguments. Each one runs to its end before startProgram
+    // returns (a scripted emulator), and then its finished is called.
+    QList<QStringList> programs;
 
     std::optional<QString> openFileName(const QString& filter) override;
     std::optional<QString> saveFileName(const QString& filter, bool confirmOverwrite, const QString& startAt) override;
@@ -38,6 +43,8 @@ public:
     void showError(const QString& message) override;
     void showWarning(const QString& message) override { warnings << message; }
     void beep() override { ++beeps; }
+    std::optional<FontCharacter> chooseFontCharacter(const FontCharacterWords& words) override;
+    QString startProgram(const QString& program, const QStringList& arguments, std::function<void()> finished) override;
 };
 
 } // namespace vertiloom::test
