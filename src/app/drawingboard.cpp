@@ -1250,8 +1250,7 @@ void DrawingBoard::tracePicture()
 {
     if (!canvas_->hasBackground()) {
         platform_.beep();
-        canvas_->setWarning(
-            tr("No tracing picture is placed to trace: open one with “Background…” (B) first."));
+        canvas_->setWarning(tr("No tracing picture is placed to trace: open one with “Background…” (B) first."));
         return;
     }
     // Its dark shape where it lies on the square, fitted into the units that shape covers.
