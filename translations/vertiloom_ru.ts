@@ -900,6 +900,126 @@ CRC32 %2</translation>
         <translation>программы запускаются только из окна редактора</translation>
     </message>
     <message>
+        <source>x of point %1</source>
+        <translation>x точки %1</translation>
+    </message>
+    <message>
+        <source>y of point %1</source>
+        <translation>y точки %1</translation>
+    </message>
+    <message>
+        <source>point %1 in the letter</source>
+        <translation>точка %1 в букве</translation>
+    </message>
+    <message>
+        <source>place point %1 with a click on the preview</source>
+        <translation>ставить точку %1 щелчком по просмотру</translation>
+    </message>
+    <message>
+        <source>number of points, hexadecimal</source>
+        <translation>число точек, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>number of polygons, hexadecimal</source>
+        <translation>число полигонов, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>corners of polygon %1</source>
+        <translation>углы полигона %1</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: point</source>
+        <translation>угол %1 полигона %2: точка</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: parameter</source>
+        <translation>угол %1 полигона %2: параметр</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2 in use</source>
+        <translation>угол %1 полигона %2 используется</translation>
+    </message>
+    <message>
+        <source>offset of the letter in the file, hexadecimal</source>
+        <translation>смещение буквы в файле, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s record</source>
+        <translation>запись буквы</translation>
+    </message>
+    <message>
+        <source>PAUSE, letter %1</source>
+        <translation>PAUSE, буква %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER, letter %1</source>
+        <translation>GAME OVER, буква %1</translation>
+    </message>
+    <message>
+        <source>next letter of the catalogue</source>
+        <translation>следующая буква каталога</translation>
+    </message>
+    <message>
+        <source>previous letter of the catalogue</source>
+        <translation>предыдущая буква каталога</translation>
+    </message>
+    <message>
+        <source>reload the letter from the file</source>
+        <translation>перечитать букву из файла</translation>
+    </message>
+    <message>
+        <source>clear the letter</source>
+        <translation>очистить букву</translation>
+    </message>
+    <message>
+        <source>read the words from the ROM image</source>
+        <translation>прочитать слова из образа ROM</translation>
+    </message>
+    <message>
+        <source>write the words into the ROM image</source>
+        <translation>записать слова в образ ROM</translation>
+    </message>
+    <message>
+        <source>ROM variant</source>
+        <translation>вариант ROM</translation>
+    </message>
+    <message>
+        <source>preview of the letter</source>
+        <translation>просмотр буквы</translation>
+    </message>
+    <message>
+        <source>point numbers and axes over the preview</source>
+        <translation>номера точек и оси над просмотром</translation>
+    </message>
+    <message>
+        <source>the drawing board&apos;s square</source>
+        <translation>квадрат чертёжной доски</translation>
+    </message>
+    <message>
+        <source>%1 on no point</source>
+        <translation>%1 ни на одной точке</translation>
+    </message>
+    <message>
+        <source>%1 on points %2</source>
+        <translation>%1 на точках %2</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Нет точек.</translation>
+    </message>
+    <message>
+        <source>Points (%1): %2.</source>
+        <translation>Точки (%1): %2.</translation>
+    </message>
+    <message>
+        <source>No polygons.</source>
+        <translation>Нет полигонов.</translation>
+    </message>
+    <message>
+        <source>Polygons (%1): %2.</source>
+        <translation>Полигоны (%1): %2.</translation>
+    </message>
+    <message>
         <source>vertiloom-cli: warning: %1</source>
         <translation>vertiloom-cli: предупреждение: %1</translation>
     </message>

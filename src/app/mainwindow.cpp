@@ -2,6 +2,7 @@
 // dispatcher and start-up; see mainwindow.h.
 #include "app/mainwindow.h"
 
+#include "app/accessibility.h"
 #include "app/captions.h"
 #include "app/drawingboard.h"
 #include "app/emulator.h"
@@ -148,6 +149,10 @@ void MainWindow::createControls()
     });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
+    whenScreenReaderActive(this, [this] {
+        nameControls(this, widgets_);
+        describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
+    });
 }
 
 QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
@@ -184,6 +189,8 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case Widget::Memo: {
         auto* memo = new QPlainTextEdit(parent);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The record has no use for a tab character: Tab goes on to the next control.
+        memo->setTabChangesFocus(true);
         return memo;
     }
     case Widget::Panel: {
@@ -204,6 +211,22 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
     if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, &form, id, key](const QString& text) { step([&] { form.setText(id, text); }, key); });
+        // A text set from outside the keyboard and the mouse (a screen reader's editable text) comes
+        // after no textEdited: it is judged whole as a paste is, and a refused one gives the field the
+        // form's text back.
+        connect(edit, &QLineEdit::textChanged, this, [this, &form, id, key, edit] {
+            const QString text = edit->text();
+            if (text == form.text(id))
+                return;
+            const int limit = form.maxLength(id);
+            if (textAccepted(id, text) && (limit < 0 || text.size() <= limit)) {
+                step([&] { form.setText(id, text); }, key);
+            } else {
+                platform_.beep();
+                QMetaObject::invokeMethod(
+                    this, [this, id] { refresh(id); }, Qt::QueuedConnection);
+            }
+        });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         memo->setUndoRedoEnabled(false);
         memo->installEventFilter(this);
@@ -298,6 +321,7 @@ void MainWindow::showEditorState()
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
+    describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
     if (board_)
         board_->refresh();
     if (font_ && font_->isVisible())
@@ -331,7 +355,11 @@ View* shownView(View*& view, MainWindow& main, Editor& editor, Platform& platfor
 
 } // namespace
 
-void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform_); }
+void MainWindow::openDrawingBoard()
+{
+    shownView(board_, *this, editor_, platform_);
+    describeLetter(editor_.form, {}, board_->canvas());
+}
 
 void MainWindow::addSvgActions(QMenu* menu)
 {
@@ -595,6 +623,8 @@ void MainWindow::setLanguage(int language)
     editor_.language = language;
     writeCaptions(editor_.form, language);
     installTranslations(language);
+    if (screenReaderActive())
+        nameControls(this, widgets_);
     if (board_)
         board_->setLanguage(language);
     if (font_)

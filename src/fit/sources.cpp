@@ -408,12 +408,14 @@ void SvgReading::walk(int index, Style style, const QTransform& outer, const Nod
             return;
         const auto target = reference.startsWith(u'#') ? ids_.constFind(reference.mid(1)) : ids_.constEnd();
         if (target == ids_.constEnd())
-            throw Error(vertiloom::tr("%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
-                           "are drawn through <use>.")
+            throw Error(vertiloom::tr(
+                            "%1 refers to \"%2\", which is no element of this drawing: only the drawing's own elements "
+                            "are drawn through <use>.")
                             .arg(named(node), reference));
         if (*target == index || open_.contains(*target))
-            throw Error(vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
-                            .arg(named(node), reference));
+            throw Error(
+                vertiloom::tr("%1 draws \"%2\", which holds it: a <use> can't draw itself or an element around it.")
+                    .arg(named(node), reference));
         if (++drawnThroughUse_ > kSvgMostThroughUse)
             throw Error(vertiloom::tr("%1 would draw more than %2 elements through <use>, the most a drawing may.")
                             .arg(named(node), groupedNumber(kSvgMostThroughUse)));
@@ -551,10 +553,12 @@ QPainterPath SvgReading::shape() const
     }
     if (parts.isEmpty() || !(size > 0)) {
         if (undrawn_ && parts.isEmpty())
-            throw Error(vertiloom::tr("Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill "
-                           "and stroke."));
-        throw Error(vertiloom::tr("The drawing fills nothing: it holds no shape with an area (a <line> or an open path needs a "
-                       "stroke to be drawn)."));
+            throw Error(vertiloom::tr(
+                "Nothing in the drawing is drawn: each shape in it is hidden, transparent or without fill "
+                "and stroke."));
+        throw Error(
+            vertiloom::tr("The drawing fills nothing: it holds no shape with an area (a <line> or an open path needs a "
+                          "stroke to be drawn)."));
     }
     if (parts.size() == 1)
         return parts.first();

@@ -142,17 +142,18 @@ public:
         if (action == 0)
             return Error(vertiloom::tr("The patch is cut short: its head ends after its checksums begin at byte %1.")
                              .arg(groupedNumber(end_)));
-        return Error(vertiloom::tr("The patch is cut short: action %1 at byte %2 ends after its checksums begin at byte %3.")
-                         .arg(action)
-                         .arg(groupedNumber(actionAt), groupedNumber(end_)));
+        return Error(
+            vertiloom::tr("The patch is cut short: action %1 at byte %2 ends after its checksums begin at byte %3.")
+                .arg(action)
+                .arg(groupedNumber(actionAt), groupedNumber(end_)));
     }
 
     // start: where the number begins.
     Error tooLarge(qint64 start) const
     {
         if (action == 0)
-            return Error(
-                vertiloom::tr("The patch's head holds a number beyond any file's size at byte %1.").arg(groupedNumber(start)));
+            return Error(vertiloom::tr("The patch's head holds a number beyond any file's size at byte %1.")
+                             .arg(groupedNumber(start)));
         return Error(vertiloom::tr("Action %1 at byte %2 of the patch holds a number beyond any file's size.")
                          .arg(action)
                          .arg(groupedNumber(actionAt)));
@@ -220,20 +221,22 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
     qint64 targetCursor = 0;
     for (int number = 1; to < targetSize; ++number) {
         if (reader.pos == reader.end())
-            throw Error(vertiloom::tr("The patch is cut short: its actions end at byte %1 with %2 of the target's %3 bytes "
-                           "written.")
-                            .arg(groupedNumber(reader.pos), groupedNumber(to), groupedNumber(targetSize)));
+            throw Error(
+                vertiloom::tr("The patch is cut short: its actions end at byte %1 with %2 of the target's %3 bytes "
+                              "written.")
+                    .arg(groupedNumber(reader.pos), groupedNumber(to), groupedNumber(targetSize)));
         reader.action = number;
         reader.actionAt = reader.pos;
         const qint64 word = reader.number();
         const auto kind = static_cast<BpsAction>(word & 3);
         const qint64 length = (word >> 2) + 1;
         if (length > targetSize - to)
-            throw Error(vertiloom::tr("Action %1 at byte %2 of the patch (%3) writes %4 bytes at offset 0x%5, past the end of "
-                           "the target (%6 bytes).")
-                            .arg(number)
-                            .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
-                                 IntToHexText(to), groupedNumber(targetSize)));
+            throw Error(
+                vertiloom::tr("Action %1 at byte %2 of the patch (%3) writes %4 bytes at offset 0x%5, past the end of "
+                              "the target (%6 bytes).")
+                    .arg(number)
+                    .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length), IntToHexText(to),
+                         groupedNumber(targetSize)));
         qint64 from = 0;
         switch (kind) {
         case BpsAction::SourceRead:
@@ -253,15 +256,16 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
         }
         if (kind == BpsAction::SourceRead || kind == BpsAction::SourceCopy) {
             if (from < 0 || from > sourceSize - length)
-                throw Error(vertiloom::tr("Action %1 at byte %2 of the patch (%3) reads %4 bytes from offset %5 of the source, "
-                               "outside its %6 bytes.")
-                                .arg(number)
-                                .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
-                                     signedHex(from), groupedNumber(sourceSize)));
+                throw Error(
+                    vertiloom::tr("Action %1 at byte %2 of the patch (%3) reads %4 bytes from offset %5 of the source, "
+                                  "outside its %6 bytes.")
+                        .arg(number)
+                        .arg(groupedNumber(reader.actionAt), actionName(word & 3), groupedNumber(length),
+                             signedHex(from), groupedNumber(sourceSize)));
         } else if (kind == BpsAction::TargetCopy && (from < 0 || from >= to)) {
             throw Error(
                 vertiloom::tr("Action %1 at byte %2 of the patch (%3) copies from offset %4 of the target, where only "
-                   "the bytes before offset 0x%5 are written.")
+                              "the bytes before offset 0x%5 are written.")
                     .arg(number)
                     .arg(groupedNumber(reader.actionAt), actionName(word & 3), signedHex(from), IntToHexText(to)));
         }
@@ -269,9 +273,10 @@ void walk(const QByteArray& patch, const Head& head, qint64 sourceSize, Visit&& 
         to += length;
     }
     if (reader.pos != reader.end())
-        throw Error(vertiloom::tr("The patch goes on after its target is whole: its actions end at byte %1, but its checksums "
-                       "begin at byte %2.")
-                        .arg(groupedNumber(reader.pos), groupedNumber(reader.end())));
+        throw Error(
+            vertiloom::tr("The patch goes on after its target is whole: its actions end at byte %1, but its checksums "
+                          "begin at byte %2.")
+                .arg(groupedNumber(reader.pos), groupedNumber(reader.end())));
 }
 
 // The target built from checked steps.

@@ -95,16 +95,17 @@ WriteLock::WriteLock(const QString& path, int waitMs)
         ::close(fd);
         held().remove(key_);
         if (error != EWOULDBLOCK)
-            throw Error(
-                vertiloom::tr("Cannot lock %1 for writing: %2. Nothing was written.").arg(shownPath(path), disk::cause(error)));
+            throw Error(vertiloom::tr("Cannot lock %1 for writing: %2. Nothing was written.")
+                            .arg(shownPath(path), disk::cause(error)));
         const qint64 pid = holder(info);
-        throw Error((pid > 0 ? vertiloom::tr("%1 is being written by another program (pid %2). Nothing was written: try again "
-                                  "when it is done.")
-                                   .arg(shownPath(path))
-                                   .arg(pid)
-                             : vertiloom::tr("%1 is being written by another program. Nothing was written: try again when "
-                                  "it is done.")
-                                   .arg(shownPath(path))));
+        throw Error(
+            (pid > 0 ? vertiloom::tr("%1 is being written by another program (pid %2). Nothing was written: try again "
+                                     "when it is done.")
+                           .arg(shownPath(path))
+                           .arg(pid)
+                     : vertiloom::tr("%1 is being written by another program. Nothing was written: try again when "
+                                     "it is done.")
+                           .arg(shownPath(path))));
     }
     mine.fd = fd;
     mine.count = 1;

@@ -121,9 +121,10 @@ public:
     void syncFolder()
     {
         if (const int error = disk::syncFolder(folder_))
-            throw Error(vertiloom::tr("%1 was written, but its folder could not be synced to the disk: %2. After a power "
-                           "loss the old file may be back.")
-                            .arg(shownPath(path_), cause(error)));
+            throw Error(
+                vertiloom::tr("%1 was written, but its folder could not be synced to the disk: %2. After a power "
+                              "loss the old file may be back.")
+                    .arg(shownPath(path_), cause(error)));
     }
     const QByteArray& folder() const { return folder_; }
 

@@ -9,6 +9,7 @@
 #include "support/fakeplatform.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -70,6 +71,10 @@ private slots:
     void formGoesToWidgets();
     void lengthLimitBindsTypingOnly();
     void radioGroups();
+    void accessibleNames_data();
+    void accessibleNames();
+    void tabFollowsLayout();
+    void textFromScreenReader();
 
     void startButtonRedraws();
     void previewShowsLetterThroughOverlay();
@@ -566,6 +571,150 @@ void TestMainWindow::radioGroups()
     QVERIFY(!form.checked(FieldId::radio(21)));
     QVERIFY(!find<QRadioButton>(FieldId::radio(21))->isChecked());
     QCOMPARE(form.selectedPoint(), 7);
+}
+
+// What a screen reader says of a control: its name in the language shown, its caption where that
+// tells it, and the preview's letter in words.
+void TestMainWindow::accessibleNames_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("x1") << 2 << "x1"
+                        << "x of point 1";
+    QTest::newRow("y20 ru") << 1 << "y20"
+                            << "y точки 20";
+    QTest::newRow("CheckBox1") << 2 << "CheckBox1"
+                               << "point 1 in the letter";
+    QTest::newRow("Pol2_3") << 2 << "Pol2_3"
+                            << "corner 3 of polygon 2: point";
+    QTest::newRow("IPol2_3") << 2 << "IPol2_3"
+                             << "corner 3 of polygon 2: parameter";
+    QTest::newRow("IPol8_11 ru") << 1 << "IPol8_11"
+                                 << "угол 11 полигона 8: параметр";
+    QTest::newRow("Degree2") << 2 << "Degree2"
+                             << "corners of polygon 2";
+    QTest::newRow("Edit3") << 2 << "Edit3"
+                           << "PAUSE, letter 2";
+    QTest::newRow("Edit11 ru") << 1 << "Edit11"
+                               << "GAME OVER, буква 5";
+    QTest::newRow("START!") << 2 << "Button1"
+                            << "START!";
+    QTest::newRow("ПУСК!") << 1 << "Button1"
+                           << "ПУСК!";
+    QTest::newRow("clear") << 2 << "BitBtn2"
+                           << "clear the letter";
+    QTest::newRow("label") << 2 << "Label21"
+                           << "Points";
+    QTest::newRow("ROM variant caption") << 1 << "RadioButton21"
+                                         << "Brindle (U) (V1.0)";
+    QTest::newRow("preview ru") << 1 << "Image1"
+                                << "просмотр буквы";
+}
+
+void TestMainWindow::accessibleNames()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    // Started in the other language before a screen reader comes on, and switched, so that the names
+    // come with it and follow a change.
+    makeWindow(3 - language);
+    QAccessible::setActive(true);
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(find(name));
+    QVERIFY2(control, qPrintable(name));
+    window_->setLanguage(language);
+    QCOMPARE(control->text(QAccessible::Name), expected);
+    if (name == QLatin1String("Image1")) {
+        QVERIFY2(
+            control->text(QAccessible::Description).startsWith(QStringLiteral("Точки (20): 1 (-3, -20), 2 (13, -4),")),
+            qPrintable(control->text(QAccessible::Description)));
+        window_->editor().form.setChecked(FieldId::checkBox(1), false);
+        QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+        QVERIFY(control->text(QAccessible::Description).startsWith(QStringLiteral("Точки (19): 2 (13, -4),")));
+    }
+    window_->setLanguage(1);
+}
+
+// Tab goes through the window in the order of its layout: the point column, the preview column, then
+// the polygon blocks of the upper row and of the lower row, left to right; within each, row by row
+// from the top and left to right in a row.
+void TestMainWindow::tabFollowsLayout()
+{
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    struct Place {
+        QWidget* widget;
+        int area;
+        int middle;
+        int left;
+    };
+    QList<Place> places;
+    for (QWidget* w : window_->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled() || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || w->focusProxy()
+            || w->parentWidget()->focusProxy() == w->parentWidget()
+            || qobject_cast<QAbstractScrollArea*>(w->parentWidget()))
+            continue;
+        // A group of radio buttons is one stop, its chosen button; the arrow keys move within it.
+        if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked())
+            continue;
+        const QRect at(w->mapTo(window_.get(), QPoint(0, 0)), w->size());
+        const int area = at.left() < 172   ? 0
+                         : at.left() < 436 ? 1
+                                           : 2 + (at.top() >= 318 ? 4 : 0) + (at.left() - 436) / 128;
+        places.append({w, area, at.center().y(), at.left()});
+    }
+    // Rows: controls whose middles lie within 8 pixels of the row's first middle.
+    std::sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.area, a.middle, a.left) < std::tie(b.area, b.middle, b.left);
+    });
+    for (int i = 1, rowMiddle = places[0].middle; i < places.size(); ++i) {
+        if (places[i].area != places[i - 1].area || places[i].middle - rowMiddle > 8)
+            rowMiddle = places[i].middle;
+        else
+            places[i].middle = rowMiddle;
+    }
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.area, a.middle, a.left) < std::tie(b.area, b.middle, b.left);
+    });
+    QStringList expected;
+    for (const Place& place : places)
+        expected << place.widget->objectName();
+
+    places[0].widget->setFocus(Qt::TabFocusReason);
+    QStringList walked;
+    for (int i = 0; i < places.size() + 1; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        walked << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(walked.last(), expected.first()); // round the whole window and back to the start
+    walked.removeLast();
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(
+            walked[i] == expected[i],
+            qPrintable(
+                QStringLiteral("Tab step %1 reaches %2, the layout has %3 there").arg(i).arg(walked[i], expected[i])));
+}
+
+// A screen reader sets a field's text through its editable text, with no key pressed: the text
+// reaches the form as typed text does, and one the field refuses leaves the form as it was.
+void TestMainWindow::textFromScreenReader()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* x1 = find<QLineEdit>(FieldId::x(1));
+    QAccessibleEditableTextInterface* editable = QAccessible::queryAccessibleInterface(x1)->editableTextInterface();
+    QVERIFY(editable);
+    editable->replaceText(0, 2, QStringLiteral("0A"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(form.text(FieldId::memo()).mid(2, 2), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 0);
+
+    editable->replaceText(0, 2, QStringLiteral("g0"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 1);
+    QTRY_COMPARE(x1->text(), QStringLiteral("0A"));
 }
 
 void TestMainWindow::startButtonRedraws()
