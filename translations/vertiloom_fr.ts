@@ -899,5 +899,1373 @@ CRC32 %2</translation>
         <source>Cannot write the words into %1: %2.</source>
         <translation>Impossible d&apos;écrire les mots dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>x of point %1</source>
+        <translation>x du point %1</translation>
+    </message>
+    <message>
+        <source>y of point %1</source>
+        <translation>y du point %1</translation>
+    </message>
+    <message>
+        <source>point %1 in the letter</source>
+        <translation>point %1 dans la lettre</translation>
+    </message>
+    <message>
+        <source>place point %1 with a click on the preview</source>
+        <translation>placer le point %1 d&apos;un clic sur l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>number of points, hexadecimal</source>
+        <translation>nombre de points, en hexadécimal</translation>
+    </message>
+    <message>
+        <source>number of polygons, hexadecimal</source>
+        <translation>nombre de polygones, en hexadécimal</translation>
+    </message>
+    <message>
+        <source>corners of polygon %1</source>
+        <translation>sommets du polygone %1</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: point</source>
+        <translation>sommet %1 du polygone %2&#xa0;: point</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: parameter</source>
+        <translation>sommet %1 du polygone %2&#xa0;: paramètre</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2 in use</source>
+        <translation>sommet %1 du polygone %2 utilisé</translation>
+    </message>
+    <message>
+        <source>offset of the letter in the file, hexadecimal</source>
+        <translation>décalage de la lettre dans le fichier, en hexadécimal</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s record</source>
+        <translation>l&apos;enregistrement de la lettre</translation>
+    </message>
+    <message>
+        <source>PAUSE, letter %1</source>
+        <translation>PAUSE, lettre %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER, letter %1</source>
+        <translation>GAME OVER, lettre %1</translation>
+    </message>
+    <message>
+        <source>next letter of the catalogue</source>
+        <translation>lettre suivante du catalogue</translation>
+    </message>
+    <message>
+        <source>previous letter of the catalogue</source>
+        <translation>lettre précédente du catalogue</translation>
+    </message>
+    <message>
+        <source>reload the letter from the file</source>
+        <translation>recharger la lettre depuis le fichier</translation>
+    </message>
+    <message>
+        <source>clear the letter</source>
+        <translation>effacer la lettre</translation>
+    </message>
+    <message>
+        <source>read the words from the ROM image</source>
+        <translation>lire les mots dans l&apos;image ROM</translation>
+    </message>
+    <message>
+        <source>write the words into the ROM image</source>
+        <translation>écrire les mots dans l&apos;image ROM</translation>
+    </message>
+    <message>
+        <source>ROM variant</source>
+        <translation>variante de ROM</translation>
+    </message>
+    <message>
+        <source>preview of the letter</source>
+        <translation>aperçu de la lettre</translation>
+    </message>
+    <message>
+        <source>point numbers and axes over the preview</source>
+        <translation>numéros des points et axes par-dessus l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>the drawing board&apos;s square</source>
+        <translation>le carré de la planche à dessin</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordonnées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Polygones</translation>
+    </message>
+    <message>
+        <source>Total bytes: </source>
+        <translation>Total octets&#xa0;: </translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <translation>LANCER&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir fichier</translation>
+    </message>
+    <message>
+        <source>Export letter to Rom</source>
+        <translation>Exporter vers la Rom</translation>
+    </message>
+    <message>
+        <source>Export letter to file</source>
+        <translation>Exporter en fichier</translation>
+    </message>
+    <message>
+        <source>Convert to Translhextion</source>
+        <translation>Convertir en Translhextion</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>Afficher les points</translation>
+    </message>
+    <message>
+        <source>Display axes</source>
+        <translation>Afficher les axes</translation>
+    </message>
+    <message>
+        <source>Angles of %1 polygon</source>
+        <translation>Sommets du polygone %1</translation>
+    </message>
+    <message>
+        <source>vertex/parameters</source>
+        <translation>sommet/paramètres</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Émulateur</translation>
+    </message>
+    <message>
+        <source>The command line that starts your emulator. %f stands for the file to play: a copy of the open ROM image with the letter and the words as the fields hold them. Quotes &apos; and &quot; group words as in a shell. Left empty, the first of mednafen, snes9x, bsnes and retroarch on the PATH is used.</source>
+        <translation>La ligne de commande qui lance votre émulateur. %f représente le fichier à jouer&#xa0;: une copie de l&apos;image ROM ouverte, avec la lettre et les mots tels que les champs les contiennent. Les guillemets &apos; et &quot; regroupent des mots comme dans un shell. Laissée vide, c&apos;est le premier de mednafen, snes9x, bsnes et retroarch trouvé dans le PATH qui est utilisé.</translation>
+    </message>
+    <message>
+        <source>A polygon needs two corners or more.</source>
+        <translation>Un polygone a besoin d&apos;au moins deux sommets.</translation>
+    </message>
+    <message>
+        <source>pen: click to place the first corner</source>
+        <translation>plume&#xa0;: cliquez pour placer le premier sommet</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners, click closes the polygon</source>
+        <translation>plume&#xa0;: %1 sommets, un clic ferme le polygone</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners (Enter closes, Backspace takes the last back)</source>
+        <translation>plume&#xa0;: %1 sommets (Entrée ferme, Retour arrière retire le dernier)</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: warning: %1</source>
+        <translation>vertiloom-cli&#xa0;: avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Missing arguments.</source>
+        <translation>Arguments manquants.</translation>
+    </message>
+    <message>
+        <source>Too many arguments: &quot;%1&quot;.</source>
+        <translation>Trop d&apos;arguments&#xa0;: «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>An argument is empty: give the name of a file.</source>
+        <translation>Un argument est vide&#xa0;: indiquez le nom d&apos;un fichier.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>--%1 prend un nombre entier de %2 à %3, et non «&#xa0;%4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--%1 is empty: give the name of the file to write.</source>
+        <translation>--%1 est vide&#xa0;: indiquez le nom du fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of text.</source>
+        <translation>Afficher du JSON au lieu de texte.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than 2,000,000 bytes).%3</source>
+        <translation>%1 est un fichier de lettre de %2 octets, pas une image ROM (une image ROM dépasse 2,000,000 octets).%3</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture as PNG.</source>
+        <translation>Impossible d&apos;encoder l&apos;image en PNG.</translation>
+    </message>
+    <message>
+        <source>The font: an installed family with its style after a colon (&quot;DejaVu Sans:Bold&quot;), or a .ttf or .otf file.</source>
+        <translation>La police&#xa0;: une famille installée, avec son style après un deux-points («&#xa0;DejaVu Sans:Bold&#xa0;»), ou un fichier .ttf ou .otf.</translation>
+    </message>
+    <message>
+        <source>pieces (convex polygons sharing their corner points, as the game&apos;s own letters are built; the default) or outline (one polygon per contour, holes included).</source>
+        <translation>pieces (des polygones convexes qui partagent leurs points de sommet, comme sont construites les lettres du jeu lui-même&#xa0;; par défaut) ou outline (un polygone par contour, trous compris).</translation>
+    </message>
+    <message>
+        <source>The box the letter is fitted into, in units from -128 to 127: left, top, right and foot (y grows downwards). The letter keeps its aspect, is centred across and stands on the foot.</source>
+        <translation>Le cadre dans lequel la lettre est ajustée, en unités de -128 à 127&#xa0;: gauche, haut, droite et pied (y croît vers le bas). La lettre garde ses proportions, est centrée en largeur et repose sur le pied.</translation>
+    </message>
+    <message>
+        <source>--style takes pieces or outline, not &quot;%1&quot;.</source>
+        <translation>--style prend pieces ou outline, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter&apos;s square (such as -60,-90,60,0), not &quot;%1&quot;.</source>
+        <translation>--box prend quatre nombres entiers X0,Y0,X1,Y1 de -128 à 127, le carré de la lettre (par exemple -60,-90,60,0), et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The dump to read the image as, 1 to 5 in the order of the ROM panel (default: the best fitting one, else 1).</source>
+        <translation>Le dump selon lequel lire l&apos;image, de 1 à 5 dans l&apos;ordre du panneau ROM (par défaut&#xa0;: celui qui correspond le mieux, sinon 1).</translation>
+    </message>
+    <message>
+        <source>The catalogue letter: its label (&quot;A (57) 84&quot;) or its glyph (A).</source>
+        <translation>La lettre du catalogue&#xa0;: son libellé («&#xa0;A (57) 84&#xa0;») ou son glyphe (A).</translation>
+    </message>
+    <message>
+        <source>The letter record&apos;s file offset (hexadecimal).</source>
+        <translation>Le décalage de l&apos;enregistrement de lettre dans le fichier (en hexadécimal).</translation>
+    </message>
+    <message>
+        <source>Give --letter or --offset, not both.</source>
+        <translation>Indiquez --letter ou --offset, pas les deux.</translation>
+    </message>
+    <message>
+        <source>No catalogue letter is labelled &quot;%1&quot;.</source>
+        <translation>Aucune lettre du catalogue n&apos;a pour libellé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--offset takes a hexadecimal file offset such as 476E2, not &quot;%1&quot;.</source>
+        <translation>--offset prend un décalage hexadécimal dans le fichier, comme 476E2, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>Fits letters into the game&apos;s limits (at most 20 points, 8 polygons, 11 corners each) without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, curves and strokes included; any other a picture, whose dark shape is traced), then one for each character of --chars in --font. Each letter is placed in the box (--box, else the default letter&apos;s), and its line says how close it came. OUT by its name: *.svg the letter&apos;s SVG drawing, *.png the letter as the preview draws it, a folder (one that exists, or a name ending in /) a letter file per letter and sheet.png, a contact sheet of them all with their figures; any other name a letter file. Several letters need a folder. When any letter can&apos;t be fitted, nothing is written.</source>
+        <translation>Ajuste des lettres dans les limites du jeu (au plus 20 points, 8 polygones, 11 sommets chacun) sans toucher à aucune image ROM&#xa0;: une par SOURCE (un fichier nommé *.svg est un dessin, courbes et traits compris&#xa0;; tout autre est une image, dont la forme sombre est décalquée), puis une par caractère de --chars dans --font. Chaque lettre est placée dans le cadre (--box, sinon celui de la lettre par défaut), et sa ligne indique à quel point elle est proche de la source. OUT selon son nom&#xa0;: *.svg le dessin SVG de la lettre, *.png la lettre telle que l&apos;aperçu la dessine, un dossier (existant, ou un nom finissant par /) un fichier de lettre par lettre et sheet.png, une planche-contact de toutes les lettres avec leurs mesures&#xa0;; tout autre nom un fichier de lettre. Plusieurs lettres demandent un dossier. Quand une lettre ne peut pas être ajustée, rien n&apos;est écrit.</translation>
+    </message>
+    <message>
+        <source>A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number.</source>
+        <translation>Un dessin (*.svg) ou une image (PNG, JPEG, BMP...) à ajuster&#xa0;; autant que voulu.</translation>
+    </message>
+    <message>
+        <source>The characters of --font to fit, a letter each (white space and repeats passed over).</source>
+        <translation>Les caractères de --font à ajuster, une lettre chacun (espaces et répétitions ignorés).</translation>
+    </message>
+    <message>
+        <source>The letter file, drawing (*.svg), picture (*.png) or folder (DIR/) to write.</source>
+        <translation>Le fichier de lettre, le dessin (*.svg), l&apos;image (*.png) ou le dossier (DIR/) à écrire.</translation>
+    </message>
+    <message>
+        <source>--font needs --chars: give the characters to fit.</source>
+        <translation>--font demande --chars&#xa0;: indiquez les caractères à ajuster.</translation>
+    </message>
+    <message>
+        <source>--chars needs --font: give the font to take the characters from.</source>
+        <translation>--chars demande --font&#xa0;: indiquez la police d&apos;où prendre les caractères.</translation>
+    </message>
+    <message>
+        <source>Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture (*.png) or a folder (DIR/).</source>
+        <translation>Indiquez quoi écrire avec -o OUT&#xa0;: un fichier de lettre, un dessin (*.svg), une image (*.png) ou un dossier (DIR/).</translation>
+    </message>
+    <message>
+        <source>Give a drawing or picture to fit, or --font F with --chars TEXT.</source>
+        <translation>Indiquez un dessin ou une image à ajuster, ou --font F avec --chars TEXT.</translation>
+    </message>
+    <message>
+        <source>%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that exists), where each letter gets its letter file, and sheet.png.</source>
+        <translation>%1 lettres demandent un dossier&#xa0;: indiquez -o DIR/ (un nom finissant par /, ou un dossier existant), où chaque lettre reçoit son fichier de lettre, ainsi que sheet.png.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be fitted.</source>
+        <translation>Rien n&apos;a été écrit&#xa0;: certaines lettres ne peuvent pas être ajustées.</translation>
+    </message>
+    <message>
+        <source>%1 points, %2 polygons</source>
+        <translation>%1 points, %2 polygones</translation>
+    </message>
+    <message>
+        <source>IoU %1 %, distance ≤ %2</source>
+        <translation>IoU %1&#xa0;%, distance ≤ %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1. Nothing was written.</source>
+        <translation>Impossible de créer le dossier %1. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 octets)</translation>
+    </message>
+    <message>
+        <source>with a 512-byte header</source>
+        <translation>avec un en-tête de 512 octets</translation>
+    </message>
+    <message>
+        <source>no header</source>
+        <translation>sans en-tête</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Copier header:</source>
+        <translation>En-tête de copieur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cartridge:</source>
+        <translation>Cartouche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Somme de contrôle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Map mode:</source>
+        <translation>Mode de mappage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ROM size:</source>
+        <translation>Taille de ROM&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Dumps:</source>
+        <translation>Dumps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Mots&#xa0;:</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>no header at 7FC0 or FFC0</source>
+        <translation>aucun en-tête en 7FC0 ni en FFC0</translation>
+    </message>
+    <message>
+        <source>the image&apos;s own is %1 (the 16-bit sum of its bytes); no header holds one to compare</source>
+        <translation>celle de l&apos;image est %1 (la somme sur 16 bits de ses octets)&#xa0;; aucun en-tête n&apos;en contient une pour comparer</translation>
+    </message>
+    <message>
+        <source>header at %1, the high place</source>
+        <translation>en-tête en %1, à l&apos;emplacement haut</translation>
+    </message>
+    <message>
+        <source>header at %1, the low place</source>
+        <translation>en-tête en %1, à l&apos;emplacement bas</translation>
+    </message>
+    <message>
+        <source>(file offset %1, after the copier header)</source>
+        <translation>(décalage %1 dans le fichier, après l&apos;en-tête de copieur)</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they match</source>
+        <translation>stockée %1, complément %2&#xa0;; celle de l&apos;image est %3 (la somme sur 16 bits de ses octets)&#xa0;: elles correspondent</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they do not match</source>
+        <translation>stockée %1, complément %2&#xa0;; celle de l&apos;image est %3 (la somme sur 16 bits de ses octets)&#xa0;: elles ne correspondent pas</translation>
+    </message>
+    <message>
+        <source>Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image without a copier header), whether it has a copier header, its cartridge header when it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether the stored checksum is the image&apos;s own), the known dumps whose letters all fit, and its PAUSE and GAME OVER words (read at the best fitting dump&apos;s offsets, else the first dump&apos;s).</source>
+        <translation>Indique ce qu&apos;est une image ROM&#xa0;: sa taille, ses CRC32, MD5 et SHA-1 (tous trois de l&apos;image sans en-tête de copieur), si elle a un en-tête de copieur, son en-tête de cartouche quand elle en a un en 7FC0 ou FFC0 (titre, mode de mappage, taille de ROM, pays, version, et si la somme de contrôle stockée est bien celle de l&apos;image), les dumps connus dont toutes les lettres correspondent, et ses mots PAUSE et GAME OVER (lus aux décalages du dump qui correspond le mieux, sinon à ceux du premier dump).</translation>
+    </message>
+    <message>
+        <source>The ROM image.</source>
+        <translation>L&apos;image ROM.</translation>
+    </message>
+    <message>
+        <source>a letter file, not a ROM image: it holds no words</source>
+        <translation>un fichier de lettre, pas une image ROM&#xa0;: il ne contient aucun mot</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>none of the five known dumps fits</source>
+        <translation>aucun des cinq dumps connus ne correspond</translation>
+    </message>
+    <message>
+        <source>%1, words known</source>
+        <translation>%1, mots connus</translation>
+    </message>
+    <message>
+        <source>Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the length the catalogue gives, and the record read there as a load reads it (its length, points and polygons), or why it can&apos;t be read.</source>
+        <translation>Liste les 24 lettres du catalogue d&apos;un dump dans une image ROM&#xa0;: libellé, décalage dans le fichier, longueur indiquée par le catalogue, et l&apos;enregistrement qui s&apos;y lit comme le lit un chargement (sa longueur, ses points et ses polygones), ou pourquoi il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>every letter fits</source>
+        <translation>toutes les lettres correspondent</translation>
+    </message>
+    <message>
+        <source>not every letter fits</source>
+        <translation>certaines lettres ne correspondent pas</translation>
+    </message>
+    <message>
+        <source>longer than the catalogue says</source>
+        <translation>plus long que ne l&apos;indique le catalogue</translation>
+    </message>
+    <message>
+        <source>no record: %1</source>
+        <translation>aucun enregistrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Compares the checksum and its complement in the image&apos;s cartridge header (at 7FC0 or FFC0, counted after a copier header) with the image&apos;s own checksum: the 16-bit sum of its bytes without the copier header, the remainder of a size that is no power of two repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 when they do not or no header is found. With --fix, writes the right checksum and complement, those 4 bytes and no other, with import&apos;s safeguards: the image is first copied to IMAGE.bak, and a write cut short is put back.</source>
+        <translation>Compare la somme de contrôle et son complément de l&apos;en-tête de cartouche de l&apos;image (en 7FC0 ou FFC0, comptés après un en-tête de copieur) avec la somme de contrôle propre de l&apos;image&#xa0;: la somme sur 16 bits de ses octets sans l&apos;en-tête de copieur, le reste d&apos;une taille qui n&apos;est pas une puissance de deux étant répété comme la console le voit. Code de sortie 0 quand elles correspondent (ou que --fix les a corrigées), 1 quand elles ne correspondent pas ou qu&apos;aucun en-tête n&apos;est trouvé. Avec --fix, écrit la bonne somme de contrôle et son complément, ces 4 octets et aucun autre, avec les garde-fous de la commande import&#xa0;: l&apos;image est d&apos;abord copiée dans IMAGE.bak, et une écriture interrompue est annulée.</translation>
+    </message>
+    <message>
+        <source>Write the image&apos;s own checksum and its complement into the header.</source>
+        <translation>Écrire dans l&apos;en-tête la somme de contrôle propre de l&apos;image et son complément.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1</source>
+        <translation>Aucun en-tête de cartouche n&apos;a été trouvé en 7FC0 ni en FFC0&#xa0;: il n&apos;y a aucune somme de contrôle à comparer.%1</translation>
+    </message>
+    <message>
+        <source>Nothing to set: nothing was written.</source>
+        <translation>Rien à corriger&#xa0;: rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The header&apos;s checksum does not match the image&apos;s own (--fix sets it).</source>
+        <translation>La somme de contrôle de l&apos;en-tête ne correspond pas à celle de l&apos;image (--fix la corrige).</translation>
+    </message>
+    <message>
+        <source>Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.</source>
+        <translation>Somme de contrôle %1 et son complément %2 écrits au décalage %3 de %4&#xa0;; l&apos;image telle qu&apos;elle était se trouve dans %5.</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the IPS patch that turns ORIGINAL into MODIFIED (images of the same size); &quot;apply&quot; writes IMAGE with PATCH applied to the file given with -o, after checking the whole patch.</source>
+        <translation>«&#xa0;create&#xa0;» écrit le patch IPS qui transforme ORIGINAL en MODIFIED (images de même taille)&#xa0;; «&#xa0;apply&#xa0;» écrit IMAGE, avec PATCH appliqué, dans le fichier indiqué par -o, après avoir vérifié tout le patch.</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>Quoi faire.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image.</source>
+        <translation>create&#xa0;: l&apos;image d&apos;origine&#xa0;; apply&#xa0;: l&apos;image.</translation>
+    </message>
+    <message>
+        <source>create: the modified image; apply: the patch.</source>
+        <translation>create&#xa0;: l&apos;image modifiée&#xa0;; apply&#xa0;: le patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write; apply: the patched image to write.</source>
+        <translation>create&#xa0;: le patch à écrire&#xa0;; apply&#xa0;: l&apos;image patchée à écrire.</translation>
+    </message>
+    <message>
+        <source>The first argument is create or apply, not &quot;%1&quot;.</source>
+        <translation>Le premier argument est create ou apply, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Give the file to write with -o FILE.</source>
+        <translation>Indiquez le fichier à écrire avec -o FILE.</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes (the images are the same)</source>
+        <translation>%1&#xa0;: %2 octets (les images sont identiques)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1&#xa0;: %2 octets</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, %3 changed</source>
+        <translation>%1&#xa0;: %2 octets, dont %3 modifiés</translation>
+    </message>
+    <message>
+        <source>All 24 catalogue letters.</source>
+        <translation>Les 24 lettres du catalogue.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, --dump and --all are for a ROM image.</source>
+        <translation>%1 est un fichier de lettre (%2 octets)&#xa0;: il contient une seule lettre, et --letter, --offset, --dump et --all sont réservés à une image ROM.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Non lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1&#xa0;: aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, six across, each labelled. An output named *.svg is the letter&apos;s SVG drawing instead, as &quot;Export letter to SVG&quot; writes it (--scale, --no-numbers, --no-axes and --all are for a PNG picture).</source>
+        <translation>Dessine une lettre telle que l&apos;aperçu la montre après un chargement, pixel pour pixel (255 x 255), et l&apos;écrit en image PNG&#xa0;; avec --all, les 24 lettres du catalogue sur une seule planche, six par rangée, chacune avec son libellé. Une sortie nommée *.svg est plutôt le dessin SVG de la lettre, tel que l&apos;écrit «&#xa0;Exporter la lettre en SVG&#xa0;» (--scale, --no-numbers, --no-axes et --all sont réservés à une image PNG).</translation>
+    </message>
+    <message>
+        <source>A ROM image (the letter at --letter or --offset, else the first catalogue letter) or a letter file.</source>
+        <translation>Une image ROM (la lettre de --letter ou de --offset, sinon la première lettre du catalogue) ou un fichier de lettre.</translation>
+    </message>
+    <message>
+        <source>Enlarge every pixel to N x N (1 to 16).</source>
+        <translation>Agrandir chaque pixel à N x N (de 1 à 16).</translation>
+    </message>
+    <message>
+        <source>Without the point numbers.</source>
+        <translation>Sans les numéros des points.</translation>
+    </message>
+    <message>
+        <source>Without the axes.</source>
+        <translation>Sans les axes.</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>Le fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>Give --all, or one letter with --letter or --offset.</source>
+        <translation>Indiquez --all, ou une lettre avec --letter ou --offset.</translation>
+    </message>
+    <message>
+        <source>Give the picture to write with -o FILE.</source>
+        <translation>Indiquez l&apos;image à écrire avec -o FILE.</translation>
+    </message>
+    <message>
+        <source>--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG drawing holds one letter at its units, with its point numbers.</source>
+        <translation>--scale, --no-numbers, --no-axes et --all sont réservés à une image PNG&#xa0;: un dessin SVG contient une seule lettre à ses unités, avec ses numéros de points.</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Non écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Writes a letter file of one letter of a ROM image, or with --all one letter file per catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as &quot;Export letter to file&quot; writes them after a load.</source>
+        <translation>Écrit un fichier de lettre d&apos;une lettre d&apos;une image ROM, ou avec --all un fichier de lettre par lettre du catalogue dans un dossier (nommé d&apos;après le glyphe et le décalage, comme P_476E2.bin), tels que «&#xa0;Exporter en fichier&#xa0;» les écrit après un chargement.</translation>
+    </message>
+    <message>
+        <source>The letter file to write; with --all, the folder.</source>
+        <translation>Le fichier de lettre à écrire&#xa0;; avec --all, le dossier.</translation>
+    </message>
+    <message>
+        <source>Give one letter with --letter or --offset, or --all.</source>
+        <translation>Indiquez une lettre avec --letter ou --offset, ou --all.</translation>
+    </message>
+    <message>
+        <source>Give the folder to write into with -o DIR.</source>
+        <translation>Indiquez le dossier où écrire avec -o DIR.</translation>
+    </message>
+    <message>
+        <source>Give the letter file to write with -o FILE.</source>
+        <translation>Indiquez le fichier de lettre à écrire avec -o FILE.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be read.</source>
+        <translation>Rien n&apos;a été écrit&#xa0;: certaines lettres ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was written.</source>
+        <translation>%1&#xa0;: %2 Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Not written: %1 Nothing was written.</source>
+        <translation>Non écrit&#xa0;: %1 Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder: with --all, give the folder of letter files that extract --all wrote. Nothing was written.</source>
+        <translation>%1 n&apos;est pas un dossier&#xa0;: avec --all, indiquez le dossier de fichiers de lettre qu&apos;a écrit extract --all. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1: %2. Nothing was written.</source>
+        <translation>Impossible de lire le dossier %1&#xa0;: %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1: a letter file&apos;s name must end in _ and its offset, as extract --all names them (P_476E2.bin). Nothing was written.</source>
+        <translation>%1&#xa0;: le nom d&apos;un fichier de lettre doit finir par _ suivi de son décalage, comme les nomme extract --all (P_476E2.bin). Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 holds no letter files (*.bin). Nothing was written.</source>
+        <translation>%1 ne contient aucun fichier de lettre (*.bin). Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>a %1-byte record</source>
+        <translation>un enregistrement de %1 octets</translation>
+    </message>
+    <message>
+        <source>no letter record</source>
+        <translation>aucun enregistrement de lettre</translation>
+    </message>
+    <message>
+        <source>%1 more point</source>
+        <translation>%1 point de plus</translation>
+    </message>
+    <message>
+        <source>%1 more points</source>
+        <translation>%1 points de plus</translation>
+    </message>
+    <message>
+        <source>%1 fewer point</source>
+        <translation>%1 point de moins</translation>
+    </message>
+    <message>
+        <source>%1 fewer points</source>
+        <translation>%1 points de moins</translation>
+    </message>
+    <message>
+        <source>%1 more polygon</source>
+        <translation>%1 polygone de plus</translation>
+    </message>
+    <message>
+        <source>%1 more polygons</source>
+        <translation>%1 polygones de plus</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygon</source>
+        <translation>%1 polygone de moins</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygons</source>
+        <translation>%1 polygones de moins</translation>
+    </message>
+    <message>
+        <source>%1 more corner</source>
+        <translation>%1 sommet de plus</translation>
+    </message>
+    <message>
+        <source>%1 more corners</source>
+        <translation>%1 sommets de plus</translation>
+    </message>
+    <message>
+        <source>%1 fewer corner</source>
+        <translation>%1 sommet de moins</translation>
+    </message>
+    <message>
+        <source>%1 fewer corners</source>
+        <translation>%1 sommets de moins</translation>
+    </message>
+    <message>
+        <source>The new record has %1 than the one there.</source>
+        <translation>Le nouvel enregistrement a %1 que celui qui s&apos;y trouve.</translation>
+    </message>
+    <message>
+        <source>Writes the letter of a letter file into a ROM image at a catalogue letter or an offset, as &quot;Export letter to Rom&quot; does: the record is checked first, a record longer than the one there is refused unless --allow-longer is given, an image of none of the known dumps is refused, and the image is first copied to IMAGE.bak. A file named *.svg is a drawing: its letter is read as &quot;Import letter from SVG&quot; reads it, the bytes a drawing can&apos;t show taken from the record at that offset. With --fit, the letter is fitted into the game&apos;s limits from a drawing (curves and strokes included) or a picture (its dark shape traced), and with --font and --char (and no LETTERFILE) from a font&apos;s character: in the box of the record there (--box to choose another), over that record. With --all, every letter file of a folder goes to the offset in its name (as extract --all names them), all checked before any is written, in one write and one backup.</source>
+        <translation>Écrit la lettre d&apos;un fichier de lettre dans une image ROM, à une lettre du catalogue ou à un décalage, comme le fait «&#xa0;Exporter vers la Rom&#xa0;»&#xa0;: l&apos;enregistrement est d&apos;abord vérifié, un enregistrement plus long que celui en place est refusé sauf si --allow-longer est indiqué, une image qui n&apos;est aucun des dumps connus est refusée, et l&apos;image est d&apos;abord copiée dans IMAGE.bak. Un fichier nommé *.svg est un dessin&#xa0;: sa lettre est lue comme la lit «&#xa0;Importer une lettre SVG&#xa0;», les octets qu&apos;un dessin ne peut pas représenter étant pris dans l&apos;enregistrement à ce décalage. Avec --fit, la lettre est ajustée dans les limites du jeu à partir d&apos;un dessin (courbes et traits compris) ou d&apos;une image (sa forme sombre décalquée), et avec --font et --char (et sans LETTERFILE) à partir d&apos;un caractère d&apos;une police&#xa0;: dans le cadre de l&apos;enregistrement en place (--box pour en choisir un autre), par-dessus cet enregistrement. Avec --all, chaque fichier de lettre d&apos;un dossier va au décalage indiqué dans son nom (comme les nomme extract --all), tous vérifiés avant qu&apos;aucun ne soit écrit, en une seule écriture et une seule sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The ROM image to write into.</source>
+        <translation>L&apos;image ROM dans laquelle écrire.</translation>
+    </message>
+    <message>
+        <source>The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, the folder of letter files; none with --font.</source>
+        <translation>Le fichier de lettre (ou dessin SVG&#xa0;; avec --fit, un dessin ou une image) à écrire&#xa0;; avec --all, le dossier de fichiers de lettre&#xa0;; aucun avec --font.</translation>
+    </message>
+    <message>
+        <source>Write every letter file (*.bin) of the folder LETTERFILE at the offset in its name.</source>
+        <translation>Écrire chaque fichier de lettre (*.bin) du dossier LETTERFILE au décalage indiqué dans son nom.</translation>
+    </message>
+    <message>
+        <source>Write a record longer than the one there, over the bytes after it.</source>
+        <translation>Écrire un enregistrement plus long que celui en place, par-dessus les octets qui le suivent.</translation>
+    </message>
+    <message>
+        <source>Say what would change (offset, old and new length) and write nothing.</source>
+        <translation>Indiquer ce qui changerait (décalage, ancienne et nouvelle longueur) sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>Fit the drawing or picture LETTERFILE into the game&apos;s limits, in the box of the record there.</source>
+        <translation>Ajuster le dessin ou l&apos;image LETTERFILE dans les limites du jeu, dans le cadre de l&apos;enregistrement en place.</translation>
+    </message>
+    <message>
+        <source>The character of --font to fit in place of LETTERFILE.</source>
+        <translation>Le caractère de --font à ajuster à la place de LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>With --all, the offsets are in the letter files&apos; names: give no --letter or --offset.</source>
+        <translation>Avec --all, les décalages sont dans les noms des fichiers de lettre&#xa0;: n&apos;indiquez ni --letter ni --offset.</translation>
+    </message>
+    <message>
+        <source>Give the letter to replace with --letter or --offset.</source>
+        <translation>Indiquez la lettre à remplacer avec --letter ou --offset.</translation>
+    </message>
+    <message>
+        <source>--font needs --char: give the character to fit.</source>
+        <translation>--font demande --char&#xa0;: indiquez le caractère à ajuster.</translation>
+    </message>
+    <message>
+        <source>--char needs --font: give the font to take the character from.</source>
+        <translation>--char demande --font&#xa0;: indiquez la police d&apos;où prendre le caractère.</translation>
+    </message>
+    <message>
+        <source>With --font and --char the letter comes from the font: give no LETTERFILE.</source>
+        <translation>Avec --font et --char, la lettre vient de la police&#xa0;: n&apos;indiquez pas de LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>--fit, --font and --char fit one letter: not with --all.</source>
+        <translation>--fit, --font et --char ajustent une seule lettre&#xa0;: pas avec --all.</translation>
+    </message>
+    <message>
+        <source>--style and --box are for a fitted letter: give --fit, or --font and --char.</source>
+        <translation>--style et --box sont réservés à une lettre ajustée&#xa0;: indiquez --fit, ou --font et --char.</translation>
+    </message>
+    <message>
+        <source>--char takes one character, not &quot;%1&quot;.</source>
+        <translation>--char prend un seul caractère, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>(--allow-longer writes it)</source>
+        <translation>(--allow-longer l&apos;écrit)</translation>
+    </message>
+    <message>
+        <source>%1 is a ROM image, not a letter file. Nothing was written.</source>
+        <translation>%1 est une image ROM, pas un fichier de lettre. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: the records at offsets %3 and %4 overlap.</source>
+        <translation>%1 et %2&#xa0;: les enregistrements aux décalages %3 et %4 se chevauchent.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter file can be written.</source>
+        <translation>Rien n&apos;a été écrit&#xa0;: certains fichiers de lettre ne peuvent pas être écrits.</translation>
+    </message>
+    <message>
+        <source>Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 bytes would change.%6</source>
+        <translation>Simulation&#xa0;: l&apos;enregistrement de %1 octets serait écrit au décalage %2 de %3, où se trouve %4&#xa0;; %5 octets changeraient.%6</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.</source>
+        <translation>Enregistrement de %1 octets écrit au décalage %2 de %3, où se trouvait %4&#xa0;; l&apos;image telle qu&apos;elle était se trouve dans %5.</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).</source>
+        <translation>Enregistrement de %1 octets écrit au décalage %2, où se trouvait %3 (%4 octets modifiés).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 records into %2; the image as it was is in %3.</source>
+        <translation>%1 enregistrements écrits dans %2&#xa0;; l&apos;image telle qu&apos;elle était se trouve dans %3.</translation>
+    </message>
+    <message>
+        <source>What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.</source>
+        <translation>Ce qu&apos;est une image&#xa0;: taille, CRC32, MD5, SHA-1, en-têtes de copieur et de cartouche, dumps qui correspondent, les deux mots.</translation>
+    </message>
+    <message>
+        <source>The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.</source>
+        <translation>Les 24 lettres du catalogue d&apos;un dump&#xa0;: décalages, longueurs, décomptes, et si chacune se lit.</translation>
+    </message>
+    <message>
+        <source>A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.</source>
+        <translation>Une lettre telle que l&apos;aperçu la dessine, ou les 24 sur une planche, en image PNG&#xa0;; ou une lettre en dessin SVG.</translation>
+    </message>
+    <message>
+        <source>Letter files of one letter or all 24, as &quot;Export letter to file&quot; writes them.</source>
+        <translation>Fichiers de lettre d&apos;une lettre ou des 24, tels que «&#xa0;Exporter en fichier&#xa0;» les écrit.</translation>
+    </message>
+    <message>
+        <source>A letter file written into the image as &quot;Export letter to Rom&quot; does, an SVG drawing&apos;s letter, or one fitted from a drawing, picture or font.</source>
+        <translation>Un fichier de lettre écrit dans l&apos;image comme le fait «&#xa0;Exporter vers la Rom&#xa0;», la lettre d&apos;un dessin SVG, ou une lettre ajustée depuis un dessin, une image ou une police.</translation>
+    </message>
+    <message>
+        <source>Letters fitted from drawings, pictures or a font&apos;s characters into the game&apos;s limits, with a sheet.</source>
+        <translation>Des lettres ajustées dans les limites du jeu depuis des dessins, des images ou les caractères d&apos;une police, avec une planche-contact.</translation>
+    </message>
+    <message>
+        <source>The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.</source>
+        <translation>Les mots PAUSE et GAME OVER&#xa0;: les lire ou en écrire de nouveaux&#xa0;; les codes de tuile en fichier de table.</translation>
+    </message>
+    <message>
+        <source>An IPS patch between two images, or one applied to an image.</source>
+        <translation>Un patch IPS entre deux images, ou son application à une image.</translation>
+    </message>
+    <message>
+        <source>The cartridge header&apos;s checksum against the image&apos;s own; --fix sets it.</source>
+        <translation>La somme de contrôle de l&apos;en-tête de cartouche comparée à celle de l&apos;image&#xa0;; --fix la corrige.</translation>
+    </message>
+    <message>
+        <source>A BPS or IPS patch between two images, one applied to an image, or what a patch holds.</source>
+        <translation>Un patch BPS ou IPS entre deux images, son application à une image, ou ce que contient un patch.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the polygon letters of the game in ROM images and letter files, without a window.</source>
+        <translation>Lit et écrit les lettres polygonales du jeu dans les images ROM et les fichiers de lettre, sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&quot;vertiloom-cli COMMAND --help&quot; describes a command. Exit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.</source>
+        <translation>«&#xa0;vertiloom-cli COMMAND --help&#xa0;» décrit une commande. Code de sortie&#xa0;: 0 effectué, 1 refusé ou échoué (rien n&apos;a été écrit), 2 mauvaise utilisation.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: &quot;%1&quot; is not text in the system&apos;s encoding (UTF-8): a file of that name would be read or written under another name. Rename the file, or give another name.</source>
+        <translation>vertiloom-cli&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas du texte dans l&apos;encodage du système (UTF-8)&#xa0;: un fichier de ce nom serait lu ou écrit sous un autre nom. Renommez le fichier, ou indiquez un autre nom.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: give a command.</source>
+        <translation>vertiloom-cli&#xa0;: indiquez une commande.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: no command is called &quot;%1&quot;.</source>
+        <translation>vertiloom-cli&#xa0;: aucune commande ne s&apos;appelle «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 octet</translation>
+    </message>
+    <message>
+        <source>%1 action</source>
+        <translation>%1 action</translation>
+    </message>
+    <message>
+        <source>%1 actions</source>
+        <translation>%1 actions</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Enregistrements&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size after:</source>
+        <translation>Taille après&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Source&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Cible&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Metadata:</source>
+        <translation>Métadonnées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli patch: warning: %1</source>
+        <translation>vertiloom-cli patch&#xa0;: avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 (%2 RLE), writing %3</source>
+        <translation>%1 (dont %2 RLE), qui écrivent %3</translation>
+    </message>
+    <message>
+        <source>%1 bytes, CRC32 %2</source>
+        <translation>%1 octets, CRC32 %2</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as they stand); &quot;apply&quot; writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after checking the whole patch and the image&apos;s size and CRC32; &quot;info&quot; says what PATCH holds.</source>
+        <translation>«&#xa0;create&#xa0;» écrit le patch qui transforme ORIGINAL en MODIFIED, au format indiqué par la fin du nom donné avec -o&#xa0;: .bps (images de toutes tailles, en-tête de copieur laissé de côté) ou .ips (images de même taille, telles quelles)&#xa0;; «&#xa0;apply&#xa0;» écrit IMAGE, avec PATCH (BPS ou IPS) appliqué, dans le fichier indiqué par -o, après avoir vérifié tout le patch ainsi que la taille et le CRC32 de l&apos;image&#xa0;; «&#xa0;info&#xa0;» indique ce que contient PATCH.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image; info: the patch.</source>
+        <translation>create&#xa0;: l&apos;image d&apos;origine&#xa0;; apply&#xa0;: l&apos;image&#xa0;; info&#xa0;: le patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write (.bps or .ips); apply: the patched image to write.</source>
+        <translation>create&#xa0;: le patch à écrire (.bps ou .ips)&#xa0;; apply&#xa0;: l&apos;image patchée à écrire.</translation>
+    </message>
+    <message>
+        <source>create, BPS: text the patch carries (its metadata), such as its author.</source>
+        <translation>create, BPS&#xa0;: texte que le patch transporte (ses métadonnées), par exemple son auteur.</translation>
+    </message>
+    <message>
+        <source>BPS: take the images as they stand, a copier header included.</source>
+        <translation>BPS&#xa0;: prendre les images telles quelles, en-tête de copieur compris.</translation>
+    </message>
+    <message>
+        <source>apply, BPS: apply the patch to an image of another size or CRC32, and keep a result of another CRC32, with a warning.</source>
+        <translation>apply, BPS&#xa0;: appliquer le patch à une image d&apos;une autre taille ou d&apos;un autre CRC32, et garder un résultat d&apos;un autre CRC32, avec un avertissement.</translation>
+    </message>
+    <message>
+        <source>--%1 is for %2.</source>
+        <translation>--%1 ne s&apos;emploie qu&apos;avec %2.</translation>
+    </message>
+    <message>
+        <source>info takes one file, the patch.</source>
+        <translation>info prend un seul fichier, le patch.</translation>
+    </message>
+    <message>
+        <source>create or apply</source>
+        <translation>create ou apply</translation>
+    </message>
+    <message>
+        <source>The first argument is create, apply or info, not &quot;%1&quot;.</source>
+        <translation>Le premier argument est create, apply ou info, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 takes two files.</source>
+        <translation>%1 prend deux fichiers.</translation>
+    </message>
+    <message>
+        <source>The patch&apos;s name ends in .bps or .ips, which says its format: &quot;%1&quot; ends in neither.</source>
+        <translation>Le nom du patch finit par .bps ou .ips, ce qui indique son format&#xa0;: «&#xa0;%1&#xa0;» ne finit par aucun des deux.</translation>
+    </message>
+    <message>
+        <source>a BPS patch</source>
+        <translation>un patch BPS</translation>
+    </message>
+    <message>
+        <source>Reads the PAUSE and GAME OVER words of a ROM image (&quot;?&quot; stands for a byte that is no tile code), or writes new ones as the window does: one character per letter, from &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; writes as &quot;1&quot;, &quot;_&quot; as the blank), and the image is first copied to IMAGE.bak. With --table, no image: the tile codes as a table file that hex editors load to show and type the game&apos;s text (&quot;00=P&quot; ... &quot;19=R&quot;, one line each).</source>
+        <translation>Lit les mots PAUSE et GAME OVER d&apos;une image ROM («&#xa0;?&#xa0;» représente un octet qui n&apos;est pas un code de tuile), ou en écrit de nouveaux comme le fait la fenêtre&#xa0;: un caractère par lettre, parmi «&#xa0;PAUSED!0123456789LCT GMOVR&#xa0;» («&#xa0;I&#xa0;» s&apos;écrit «&#xa0;1&#xa0;», «&#xa0;_&#xa0;» est le blanc), et l&apos;image est d&apos;abord copiée dans IMAGE.bak. Avec --table, pas d&apos;image&#xa0;: les codes de tuile en fichier de table, que les éditeurs hexadécimaux chargent pour afficher et saisir le texte du jeu («&#xa0;00=P&#xa0;» ... «&#xa0;19=R&#xa0;», un par ligne).</translation>
+    </message>
+    <message>
+        <source>The ROM image (none with --table).</source>
+        <translation>L&apos;image ROM (aucune avec --table).</translation>
+    </message>
+    <message>
+        <source>The 5 letters of the PAUSE word.</source>
+        <translation>Les 5 lettres du mot PAUSE.</translation>
+    </message>
+    <message>
+        <source>The 8 letters of the GAME OVER word.</source>
+        <translation>Les 8 lettres du mot GAME OVER.</translation>
+    </message>
+    <message>
+        <source>Write the tile codes as a table file for hex editors (to -o FILE, else to the standard output).</source>
+        <translation>Écrire les codes de tuile en fichier de table pour éditeurs hexadécimaux (dans -o FILE, sinon sur la sortie standard).</translation>
+    </message>
+    <message>
+        <source>With --table, the table file to write.</source>
+        <translation>Avec --table, le fichier de table à écrire.</translation>
+    </message>
+    <message>
+        <source>--table writes the game&apos;s tile codes, the same for every image: give no IMAGE, --set-pause, --set-game-over or --dump with it.</source>
+        <translation>--table écrit les codes de tuile du jeu, les mêmes pour toute image&#xa0;: n&apos;indiquez avec lui ni IMAGE, ni --set-pause, ni --set-game-over, ni --dump.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tile codes)</source>
+        <translation>%1 (%2 codes de tuile)</translation>
+    </message>
+    <message>
+        <source>-o is for --table: the words are written into the image.</source>
+        <translation>-o est réservé à --table&#xa0;: les mots s&apos;écrivent dans l&apos;image.</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 characters, one per letter, not &quot;%3&quot;.</source>
+        <translation>--%1 prend %2 caractères, un par lettre, et non «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Written into %1; the image as it was is in %2.</source>
+        <translation>Écrit dans %1&#xa0;; l&apos;image telle qu&apos;elle était se trouve dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 on no point</source>
+        <translation>%1 sur aucun point</translation>
+    </message>
+    <message>
+        <source>%1 on points %2</source>
+        <translation>%1 sur les points %2</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Aucun point.</translation>
+    </message>
+    <message>
+        <source>Points (%1): %2.</source>
+        <translation>Points (%1)&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>No polygons.</source>
+        <translation>Aucun polygone.</translation>
+    </message>
+    <message>
+        <source>Polygons (%1): %2.</source>
+        <translation>Polygones (%1)&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::BoardCanvas</name>
+    <message>
+        <source>point %1 at x %2, y %3</source>
+        <translation>point %1 en x %2, y %3</translation>
+    </message>
+    <message>
+        <source>in polygons %1</source>
+        <translation>dans les polygones %1</translation>
+    </message>
+    <message>
+        <source>point %1 selected</source>
+        <translation>point %1 sélectionné</translation>
+    </message>
+    <message>
+        <source>%1 points selected</source>
+        <translation>%1 points sélectionnés</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no points of this editor and no SVG drawing.</source>
+        <translation>Le presse-papiers ne contient ni points de cet éditeur ni dessin SVG.</translation>
+    </message>
+    <message>
+        <source>No point is selected to delete.</source>
+        <translation>Aucun point n&apos;est sélectionné pour être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::DrawingBoard</name>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Plume</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Picture: a drag moves the tracing picture, the wheel sizes it</source>
+        <translation>Image&#xa0;: un glisser déplace l&apos;image à décalquer, la molette la redimensionne</translation>
+    </message>
+    <message>
+        <source>Flip horizontally</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Flip vertically</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Scale the selection by this percentage</source>
+        <translation>Redimensionner la sélection selon ce pourcentage</translation>
+    </message>
+    <message>
+        <source>Scale by %1 %</source>
+        <translation>Redimensionner à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Move the selection by dx, dy</source>
+        <translation>Déplacer la sélection de dx, dy</translation>
+    </message>
+    <message>
+        <source>Move by %1, %2</source>
+        <translation>Déplacer de %1, %2</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Magnétisme</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster la vue</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Arrière-plan…</translation>
+    </message>
+    <message>
+        <source>Fit picture</source>
+        <translation>Ajuster l&apos;image</translation>
+    </message>
+    <message>
+        <source>Fit what the picture shows to the letter&apos;s box</source>
+        <translation>Ajuster ce que montre l&apos;image au cadre de la lettre</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Retirer l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Trace picture</source>
+        <translation>Décalquer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Fit the picture&apos;s dark shape into a letter where it lies on the square</source>
+        <translation>Ajuster la forme sombre de l&apos;image en une lettre, là où elle se trouve sur le carré</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Ajuster un dessin…</translation>
+    </message>
+    <message>
+        <source>Fit an SVG drawing or a picture into the letter&apos;s limits</source>
+        <translation>Ajuster un dessin SVG ou une image dans les limites de la lettre</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Lettre depuis une police…</translation>
+    </message>
+    <message>
+        <source>Fit a character of an installed font into the letter&apos;s limits</source>
+        <translation>Ajuster un caractère d&apos;une police installée dans les limites de la lettre</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Take the fitted letter (Enter)</source>
+        <translation>Accepter la lettre ajustée (Entrée)</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Drop the fitted letter (Esc)</source>
+        <translation>Abandonner la lettre ajustée (Échap)</translation>
+    </message>
+    <message>
+        <source>Delete points</source>
+        <translation>Supprimer les points</translation>
+    </message>
+    <message>
+        <source>Take the selected points out of the letter and its polygons</source>
+        <translation>Retirer les points sélectionnés de la lettre et de ses polygones</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Tessarine Vertiloom — drawing board</source>
+        <translation>Tessarine Vertiloom — planche à dessin</translation>
+    </message>
+    <message>
+        <source>Opacity of the background</source>
+        <translation>Opacité de l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Size of the background (the wheel with the picture tool, T)</source>
+        <translation>Taille de l&apos;arrière-plan (la molette avec l&apos;outil image, T)</translation>
+    </message>
+    <message>
+        <source>Where the background stands, in units (a drag with the picture tool, T, moves it)</source>
+        <translation>Position de l&apos;arrière-plan, en unités (un glisser avec l&apos;outil image, T, le déplace)</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Échelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Move by:</source>
+        <translation>Déplacer de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Percent to scale the selection by; Apply or K scales</source>
+        <translation>Pourcentage de redimensionnement de la sélection&#xa0;; Appliquer ou K redimensionne</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, x (Tab: y); Apply or M moves</source>
+        <translation>Unités de déplacement de la sélection, x (Tab&#xa0;: y)&#xa0;; Appliquer ou M déplace</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, y; Apply or M moves</source>
+        <translation>Unités de déplacement de la sélection, y&#xa0;; Appliquer ou M déplace</translation>
+    </message>
+    <message>
+        <source>x of the selected point, in units (Tab: y)</source>
+        <translation>x du point sélectionné, en unités (Tab&#xa0;: y)</translation>
+    </message>
+    <message>
+        <source>y of the selected point, in units</source>
+        <translation>y du point sélectionné, en unités</translation>
+    </message>
+    <message>
+        <source>Fitted letter:</source>
+        <translation>Lettre ajustée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Convex pieces</source>
+        <translation>Pièces convexes</translation>
+    </message>
+    <message>
+        <source>Outlines</source>
+        <translation>Contours</translation>
+    </message>
+    <message>
+        <source>Convex pieces sharing their corners, as the game&apos;s own letters are built, or one polygon per contour, holes included</source>
+        <translation>Pièces convexes qui partagent leurs sommets, comme sont construites les lettres du jeu lui-même, ou un polygone par contour, trous compris</translation>
+    </message>
+    <message>
+        <source>Box:</source>
+        <translation>Cadre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Left edge of the box, in units</source>
+        <translation>Bord gauche du cadre, en unités</translation>
+    </message>
+    <message>
+        <source>Top edge of the box, in units</source>
+        <translation>Bord supérieur du cadre, en unités</translation>
+    </message>
+    <message>
+        <source>Right edge of the box, in units</source>
+        <translation>Bord droit du cadre, en unités</translation>
+    </message>
+    <message>
+        <source>Foot of the box, in units: the letter stands on it</source>
+        <translation>Pied du cadre, en unités&#xa0;: la lettre repose dessus</translation>
+    </message>
+    <message>
+        <source>Point %1:</source>
+        <translation>Point %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2:</source>
+        <translation>Points %1 et %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>distance %1, angle %2°</source>
+        <translation>distance %1, angle %2°</translation>
+    </message>
+    <message>
+        <source>No tracing picture is placed to trace: open one with “Background…” (B) first.</source>
+        <translation>Aucune image à décalquer n&apos;est placée&#xa0;: ouvrez-en d&apos;abord une avec «&#xa0;Arrière-plan…&#xa0;» (B).</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Impossible de lire l&apos;image %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::FontWindow</name>
+    <message>
+        <source>Tessarine Vertiloom — font</source>
+        <translation>Tessarine Vertiloom — police</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Lettre</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::MainWindow</name>
+    <message>
+        <source>Export letter to SVG…</source>
+        <translation>Exporter la lettre en SVG…</translation>
+    </message>
+    <message>
+        <source>Import letter from SVG…</source>
+        <translation>Importer une lettre SVG…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Emulator…</source>
+        <translation>Émulateur…</translation>
+    </message>
+    <message>
+        <source>Drawing board (F6)</source>
+        <translation>Planche à dessin (F6)</translation>
+    </message>
+    <message>
+        <source>Font (F7)</source>
+        <translation>Police (F7)</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Ajuster un dessin…</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Lettre depuis une police…</translation>
+    </message>
+    <message>
+        <source>Make patch…</source>
+        <translation>Créer un patch…</translation>
+    </message>
 </context>
 </TS>
