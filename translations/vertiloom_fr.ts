@@ -1029,7 +1029,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>Convert to Translhextion</source>
-        <translation>Convertir en Translhextion</translation>
+        <translation>Vers Translhextion</translation>
     </message>
     <message>
         <source>Display points</source>
