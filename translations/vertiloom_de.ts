@@ -899,5 +899,1373 @@ CRC32 %2</translation>
         <source>Cannot write the words into %1: %2.</source>
         <translation>Die Wörter können nicht in %1 geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>x of point %1</source>
+        <translation>x von Punkt %1</translation>
+    </message>
+    <message>
+        <source>y of point %1</source>
+        <translation>y von Punkt %1</translation>
+    </message>
+    <message>
+        <source>point %1 in the letter</source>
+        <translation>Punkt %1 im Buchstaben</translation>
+    </message>
+    <message>
+        <source>place point %1 with a click on the preview</source>
+        <translation>Punkt %1 per Klick in die Vorschau setzen</translation>
+    </message>
+    <message>
+        <source>number of points, hexadecimal</source>
+        <translation>Anzahl der Punkte, hexadezimal</translation>
+    </message>
+    <message>
+        <source>number of polygons, hexadecimal</source>
+        <translation>Anzahl der Polygone, hexadezimal</translation>
+    </message>
+    <message>
+        <source>corners of polygon %1</source>
+        <translation>Ecken von Polygon %1</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: point</source>
+        <translation>Ecke %1 von Polygon %2: Punkt</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: parameter</source>
+        <translation>Ecke %1 von Polygon %2: Parameter</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2 in use</source>
+        <translation>Ecke %1 von Polygon %2 verwendet</translation>
+    </message>
+    <message>
+        <source>offset of the letter in the file, hexadecimal</source>
+        <translation>Offset des Buchstabens in der Datei, hexadezimal</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s record</source>
+        <translation>Datensatz des Buchstabens</translation>
+    </message>
+    <message>
+        <source>PAUSE, letter %1</source>
+        <translation>PAUSE, Buchstabe %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER, letter %1</source>
+        <translation>GAME OVER, Buchstabe %1</translation>
+    </message>
+    <message>
+        <source>next letter of the catalogue</source>
+        <translation>nächster Buchstabe des Katalogs</translation>
+    </message>
+    <message>
+        <source>previous letter of the catalogue</source>
+        <translation>vorheriger Buchstabe des Katalogs</translation>
+    </message>
+    <message>
+        <source>reload the letter from the file</source>
+        <translation>Buchstaben erneut aus der Datei laden</translation>
+    </message>
+    <message>
+        <source>clear the letter</source>
+        <translation>Buchstaben leeren</translation>
+    </message>
+    <message>
+        <source>read the words from the ROM image</source>
+        <translation>Wörter aus dem ROM-Abbild lesen</translation>
+    </message>
+    <message>
+        <source>write the words into the ROM image</source>
+        <translation>Wörter in das ROM-Abbild schreiben</translation>
+    </message>
+    <message>
+        <source>ROM variant</source>
+        <translation>ROM-Variante</translation>
+    </message>
+    <message>
+        <source>preview of the letter</source>
+        <translation>Vorschau des Buchstabens</translation>
+    </message>
+    <message>
+        <source>point numbers and axes over the preview</source>
+        <translation>Punktnummern und Achsen über der Vorschau</translation>
+    </message>
+    <message>
+        <source>the drawing board&apos;s square</source>
+        <translation>Quadrat des Zeichenbretts</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Koordinaten:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Polygone</translation>
+    </message>
+    <message>
+        <source>Total bytes: </source>
+        <translation>Bytes gesamt: </translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <translation>START!</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Export letter to Rom</source>
+        <translation>Buchstabe ins Rom</translation>
+    </message>
+    <message>
+        <source>Export letter to file</source>
+        <translation>Buchstabe in Datei</translation>
+    </message>
+    <message>
+        <source>Convert to Translhextion</source>
+        <translation>Für Translhextion</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>Punkte anzeigen</translation>
+    </message>
+    <message>
+        <source>Display axes</source>
+        <translation>Achsen anzeigen</translation>
+    </message>
+    <message>
+        <source>Angles of %1 polygon</source>
+        <translation>Ecken von Polygon %1</translation>
+    </message>
+    <message>
+        <source>vertex/parameters</source>
+        <translation>Punkt/Parameter</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Emulator</translation>
+    </message>
+    <message>
+        <source>The command line that starts your emulator. %f stands for the file to play: a copy of the open ROM image with the letter and the words as the fields hold them. Quotes &apos; and &quot; group words as in a shell. Left empty, the first of mednafen, snes9x, bsnes and retroarch on the PATH is used.</source>
+        <translation>Die Befehlszeile, die Ihren Emulator startet. %f steht für die zu spielende Datei: eine Kopie des geöffneten ROM-Abbilds mit dem Buchstaben und den Wörtern, wie die Felder sie enthalten. Anführungszeichen &apos; und &quot; fassen Wörter wie in einer Shell zusammen. Bleibt sie leer, wird das erste Programm aus mednafen, snes9x, bsnes und retroarch im PATH verwendet.</translation>
+    </message>
+    <message>
+        <source>A polygon needs two corners or more.</source>
+        <translation>Ein Polygon braucht mindestens zwei Ecken.</translation>
+    </message>
+    <message>
+        <source>pen: click to place the first corner</source>
+        <translation>Stift: Ein Klick setzt die erste Ecke</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners, click closes the polygon</source>
+        <translation>Stift: %1 Ecken, ein Klick schließt das Polygon</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners (Enter closes, Backspace takes the last back)</source>
+        <translation>Stift: %1 Ecken (Enter schließt, Rücktaste nimmt die letzte zurück)</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: warning: %1</source>
+        <translation>vertiloom-cli: Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Missing arguments.</source>
+        <translation>Es fehlen Argumente.</translation>
+    </message>
+    <message>
+        <source>Too many arguments: &quot;%1&quot;.</source>
+        <translation>Zu viele Argumente: „%1“.</translation>
+    </message>
+    <message>
+        <source>An argument is empty: give the name of a file.</source>
+        <translation>Ein Argument ist leer: Geben Sie den Namen einer Datei an.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>--%1 erwartet eine ganze Zahl von %2 bis %3, nicht „%4“.</translation>
+    </message>
+    <message>
+        <source>--%1 is empty: give the name of the file to write.</source>
+        <translation>--%1 ist leer: Geben Sie den Namen der zu schreibenden Datei an.</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of text.</source>
+        <translation>JSON statt Text ausgeben.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than 2,000,000 bytes).%3</source>
+        <translation>%1 ist eine Buchstabendatei von %2 Bytes, kein ROM-Abbild (ein ROM-Abbild ist größer als 2,000,000 Bytes).%3</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture as PNG.</source>
+        <translation>Das Bild kann nicht als PNG kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The font: an installed family with its style after a colon (&quot;DejaVu Sans:Bold&quot;), or a .ttf or .otf file.</source>
+        <translation>Die Schriftart: eine installierte Familie mit ihrem Stil nach einem Doppelpunkt („DejaVu Sans:Bold“) oder eine .ttf- oder .otf-Datei.</translation>
+    </message>
+    <message>
+        <source>pieces (convex polygons sharing their corner points, as the game&apos;s own letters are built; the default) or outline (one polygon per contour, holes included).</source>
+        <translation>pieces (konvexe Polygone, die sich ihre Eckpunkte teilen, so wie die Buchstaben des Spiels selbst gebaut sind; die Vorgabe) oder outline (ein Polygon je Umriss, Löcher eingeschlossen).</translation>
+    </message>
+    <message>
+        <source>The box the letter is fitted into, in units from -128 to 127: left, top, right and foot (y grows downwards). The letter keeps its aspect, is centred across and stands on the foot.</source>
+        <translation>Der Rahmen, in den der Buchstabe eingepasst wird, in Einheiten von -128 bis 127: links, oben, rechts und Fußlinie (y wächst nach unten). Der Buchstabe behält sein Seitenverhältnis, wird waagerecht zentriert und steht auf der Fußlinie.</translation>
+    </message>
+    <message>
+        <source>--style takes pieces or outline, not &quot;%1&quot;.</source>
+        <translation>--style erwartet pieces oder outline, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter&apos;s square (such as -60,-90,60,0), not &quot;%1&quot;.</source>
+        <translation>--box erwartet vier ganze Zahlen X0,Y0,X1,Y1 von -128 bis 127 im Quadrat des Buchstabens (etwa -60,-90,60,0), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The dump to read the image as, 1 to 5 in the order of the ROM panel (default: the best fitting one, else 1).</source>
+        <translation>Der Dump, als der das Abbild gelesen wird, 1 bis 5 in der Reihenfolge der ROM-Gruppe (Vorgabe: der am besten passende, sonst 1).</translation>
+    </message>
+    <message>
+        <source>The catalogue letter: its label (&quot;A (57) 84&quot;) or its glyph (A).</source>
+        <translation>Der Katalogbuchstabe: seine Beschriftung („A (57) 84“) oder seine Glyphe (A).</translation>
+    </message>
+    <message>
+        <source>The letter record&apos;s file offset (hexadecimal).</source>
+        <translation>Der Datei-Offset des Buchstabendatensatzes (hexadezimal).</translation>
+    </message>
+    <message>
+        <source>Give --letter or --offset, not both.</source>
+        <translation>Geben Sie --letter oder --offset an, nicht beide.</translation>
+    </message>
+    <message>
+        <source>No catalogue letter is labelled &quot;%1&quot;.</source>
+        <translation>Kein Katalogbuchstabe ist mit „%1“ beschriftet.</translation>
+    </message>
+    <message>
+        <source>--offset takes a hexadecimal file offset such as 476E2, not &quot;%1&quot;.</source>
+        <translation>--offset erwartet einen hexadezimalen Datei-Offset wie 476E2, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Fits letters into the game&apos;s limits (at most 20 points, 8 polygons, 11 corners each) without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, curves and strokes included; any other a picture, whose dark shape is traced), then one for each character of --chars in --font. Each letter is placed in the box (--box, else the default letter&apos;s), and its line says how close it came. OUT by its name: *.svg the letter&apos;s SVG drawing, *.png the letter as the preview draws it, a folder (one that exists, or a name ending in /) a letter file per letter and sheet.png, a contact sheet of them all with their figures; any other name a letter file. Several letters need a folder. When any letter can&apos;t be fitted, nothing is written.</source>
+        <translation>Passt Buchstaben in die Grenzen des Spiels ein (höchstens 20 Punkte, 8 Polygone, je 11 Ecken), ohne ein ROM-Abbild anzutasten: einen aus jeder SOURCE (eine Datei namens *.svg ist eine Zeichnung, Kurven und Konturen eingeschlossen; jede andere ein Bild, dessen dunkle Form nachgezeichnet wird), dann einen für jedes Zeichen von --chars aus --font. Jeder Buchstabe wird in den Rahmen gesetzt (--box, sonst den des Standardbuchstabens), und seine Zeile sagt, wie nah er der Quelle kam. OUT nach seinem Namen: *.svg die SVG-Zeichnung des Buchstabens, *.png der Buchstabe, wie die Vorschau ihn zeichnet, ein Ordner (ein vorhandener oder ein Name, der auf / endet) eine Buchstabendatei je Buchstabe und sheet.png, ein Übersichtsblatt aller Buchstaben mit ihren Kennzahlen; jeder andere Name eine Buchstabendatei. Mehrere Buchstaben brauchen einen Ordner. Lässt sich ein Buchstabe nicht einpassen, wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number.</source>
+        <translation>Eine Zeichnung (*.svg) oder ein Bild (PNG, JPEG, BMP...) zum Einpassen; beliebig viele.</translation>
+    </message>
+    <message>
+        <source>The characters of --font to fit, a letter each (white space and repeats passed over).</source>
+        <translation>Die einzupassenden Zeichen von --font, je ein Buchstabe (Leerraum und Wiederholungen werden übergangen).</translation>
+    </message>
+    <message>
+        <source>The letter file, drawing (*.svg), picture (*.png) or folder (DIR/) to write.</source>
+        <translation>Was geschrieben wird: eine Buchstabendatei, eine Zeichnung (*.svg), ein Bild (*.png) oder ein Ordner (DIR/).</translation>
+    </message>
+    <message>
+        <source>--font needs --chars: give the characters to fit.</source>
+        <translation>--font braucht --chars: Geben Sie die einzupassenden Zeichen an.</translation>
+    </message>
+    <message>
+        <source>--chars needs --font: give the font to take the characters from.</source>
+        <translation>--chars braucht --font: Geben Sie die Schriftart an, aus der die Zeichen stammen.</translation>
+    </message>
+    <message>
+        <source>Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture (*.png) or a folder (DIR/).</source>
+        <translation>Geben Sie mit -o OUT an, was geschrieben wird: eine Buchstabendatei, eine Zeichnung (*.svg), ein Bild (*.png) oder einen Ordner (DIR/).</translation>
+    </message>
+    <message>
+        <source>Give a drawing or picture to fit, or --font F with --chars TEXT.</source>
+        <translation>Geben Sie eine Zeichnung oder ein Bild zum Einpassen an, oder --font F mit --chars TEXT.</translation>
+    </message>
+    <message>
+        <source>%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that exists), where each letter gets its letter file, and sheet.png.</source>
+        <translation>%1 Buchstaben brauchen einen Ordner: Geben Sie -o DIR/ an (einen Namen, der auf / endet, oder einen vorhandenen Ordner), in dem jeder Buchstabe seine Buchstabendatei erhält, dazu sheet.png.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be fitted.</source>
+        <translation>Es wurde nichts geschrieben: Nicht jeder Buchstabe lässt sich einpassen.</translation>
+    </message>
+    <message>
+        <source>%1 points, %2 polygons</source>
+        <translation>%1 Punkte, %2 Polygone</translation>
+    </message>
+    <message>
+        <source>IoU %1 %, distance ≤ %2</source>
+        <translation>IoU %1 %, Abstand ≤ %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1. Nothing was written.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>with a 512-byte header</source>
+        <translation>mit einem Header von 512 Bytes</translation>
+    </message>
+    <message>
+        <source>no header</source>
+        <translation>ohne Header</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Copier header:</source>
+        <translation>Kopierer-Header:</translation>
+    </message>
+    <message>
+        <source>Cartridge:</source>
+        <translation>Cartridge:</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Prüfsumme:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Map mode:</source>
+        <translation>Map-Modus:</translation>
+    </message>
+    <message>
+        <source>ROM size:</source>
+        <translation>ROM-Größe:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Land:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Dumps:</source>
+        <translation>Dumps:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>no header at 7FC0 or FFC0</source>
+        <translation>kein Header bei 7FC0 oder FFC0</translation>
+    </message>
+    <message>
+        <source>the image&apos;s own is %1 (the 16-bit sum of its bytes); no header holds one to compare</source>
+        <translation>die eigene des Abbilds ist %1 (die 16-Bit-Summe seiner Bytes); kein Header enthält eine zum Vergleich</translation>
+    </message>
+    <message>
+        <source>header at %1, the high place</source>
+        <translation>Header bei %1, an der oberen Stelle</translation>
+    </message>
+    <message>
+        <source>header at %1, the low place</source>
+        <translation>Header bei %1, an der unteren Stelle</translation>
+    </message>
+    <message>
+        <source>(file offset %1, after the copier header)</source>
+        <translation>(Datei-Offset %1, nach dem Kopierer-Header)</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they match</source>
+        <translation>gespeichert %1, Komplement %2; die eigene des Abbilds ist %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen überein</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they do not match</source>
+        <translation>gespeichert %1, Komplement %2; die eigene des Abbilds ist %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image without a copier header), whether it has a copier header, its cartridge header when it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether the stored checksum is the image&apos;s own), the known dumps whose letters all fit, and its PAUSE and GAME OVER words (read at the best fitting dump&apos;s offsets, else the first dump&apos;s).</source>
+        <translation>Beschreibt ein ROM-Abbild: seine Größe, seine CRC32, MD5 und SHA-1 (alle drei für das Abbild ohne Kopierer-Header), ob es einen Kopierer-Header hat, seinen Cartridge-Header, wenn es einen bei 7FC0 oder FFC0 hat (Titel, Map-Modus, ROM-Größe, Land, Version und ob die gespeicherte Prüfsumme die eigene des Abbilds ist), die bekannten Dumps, deren Buchstaben alle passen, und seine Wörter PAUSE und GAME OVER (gelesen an den Offsets des am besten passenden Dumps, sonst des ersten).</translation>
+    </message>
+    <message>
+        <source>The ROM image.</source>
+        <translation>Das ROM-Abbild.</translation>
+    </message>
+    <message>
+        <source>a letter file, not a ROM image: it holds no words</source>
+        <translation>eine Buchstabendatei, kein ROM-Abbild: Sie enthält keine Wörter</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>none of the five known dumps fits</source>
+        <translation>keiner der fünf bekannten Dumps passt</translation>
+    </message>
+    <message>
+        <source>%1, words known</source>
+        <translation>%1, Wörter bekannt</translation>
+    </message>
+    <message>
+        <source>Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the length the catalogue gives, and the record read there as a load reads it (its length, points and polygons), or why it can&apos;t be read.</source>
+        <translation>Listet die 24 Katalogbuchstaben eines Dumps in einem ROM-Abbild auf: Beschriftung, Datei-Offset, die Länge laut Katalog und den dort gelesenen Datensatz, wie ihn das Laden liest (seine Länge, Punkte und Polygone), oder warum er sich nicht lesen lässt.</translation>
+    </message>
+    <message>
+        <source>every letter fits</source>
+        <translation>jeder Buchstabe passt</translation>
+    </message>
+    <message>
+        <source>not every letter fits</source>
+        <translation>nicht jeder Buchstabe passt</translation>
+    </message>
+    <message>
+        <source>longer than the catalogue says</source>
+        <translation>länger als laut Katalog</translation>
+    </message>
+    <message>
+        <source>no record: %1</source>
+        <translation>kein Datensatz: %1</translation>
+    </message>
+    <message>
+        <source>Compares the checksum and its complement in the image&apos;s cartridge header (at 7FC0 or FFC0, counted after a copier header) with the image&apos;s own checksum: the 16-bit sum of its bytes without the copier header, the remainder of a size that is no power of two repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 when they do not or no header is found. With --fix, writes the right checksum and complement, those 4 bytes and no other, with import&apos;s safeguards: the image is first copied to IMAGE.bak, and a write cut short is put back.</source>
+        <translation>Vergleicht die Prüfsumme und ihr Komplement im Cartridge-Header des Abbilds (bei 7FC0 oder FFC0, gezählt nach einem Kopierer-Header) mit der eigenen Prüfsumme des Abbilds: der 16-Bit-Summe seiner Bytes ohne den Kopierer-Header, wobei der Rest einer Größe, die keine Zweierpotenz ist, so wiederholt wird, wie die Konsole ihn sieht. Exit-Status 0, wenn sie übereinstimmen (oder --fix sie gesetzt hat), 1, wenn nicht oder wenn kein Header gefunden wird. Mit --fix werden die richtige Prüfsumme und ihr Komplement geschrieben, diese 4 Bytes und keine anderen, mit den Schutzmaßnahmen von import: Das Abbild wird zuerst nach IMAGE.bak kopiert, und ein abgebrochener Schreibvorgang wird rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Write the image&apos;s own checksum and its complement into the header.</source>
+        <translation>Die eigene Prüfsumme des Abbilds und ihr Komplement in den Header schreiben.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1</source>
+        <translation>Bei 7FC0 oder FFC0 wurde kein Cartridge-Header gefunden: Es gibt keine Prüfsumme zum Vergleichen.%1</translation>
+    </message>
+    <message>
+        <source>Nothing to set: nothing was written.</source>
+        <translation>Nichts zu setzen: Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The header&apos;s checksum does not match the image&apos;s own (--fix sets it).</source>
+        <translation>Die Prüfsumme des Headers stimmt nicht mit der eigenen des Abbilds überein (--fix setzt sie).</translation>
+    </message>
+    <message>
+        <source>Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.</source>
+        <translation>Prüfsumme %1 und Komplement %2 an Offset %3 in %4 geschrieben; das bisherige Abbild liegt in %5.</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the IPS patch that turns ORIGINAL into MODIFIED (images of the same size); &quot;apply&quot; writes IMAGE with PATCH applied to the file given with -o, after checking the whole patch.</source>
+        <translation>„create“ schreibt den IPS-Patch, der ORIGINAL in MODIFIED umwandelt (Abbilder gleicher Größe); „apply“ schreibt IMAGE mit angewendetem PATCH in die mit -o angegebene Datei, nachdem der ganze Patch geprüft wurde.</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>Was zu tun ist.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image.</source>
+        <translation>create: das Originalabbild; apply: das Abbild.</translation>
+    </message>
+    <message>
+        <source>create: the modified image; apply: the patch.</source>
+        <translation>create: das veränderte Abbild; apply: der Patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write; apply: the patched image to write.</source>
+        <translation>create: der zu schreibende Patch; apply: das zu schreibende gepatchte Abbild.</translation>
+    </message>
+    <message>
+        <source>The first argument is create or apply, not &quot;%1&quot;.</source>
+        <translation>Das erste Argument ist create oder apply, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Give the file to write with -o FILE.</source>
+        <translation>Geben Sie die zu schreibende Datei mit -o FILE an.</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes (the images are the same)</source>
+        <translation>%1: %2 Bytes (die Abbilder sind gleich)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1: %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, %3 changed</source>
+        <translation>%1: %2 Bytes, %3 geändert</translation>
+    </message>
+    <message>
+        <source>All 24 catalogue letters.</source>
+        <translation>Alle 24 Katalogbuchstaben.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, --dump and --all are for a ROM image.</source>
+        <translation>%1 ist eine Buchstabendatei (%2 Bytes): Sie enthält einen Buchstaben, und --letter, --offset, --dump und --all sind für ein ROM-Abbild.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: kein Datensatz</translation>
+    </message>
+    <message>
+        <source>Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, six across, each labelled. An output named *.svg is the letter&apos;s SVG drawing instead, as &quot;Export letter to SVG&quot; writes it (--scale, --no-numbers, --no-axes and --all are for a PNG picture).</source>
+        <translation>Zeichnet einen Buchstaben, wie ihn die Vorschau nach dem Laden zeigt, Pixel für Pixel (255 x 255), und schreibt ihn als PNG-Bild; mit --all die 24 Katalogbuchstaben auf einem Blatt, sechs nebeneinander, jeder beschriftet. Eine Ausgabe namens *.svg ist stattdessen die SVG-Zeichnung des Buchstabens, wie „Buchstaben als SVG exportieren“ sie schreibt (--scale, --no-numbers, --no-axes und --all sind für ein PNG-Bild).</translation>
+    </message>
+    <message>
+        <source>A ROM image (the letter at --letter or --offset, else the first catalogue letter) or a letter file.</source>
+        <translation>Ein ROM-Abbild (der Buchstabe bei --letter oder --offset, sonst der erste Katalogbuchstabe) oder eine Buchstabendatei.</translation>
+    </message>
+    <message>
+        <source>Enlarge every pixel to N x N (1 to 16).</source>
+        <translation>Jedes Pixel auf N x N vergrößern (1 bis 16).</translation>
+    </message>
+    <message>
+        <source>Without the point numbers.</source>
+        <translation>Ohne die Punktnummern.</translation>
+    </message>
+    <message>
+        <source>Without the axes.</source>
+        <translation>Ohne die Achsen.</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>Die zu schreibende Datei.</translation>
+    </message>
+    <message>
+        <source>Give --all, or one letter with --letter or --offset.</source>
+        <translation>Geben Sie --all an oder einen Buchstaben mit --letter oder --offset.</translation>
+    </message>
+    <message>
+        <source>Give the picture to write with -o FILE.</source>
+        <translation>Geben Sie das zu schreibende Bild mit -o FILE an.</translation>
+    </message>
+    <message>
+        <source>--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG drawing holds one letter at its units, with its point numbers.</source>
+        <translation>--scale, --no-numbers, --no-axes und --all sind für ein PNG-Bild: Eine SVG-Zeichnung enthält einen Buchstaben in seinen Einheiten, mit seinen Punktnummern.</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Writes a letter file of one letter of a ROM image, or with --all one letter file per catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as &quot;Export letter to file&quot; writes them after a load.</source>
+        <translation>Schreibt eine Buchstabendatei mit einem Buchstaben eines ROM-Abbilds, oder mit --all eine Buchstabendatei je Katalogbuchstabe in einen Ordner (benannt nach Glyphe und Offset, etwa P_476E2.bin), so wie „Buchstabe in Datei“ sie nach dem Laden schreibt.</translation>
+    </message>
+    <message>
+        <source>The letter file to write; with --all, the folder.</source>
+        <translation>Die zu schreibende Buchstabendatei; mit --all der Ordner.</translation>
+    </message>
+    <message>
+        <source>Give one letter with --letter or --offset, or --all.</source>
+        <translation>Geben Sie einen Buchstaben mit --letter oder --offset an, oder --all.</translation>
+    </message>
+    <message>
+        <source>Give the folder to write into with -o DIR.</source>
+        <translation>Geben Sie den Ordner, in den geschrieben wird, mit -o DIR an.</translation>
+    </message>
+    <message>
+        <source>Give the letter file to write with -o FILE.</source>
+        <translation>Geben Sie die zu schreibende Buchstabendatei mit -o FILE an.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be read.</source>
+        <translation>Es wurde nichts geschrieben: Nicht jeder Buchstabe lässt sich lesen.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was written.</source>
+        <translation>%1: %2 Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not written: %1 Nothing was written.</source>
+        <translation>Nicht geschrieben: %1 Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder: with --all, give the folder of letter files that extract --all wrote. Nothing was written.</source>
+        <translation>%1 ist kein Ordner: Geben Sie mit --all den Ordner mit Buchstabendateien an, den extract --all geschrieben hat. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1: %2. Nothing was written.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: a letter file&apos;s name must end in _ and its offset, as extract --all names them (P_476E2.bin). Nothing was written.</source>
+        <translation>%1: Der Name einer Buchstabendatei muss auf _ und ihren Offset enden, so wie extract --all sie benennt (P_476E2.bin). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 holds no letter files (*.bin). Nothing was written.</source>
+        <translation>%1 enthält keine Buchstabendateien (*.bin). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>a %1-byte record</source>
+        <translation>ein Datensatz von %1 Bytes</translation>
+    </message>
+    <message>
+        <source>no letter record</source>
+        <translation>kein Buchstabendatensatz</translation>
+    </message>
+    <message>
+        <source>%1 more point</source>
+        <translation>%1 Punkt mehr</translation>
+    </message>
+    <message>
+        <source>%1 more points</source>
+        <translation>%1 Punkte mehr</translation>
+    </message>
+    <message>
+        <source>%1 fewer point</source>
+        <translation>%1 Punkt weniger</translation>
+    </message>
+    <message>
+        <source>%1 fewer points</source>
+        <translation>%1 Punkte weniger</translation>
+    </message>
+    <message>
+        <source>%1 more polygon</source>
+        <translation>%1 Polygon mehr</translation>
+    </message>
+    <message>
+        <source>%1 more polygons</source>
+        <translation>%1 Polygone mehr</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygon</source>
+        <translation>%1 Polygon weniger</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygons</source>
+        <translation>%1 Polygone weniger</translation>
+    </message>
+    <message>
+        <source>%1 more corner</source>
+        <translation>%1 Ecke mehr</translation>
+    </message>
+    <message>
+        <source>%1 more corners</source>
+        <translation>%1 Ecken mehr</translation>
+    </message>
+    <message>
+        <source>%1 fewer corner</source>
+        <translation>%1 Ecke weniger</translation>
+    </message>
+    <message>
+        <source>%1 fewer corners</source>
+        <translation>%1 Ecken weniger</translation>
+    </message>
+    <message>
+        <source>The new record has %1 than the one there.</source>
+        <translation>Der neue Datensatz hat %1 als der bisherige.</translation>
+    </message>
+    <message>
+        <source>Writes the letter of a letter file into a ROM image at a catalogue letter or an offset, as &quot;Export letter to Rom&quot; does: the record is checked first, a record longer than the one there is refused unless --allow-longer is given, an image of none of the known dumps is refused, and the image is first copied to IMAGE.bak. A file named *.svg is a drawing: its letter is read as &quot;Import letter from SVG&quot; reads it, the bytes a drawing can&apos;t show taken from the record at that offset. With --fit, the letter is fitted into the game&apos;s limits from a drawing (curves and strokes included) or a picture (its dark shape traced), and with --font and --char (and no LETTERFILE) from a font&apos;s character: in the box of the record there (--box to choose another), over that record. With --all, every letter file of a folder goes to the offset in its name (as extract --all names them), all checked before any is written, in one write and one backup.</source>
+        <translation>Schreibt den Buchstaben einer Buchstabendatei in ein ROM-Abbild, an einen Katalogbuchstaben oder einen Offset, so wie „Buchstabe ins Rom“ es tut: Der Datensatz wird zuerst geprüft, ein Datensatz, der länger als der dortige ist, wird abgelehnt, sofern nicht --allow-longer angegeben ist, ein Abbild, das keinem der bekannten Dumps entspricht, wird abgelehnt, und das Abbild wird zuerst nach IMAGE.bak kopiert. Eine Datei namens *.svg ist eine Zeichnung: Ihr Buchstabe wird gelesen, wie „Buchstaben aus SVG importieren“ ihn liest, und die Bytes, die eine Zeichnung nicht darstellen kann, stammen aus dem Datensatz an diesem Offset. Mit --fit wird der Buchstabe aus einer Zeichnung (Kurven und Konturen eingeschlossen) oder einem Bild (dessen dunkle Form nachgezeichnet wird) in die Grenzen des Spiels eingepasst, und mit --font und --char (und ohne LETTERFILE) aus dem Zeichen einer Schriftart: in den Rahmen des dortigen Datensatzes (--box wählt einen anderen), über diesen Datensatz. Mit --all kommt jede Buchstabendatei eines Ordners an den Offset in ihrem Namen (so wie extract --all sie benennt); alle werden geprüft, bevor eine geschrieben wird, in einem einzigen Schreibvorgang mit einer einzigen Sicherungskopie.</translation>
+    </message>
+    <message>
+        <source>The ROM image to write into.</source>
+        <translation>Das ROM-Abbild, in das geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, the folder of letter files; none with --font.</source>
+        <translation>Die zu schreibende Buchstabendatei (oder SVG-Zeichnung; mit --fit eine Zeichnung oder ein Bild); mit --all der Ordner mit Buchstabendateien; keine mit --font.</translation>
+    </message>
+    <message>
+        <source>Write every letter file (*.bin) of the folder LETTERFILE at the offset in its name.</source>
+        <translation>Jede Buchstabendatei (*.bin) des Ordners LETTERFILE an den Offset in ihrem Namen schreiben.</translation>
+    </message>
+    <message>
+        <source>Write a record longer than the one there, over the bytes after it.</source>
+        <translation>Einen Datensatz schreiben, der länger als der dortige ist, über die Bytes danach.</translation>
+    </message>
+    <message>
+        <source>Say what would change (offset, old and new length) and write nothing.</source>
+        <translation>Sagen, was sich ändern würde (Offset, alte und neue Länge), und nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Fit the drawing or picture LETTERFILE into the game&apos;s limits, in the box of the record there.</source>
+        <translation>Die Zeichnung oder das Bild LETTERFILE in die Grenzen des Spiels einpassen, in den Rahmen des dortigen Datensatzes.</translation>
+    </message>
+    <message>
+        <source>The character of --font to fit in place of LETTERFILE.</source>
+        <translation>Das Zeichen von --font, das anstelle von LETTERFILE eingepasst wird.</translation>
+    </message>
+    <message>
+        <source>With --all, the offsets are in the letter files&apos; names: give no --letter or --offset.</source>
+        <translation>Mit --all stehen die Offsets in den Namen der Buchstabendateien: Geben Sie kein --letter oder --offset an.</translation>
+    </message>
+    <message>
+        <source>Give the letter to replace with --letter or --offset.</source>
+        <translation>Geben Sie den zu ersetzenden Buchstaben mit --letter oder --offset an.</translation>
+    </message>
+    <message>
+        <source>--font needs --char: give the character to fit.</source>
+        <translation>--font braucht --char: Geben Sie das einzupassende Zeichen an.</translation>
+    </message>
+    <message>
+        <source>--char needs --font: give the font to take the character from.</source>
+        <translation>--char braucht --font: Geben Sie die Schriftart an, aus der das Zeichen stammt.</translation>
+    </message>
+    <message>
+        <source>With --font and --char the letter comes from the font: give no LETTERFILE.</source>
+        <translation>Mit --font und --char kommt der Buchstabe aus der Schriftart: Geben Sie keine LETTERFILE an.</translation>
+    </message>
+    <message>
+        <source>--fit, --font and --char fit one letter: not with --all.</source>
+        <translation>--fit, --font und --char passen einen einzelnen Buchstaben ein: nicht mit --all.</translation>
+    </message>
+    <message>
+        <source>--style and --box are for a fitted letter: give --fit, or --font and --char.</source>
+        <translation>--style und --box sind für einen eingepassten Buchstaben: Geben Sie --fit an, oder --font und --char.</translation>
+    </message>
+    <message>
+        <source>--char takes one character, not &quot;%1&quot;.</source>
+        <translation>--char erwartet ein einzelnes Zeichen, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>(--allow-longer writes it)</source>
+        <translation>(--allow-longer schreibt ihn)</translation>
+    </message>
+    <message>
+        <source>%1 is a ROM image, not a letter file. Nothing was written.</source>
+        <translation>%1 ist ein ROM-Abbild, keine Buchstabendatei. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: the records at offsets %3 and %4 overlap.</source>
+        <translation>%1 und %2: Die Datensätze an den Offsets %3 und %4 überlappen sich.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter file can be written.</source>
+        <translation>Es wurde nichts geschrieben: Nicht jede Buchstabendatei lässt sich schreiben.</translation>
+    </message>
+    <message>
+        <source>Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 bytes would change.%6</source>
+        <translation>Probelauf: Der Datensatz von %1 Bytes würde an Offset %2 in %3 geschrieben, wo %4 steht; %5 Bytes würden sich ändern.%6</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.</source>
+        <translation>Datensatz von %1 Bytes an Offset %2 in %3 geschrieben, wo %4 stand; das bisherige Abbild liegt in %5.</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).</source>
+        <translation>Datensatz von %1 Bytes an Offset %2 geschrieben, wo %3 stand (%4 Bytes geändert).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 records into %2; the image as it was is in %3.</source>
+        <translation>%1 Datensätze in %2 geschrieben; das bisherige Abbild liegt in %3.</translation>
+    </message>
+    <message>
+        <source>What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.</source>
+        <translation>Was ein Abbild ist: Größe, CRC32, MD5, SHA-1, Kopierer- und Cartridge-Header, die passenden Dumps, die beiden Wörter.</translation>
+    </message>
+    <message>
+        <source>The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.</source>
+        <translation>Die 24 Katalogbuchstaben eines Dumps: Offsets, Längen, Anzahlen und ob sich jeder lesen lässt.</translation>
+    </message>
+    <message>
+        <source>A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.</source>
+        <translation>Ein Buchstabe, wie die Vorschau ihn zeichnet, oder alle 24 auf einem Blatt, als PNG-Bild; oder ein Buchstabe als SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Letter files of one letter or all 24, as &quot;Export letter to file&quot; writes them.</source>
+        <translation>Buchstabendateien eines Buchstabens oder aller 24, so wie „Buchstabe in Datei“ sie schreibt.</translation>
+    </message>
+    <message>
+        <source>A letter file written into the image as &quot;Export letter to Rom&quot; does, an SVG drawing&apos;s letter, or one fitted from a drawing, picture or font.</source>
+        <translation>Eine Buchstabendatei, in das Abbild geschrieben wie mit „Buchstabe ins Rom“, der Buchstabe einer SVG-Zeichnung oder einer, der aus einer Zeichnung, einem Bild oder einer Schriftart eingepasst wird.</translation>
+    </message>
+    <message>
+        <source>Letters fitted from drawings, pictures or a font&apos;s characters into the game&apos;s limits, with a sheet.</source>
+        <translation>Buchstaben, aus Zeichnungen, Bildern oder den Zeichen einer Schriftart in die Grenzen des Spiels eingepasst, mit einem Übersichtsblatt.</translation>
+    </message>
+    <message>
+        <source>The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.</source>
+        <translation>Die Wörter PAUSE und GAME OVER: lesen oder neue schreiben; die Kachelcodes als Tabellendatei.</translation>
+    </message>
+    <message>
+        <source>An IPS patch between two images, or one applied to an image.</source>
+        <translation>Ein IPS-Patch zwischen zwei Abbildern oder einer, der auf ein Abbild angewendet wird.</translation>
+    </message>
+    <message>
+        <source>The cartridge header&apos;s checksum against the image&apos;s own; --fix sets it.</source>
+        <translation>Die Prüfsumme des Cartridge-Headers verglichen mit der eigenen des Abbilds; --fix setzt sie.</translation>
+    </message>
+    <message>
+        <source>A BPS or IPS patch between two images, one applied to an image, or what a patch holds.</source>
+        <translation>Ein BPS- oder IPS-Patch zwischen zwei Abbildern, einer, der auf ein Abbild angewendet wird, oder was ein Patch enthält.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the polygon letters of the game in ROM images and letter files, without a window.</source>
+        <translation>Liest und schreibt die Polygonbuchstaben des Spiels in ROM-Abbildern und Buchstabendateien, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>&quot;vertiloom-cli COMMAND --help&quot; describes a command. Exit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.</source>
+        <translation>„vertiloom-cli COMMAND --help“ beschreibt einen Befehl. Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen (nichts geschrieben), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: &quot;%1&quot; is not text in the system&apos;s encoding (UTF-8): a file of that name would be read or written under another name. Rename the file, or give another name.</source>
+        <translation>vertiloom-cli: „%1“ ist kein Text in der Kodierung des Systems (UTF-8): Eine Datei dieses Namens würde unter einem anderen Namen gelesen oder geschrieben. Benennen Sie die Datei um, oder geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: give a command.</source>
+        <translation>vertiloom-cli: Geben Sie einen Befehl an.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: no command is called &quot;%1&quot;.</source>
+        <translation>vertiloom-cli: Es gibt keinen Befehl namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 action</source>
+        <translation>%1 Aktion</translation>
+    </message>
+    <message>
+        <source>%1 actions</source>
+        <translation>%1 Aktionen</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <source>Size after:</source>
+        <translation>Größe danach:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Metadata:</source>
+        <translation>Metadaten:</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli patch: warning: %1</source>
+        <translation>vertiloom-cli patch: Warnung: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 (%2 RLE), writing %3</source>
+        <translation>%1 (%2 RLE), die %3 schreiben</translation>
+    </message>
+    <message>
+        <source>%1 bytes, CRC32 %2</source>
+        <translation>%1 Bytes, CRC32 %2</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as they stand); &quot;apply&quot; writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after checking the whole patch and the image&apos;s size and CRC32; &quot;info&quot; says what PATCH holds.</source>
+        <translation>„create“ schreibt den Patch, der ORIGINAL in MODIFIED umwandelt, im Format, auf das der mit -o angegebene Name endet: .bps (Abbilder beliebiger Größe, ohne Kopierer-Header) oder .ips (Abbilder gleicher Größe, so wie sie sind); „apply“ schreibt IMAGE mit angewendetem PATCH (BPS oder IPS) in die mit -o angegebene Datei, nachdem der ganze Patch sowie Größe und CRC32 des Abbilds geprüft wurden; „info“ sagt, was PATCH enthält.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image; info: the patch.</source>
+        <translation>create: das Originalabbild; apply: das Abbild; info: der Patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write (.bps or .ips); apply: the patched image to write.</source>
+        <translation>create: der zu schreibende Patch (.bps oder .ips); apply: das zu schreibende gepatchte Abbild.</translation>
+    </message>
+    <message>
+        <source>create, BPS: text the patch carries (its metadata), such as its author.</source>
+        <translation>create, BPS: Text, den der Patch mitführt (seine Metadaten), etwa sein Autor.</translation>
+    </message>
+    <message>
+        <source>BPS: take the images as they stand, a copier header included.</source>
+        <translation>BPS: die Abbilder so nehmen, wie sie sind, samt Kopierer-Header.</translation>
+    </message>
+    <message>
+        <source>apply, BPS: apply the patch to an image of another size or CRC32, and keep a result of another CRC32, with a warning.</source>
+        <translation>apply, BPS: den Patch auf ein Abbild anderer Größe oder CRC32 anwenden und ein Ergebnis mit anderer CRC32 behalten, mit einer Warnung.</translation>
+    </message>
+    <message>
+        <source>--%1 is for %2.</source>
+        <translation>--%1 gilt nur für %2.</translation>
+    </message>
+    <message>
+        <source>info takes one file, the patch.</source>
+        <translation>info erwartet eine einzige Datei, den Patch.</translation>
+    </message>
+    <message>
+        <source>create or apply</source>
+        <translation>create oder apply</translation>
+    </message>
+    <message>
+        <source>The first argument is create, apply or info, not &quot;%1&quot;.</source>
+        <translation>Das erste Argument ist create, apply oder info, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 takes two files.</source>
+        <translation>%1 erwartet zwei Dateien.</translation>
+    </message>
+    <message>
+        <source>The patch&apos;s name ends in .bps or .ips, which says its format: &quot;%1&quot; ends in neither.</source>
+        <translation>Der Name des Patches endet auf .bps oder .ips, was sein Format angibt: „%1“ endet auf keines von beiden.</translation>
+    </message>
+    <message>
+        <source>a BPS patch</source>
+        <translation>einen BPS-Patch</translation>
+    </message>
+    <message>
+        <source>Reads the PAUSE and GAME OVER words of a ROM image (&quot;?&quot; stands for a byte that is no tile code), or writes new ones as the window does: one character per letter, from &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; writes as &quot;1&quot;, &quot;_&quot; as the blank), and the image is first copied to IMAGE.bak. With --table, no image: the tile codes as a table file that hex editors load to show and type the game&apos;s text (&quot;00=P&quot; ... &quot;19=R&quot;, one line each).</source>
+        <translation>Liest die Wörter PAUSE und GAME OVER eines ROM-Abbilds („?“ steht für ein Byte, das kein Kachelcode ist), oder schreibt neue, wie das Fenster es tut: ein Zeichen je Buchstabe, aus „PAUSED!0123456789LCT GMOVR“ („I“ wird als „1“ geschrieben, „_“ als Leerfeld), und das Abbild wird zuerst nach IMAGE.bak kopiert. Mit --table ohne Abbild: die Kachelcodes als Tabellendatei, die Hex-Editoren laden, um den Text des Spiels anzuzeigen und einzugeben („00=P“ ... „19=R“, je eine Zeile).</translation>
+    </message>
+    <message>
+        <source>The ROM image (none with --table).</source>
+        <translation>Das ROM-Abbild (keines mit --table).</translation>
+    </message>
+    <message>
+        <source>The 5 letters of the PAUSE word.</source>
+        <translation>Die 5 Buchstaben des Wortes PAUSE.</translation>
+    </message>
+    <message>
+        <source>The 8 letters of the GAME OVER word.</source>
+        <translation>Die 8 Buchstaben des Wortes GAME OVER.</translation>
+    </message>
+    <message>
+        <source>Write the tile codes as a table file for hex editors (to -o FILE, else to the standard output).</source>
+        <translation>Die Kachelcodes als Tabellendatei für Hex-Editoren schreiben (nach -o FILE, sonst auf die Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>With --table, the table file to write.</source>
+        <translation>Mit --table die zu schreibende Tabellendatei.</translation>
+    </message>
+    <message>
+        <source>--table writes the game&apos;s tile codes, the same for every image: give no IMAGE, --set-pause, --set-game-over or --dump with it.</source>
+        <translation>--table schreibt die Kachelcodes des Spiels, die für jedes Abbild gleich sind: Geben Sie dazu kein IMAGE, --set-pause, --set-game-over oder --dump an.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tile codes)</source>
+        <translation>%1 (%2 Kachelcodes)</translation>
+    </message>
+    <message>
+        <source>-o is for --table: the words are written into the image.</source>
+        <translation>-o gilt nur für --table: Die Wörter werden in das Abbild geschrieben.</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 characters, one per letter, not &quot;%3&quot;.</source>
+        <translation>--%1 erwartet %2 Zeichen, eines je Buchstabe, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Written into %1; the image as it was is in %2.</source>
+        <translation>In %1 geschrieben; das bisherige Abbild liegt in %2.</translation>
+    </message>
+    <message>
+        <source>%1 on no point</source>
+        <translation>%1 auf keinem Punkt</translation>
+    </message>
+    <message>
+        <source>%1 on points %2</source>
+        <translation>%1 auf den Punkten %2</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Keine Punkte.</translation>
+    </message>
+    <message>
+        <source>Points (%1): %2.</source>
+        <translation>Punkte (%1): %2.</translation>
+    </message>
+    <message>
+        <source>No polygons.</source>
+        <translation>Keine Polygone.</translation>
+    </message>
+    <message>
+        <source>Polygons (%1): %2.</source>
+        <translation>Polygone (%1): %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::BoardCanvas</name>
+    <message>
+        <source>point %1 at x %2, y %3</source>
+        <translation>Punkt %1 bei x %2, y %3</translation>
+    </message>
+    <message>
+        <source>in polygons %1</source>
+        <translation>in den Polygonen %1</translation>
+    </message>
+    <message>
+        <source>point %1 selected</source>
+        <translation>Punkt %1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1 points selected</source>
+        <translation>%1 Punkte ausgewählt</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no points of this editor and no SVG drawing.</source>
+        <translation>Die Zwischenablage enthält weder Punkte dieses Editors noch eine SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>No point is selected to delete.</source>
+        <translation>Es ist kein Punkt zum Löschen ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::DrawingBoard</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Picture: a drag moves the tracing picture, the wheel sizes it</source>
+        <translation>Bild: Ziehen verschiebt das Vorlagenbild, das Mausrad ändert seine Größe</translation>
+    </message>
+    <message>
+        <source>Flip horizontally</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip vertically</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Scale the selection by this percentage</source>
+        <translation>Die Auswahl um diesen Prozentsatz skalieren</translation>
+    </message>
+    <message>
+        <source>Scale by %1 %</source>
+        <translation>Um %1 % skalieren</translation>
+    </message>
+    <message>
+        <source>Move the selection by dx, dy</source>
+        <translation>Die Auswahl um dx, dy verschieben</translation>
+    </message>
+    <message>
+        <source>Move by %1, %2</source>
+        <translation>Um %1, %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Einrasten</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Hintergrund…</translation>
+    </message>
+    <message>
+        <source>Fit picture</source>
+        <translation>Bild anpassen</translation>
+    </message>
+    <message>
+        <source>Fit what the picture shows to the letter&apos;s box</source>
+        <translation>Den Inhalt des Bildes an den Rahmen des Buchstabens anpassen</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Hintergrund entfernen</translation>
+    </message>
+    <message>
+        <source>Trace picture</source>
+        <translation>Bild nachzeichnen</translation>
+    </message>
+    <message>
+        <source>Fit the picture&apos;s dark shape into a letter where it lies on the square</source>
+        <translation>Die dunkle Form des Bildes dort, wo sie auf dem Quadrat liegt, in einen Buchstaben einpassen</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Zeichnung einpassen…</translation>
+    </message>
+    <message>
+        <source>Fit an SVG drawing or a picture into the letter&apos;s limits</source>
+        <translation>Eine SVG-Zeichnung oder ein Bild in die Grenzen des Buchstabens einpassen</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Buchstabe aus Schriftart…</translation>
+    </message>
+    <message>
+        <source>Fit a character of an installed font into the letter&apos;s limits</source>
+        <translation>Ein Zeichen einer installierten Schriftart in die Grenzen des Buchstabens einpassen</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Take the fitted letter (Enter)</source>
+        <translation>Den eingepassten Buchstaben übernehmen (Enter)</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Drop the fitted letter (Esc)</source>
+        <translation>Den eingepassten Buchstaben verwerfen (Esc)</translation>
+    </message>
+    <message>
+        <source>Delete points</source>
+        <translation>Punkte löschen</translation>
+    </message>
+    <message>
+        <source>Take the selected points out of the letter and its polygons</source>
+        <translation>Die ausgewählten Punkte aus dem Buchstaben und seinen Polygonen entfernen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Tessarine Vertiloom — drawing board</source>
+        <translation>Tessarine Vertiloom — Zeichenbrett</translation>
+    </message>
+    <message>
+        <source>Opacity of the background</source>
+        <translation>Deckkraft des Hintergrunds</translation>
+    </message>
+    <message>
+        <source>Size of the background (the wheel with the picture tool, T)</source>
+        <translation>Größe des Hintergrunds (Mausrad mit dem Bildwerkzeug, T)</translation>
+    </message>
+    <message>
+        <source>Where the background stands, in units (a drag with the picture tool, T, moves it)</source>
+        <translation>Position des Hintergrunds in Einheiten (Ziehen mit dem Bildwerkzeug, T, verschiebt ihn)</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Skalierung:</translation>
+    </message>
+    <message>
+        <source>Move by:</source>
+        <translation>Verschieben um:</translation>
+    </message>
+    <message>
+        <source>Percent to scale the selection by; Apply or K scales</source>
+        <translation>Prozentsatz, um den die Auswahl skaliert wird; Anwenden oder K skaliert</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, x (Tab: y); Apply or M moves</source>
+        <translation>Einheiten, um die die Auswahl verschoben wird, x (Tab: y); Anwenden oder M verschiebt</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, y; Apply or M moves</source>
+        <translation>Einheiten, um die die Auswahl verschoben wird, y; Anwenden oder M verschiebt</translation>
+    </message>
+    <message>
+        <source>x of the selected point, in units (Tab: y)</source>
+        <translation>x des ausgewählten Punkts in Einheiten (Tab: y)</translation>
+    </message>
+    <message>
+        <source>y of the selected point, in units</source>
+        <translation>y des ausgewählten Punkts in Einheiten</translation>
+    </message>
+    <message>
+        <source>Fitted letter:</source>
+        <translation>Eingepasster Buchstabe:</translation>
+    </message>
+    <message>
+        <source>Convex pieces</source>
+        <translation>Konvexe Teile</translation>
+    </message>
+    <message>
+        <source>Outlines</source>
+        <translation>Umrisse</translation>
+    </message>
+    <message>
+        <source>Convex pieces sharing their corners, as the game&apos;s own letters are built, or one polygon per contour, holes included</source>
+        <translation>Konvexe Teile, die sich ihre Ecken teilen, so wie die Buchstaben des Spiels gebaut sind, oder ein Polygon je Umriss, Löcher eingeschlossen</translation>
+    </message>
+    <message>
+        <source>Box:</source>
+        <translation>Rahmen:</translation>
+    </message>
+    <message>
+        <source>Left edge of the box, in units</source>
+        <translation>Linker Rand des Rahmens in Einheiten</translation>
+    </message>
+    <message>
+        <source>Top edge of the box, in units</source>
+        <translation>Oberer Rand des Rahmens in Einheiten</translation>
+    </message>
+    <message>
+        <source>Right edge of the box, in units</source>
+        <translation>Rechter Rand des Rahmens in Einheiten</translation>
+    </message>
+    <message>
+        <source>Foot of the box, in units: the letter stands on it</source>
+        <translation>Fußlinie des Rahmens in Einheiten: Der Buchstabe steht darauf</translation>
+    </message>
+    <message>
+        <source>Point %1:</source>
+        <translation>Punkt %1:</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2:</source>
+        <translation>Punkte %1 und %2:</translation>
+    </message>
+    <message>
+        <source>distance %1, angle %2°</source>
+        <translation>Abstand %1, Winkel %2°</translation>
+    </message>
+    <message>
+        <source>No tracing picture is placed to trace: open one with “Background…” (B) first.</source>
+        <translation>Es ist kein Vorlagenbild zum Nachzeichnen platziert: Öffnen Sie zuerst eines mit „Hintergrund…“ (B).</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::FontWindow</name>
+    <message>
+        <source>Tessarine Vertiloom — font</source>
+        <translation>Tessarine Vertiloom — Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Buchstabe</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::MainWindow</name>
+    <message>
+        <source>Export letter to SVG…</source>
+        <translation>Buchstaben als SVG exportieren…</translation>
+    </message>
+    <message>
+        <source>Import letter from SVG…</source>
+        <translation>Buchstaben aus SVG importieren…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Emulator…</source>
+        <translation>Emulator…</translation>
+    </message>
+    <message>
+        <source>Drawing board (F6)</source>
+        <translation>Zeichenbrett (F6)</translation>
+    </message>
+    <message>
+        <source>Font (F7)</source>
+        <translation>Schrift (F7)</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Zeichnung einpassen…</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Buchstabe aus Schriftart…</translation>
+    </message>
+    <message>
+        <source>Make patch…</source>
+        <translation>Patch erstellen…</translation>
+    </message>
 </context>
 </TS>
