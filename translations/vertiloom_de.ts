@@ -1009,7 +1009,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>Total bytes: </source>
-        <translation>Bytes gesamt: </translation>
+        <translation>Bytes: </translation>
     </message>
     <message>
         <source>START!</source>
@@ -1281,7 +1281,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>the image&apos;s own is %1 (the 16-bit sum of its bytes); no header holds one to compare</source>
-        <translation>die eigene des Abbilds ist %1 (die 16-Bit-Summe seiner Bytes); kein Header enthält eine zum Vergleich</translation>
+        <translation>das Abbild selbst ergibt %1 (die 16-Bit-Summe seiner Bytes); kein Header enthält eine Prüfsumme zum Vergleich</translation>
     </message>
     <message>
         <source>header at %1, the high place</source>
@@ -1297,15 +1297,15 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they match</source>
-        <translation>gespeichert %1, Komplement %2; die eigene des Abbilds ist %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen überein</translation>
+        <translation>gespeichert %1, Komplement %2; das Abbild selbst ergibt %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen überein</translation>
     </message>
     <message>
         <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they do not match</source>
-        <translation>gespeichert %1, Komplement %2; die eigene des Abbilds ist %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen nicht überein</translation>
+        <translation>gespeichert %1, Komplement %2; das Abbild selbst ergibt %3 (die 16-Bit-Summe seiner Bytes): Sie stimmen nicht überein</translation>
     </message>
     <message>
         <source>Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image without a copier header), whether it has a copier header, its cartridge header when it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether the stored checksum is the image&apos;s own), the known dumps whose letters all fit, and its PAUSE and GAME OVER words (read at the best fitting dump&apos;s offsets, else the first dump&apos;s).</source>
-        <translation>Beschreibt ein ROM-Abbild: seine Größe, seine CRC32, MD5 und SHA-1 (alle drei für das Abbild ohne Kopierer-Header), ob es einen Kopierer-Header hat, seinen Cartridge-Header, wenn es einen bei 7FC0 oder FFC0 hat (Titel, Map-Modus, ROM-Größe, Land, Version und ob die gespeicherte Prüfsumme die eigene des Abbilds ist), die bekannten Dumps, deren Buchstaben alle passen, und seine Wörter PAUSE und GAME OVER (gelesen an den Offsets des am besten passenden Dumps, sonst des ersten).</translation>
+        <translation>Beschreibt ein ROM-Abbild: seine Größe, seine CRC32, MD5 und SHA-1 (alle drei für das Abbild ohne Kopierer-Header), ob es einen Kopierer-Header hat, seinen Cartridge-Header, wenn es einen bei 7FC0 oder FFC0 hat (Titel, Map-Modus, ROM-Größe, Land, Version und ob die gespeicherte Prüfsumme die des Abbilds selbst ist), die bekannten Dumps, deren Buchstaben alle passen, und seine Wörter PAUSE und GAME OVER (gelesen an den Offsets des am besten passenden Dumps, sonst des ersten).</translation>
     </message>
     <message>
         <source>The ROM image.</source>
@@ -1377,7 +1377,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>The header&apos;s checksum does not match the image&apos;s own (--fix sets it).</source>
-        <translation>Die Prüfsumme des Headers stimmt nicht mit der eigenen des Abbilds überein (--fix setzt sie).</translation>
+        <translation>Die Prüfsumme des Headers stimmt nicht mit der des Abbilds selbst überein (--fix setzt sie).</translation>
     </message>
     <message>
         <source>Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.</source>
@@ -1721,7 +1721,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>The cartridge header&apos;s checksum against the image&apos;s own; --fix sets it.</source>
-        <translation>Die Prüfsumme des Cartridge-Headers verglichen mit der eigenen des Abbilds; --fix setzt sie.</translation>
+        <translation>Die Prüfsumme des Cartridge-Headers verglichen mit der des Abbilds selbst; --fix setzt sie.</translation>
     </message>
     <message>
         <source>A BPS or IPS patch between two images, one applied to an image, or what a patch holds.</source>
