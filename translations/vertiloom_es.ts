@@ -1009,7 +1009,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>Total bytes: </source>
-        <translation>Total de bytes: </translation>
+        <translation>Bytes: </translation>
     </message>
     <message>
         <source>START!</source>
@@ -1133,7 +1133,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>The dump to read the image as, 1 to 5 in the order of the ROM panel (default: the best fitting one, else 1).</source>
-        <translation>El volcado como el que leer la imagen, de 1 a 5 en el orden del panel ROM (predeterminado: el que mejor encaje; si no, el 1).</translation>
+        <translation>El volcado con el que leer la imagen, de 1 a 5 en el orden del panel ROM (predeterminado: el que mejor encaje; si no, el 1).</translation>
     </message>
     <message>
         <source>The catalogue letter: its label (&quot;A (57) 84&quot;) or its glyph (A).</source>
@@ -2003,7 +2003,7 @@ CRC32 %2</translation>
     </message>
     <message>
         <source>Move the selection by dx, dy</source>
-        <translation>Mover la selección dx, dy</translation>
+        <translation>Mover la selección en dx, dy</translation>
     </message>
     <message>
         <source>Move by %1, %2</source>
