@@ -93,6 +93,9 @@ if [ -f "$root/usr/share/doc/vertiloom/changelog.gz" ]; then
 fi
 
 # The programs, run from the unpacked tree (Qt is the system's). --help and --version make no window.
+# vertiloom-cli speaks the language of the environment: English here, whose texts are checked.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 cli="$root/usr/bin/vertiloom-cli"
 version=$(field Version)
 if out=$("$cli" --version 2>&1) && [ "$out" = "vertiloom-cli $version" ]; then

@@ -26,8 +26,10 @@ files=(translations/vertiloom_*.ts)
 for ts in "${files[@]}"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    # The same options as CMake's update_translations target (CMakeLists.txt).
-    "$lupdate" -locations none -no-obsolete -silent "${sources[@]}" -ts "$copy" >/dev/null 2>&1
+    # The same options as CMake's update_translations target (CMakeLists.txt), and its include path:
+    # without the class's header, a window class's tr() in its source would be filed under the bare
+    # class name instead of vertiloom::Class, the context the program looks in.
+    "$lupdate" -locations none -no-obsolete -silent -I src "${sources[@]}" -ts "$copy" >/dev/null 2>&1
     if ! diff -q "$ts" "$copy" >/dev/null; then
         fail "$ts is not what lupdate makes of the sources (cmake --build build --target update_translations, then translate what it added):"
         diff -u "$ts" "$copy" | grep -E '^[-+] *<source>' | head -n 20 >&2 || true

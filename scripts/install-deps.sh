@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-dev clang-format
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick python3 time
+  dbus at-spi2-core python3-pyatspi
   dpkg-dev appstream desktop-file-utils man-db groff-base bash-completion lintian
 )
 

@@ -899,5 +899,1373 @@ CRC32 %2</translation>
         <source>programs are started only from the editor&apos;s window</source>
         <translation>программы запускаются только из окна редактора</translation>
     </message>
+    <message>
+        <source>x of point %1</source>
+        <translation>x точки %1</translation>
+    </message>
+    <message>
+        <source>y of point %1</source>
+        <translation>y точки %1</translation>
+    </message>
+    <message>
+        <source>point %1 in the letter</source>
+        <translation>точка %1 в букве</translation>
+    </message>
+    <message>
+        <source>place point %1 with a click on the preview</source>
+        <translation>ставить точку %1 щелчком по просмотру</translation>
+    </message>
+    <message>
+        <source>number of points, hexadecimal</source>
+        <translation>число точек, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>number of polygons, hexadecimal</source>
+        <translation>число полигонов, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>corners of polygon %1</source>
+        <translation>углы полигона %1</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: point</source>
+        <translation>угол %1 полигона %2: точка</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: parameter</source>
+        <translation>угол %1 полигона %2: параметр</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2 in use</source>
+        <translation>угол %1 полигона %2 используется</translation>
+    </message>
+    <message>
+        <source>offset of the letter in the file, hexadecimal</source>
+        <translation>смещение буквы в файле, шестнадцатеричное</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s record</source>
+        <translation>запись буквы</translation>
+    </message>
+    <message>
+        <source>PAUSE, letter %1</source>
+        <translation>PAUSE, буква %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER, letter %1</source>
+        <translation>GAME OVER, буква %1</translation>
+    </message>
+    <message>
+        <source>next letter of the catalogue</source>
+        <translation>следующая буква каталога</translation>
+    </message>
+    <message>
+        <source>previous letter of the catalogue</source>
+        <translation>предыдущая буква каталога</translation>
+    </message>
+    <message>
+        <source>reload the letter from the file</source>
+        <translation>перечитать букву из файла</translation>
+    </message>
+    <message>
+        <source>clear the letter</source>
+        <translation>очистить букву</translation>
+    </message>
+    <message>
+        <source>read the words from the ROM image</source>
+        <translation>прочитать слова из образа ROM</translation>
+    </message>
+    <message>
+        <source>write the words into the ROM image</source>
+        <translation>записать слова в образ ROM</translation>
+    </message>
+    <message>
+        <source>ROM variant</source>
+        <translation>вариант ROM</translation>
+    </message>
+    <message>
+        <source>preview of the letter</source>
+        <translation>просмотр буквы</translation>
+    </message>
+    <message>
+        <source>point numbers and axes over the preview</source>
+        <translation>номера точек и оси над просмотром</translation>
+    </message>
+    <message>
+        <source>the drawing board&apos;s square</source>
+        <translation>квадрат чертёжной доски</translation>
+    </message>
+    <message>
+        <source>%1 on no point</source>
+        <translation>%1 ни на одной точке</translation>
+    </message>
+    <message>
+        <source>%1 on points %2</source>
+        <translation>%1 на точках %2</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Нет точек.</translation>
+    </message>
+    <message>
+        <source>Points (%1): %2.</source>
+        <translation>Точки (%1): %2.</translation>
+    </message>
+    <message>
+        <source>No polygons.</source>
+        <translation>Нет полигонов.</translation>
+    </message>
+    <message>
+        <source>Polygons (%1): %2.</source>
+        <translation>Полигоны (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Координаты:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Число точек</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Число полигонов</translation>
+    </message>
+    <message>
+        <source>Total bytes: </source>
+        <translation>Всего байт: </translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <translation>ПУСК!</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Export letter to Rom</source>
+        <translation>Экспорт буквы в Rom</translation>
+    </message>
+    <message>
+        <source>Export letter to file</source>
+        <translation>Экспорт буквы в файл</translation>
+    </message>
+    <message>
+        <source>Convert to Translhextion</source>
+        <translation>Экспорт в Translhextion</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>Отображать точки</translation>
+    </message>
+    <message>
+        <source>Display axes</source>
+        <translation>Отображать оси</translation>
+    </message>
+    <message>
+        <source>Angles of %1 polygon</source>
+        <translation>Число углов %1 полигона</translation>
+    </message>
+    <message>
+        <source>vertex/parameters</source>
+        <translation>вершины/параметры</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Эмулятор</translation>
+    </message>
+    <message>
+        <source>The command line that starts your emulator. %f stands for the file to play: a copy of the open ROM image with the letter and the words as the fields hold them. Quotes &apos; and &quot; group words as in a shell. Left empty, the first of mednafen, snes9x, bsnes and retroarch on the PATH is used.</source>
+        <translation>Командная строка, которая запускает ваш эмулятор. %f — файл для игры: копия открытого образа ROM с буквой и словами, как их показывают поля. Кавычки &apos; и &quot; объединяют слова, как в оболочке. Если строка пуста, берётся первый из mednafen, snes9x, bsnes и retroarch в PATH.</translation>
+    </message>
+    <message>
+        <source>A polygon needs two corners or more.</source>
+        <translation>Многоугольнику нужно не меньше двух углов.</translation>
+    </message>
+    <message>
+        <source>pen: click to place the first corner</source>
+        <translation>перо: щелчок ставит первый угол</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners, click closes the polygon</source>
+        <translation>перо: углов %1, щелчок замыкает многоугольник</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners (Enter closes, Backspace takes the last back)</source>
+        <translation>перо: углов %1 (Enter замыкает, Backspace убирает последний)</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: warning: %1</source>
+        <translation>vertiloom-cli: предупреждение: %1</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Показывает эту справку.</translation>
+    </message>
+    <message>
+        <source>Missing arguments.</source>
+        <translation>Не хватает аргументов.</translation>
+    </message>
+    <message>
+        <source>Too many arguments: &quot;%1&quot;.</source>
+        <translation>Лишние аргументы: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>An argument is empty: give the name of a file.</source>
+        <translation>Один из аргументов пуст: укажите имя файла.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>--%1 принимает целое число от %2 до %3, а не &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 is empty: give the name of the file to write.</source>
+        <translation>Значение --%1 пусто: укажите имя файла, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of text.</source>
+        <translation>Выводить JSON вместо текста.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than 2,000,000 bytes).%3</source>
+        <translation>%1 — файл буквы размером %2 байт, а не образ ROM (образ ROM больше 2,000,000 байт).%3</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture as PNG.</source>
+        <translation>Не удалось закодировать картинку в PNG.</translation>
+    </message>
+    <message>
+        <source>The font: an installed family with its style after a colon (&quot;DejaVu Sans:Bold&quot;), or a .ttf or .otf file.</source>
+        <translation>Шрифт: установленное семейство с начертанием после двоеточия (&quot;DejaVu Sans:Bold&quot;) или файл .ttf или .otf.</translation>
+    </message>
+    <message>
+        <source>pieces (convex polygons sharing their corner points, as the game&apos;s own letters are built; the default) or outline (one polygon per contour, holes included).</source>
+        <translation>pieces (выпуклые полигоны с общими угловыми точками — так устроены буквы самой игры; по умолчанию) или outline (по одному полигону на контур, включая дыры).</translation>
+    </message>
+    <message>
+        <source>The box the letter is fitted into, in units from -128 to 127: left, top, right and foot (y grows downwards). The letter keeps its aspect, is centred across and stands on the foot.</source>
+        <translation>Рамка, в которую вписывается буква, в единицах от -128 до 127: левый край, верх, правый край и основание (y растёт вниз). Буква сохраняет пропорции, выравнивается по центру по горизонтали и стоит на основании.</translation>
+    </message>
+    <message>
+        <source>--style takes pieces or outline, not &quot;%1&quot;.</source>
+        <translation>--style принимает pieces или outline, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter&apos;s square (such as -60,-90,60,0), not &quot;%1&quot;.</source>
+        <translation>--box принимает четыре целых числа X0,Y0,X1,Y1 от -128 до 127 в квадрате буквы (например, -60,-90,60,0), а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The dump to read the image as, 1 to 5 in the order of the ROM panel (default: the best fitting one, else 1).</source>
+        <translation>Дамп, которым читать образ: от 1 до 5 в порядке панели ROM (по умолчанию — лучше всего подходящий, иначе 1).</translation>
+    </message>
+    <message>
+        <source>The catalogue letter: its label (&quot;A (57) 84&quot;) or its glyph (A).</source>
+        <translation>Буква каталога: её подпись (&quot;A (57) 84&quot;) или её знак (A).</translation>
+    </message>
+    <message>
+        <source>The letter record&apos;s file offset (hexadecimal).</source>
+        <translation>Смещение записи буквы в файле (шестнадцатеричное).</translation>
+    </message>
+    <message>
+        <source>Give --letter or --offset, not both.</source>
+        <translation>Укажите --letter или --offset, но не оба сразу.</translation>
+    </message>
+    <message>
+        <source>No catalogue letter is labelled &quot;%1&quot;.</source>
+        <translation>В каталоге нет буквы с подписью &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--offset takes a hexadecimal file offset such as 476E2, not &quot;%1&quot;.</source>
+        <translation>--offset принимает шестнадцатеричное смещение в файле, например 476E2, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 не открыт.</translation>
+    </message>
+    <message>
+        <source>Fits letters into the game&apos;s limits (at most 20 points, 8 polygons, 11 corners each) without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, curves and strokes included; any other a picture, whose dark shape is traced), then one for each character of --chars in --font. Each letter is placed in the box (--box, else the default letter&apos;s), and its line says how close it came. OUT by its name: *.svg the letter&apos;s SVG drawing, *.png the letter as the preview draws it, a folder (one that exists, or a name ending in /) a letter file per letter and sheet.png, a contact sheet of them all with their figures; any other name a letter file. Several letters need a folder. When any letter can&apos;t be fitted, nothing is written.</source>
+        <translation>Вписывает буквы в ограничения игры (не больше 20 точек, 8 полигонов, 11 углов у каждого), не трогая ни одного образа ROM: по одной из каждого SOURCE (файл *.svg — рисунок, включая кривые и штрихи; любой другой — картинка, тёмная фигура которой обводится), затем по одной на каждый символ --chars из шрифта --font. Каждая буква ставится в рамку (--box, иначе рамку буквы по умолчанию), а её строка говорит, насколько близко она вышла. OUT по имени: *.svg — рисунок SVG буквы, *.png — буква так, как её рисует просмотр, папка (существующая или имя, оканчивающееся на /) — по файлу буквы на каждую букву и sheet.png, обзорный лист всех букв с их показателями; любое другое имя — файл буквы. Нескольким буквам нужна папка. Если хоть одну букву вписать не удаётся, ничего не записывается.</translation>
+    </message>
+    <message>
+        <source>A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number.</source>
+        <translation>Рисунок (*.svg) или картинка (PNG, JPEG, BMP...), которые нужно вписать; сколько угодно.</translation>
+    </message>
+    <message>
+        <source>The characters of --font to fit, a letter each (white space and repeats passed over).</source>
+        <translation>Символы шрифта --font, которые нужно вписать, по букве на каждый (пробельные символы и повторы пропускаются).</translation>
+    </message>
+    <message>
+        <source>The letter file, drawing (*.svg), picture (*.png) or folder (DIR/) to write.</source>
+        <translation>Файл буквы, рисунок (*.svg), картинка (*.png) или папка (DIR/), которые нужно записать.</translation>
+    </message>
+    <message>
+        <source>--font needs --chars: give the characters to fit.</source>
+        <translation>Для --font нужен --chars: укажите символы, которые нужно вписать.</translation>
+    </message>
+    <message>
+        <source>--chars needs --font: give the font to take the characters from.</source>
+        <translation>Для --chars нужен --font: укажите шрифт, из которого брать символы.</translation>
+    </message>
+    <message>
+        <source>Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture (*.png) or a folder (DIR/).</source>
+        <translation>Укажите, что записать, через -o OUT: файл буквы, рисунок (*.svg), картинку (*.png) или папку (DIR/).</translation>
+    </message>
+    <message>
+        <source>Give a drawing or picture to fit, or --font F with --chars TEXT.</source>
+        <translation>Укажите рисунок или картинку, которые нужно вписать, или --font F с --chars TEXT.</translation>
+    </message>
+    <message>
+        <source>%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that exists), where each letter gets its letter file, and sheet.png.</source>
+        <translation>Букв: %1 — им нужна папка: укажите -o DIR/ (имя, оканчивающееся на /, или существующую папку), где каждая буква получит свой файл буквы, а также sheet.png.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be fitted.</source>
+        <translation>Ничего не записано: не каждую букву удаётся вписать.</translation>
+    </message>
+    <message>
+        <source>%1 points, %2 polygons</source>
+        <translation>Точек: %1, полигонов: %2</translation>
+    </message>
+    <message>
+        <source>IoU %1 %, distance ≤ %2</source>
+        <translation>IoU %1 %, расстояние ≤ %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1. Nothing was written.</source>
+        <translation>Не удалось создать папку %1. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 байт)</translation>
+    </message>
+    <message>
+        <source>with a 512-byte header</source>
+        <translation>с заголовком из 512 байт</translation>
+    </message>
+    <message>
+        <source>no header</source>
+        <translation>без заголовка</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Copier header:</source>
+        <translation>Заголовок копировщика:</translation>
+    </message>
+    <message>
+        <source>Cartridge:</source>
+        <translation>Картридж:</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Контрольная сумма:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Map mode:</source>
+        <translation>Режим памяти:</translation>
+    </message>
+    <message>
+        <source>ROM size:</source>
+        <translation>Размер ROM:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Страна:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Dumps:</source>
+        <translation>Дампы:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Слова:</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>no header at 7FC0 or FFC0</source>
+        <translation>заголовка нет ни по 7FC0, ни по FFC0</translation>
+    </message>
+    <message>
+        <source>the image&apos;s own is %1 (the 16-bit sum of its bytes); no header holds one to compare</source>
+        <translation>у самого образа %1 (16-битная сумма его байтов); заголовка, с которым её сравнить, нет</translation>
+    </message>
+    <message>
+        <source>header at %1, the high place</source>
+        <translation>заголовок по %1, на верхнем месте</translation>
+    </message>
+    <message>
+        <source>header at %1, the low place</source>
+        <translation>заголовок по %1, на нижнем месте</translation>
+    </message>
+    <message>
+        <source>(file offset %1, after the copier header)</source>
+        <translation>(смещение в файле %1, после заголовка копировщика)</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they match</source>
+        <translation>записана %1, дополнение %2; у самого образа %3 (16-битная сумма его байтов): совпадают</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they do not match</source>
+        <translation>записана %1, дополнение %2; у самого образа %3 (16-битная сумма его байтов): не совпадают</translation>
+    </message>
+    <message>
+        <source>Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image without a copier header), whether it has a copier header, its cartridge header when it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether the stored checksum is the image&apos;s own), the known dumps whose letters all fit, and its PAUSE and GAME OVER words (read at the best fitting dump&apos;s offsets, else the first dump&apos;s).</source>
+        <translation>Сообщает, что представляет собой образ ROM: его размер, CRC32, MD5 и SHA-1 (все три — образа без заголовка копировщика), есть ли у него заголовок копировщика, его заголовок картриджа, если он есть по 7FC0 или FFC0 (название, режим памяти, размер ROM, страна, версия и совпадает ли записанная контрольная сумма с суммой самого образа), известные дампы, все буквы которых подходят, и его слова PAUSE и GAME OVER (прочитанные по смещениям лучше всего подходящего дампа, иначе первого).</translation>
+    </message>
+    <message>
+        <source>The ROM image.</source>
+        <translation>Образ ROM.</translation>
+    </message>
+    <message>
+        <source>a letter file, not a ROM image: it holds no words</source>
+        <translation>файл буквы, а не образ ROM: слов в нём нет</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>none of the five known dumps fits</source>
+        <translation>не подходит ни один из пяти известных дампов</translation>
+    </message>
+    <message>
+        <source>%1, words known</source>
+        <translation>%1, слова известны</translation>
+    </message>
+    <message>
+        <source>Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the length the catalogue gives, and the record read there as a load reads it (its length, points and polygons), or why it can&apos;t be read.</source>
+        <translation>Перечисляет 24 буквы каталога одного дампа в образе ROM: подпись, смещение в файле, длину по каталогу и запись, прочитанную там так, как её читает загрузка (её длину, точки и полигоны), или причину, по которой её не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>every letter fits</source>
+        <translation>подходит каждая буква</translation>
+    </message>
+    <message>
+        <source>not every letter fits</source>
+        <translation>подходит не каждая буква</translation>
+    </message>
+    <message>
+        <source>longer than the catalogue says</source>
+        <translation>длиннее, чем говорит каталог</translation>
+    </message>
+    <message>
+        <source>no record: %1</source>
+        <translation>нет записи: %1</translation>
+    </message>
+    <message>
+        <source>Compares the checksum and its complement in the image&apos;s cartridge header (at 7FC0 or FFC0, counted after a copier header) with the image&apos;s own checksum: the 16-bit sum of its bytes without the copier header, the remainder of a size that is no power of two repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 when they do not or no header is found. With --fix, writes the right checksum and complement, those 4 bytes and no other, with import&apos;s safeguards: the image is first copied to IMAGE.bak, and a write cut short is put back.</source>
+        <translation>Сравнивает контрольную сумму и её дополнение в заголовке картриджа образа (по 7FC0 или FFC0, считая после заголовка копировщика) с контрольной суммой самого образа: 16-битной суммой его байтов без заголовка копировщика, где остаток размера, не равного степени двойки, повторяется так, как его видит приставка. Код выхода 0, если они совпадают (или --fix их записал), 1, если не совпадают или заголовок не найден. С --fix записывает правильные контрольную сумму и дополнение — эти 4 байта и никакие другие — с теми же предосторожностями, что и import: сначала образ копируется в IMAGE.bak, а прерванная запись откатывается.</translation>
+    </message>
+    <message>
+        <source>Write the image&apos;s own checksum and its complement into the header.</source>
+        <translation>Записать в заголовок контрольную сумму самого образа и её дополнение.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1</source>
+        <translation>Заголовок картриджа не найден ни по 7FC0, ни по FFC0: сравнивать нечего.%1</translation>
+    </message>
+    <message>
+        <source>Nothing to set: nothing was written.</source>
+        <translation>Исправлять нечего: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The header&apos;s checksum does not match the image&apos;s own (--fix sets it).</source>
+        <translation>Контрольная сумма в заголовке не совпадает с суммой самого образа (её исправит --fix).</translation>
+    </message>
+    <message>
+        <source>Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.</source>
+        <translation>Контрольная сумма %1 и её дополнение %2 записаны по смещению %3 в %4; образ в прежнем виде — в %5.</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the IPS patch that turns ORIGINAL into MODIFIED (images of the same size); &quot;apply&quot; writes IMAGE with PATCH applied to the file given with -o, after checking the whole patch.</source>
+        <translation>&quot;create&quot; записывает патч IPS, превращающий ORIGINAL в MODIFIED (образы одного размера); &quot;apply&quot; записывает IMAGE с применённым PATCH в файл, указанный через -o, предварительно проверив весь патч.</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>Что сделать.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image.</source>
+        <translation>create: исходный образ; apply: образ.</translation>
+    </message>
+    <message>
+        <source>create: the modified image; apply: the patch.</source>
+        <translation>create: изменённый образ; apply: патч.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write; apply: the patched image to write.</source>
+        <translation>create: патч, который нужно записать; apply: образ с патчем, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>The first argument is create or apply, not &quot;%1&quot;.</source>
+        <translation>Первый аргумент — create или apply, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give the file to write with -o FILE.</source>
+        <translation>Укажите файл, который нужно записать, через -o FILE.</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes (the images are the same)</source>
+        <translation>%1: %2 байт (образы одинаковы)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1: %2 байт</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, %3 changed</source>
+        <translation>%1: %2 байт, изменено: %3</translation>
+    </message>
+    <message>
+        <source>All 24 catalogue letters.</source>
+        <translation>Все 24 буквы каталога.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, --dump and --all are for a ROM image.</source>
+        <translation>%1 — файл буквы (%2 байт): в нём одна буква, а --letter, --offset, --dump и --all — для образа ROM.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: нет записи</translation>
+    </message>
+    <message>
+        <source>Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, six across, each labelled. An output named *.svg is the letter&apos;s SVG drawing instead, as &quot;Export letter to SVG&quot; writes it (--scale, --no-numbers, --no-axes and --all are for a PNG picture).</source>
+        <translation>Рисует букву так, как её показывает просмотр после загрузки, пиксель в пиксель (255 x 255), и записывает картинкой PNG; с --all — 24 буквы каталога на одном листе, по шесть в ряд, каждую с подписью. Если имя вывода оканчивается на *.svg, вместо этого записывается рисунок SVG буквы, как его пишет &quot;Экспорт буквы в SVG&quot; (--scale, --no-numbers, --no-axes и --all — для картинки PNG).</translation>
+    </message>
+    <message>
+        <source>A ROM image (the letter at --letter or --offset, else the first catalogue letter) or a letter file.</source>
+        <translation>Образ ROM (буква по --letter или --offset, иначе первая буква каталога) или файл буквы.</translation>
+    </message>
+    <message>
+        <source>Enlarge every pixel to N x N (1 to 16).</source>
+        <translation>Увеличить каждый пиксель до N x N (от 1 до 16).</translation>
+    </message>
+    <message>
+        <source>Without the point numbers.</source>
+        <translation>Без номеров точек.</translation>
+    </message>
+    <message>
+        <source>Without the axes.</source>
+        <translation>Без осей.</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>Файл, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>Give --all, or one letter with --letter or --offset.</source>
+        <translation>Укажите --all или одну букву через --letter или --offset.</translation>
+    </message>
+    <message>
+        <source>Give the picture to write with -o FILE.</source>
+        <translation>Укажите картинку, которую нужно записать, через -o FILE.</translation>
+    </message>
+    <message>
+        <source>--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG drawing holds one letter at its units, with its point numbers.</source>
+        <translation>--scale, --no-numbers, --no-axes и --all — для картинки PNG: рисунок SVG содержит одну букву в её единицах, с номерами точек.</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записано: %1</translation>
+    </message>
+    <message>
+        <source>Writes a letter file of one letter of a ROM image, or with --all one letter file per catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as &quot;Export letter to file&quot; writes them after a load.</source>
+        <translation>Записывает файл буквы одной буквы образа ROM или с --all по файлу буквы на каждую букву каталога в папку (с именами по знаку и смещению, например P_476E2.bin) — так, как их пишет &quot;Экспорт буквы в файл&quot; после загрузки.</translation>
+    </message>
+    <message>
+        <source>The letter file to write; with --all, the folder.</source>
+        <translation>Файл буквы, который нужно записать; с --all — папка.</translation>
+    </message>
+    <message>
+        <source>Give one letter with --letter or --offset, or --all.</source>
+        <translation>Укажите одну букву через --letter или --offset либо --all.</translation>
+    </message>
+    <message>
+        <source>Give the folder to write into with -o DIR.</source>
+        <translation>Укажите папку, в которую писать, через -o DIR.</translation>
+    </message>
+    <message>
+        <source>Give the letter file to write with -o FILE.</source>
+        <translation>Укажите файл буквы, который нужно записать, через -o FILE.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be read.</source>
+        <translation>Ничего не записано: не каждую букву удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was written.</source>
+        <translation>%1: %2 Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Not written: %1 Nothing was written.</source>
+        <translation>Не записано: %1 Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder: with --all, give the folder of letter files that extract --all wrote. Nothing was written.</source>
+        <translation>%1 — не папка: с --all укажите папку файлов букв, записанных extract --all. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1: %2. Nothing was written.</source>
+        <translation>Не удалось прочитать папку %1: %2. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1: a letter file&apos;s name must end in _ and its offset, as extract --all names them (P_476E2.bin). Nothing was written.</source>
+        <translation>%1: имя файла буквы должно оканчиваться на _ и смещение, как их называет extract --all (P_476E2.bin). Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 holds no letter files (*.bin). Nothing was written.</source>
+        <translation>В %1 нет файлов букв (*.bin). Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>a %1-byte record</source>
+        <translation>запись из %1 байт</translation>
+    </message>
+    <message>
+        <source>no letter record</source>
+        <translation>нет записи буквы</translation>
+    </message>
+    <message>
+        <source>%1 more point</source>
+        <translation>точек больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 more points</source>
+        <translation>точек больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer point</source>
+        <translation>точек меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer points</source>
+        <translation>точек меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 more polygon</source>
+        <translation>полигонов больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 more polygons</source>
+        <translation>полигонов больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygon</source>
+        <translation>полигонов меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygons</source>
+        <translation>полигонов меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 more corner</source>
+        <translation>углов больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 more corners</source>
+        <translation>углов больше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer corner</source>
+        <translation>углов меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 fewer corners</source>
+        <translation>углов меньше на %1</translation>
+    </message>
+    <message>
+        <source>The new record has %1 than the one there.</source>
+        <translation>В новой записи по сравнению с прежней: %1.</translation>
+    </message>
+    <message>
+        <source>Writes the letter of a letter file into a ROM image at a catalogue letter or an offset, as &quot;Export letter to Rom&quot; does: the record is checked first, a record longer than the one there is refused unless --allow-longer is given, an image of none of the known dumps is refused, and the image is first copied to IMAGE.bak. A file named *.svg is a drawing: its letter is read as &quot;Import letter from SVG&quot; reads it, the bytes a drawing can&apos;t show taken from the record at that offset. With --fit, the letter is fitted into the game&apos;s limits from a drawing (curves and strokes included) or a picture (its dark shape traced), and with --font and --char (and no LETTERFILE) from a font&apos;s character: in the box of the record there (--box to choose another), over that record. With --all, every letter file of a folder goes to the offset in its name (as extract --all names them), all checked before any is written, in one write and one backup.</source>
+        <translation>Записывает букву из файла буквы в образ ROM на место буквы каталога или по смещению, как это делает &quot;Экспорт буквы в Rom&quot;: сначала запись проверяется, запись длиннее прежней отклоняется, если не указан --allow-longer, образ, не совпадающий ни с одним известным дампом, отклоняется, а сам образ сначала копируется в IMAGE.bak. Файл *.svg — рисунок: его буква читается так, как её читает &quot;Импорт буквы из SVG&quot;, а байты, которые рисунок не может показать, берутся из записи по этому смещению. С --fit буква вписывается в ограничения игры из рисунка (включая кривые и штрихи) или картинки (её тёмная фигура обводится), а с --font и --char (и без LETTERFILE) — из символа шрифта: в рамку записи на этом месте (--box задаёт другую), поверх этой записи. С --all каждый файл буквы из папки идёт по смещению из своего имени (как их называет extract --all); все проверяются до записи первого, запись одна и резервная копия одна.</translation>
+    </message>
+    <message>
+        <source>The ROM image to write into.</source>
+        <translation>Образ ROM, в который нужно записать.</translation>
+    </message>
+    <message>
+        <source>The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, the folder of letter files; none with --font.</source>
+        <translation>Файл буквы (или рисунок SVG; с --fit — рисунок или картинка), который нужно записать; с --all — папка файлов букв; с --font — ничего.</translation>
+    </message>
+    <message>
+        <source>Write every letter file (*.bin) of the folder LETTERFILE at the offset in its name.</source>
+        <translation>Записать каждый файл буквы (*.bin) из папки LETTERFILE по смещению из его имени.</translation>
+    </message>
+    <message>
+        <source>Write a record longer than the one there, over the bytes after it.</source>
+        <translation>Разрешить запись длиннее прежней: она ляжет поверх байтов после неё.</translation>
+    </message>
+    <message>
+        <source>Say what would change (offset, old and new length) and write nothing.</source>
+        <translation>Сказать, что изменилось бы (смещение, старая и новая длина), и ничего не записывать.</translation>
+    </message>
+    <message>
+        <source>Fit the drawing or picture LETTERFILE into the game&apos;s limits, in the box of the record there.</source>
+        <translation>Вписать рисунок или картинку LETTERFILE в ограничения игры, в рамку записи на этом месте.</translation>
+    </message>
+    <message>
+        <source>The character of --font to fit in place of LETTERFILE.</source>
+        <translation>Символ шрифта --font, который нужно вписать вместо LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>With --all, the offsets are in the letter files&apos; names: give no --letter or --offset.</source>
+        <translation>С --all смещения берутся из имён файлов букв: не указывайте --letter или --offset.</translation>
+    </message>
+    <message>
+        <source>Give the letter to replace with --letter or --offset.</source>
+        <translation>Укажите букву, которую нужно заменить, через --letter или --offset.</translation>
+    </message>
+    <message>
+        <source>--font needs --char: give the character to fit.</source>
+        <translation>Для --font нужен --char: укажите символ, который нужно вписать.</translation>
+    </message>
+    <message>
+        <source>--char needs --font: give the font to take the character from.</source>
+        <translation>Для --char нужен --font: укажите шрифт, из которого брать символ.</translation>
+    </message>
+    <message>
+        <source>With --font and --char the letter comes from the font: give no LETTERFILE.</source>
+        <translation>С --font и --char буква берётся из шрифта: не указывайте LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>--fit, --font and --char fit one letter: not with --all.</source>
+        <translation>--fit, --font и --char вписывают одну букву: не вместе с --all.</translation>
+    </message>
+    <message>
+        <source>--style and --box are for a fitted letter: give --fit, or --font and --char.</source>
+        <translation>--style и --box — для вписываемой буквы: укажите --fit или --font и --char.</translation>
+    </message>
+    <message>
+        <source>--char takes one character, not &quot;%1&quot;.</source>
+        <translation>--char принимает один символ, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>(--allow-longer writes it)</source>
+        <translation>(--allow-longer её запишет)</translation>
+    </message>
+    <message>
+        <source>%1 is a ROM image, not a letter file. Nothing was written.</source>
+        <translation>%1 — образ ROM, а не файл буквы. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: the records at offsets %3 and %4 overlap.</source>
+        <translation>%1 и %2: записи по смещениям %3 и %4 перекрываются.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter file can be written.</source>
+        <translation>Ничего не записано: не каждый файл буквы удаётся записать.</translation>
+    </message>
+    <message>
+        <source>Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 bytes would change.%6</source>
+        <translation>Пробный запуск: запись из %1 байт была бы записана по смещению %2 в %3, где сейчас %4; изменилось бы байт: %5.%6</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.</source>
+        <translation>Запись из %1 байт записана по смещению %2 в %3, где была %4; образ в прежнем виде — в %5.</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).</source>
+        <translation>Запись из %1 байт записана по смещению %2, где была %3 (изменено байт: %4).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 records into %2; the image as it was is in %3.</source>
+        <translation>В %2 записано записей: %1; образ в прежнем виде — в %3.</translation>
+    </message>
+    <message>
+        <source>What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.</source>
+        <translation>Что представляет собой образ: размер, CRC32, MD5, SHA-1, заголовки копировщика и картриджа, подходящие дампы, два слова.</translation>
+    </message>
+    <message>
+        <source>The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.</source>
+        <translation>24 буквы каталога одного дампа: смещения, длины, количества и читается ли каждая.</translation>
+    </message>
+    <message>
+        <source>A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.</source>
+        <translation>Буква так, как её рисует просмотр, или все 24 на одном листе — картинкой PNG; или буква рисунком SVG.</translation>
+    </message>
+    <message>
+        <source>Letter files of one letter or all 24, as &quot;Export letter to file&quot; writes them.</source>
+        <translation>Файлы букв одной буквы или всех 24, как их пишет &quot;Экспорт буквы в файл&quot;.</translation>
+    </message>
+    <message>
+        <source>A letter file written into the image as &quot;Export letter to Rom&quot; does, an SVG drawing&apos;s letter, or one fitted from a drawing, picture or font.</source>
+        <translation>Файл буквы, записанный в образ, как это делает &quot;Экспорт буквы в Rom&quot;, буква рисунка SVG или буква, вписанная из рисунка, картинки или шрифта.</translation>
+    </message>
+    <message>
+        <source>Letters fitted from drawings, pictures or a font&apos;s characters into the game&apos;s limits, with a sheet.</source>
+        <translation>Буквы, вписанные в ограничения игры из рисунков, картинок или символов шрифта, с обзорным листом.</translation>
+    </message>
+    <message>
+        <source>The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.</source>
+        <translation>Слова PAUSE и GAME OVER: прочитать их или записать новые; коды плиток в виде файла таблицы.</translation>
+    </message>
+    <message>
+        <source>An IPS patch between two images, or one applied to an image.</source>
+        <translation>Патч IPS между двумя образами или применение патча к образу.</translation>
+    </message>
+    <message>
+        <source>The cartridge header&apos;s checksum against the image&apos;s own; --fix sets it.</source>
+        <translation>Контрольная сумма заголовка картриджа в сравнении с суммой самого образа; --fix её исправляет.</translation>
+    </message>
+    <message>
+        <source>A BPS or IPS patch between two images, one applied to an image, or what a patch holds.</source>
+        <translation>Патч BPS или IPS между двумя образами, применение патча к образу или что содержит патч.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the polygon letters of the game in ROM images and letter files, without a window.</source>
+        <translation>Читает и записывает полигональные буквы игры в образах ROM и файлах букв, без окна.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>&quot;vertiloom-cli COMMAND --help&quot; describes a command. Exit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.</source>
+        <translation>&quot;vertiloom-cli COMMAND --help&quot; описывает команду. Код выхода: 0 — выполнено, 1 — отказано или не удалось (ничего не записано), 2 — неверный вызов.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: &quot;%1&quot; is not text in the system&apos;s encoding (UTF-8): a file of that name would be read or written under another name. Rename the file, or give another name.</source>
+        <translation>vertiloom-cli: &quot;%1&quot; — не текст в кодировке системы (UTF-8): файл с таким именем был бы прочитан или записан под другим именем. Переименуйте файл или укажите другое имя.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: give a command.</source>
+        <translation>vertiloom-cli: укажите команду.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: no command is called &quot;%1&quot;.</source>
+        <translation>vertiloom-cli: команды &quot;%1&quot; нет.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>%1 action</source>
+        <translation>%1 действие</translation>
+    </message>
+    <message>
+        <source>%1 actions</source>
+        <translation>действий: %1</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Записи:</translation>
+    </message>
+    <message>
+        <source>Size after:</source>
+        <translation>Размер после:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Источник:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Результат:</translation>
+    </message>
+    <message>
+        <source>Metadata:</source>
+        <translation>Метаданные:</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli patch: warning: %1</source>
+        <translation>vertiloom-cli patch: предупреждение: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 (%2 RLE), writing %3</source>
+        <translation>%1 (из них RLE: %2), записывают %3</translation>
+    </message>
+    <message>
+        <source>%1 bytes, CRC32 %2</source>
+        <translation>%1 байт, CRC32 %2</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as they stand); &quot;apply&quot; writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after checking the whole patch and the image&apos;s size and CRC32; &quot;info&quot; says what PATCH holds.</source>
+        <translation>&quot;create&quot; записывает патч, превращающий ORIGINAL в MODIFIED, в формате, на который оканчивается имя, указанное через -o: .bps (образы любых размеров, заголовок копировщика не учитывается) или .ips (образы одного размера, как есть); &quot;apply&quot; записывает IMAGE с применённым PATCH (BPS или IPS) в файл, указанный через -o, предварительно проверив весь патч, а также размер и CRC32 образа; &quot;info&quot; сообщает, что содержит PATCH.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image; info: the patch.</source>
+        <translation>create: исходный образ; apply: образ; info: патч.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write (.bps or .ips); apply: the patched image to write.</source>
+        <translation>create: патч, который нужно записать (.bps или .ips); apply: образ с патчем, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>create, BPS: text the patch carries (its metadata), such as its author.</source>
+        <translation>create, BPS: текст, который несёт патч (его метаданные), например его автор.</translation>
+    </message>
+    <message>
+        <source>BPS: take the images as they stand, a copier header included.</source>
+        <translation>BPS: брать образы как есть, вместе с заголовком копировщика.</translation>
+    </message>
+    <message>
+        <source>apply, BPS: apply the patch to an image of another size or CRC32, and keep a result of another CRC32, with a warning.</source>
+        <translation>apply, BPS: применить патч к образу другого размера или CRC32 и оставить результат с другим CRC32, с предупреждением.</translation>
+    </message>
+    <message>
+        <source>--%1 is for %2.</source>
+        <translation>--%1 — только для %2.</translation>
+    </message>
+    <message>
+        <source>info takes one file, the patch.</source>
+        <translation>info принимает один файл — патч.</translation>
+    </message>
+    <message>
+        <source>create or apply</source>
+        <translation>create или apply</translation>
+    </message>
+    <message>
+        <source>The first argument is create, apply or info, not &quot;%1&quot;.</source>
+        <translation>Первый аргумент — create, apply или info, а не &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes two files.</source>
+        <translation>%1 принимает два файла.</translation>
+    </message>
+    <message>
+        <source>The patch&apos;s name ends in .bps or .ips, which says its format: &quot;%1&quot; ends in neither.</source>
+        <translation>Имя патча оканчивается на .bps или .ips, что и задаёт его формат: &quot;%1&quot; не оканчивается ни на то, ни на другое.</translation>
+    </message>
+    <message>
+        <source>a BPS patch</source>
+        <translation>патча BPS</translation>
+    </message>
+    <message>
+        <source>Reads the PAUSE and GAME OVER words of a ROM image (&quot;?&quot; stands for a byte that is no tile code), or writes new ones as the window does: one character per letter, from &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; writes as &quot;1&quot;, &quot;_&quot; as the blank), and the image is first copied to IMAGE.bak. With --table, no image: the tile codes as a table file that hex editors load to show and type the game&apos;s text (&quot;00=P&quot; ... &quot;19=R&quot;, one line each).</source>
+        <translation>Читает слова PAUSE и GAME OVER образа ROM (&quot;?&quot; обозначает байт, который не является кодом плитки) или записывает новые, как это делает окно: по символу на букву из &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; записывается как &quot;1&quot;, &quot;_&quot; — как пробел), а образ сначала копируется в IMAGE.bak. С --table образ не нужен: коды плиток выводятся файлом таблицы, который загружают шестнадцатеричные редакторы, чтобы показывать и набирать текст игры (&quot;00=P&quot; ... &quot;19=R&quot;, по строке на код).</translation>
+    </message>
+    <message>
+        <source>The ROM image (none with --table).</source>
+        <translation>Образ ROM (с --table не нужен).</translation>
+    </message>
+    <message>
+        <source>The 5 letters of the PAUSE word.</source>
+        <translation>5 букв слова PAUSE.</translation>
+    </message>
+    <message>
+        <source>The 8 letters of the GAME OVER word.</source>
+        <translation>8 букв слова GAME OVER.</translation>
+    </message>
+    <message>
+        <source>Write the tile codes as a table file for hex editors (to -o FILE, else to the standard output).</source>
+        <translation>Записать коды плиток файлом таблицы для шестнадцатеричных редакторов (в -o FILE, иначе на стандартный вывод).</translation>
+    </message>
+    <message>
+        <source>With --table, the table file to write.</source>
+        <translation>С --table — файл таблицы, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>--table writes the game&apos;s tile codes, the same for every image: give no IMAGE, --set-pause, --set-game-over or --dump with it.</source>
+        <translation>--table записывает коды плиток игры, одинаковые для любого образа: не указывайте вместе с ним IMAGE, --set-pause, --set-game-over или --dump.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tile codes)</source>
+        <translation>%1 (кодов плиток: %2)</translation>
+    </message>
+    <message>
+        <source>-o is for --table: the words are written into the image.</source>
+        <translation>-o — только для --table: слова записываются в образ.</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 characters, one per letter, not &quot;%3&quot;.</source>
+        <translation>--%1 принимает %2 символов, по одному на букву, а не &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Written into %1; the image as it was is in %2.</source>
+        <translation>Записано в %1; образ в прежнем виде — в %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::BoardCanvas</name>
+    <message>
+        <source>point %1 at x %2, y %3</source>
+        <translation>точка %1: x %2, y %3</translation>
+    </message>
+    <message>
+        <source>in polygons %1</source>
+        <translation>в многоугольниках %1</translation>
+    </message>
+    <message>
+        <source>point %1 selected</source>
+        <translation>выбрана точка %1</translation>
+    </message>
+    <message>
+        <source>%1 points selected</source>
+        <translation>выбрано точек: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no points of this editor and no SVG drawing.</source>
+        <translation>В буфере обмена нет ни точек этого редактора, ни рисунка SVG.</translation>
+    </message>
+    <message>
+        <source>No point is selected to delete.</source>
+        <translation>Не выбрано ни одной точки для удаления.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::DrawingBoard</name>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Перо</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Подложка</translation>
+    </message>
+    <message>
+        <source>Picture: a drag moves the tracing picture, the wheel sizes it</source>
+        <translation>Подложка: перетаскивание двигает её, колесо меняет размер</translation>
+    </message>
+    <message>
+        <source>Flip horizontally</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip vertically</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Повернуть влево</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Повернуть вправо</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Scale the selection by this percentage</source>
+        <translation>Масштабировать выбранное на столько процентов</translation>
+    </message>
+    <message>
+        <source>Scale by %1 %</source>
+        <translation>Масштабировать на %1 %</translation>
+    </message>
+    <message>
+        <source>Move the selection by dx, dy</source>
+        <translation>Сдвинуть выбранное на dx, dy</translation>
+    </message>
+    <message>
+        <source>Move by %1, %2</source>
+        <translation>Сдвинуть на %1, %2</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Привязка</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Крупнее</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Мельче</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>По окну</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Открыть подложку…</translation>
+    </message>
+    <message>
+        <source>Fit picture</source>
+        <translation>Подогнать подложку</translation>
+    </message>
+    <message>
+        <source>Fit what the picture shows to the letter&apos;s box</source>
+        <translation>Подогнать видимое на подложке к рамке букв</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Убрать подложку</translation>
+    </message>
+    <message>
+        <source>Trace picture</source>
+        <translation>Обвести подложку</translation>
+    </message>
+    <message>
+        <source>Fit the picture&apos;s dark shape into a letter where it lies on the square</source>
+        <translation>Вписать в букву тёмную фигуру подложки там, где она лежит</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Вписать рисунок…</translation>
+    </message>
+    <message>
+        <source>Fit an SVG drawing or a picture into the letter&apos;s limits</source>
+        <translation>Вписать рисунок SVG или картинку в пределы буквы</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Буква из шрифта…</translation>
+    </message>
+    <message>
+        <source>Fit a character of an installed font into the letter&apos;s limits</source>
+        <translation>Вписать символ установленного шрифта в пределы буквы</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Take the fitted letter (Enter)</source>
+        <translation>Принять вписанную букву (Enter)</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Отбросить</translation>
+    </message>
+    <message>
+        <source>Drop the fitted letter (Esc)</source>
+        <translation>Отбросить вписанную букву (Esc)</translation>
+    </message>
+    <message>
+        <source>Delete points</source>
+        <translation>Удалить точки</translation>
+    </message>
+    <message>
+        <source>Take the selected points out of the letter and its polygons</source>
+        <translation>Убрать выбранные точки из буквы и из многоугольников</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Tessarine Vertiloom — drawing board</source>
+        <translation>Tessarine Vertiloom — чертёжная доска</translation>
+    </message>
+    <message>
+        <source>Opacity of the background</source>
+        <translation>Непрозрачность подложки</translation>
+    </message>
+    <message>
+        <source>Size of the background (the wheel with the picture tool, T)</source>
+        <translation>Размер подложки (колесо в режиме подложки, T)</translation>
+    </message>
+    <message>
+        <source>Where the background stands, in units (a drag with the picture tool, T, moves it)</source>
+        <translation>Положение подложки в единицах (её двигает перетаскивание в режиме подложки, T)</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Масштаб:</translation>
+    </message>
+    <message>
+        <source>Move by:</source>
+        <translation>Сдвиг:</translation>
+    </message>
+    <message>
+        <source>Percent to scale the selection by; Apply or K scales</source>
+        <translation>Масштаб выбранного в процентах; применяют кнопка и K</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, x (Tab: y); Apply or M moves</source>
+        <translation>Сдвиг выбранного в единицах, x (Tab: y); применяют кнопка и M</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, y; Apply or M moves</source>
+        <translation>Сдвиг выбранного в единицах, y; применяют кнопка и M</translation>
+    </message>
+    <message>
+        <source>x of the selected point, in units (Tab: y)</source>
+        <translation>x выбранной точки в единицах (Tab: y)</translation>
+    </message>
+    <message>
+        <source>y of the selected point, in units</source>
+        <translation>y выбранной точки в единицах</translation>
+    </message>
+    <message>
+        <source>Fitted letter:</source>
+        <translation>Вписанная буква:</translation>
+    </message>
+    <message>
+        <source>Convex pieces</source>
+        <translation>Выпуклые части</translation>
+    </message>
+    <message>
+        <source>Outlines</source>
+        <translation>Контуры</translation>
+    </message>
+    <message>
+        <source>Convex pieces sharing their corners, as the game&apos;s own letters are built, or one polygon per contour, holes included</source>
+        <translation>Выпуклые части с общими вершинами, как построены буквы самой игры, или по многоугольнику на контур, с дырами</translation>
+    </message>
+    <message>
+        <source>Box:</source>
+        <translation>Рамка:</translation>
+    </message>
+    <message>
+        <source>Left edge of the box, in units</source>
+        <translation>Левый край рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Top edge of the box, in units</source>
+        <translation>Верх рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Right edge of the box, in units</source>
+        <translation>Правый край рамки в единицах</translation>
+    </message>
+    <message>
+        <source>Foot of the box, in units: the letter stands on it</source>
+        <translation>Низ рамки в единицах: на нём стоит буква</translation>
+    </message>
+    <message>
+        <source>Point %1:</source>
+        <translation>Точка %1:</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2:</source>
+        <translation>Точки %1 и %2:</translation>
+    </message>
+    <message>
+        <source>distance %1, angle %2°</source>
+        <translation>расстояние %1, угол %2°</translation>
+    </message>
+    <message>
+        <source>No tracing picture is placed to trace: open one with “Background…” (B) first.</source>
+        <translation>Нет подложки, которую можно обвести: сначала откройте её кнопкой «Открыть подложку…» (B).</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Рисунки</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Не удалось прочитать рисунок %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::FontWindow</name>
+    <message>
+        <source>Tessarine Vertiloom — font</source>
+        <translation>Tessarine Vertiloom — шрифт</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Буква</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::MainWindow</name>
+    <message>
+        <source>Export letter to SVG…</source>
+        <translation>Экспорт буквы в SVG…</translation>
+    </message>
+    <message>
+        <source>Import letter from SVG…</source>
+        <translation>Импорт буквы из SVG…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Играть</translation>
+    </message>
+    <message>
+        <source>Emulator…</source>
+        <translation>Эмулятор…</translation>
+    </message>
+    <message>
+        <source>Drawing board (F6)</source>
+        <translation>Чертёжная доска (F6)</translation>
+    </message>
+    <message>
+        <source>Font (F7)</source>
+        <translation>Шрифт (F7)</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Вписать рисунок…</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Буква из шрифта…</translation>
+    </message>
+    <message>
+        <source>Make patch…</source>
+        <translation>Сделать патч…</translation>
+    </message>
 </context>
 </TS>

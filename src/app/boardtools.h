@@ -45,8 +45,8 @@ public:
     virtual Intent intent() const = 0;
     // Over the letter and its handles.
     virtual void paint(QPainter&) const {}
-    // The tool's part of the status line, in the language.
-    virtual QString status(bool) const { return {}; }
+    // The tool's part of the status line, in the language installed.
+    virtual QString status() const { return {}; }
 
 protected:
     BoardCanvas& canvas_;
@@ -91,7 +91,7 @@ public:
     void leave() override { cancel(); }
     Intent intent() const override;
     void paint(QPainter& painter) const override;
-    QString status(bool english) const override;
+    QString status() const override;
 
     const QList<int>& corners() const { return corners_; }
 

@@ -1,7 +1,11 @@
-// The two-language caption table; see captions.h.
+// The two-language caption table and the captions of the other languages; see captions.h.
 #include "app/captions.h"
 
+#include "app/language.h"
 #include "app/layout.h"
+#include "model/messages.h"
+
+#include <QCoreApplication>
 
 namespace vertiloom {
 
@@ -9,25 +13,31 @@ namespace {
 
 std::vector<Caption> buildTable()
 {
+    // The English captions are marked for Qt Linguist's lupdate, so that every other language
+    // translates them.
+    const auto row = [](const FieldId& id, const char* russian, const char* english) {
+        return Caption{id, QString::fromUtf8(russian), QString::fromUtf8(english), english};
+    };
     std::vector<Caption> table = {
-        {FieldId::label(36), QStringLiteral("Координаты:"), QStringLiteral("Coordinates:")},
-        {FieldId::label(21), QStringLiteral("Число точек"), QStringLiteral("Points")},
-        {FieldId::label(3), QStringLiteral("Число полигонов"), QStringLiteral("Polygons")},
-        {FieldId::label(37), QStringLiteral("Всего байт: "), QStringLiteral("Total bytes: ")},
-        {FieldId::button(1), QStringLiteral("ПУСК!"), QStringLiteral("START!")},
-        {FieldId::button(2), QStringLiteral("Открыть файл"), QStringLiteral("Open file")},
-        {FieldId::button(7), QStringLiteral("Экспорт буквы в Rom"), QStringLiteral("Export letter to Rom")},
-        {FieldId::button(6), QStringLiteral("Экспорт буквы в файл"), QStringLiteral("Export letter to file")},
-        {FieldId::button(3), QStringLiteral("Экспорт в Translhextion"), QStringLiteral("Convert to Translhextion")},
-        {FieldId::checkBox(21), QStringLiteral("Отображать точки"), QStringLiteral("Display points")},
-        {FieldId::checkBox(22), QStringLiteral("Отображать оси"), QStringLiteral("Display axes")},
+        row(FieldId::label(36), "Координаты:", QT_TRANSLATE_NOOP("vertiloom", "Coordinates:")),
+        row(FieldId::label(21), "Число точек", QT_TRANSLATE_NOOP("vertiloom", "Points")),
+        row(FieldId::label(3), "Число полигонов", QT_TRANSLATE_NOOP("vertiloom", "Polygons")),
+        row(FieldId::label(37), "Всего байт: ", QT_TRANSLATE_NOOP("vertiloom", "Total bytes: ")),
+        row(FieldId::button(1), "ПУСК!", QT_TRANSLATE_NOOP("vertiloom", "START!")),
+        row(FieldId::button(2), "Открыть файл", QT_TRANSLATE_NOOP("vertiloom", "Open file")),
+        row(FieldId::button(7), "Экспорт буквы в Rom", QT_TRANSLATE_NOOP("vertiloom", "Export letter to Rom")),
+        row(FieldId::button(6), "Экспорт буквы в файл", QT_TRANSLATE_NOOP("vertiloom", "Export letter to file")),
+        row(FieldId::button(3), "Экспорт в Translhextion", QT_TRANSLATE_NOOP("vertiloom", "Convert to Translhextion")),
+        row(FieldId::checkBox(21), "Отображать точки", QT_TRANSLATE_NOOP("vertiloom", "Display points")),
+        row(FieldId::checkBox(22), "Отображать оси", QT_TRANSLATE_NOOP("vertiloom", "Display axes")),
     };
     // Title and corner-column labels of the eight polygon blocks.
+    const char* const title = QT_TRANSLATE_NOOP("vertiloom", "Angles of %1 polygon");
     for (int p = 1; p <= kPolygons; ++p) {
         table.push_back({polygonTitleLabel(p), QStringLiteral("Число углов %1 полигона").arg(p),
-                         QStringLiteral("Angles of %1 polygon").arg(p)});
+                         QString::fromUtf8(title).arg(p), title, p});
         table.push_back(
-            {cornerColumnLabel(p), QStringLiteral("вершины/параметры"), QStringLiteral("vertex/parameters")});
+            row(cornerColumnLabel(p), "вершины/параметры", QT_TRANSLATE_NOOP("vertiloom", "vertex/parameters")));
     }
     return table;
 }
@@ -40,14 +50,18 @@ const std::vector<Caption>& captionTable()
     return table;
 }
 
+QString Caption::translated() const
+{
+    const QString text = QCoreApplication::translate(kMessageContext, source);
+    return polygon ? text.arg(polygon) : text;
+}
+
 void writeCaptions(EditorForm& form, int language)
 {
     for (const Caption& caption : captionTable())
-        form.setText(caption.id, caption.russian);
-    if (language == 2) {
-        for (const Caption& caption : captionTable())
-            form.setText(caption.id, caption.english);
-    }
+        form.setText(caption.id, language == kRussian   ? caption.russian
+                                 : language == kEnglish ? caption.english
+                                                        : caption.translated());
 }
 
 } // namespace vertiloom

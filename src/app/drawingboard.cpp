@@ -4,7 +4,6 @@
 #include "app/drawingboard.h"
 
 #include "app/boardtools.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/widgets.h"
 #include "commands/commands.h"
@@ -297,7 +296,6 @@ void BoardCanvas::updateHover()
 QString BoardCanvas::status() const
 {
     QStringList parts;
-    const bool english = editor_.language == kEnglish;
     if (cursor_) {
         const QPoint unit = unitAt(*cursor_);
         parts << QStringLiteral("x %1, y %2").arg(unitShown(unit.x()), unitShown(unit.y()));
@@ -310,21 +308,17 @@ QString BoardCanvas::status() const
             QStringList polygons;
             for (const int p : polygonsUsing(editor_.form, hovered_))
                 polygons << QString::number(p);
-            parts << (english ? QStringLiteral("point %1 at x %2, y %3") : QStringLiteral("точка %1: x %2, y %3"))
-                         .arg(hovered_)
-                         .arg(unitShown(it->x), unitShown(it->y));
+            parts << tr("point %1 at x %2, y %3").arg(hovered_).arg(unitShown(it->x), unitShown(it->y));
             if (!polygons.isEmpty())
-                parts << (english ? QStringLiteral("in polygons %1") : QStringLiteral("в многоугольниках %1"))
-                             .arg(polygons.join(QStringLiteral(", ")));
+                parts << tr("in polygons %1").arg(polygons.join(QStringLiteral(", ")));
         }
     }
     const qsizetype selected = selection().size();
     if (selected == 1)
-        parts << (english ? QStringLiteral("point %1 selected") : QStringLiteral("выбрана точка %1"))
-                     .arg(selection().front());
+        parts << tr("point %1 selected").arg(selection().front());
     else if (selected > 1)
-        parts << (english ? QStringLiteral("%1 points selected") : QStringLiteral("выбрано точек: %1")).arg(selected);
-    const QString tool = activeTool().status(english);
+        parts << tr("%1 points selected").arg(selected);
+    const QString tool = activeTool().status();
     if (!tool.isEmpty())
         parts << tool;
     parts << QStringLiteral("\u00D7%1").arg(zoom_);
@@ -655,9 +649,7 @@ void BoardCanvas::paste()
         const QByteArray drawing = data->hasFormat(svg) ? data->data(svg) : data->text().toUtf8();
         done = act([this, drawing, &pasted] { pasted = pasteSvg(editor_, drawing); });
     } else {
-        setWarning(editor_.language == kEnglish
-                       ? QStringLiteral("The clipboard holds no points of this editor and no SVG drawing.")
-                       : QStringLiteral("В буфере обмена нет ни точек этого редактора, ни рисунка SVG."));
+        setWarning(tr("The clipboard holds no points of this editor and no SVG drawing."));
     }
     if (done)
         setSelection(pasted);
@@ -667,8 +659,7 @@ void BoardCanvas::deleteSelection()
 {
     const QList<int> numbers = selection();
     if (numbers.isEmpty())
-        setWarning(editor_.language == kEnglish ? QStringLiteral("No point is selected to delete.")
-                                                : QStringLiteral("Не выбрано ни одной точки для удаления."));
+        setWarning(tr("No point is selected to delete."));
     else if (act([this, numbers] { deletePoints(editor_, numbers); }))
         setSelection({});
     updateHover();
@@ -748,69 +739,68 @@ bool BoardCanvas::handleKey(QKeyEvent* event)
 
 namespace {
 
-// One action of the board: its object name, its texts in the two languages, its keys, and the
-// tooltip's words when they are not the text's.
+// One action of the board: its object name, its text (written in English for the translations,
+// context vertiloom::DrawingBoard), its keys, and the tooltip's words when they are not the text's.
 struct ActionText {
     const char* name;
-    const char* russian;
-    const char* english;
+    const char* text;
     QKeySequence keys;
-    const char* russianTip = nullptr;
-    const char* englishTip = nullptr;
+    const char* tip = nullptr;
     // The text in the square's menu when the toolbar's ("Apply") would say too little there; %1 and
     // %2 are the toolbar's numbers.
-    const char* russianMenu = nullptr;
-    const char* englishMenu = nullptr;
+    const char* menu = nullptr;
 };
 
 const QList<ActionText>& actionTexts()
 {
     static const QList<ActionText> texts = {
-        {"SelectTool", "Выбор", "Select", QKeySequence(Qt::Key_S)},
-        {"PenTool", "Перо", "Pen", QKeySequence(Qt::Key_P)},
-        {"PictureTool", "Подложка", "Picture", QKeySequence(Qt::Key_T),
-         "Подложка: перетаскивание двигает её, колесо меняет размер",
-         "Picture: a drag moves the tracing picture, the wheel sizes it"},
-        {"FlipHorizontally", "Отразить по горизонтали", "Flip horizontally", QKeySequence(Qt::Key_H)},
-        {"FlipVertically", "Отразить по вертикали", "Flip vertically", QKeySequence(Qt::Key_V)},
-        {"TurnLeft", "Повернуть влево", "Turn left", QKeySequence(Qt::Key_L)},
-        {"TurnRight", "Повернуть вправо", "Turn right", QKeySequence(Qt::Key_R)},
-        {"Scale", "Применить", "Apply", QKeySequence(Qt::Key_K), "Масштабировать выбранное на столько процентов",
-         "Scale the selection by this percentage", "Масштабировать на %1 %", "Scale by %1 %"},
-        {"MoveBy", "Применить", "Apply", QKeySequence(Qt::Key_M), "Сдвинуть выбранное на dx, dy",
-         "Move the selection by dx, dy", "Сдвинуть на %1, %2", "Move by %1, %2"},
-        {"Snap", "Привязка", "Snap", QKeySequence(Qt::Key_N)},
-        {"Grid", "Сетка", "Grid", QKeySequence(Qt::Key_G)},
-        {"ZoomIn", "Крупнее", "Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-        {"ZoomOut", "Мельче", "Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        {"ZoomFit", "По окну", "Fit", QKeySequence(Qt::CTRL | Qt::Key_0)},
-        {"Background", "Открыть подложку…", "Background…", QKeySequence(Qt::Key_B)},
-        {"FitBackground", "Подогнать подложку", "Fit picture", QKeySequence(Qt::Key_F),
-         "Подогнать видимое на подложке к рамке букв", "Fit what the picture shows to the letter's box"},
-        {"ClearBackground", "Убрать подложку", "Clear background", QKeySequence()},
-        {"TracePicture", "Обвести подложку", "Trace picture", QKeySequence(),
-         "Вписать в букву тёмную фигуру подложки там, где она лежит",
-         "Fit the picture's dark shape into a letter where it lies on the square"},
-        {"FitDrawing", "Вписать рисунок…", "Fit drawing…", QKeySequence(),
-         "Вписать рисунок SVG или картинку в пределы буквы",
-         "Fit an SVG drawing or a picture into the letter's limits"},
-        {"LetterFromFont", "Буква из шрифта…", "Letter from font…", QKeySequence(),
-         "Вписать символ установленного шрифта в пределы буквы",
-         "Fit a character of an installed font into the letter's limits"},
-        {"TakeFit", "Принять", "Take", QKeySequence(), "Принять вписанную букву (Enter)",
-         "Take the fitted letter (Enter)"},
-        {"DropFit", "Отбросить", "Drop", QKeySequence(), "Отбросить вписанную букву (Esc)",
-         "Drop the fitted letter (Esc)"},
-        {"Delete", "Удалить точки", "Delete points", QKeySequence(Qt::Key_Delete),
-         "Убрать выбранные точки из буквы и из многоугольников",
-         "Take the selected points out of the letter and its polygons"},
-        {"Copy", "Копировать", "Copy", QKeySequence::Copy},
-        {"Paste", "Вставить", "Paste", QKeySequence::Paste},
-        {"Undo", "Отменить", "Undo", QKeySequence::Undo},
-        {"Redo", "Повторить", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"SelectTool", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Select"), QKeySequence(Qt::Key_S)},
+        {"PenTool", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Pen"), QKeySequence(Qt::Key_P)},
+        {"PictureTool", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Picture"), QKeySequence(Qt::Key_T),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Picture: a drag moves the tracing picture, the wheel sizes it")},
+        {"FlipHorizontally", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Flip horizontally"),
+         QKeySequence(Qt::Key_H)},
+        {"FlipVertically", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Flip vertically"), QKeySequence(Qt::Key_V)},
+        {"TurnLeft", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Turn left"), QKeySequence(Qt::Key_L)},
+        {"TurnRight", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Turn right"), QKeySequence(Qt::Key_R)},
+        {"Scale", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Apply"), QKeySequence(Qt::Key_K),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Scale the selection by this percentage"),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Scale by %1 %")},
+        {"MoveBy", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Apply"), QKeySequence(Qt::Key_M),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Move the selection by dx, dy"),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Move by %1, %2")},
+        {"Snap", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Snap"), QKeySequence(Qt::Key_N)},
+        {"Grid", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Grid"), QKeySequence(Qt::Key_G)},
+        {"ZoomIn", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Zoom in"), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"ZoomOut", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Zoom out"), QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"ZoomFit", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit"), QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"Background", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Background…"), QKeySequence(Qt::Key_B)},
+        {"FitBackground", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit picture"), QKeySequence(Qt::Key_F),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit what the picture shows to the letter's box")},
+        {"ClearBackground", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Clear background"), QKeySequence()},
+        {"TracePicture", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Trace picture"), QKeySequence(),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard",
+                           "Fit the picture's dark shape into a letter where it lies on the square")},
+        {"FitDrawing", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit drawing…"), QKeySequence(),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit an SVG drawing or a picture into the letter's limits")},
+        {"LetterFromFont", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Letter from font…"), QKeySequence(),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Fit a character of an installed font into the letter's limits")},
+        {"TakeFit", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Take"), QKeySequence(),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Take the fitted letter (Enter)")},
+        {"DropFit", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Drop"), QKeySequence(),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Drop the fitted letter (Esc)")},
+        {"Delete", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Delete points"), QKeySequence(Qt::Key_Delete),
+         QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Take the selected points out of the letter and its polygons")},
+        {"Copy", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Copy"), QKeySequence::Copy},
+        {"Paste", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Paste"), QKeySequence::Paste},
+        {"Undo", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Undo"), QKeySequence::Undo},
+        {"Redo", QT_TRANSLATE_NOOP("vertiloom::DrawingBoard", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y)},
     };
     return texts;
 }
+
+// A text of the table in the language installed.
+QString boardText(const char* english) { return QCoreApplication::translate("vertiloom::DrawingBoard", english); }
 
 QSettings boardSettings() { return QSettings(QStringLiteral("Tessarine"), QStringLiteral("Vertiloom")); }
 
@@ -1088,14 +1078,13 @@ void DrawingBoard::createActions()
 
 void DrawingBoard::showMenuTexts()
 {
-    const bool english = language_ == kEnglish;
     for (const ActionText& t : actionTexts()) {
-        if (!t.englishMenu)
+        if (!t.menu)
             continue;
         auto* a = findChild<QAction*>(QString::fromLatin1(t.name));
         // The toolbar shows the icon text, the menu the text.
-        a->setIconText(QString::fromUtf8(english ? t.english : t.russian));
-        QString text = QString::fromUtf8(english ? t.englishMenu : t.russianMenu);
+        a->setIconText(boardText(t.text));
+        QString text = boardText(t.menu);
         if (a->objectName() == QLatin1String("Scale"))
             text = text.arg(scalePercent_->value());
         else
@@ -1104,61 +1093,41 @@ void DrawingBoard::showMenuTexts()
     }
 }
 
-void DrawingBoard::setLanguage(int language)
+void DrawingBoard::setLanguage(int)
 {
-    language_ = language;
-    const bool english = language == kEnglish;
-    setWindowTitle(english ? QStringLiteral("Tessarine Vertiloom \u2014 drawing board")
-                           : QStringLiteral("Tessarine Vertiloom \u2014 чертёжная доска"));
+    setWindowTitle(tr("Tessarine Vertiloom \u2014 drawing board"));
     for (const ActionText& t : actionTexts()) {
         auto* a = findChild<QAction*>(QString::fromLatin1(t.name));
         if (!a)
             continue;
-        const QString text = QString::fromUtf8(english ? t.english : t.russian);
-        const char* const tip = english ? t.englishTip : t.russianTip;
-        const QString words = tip ? QString::fromUtf8(tip) : text;
+        const QString text = boardText(t.text);
+        const QString words = t.tip ? boardText(t.tip) : text;
         a->setText(text);
         a->setShortcut(t.keys);
         a->setToolTip(
             t.keys.isEmpty() ? words : QStringLiteral("%1 (%2)").arg(words, t.keys.toString(QKeySequence::NativeText)));
     }
-    opacity_->setToolTip(english ? QStringLiteral("Opacity of the background")
-                                 : QStringLiteral("Непрозрачность подложки"));
-    backgroundScale_->setToolTip(english ? QStringLiteral("Size of the background (the wheel with the picture tool, T)")
-                                         : QStringLiteral("Размер подложки (колесо в режиме подложки, T)"));
-    const QString offset =
-        english ? QStringLiteral("Where the background stands, in units (a drag with the picture tool, T, moves it)")
-                : QStringLiteral("Положение подложки в единицах (её двигает перетаскивание в режиме подложки, T)");
+    opacity_->setToolTip(tr("Opacity of the background"));
+    backgroundScale_->setToolTip(tr("Size of the background (the wheel with the picture tool, T)"));
+    const QString offset = tr("Where the background stands, in units (a drag with the picture tool, T, moves it)");
     backgroundX_->setToolTip(offset);
     backgroundY_->setToolTip(offset);
-    scaleLabel_->setText(english ? QStringLiteral("Scale:") : QStringLiteral("Масштаб:"));
-    moveLabel_->setText(english ? QStringLiteral("Move by:") : QStringLiteral("Сдвиг:"));
-    scalePercent_->setToolTip(english ? QStringLiteral("Percent to scale the selection by; Apply or K scales")
-                                      : QStringLiteral("Масштаб выбранного в процентах; применяют кнопка и K"));
-    moveX_->setToolTip(english ? QStringLiteral("Units to move the selection by, x (Tab: y); Apply or M moves")
-                               : QStringLiteral("Сдвиг выбранного в единицах, x (Tab: y); применяют кнопка и M"));
-    moveY_->setToolTip(english ? QStringLiteral("Units to move the selection by, y; Apply or M moves")
-                               : QStringLiteral("Сдвиг выбранного в единицах, y; применяют кнопка и M"));
-    pointX_->setToolTip(english ? QStringLiteral("x of the selected point, in units (Tab: y)")
-                                : QStringLiteral("x выбранной точки в единицах (Tab: y)"));
-    pointY_->setToolTip(english ? QStringLiteral("y of the selected point, in units")
-                                : QStringLiteral("y выбранной точки в единицах"));
-    fitLabel_->setText(english ? QStringLiteral("Fitted letter:") : QStringLiteral("Вписанная буква:"));
-    fitStyle_->setItemText(0, english ? QStringLiteral("Convex pieces") : QStringLiteral("Выпуклые части"));
-    fitStyle_->setItemText(1, english ? QStringLiteral("Outlines") : QStringLiteral("Контуры"));
-    fitStyle_->setToolTip(english ? QStringLiteral("Convex pieces sharing their corners, as the game's own letters "
-                                                   "are built, or one polygon per contour, holes included")
-                                  : QStringLiteral("Выпуклые части с общими вершинами, как построены буквы самой "
-                                                   "игры, или по многоугольнику на контур, с дырами"));
-    fitBoxLabel_->setText(english ? QStringLiteral("Box:") : QStringLiteral("Рамка:"));
-    const QStringList boxTips =
-        english ? QStringList{QStringLiteral("Left edge of the box, in units"),
-                              QStringLiteral("Top edge of the box, in units"),
-                              QStringLiteral("Right edge of the box, in units"),
-                              QStringLiteral("Foot of the box, in units: the letter stands on it")}
-                : QStringList{QStringLiteral("Левый край рамки в единицах"), QStringLiteral("Верх рамки в единицах"),
-                              QStringLiteral("Правый край рамки в единицах"),
-                              QStringLiteral("Низ рамки в единицах: на нём стоит буква")};
+    scaleLabel_->setText(tr("Scale:"));
+    moveLabel_->setText(tr("Move by:"));
+    scalePercent_->setToolTip(tr("Percent to scale the selection by; Apply or K scales"));
+    moveX_->setToolTip(tr("Units to move the selection by, x (Tab: y); Apply or M moves"));
+    moveY_->setToolTip(tr("Units to move the selection by, y; Apply or M moves"));
+    pointX_->setToolTip(tr("x of the selected point, in units (Tab: y)"));
+    pointY_->setToolTip(tr("y of the selected point, in units"));
+    fitLabel_->setText(tr("Fitted letter:"));
+    fitStyle_->setItemText(0, tr("Convex pieces"));
+    fitStyle_->setItemText(1, tr("Outlines"));
+    fitStyle_->setToolTip(tr("Convex pieces sharing their corners, as the game's own letters are built, or one "
+                             "polygon per contour, holes included"));
+    fitBoxLabel_->setText(tr("Box:"));
+    const QStringList boxTips = {tr("Left edge of the box, in units"), tr("Top edge of the box, in units"),
+                                 tr("Right edge of the box, in units"),
+                                 tr("Foot of the box, in units: the letter stands on it")};
     for (qsizetype i = 0; i < fitBox_.size(); ++i)
         fitBox_[i]->setToolTip(boxTips[i]);
     showFitBar(); // the report in the language
@@ -1169,7 +1138,6 @@ void DrawingBoard::setLanguage(int language)
 
 void DrawingBoard::showSelected()
 {
-    const bool english = language_ == kEnglish;
     const QList<int> selected = canvas_->selection();
     const QList<UnitPoint> points = letterPoints(editor_.form);
     const auto place = [&points](int n) {
@@ -1186,17 +1154,13 @@ void DrawingBoard::showSelected()
             pointX_->setValue(at.x());
             pointY_->setValue(at.y());
         }
-        pointLabel_->setText(english ? QStringLiteral("Point %1:").arg(selected.front())
-                                     : QStringLiteral("Точка %1:").arg(selected.front()));
+        pointLabel_->setText(tr("Point %1:").arg(selected.front()));
         pointHex_->setText(QStringLiteral("%1 %2").arg(unitText(at.x()), unitText(at.y())));
     } else if (selected.size() == 2) {
-        pointLabel_->setText(english ? QStringLiteral("Points %1 and %2:").arg(selected[0]).arg(selected[1])
-                                     : QStringLiteral("Точки %1 и %2:").arg(selected[0]).arg(selected[1]));
+        pointLabel_->setText(tr("Points %1 and %2:").arg(selected[0]).arg(selected[1]));
         const Measure measure = measured(place(selected[0]), place(selected[1]));
         pointHex_->setText(
-            (english ? QStringLiteral("distance %1, angle %2\u00B0") : QStringLiteral("расстояние %1, угол %2\u00B0"))
-                .arg(measure.distance, 0, 'f', 1)
-                .arg(measure.angle, 0, 'f', 1));
+            tr("distance %1, angle %2\u00B0").arg(measure.distance, 0, 'f', 1).arg(measure.angle, 0, 'f', 1));
     } else {
         pointLabel_->setText(QString());
         pointHex_->setText(QString());
@@ -1286,11 +1250,7 @@ void DrawingBoard::tracePicture()
 {
     if (!canvas_->hasBackground()) {
         platform_.beep();
-        canvas_->setWarning(language_ == kEnglish
-                                ? QStringLiteral("No tracing picture is placed to trace: open one with "
-                                                 "\u201CBackground\u2026\u201D (B) first.")
-                                : QStringLiteral("Нет подложки, которую можно обвести: сначала откройте её "
-                                                 "кнопкой \u00ABОткрыть подложку\u2026\u00BB (B)."));
+        canvas_->setWarning(tr("No tracing picture is placed to trace: open one with “Background…” (B) first."));
         return;
     }
     // Its dark shape where it lies on the square, fitted into the units that shape covers.
@@ -1311,17 +1271,14 @@ void DrawingBoard::fitZoom()
 void DrawingBoard::chooseBackground()
 {
     const std::optional<QString> path =
-        platform_.openFileName(QStringLiteral("%1|*.png *.jpg *.jpeg *.bmp *.svg|%2|*")
-                                   .arg(language_ == kEnglish ? QStringLiteral("Pictures") : QStringLiteral("Рисунки"),
-                                        language_ == kEnglish ? QStringLiteral("All") : QStringLiteral("Все")));
+        platform_.openFileName(QStringLiteral("%1|*.png *.jpg *.jpeg *.bmp *.svg|%2|*").arg(tr("Pictures"), tr("All")));
     if (!path)
         return;
     QImageReader reader(*path);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        canvas_->setWarning((language_ == kEnglish ? QStringLiteral("Cannot read the picture %1: %2.")
-                                                   : QStringLiteral("Не удалось прочитать рисунок %1: %2."))
-                                .arg(QDir::toNativeSeparators(*path), reader.errorString()));
+        canvas_->setWarning(
+            tr("Cannot read the picture %1: %2.").arg(QDir::toNativeSeparators(*path), reader.errorString()));
         return;
     }
     canvas_->setBackground(picture);

@@ -199,7 +199,7 @@ public:
     DrawingBoard(MainWindow& main, Editor& editor, Platform& platform);
 
     BoardCanvas* canvas() const { return canvas_; }
-    // The texts of the window in the language (1 Russian, 2 English).
+    // The texts of the window in the language installed (installTranslations), the editor's.
     void setLanguage(int language);
     // After any command: the canvas and the status line show the editor as it is now.
     void refresh();
@@ -238,7 +238,6 @@ private:
     MainWindow& main_;
     Editor& editor_;
     Platform& platform_;
-    int language_ = 1;
     BoardCanvas* canvas_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* status_ = nullptr;

@@ -1,7 +1,7 @@
 // The emulator's command line in the settings and its dialog; see emulator.h.
 #include "app/emulator.h"
 
-#include "app/language.h"
+#include "model/messages.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -24,23 +24,17 @@ QString savedEmulator() { return settings().value(QLatin1String(kEmulatorKey)).t
 
 void saveEmulator(const QString& commandLine) { settings().setValue(QLatin1String(kEmulatorKey), commandLine); }
 
-std::optional<QString> askEmulator(QWidget* parent, int language, const QString& commandLine, const QString& note)
+std::optional<QString> askEmulator(QWidget* parent, const QString& commandLine, const QString& note)
 {
-    const bool english = language == kEnglish;
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("EmulatorDialog"));
-    dialog.setWindowTitle(english ? QStringLiteral("Emulator") : QStringLiteral("Эмулятор"));
+    dialog.setWindowTitle(vertiloom::tr("Emulator"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* about = new QLabel(
-        english ? QStringLiteral("The command line that starts your emulator. %f stands for the file to play: a copy "
-                                 "of the open ROM image with the letter and the words as the fields hold them. "
-                                 "Quotes ' and \" group words as in a shell. Left empty, the first of mednafen, "
-                                 "snes9x, bsnes and retroarch on the PATH is used.")
-                : QStringLiteral("Командная строка, которая запускает ваш эмулятор. %f — файл для игры: копия "
-                                 "открытого образа ROM с буквой и словами, как их показывают поля. Кавычки ' и \" "
-                                 "объединяют слова, как в оболочке. Если строка пуста, берётся первый из mednafen, "
-                                 "snes9x, bsnes и retroarch в PATH."),
-        &dialog);
+    auto* about = new QLabel(vertiloom::tr("The command line that starts your emulator. %f stands for the file to "
+                                           "play: a copy of the open ROM image with the letter and the words as the "
+                                           "fields hold them. Quotes ' and \" group words as in a shell. Left empty, "
+                                           "the first of mednafen, snes9x, bsnes and retroarch on the PATH is used."),
+                             &dialog);
     about->setWordWrap(true);
     layout->addWidget(about);
     auto* edit = new QLineEdit(commandLine, &dialog);

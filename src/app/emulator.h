@@ -14,9 +14,9 @@ namespace vertiloom {
 QString savedEmulator();
 void saveEmulator(const QString& commandLine);
 
-// The "Emulator…" dialog in the language (1 Russian, 2 English): a line edit with the command line
-// ("%f" for the file), and note under it when there is one (why no emulator was found). The command
-// line accepted, trimmed; nothing when cancelled.
-std::optional<QString> askEmulator(QWidget* parent, int language, const QString& commandLine, const QString& note);
+// The "Emulator…" dialog in the language installed: a line edit with the command line ("%f" for the
+// file), and note under it when there is one (why no emulator was found). The command line
+// accepted, trimmed; nothing when cancelled.
+std::optional<QString> askEmulator(QWidget* parent, const QString& commandLine, const QString& note);
 
 } // namespace vertiloom

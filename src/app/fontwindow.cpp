@@ -1,7 +1,6 @@
 // The font window and its view; see fontwindow.h.
 #include "app/fontwindow.h"
 
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "rom/catalogue.h"
 #include "rom/words.h"
@@ -255,13 +254,14 @@ FontWindow::FontWindow(MainWindow& main, Editor& editor, Platform& platform) : Q
     setLanguage(editor.language);
 }
 
-void FontWindow::setLanguage(int language)
+void FontWindow::setLanguage(int)
 {
-    setWindowTitle(language == kEnglish ? QStringLiteral("Tessarine Vertiloom \u2014 font")
-                                        : QStringLiteral("Tessarine Vertiloom \u2014 шрифт"));
-    // The letter's menu: the SVG export and import, in the window's language.
+    setWindowTitle(tr("Tessarine Vertiloom \u2014 font"));
+    // The letter's menu made anew: the SVG export and import, in the window's language. The old menu
+    // goes with its actions (clearing the bar would leave it behind, one more for every switch).
+    delete menuBar()->findChild<QMenu*>(QStringLiteral("FontLetterMenu"));
     menuBar()->clear();
-    QMenu* letter = menuBar()->addMenu(language == kEnglish ? QStringLiteral("&Letter") : QStringLiteral("&Буква"));
+    QMenu* letter = menuBar()->addMenu(tr("&Letter"));
     letter->setObjectName(QStringLiteral("FontLetterMenu"));
     main_.addSvgActions(letter);
     view_->refresh(true);

@@ -3,13 +3,27 @@
 // else Russian), remembering a choice, and the program's and Qt's own texts in that language.
 #pragma once
 
+#include "model/messages.h"
+
 #include <QString>
 #include <optional>
+#include <string_view>
 
 namespace vertiloom {
 
-inline constexpr int kRussian = 1;
-inline constexpr int kEnglish = 2;
+// The number of the language of this code in kLanguages; 0 for none.
+constexpr int languageNumber(std::string_view code)
+{
+    for (const Language& language : kLanguages)
+        if (code == language.code)
+            return language.number;
+    return 0;
+}
+
+// The two languages of the main window's caption table, and Russian the one the editor starts in
+// when nothing chose another.
+inline constexpr int kRussian = languageNumber("ru");
+inline constexpr int kEnglish = languageNumber("en");
 
 // A language code (ru, en, de, es, pt_BR, fr) as a language number; nothing for any other text.
 std::optional<int> languageFromCode(const QString& code);

@@ -104,14 +104,16 @@ void addPreviewColumn(std::vector<ControlSpec>& table)
 
     table.push_back(control(Widget::BitBtn, FieldId::bitBtn(3), 176, 388, 41, 25));
     for (int i = 0; i < kWordFields; ++i) {
-        // PAUSE in the row of the word buttons, GAME OVER in the row below.
+        // PAUSE in the row of the word buttons, GAME OVER in the row below. The controls are made in
+        // the order Tab takes, so the row's last button comes before the row below.
         const bool pause = i < 5;
+        if (i == 5)
+            table.push_back(control(Widget::BitBtn, FieldId::bitBtn(4), 387, 388, 41, 25));
         const int left = pause ? 223 + 32 * i : 175 + 32 * (i - 5);
         ControlSpec word = control(Widget::Edit, FieldId::edit(2 + i), left, pause ? 388 : 420, 30, 21);
         word.hint = QString::fromLatin1(kWordHint);
         table.push_back(word);
     }
-    table.push_back(control(Widget::BitBtn, FieldId::bitBtn(4), 387, 388, 41, 25));
 
     table.push_back(control(Widget::Memo, FieldId::memo(), 176, 448, 257, 145));
     table.push_back(control(Widget::Label, FieldId::label(37), 175, 596));

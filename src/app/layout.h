@@ -37,7 +37,9 @@ inline constexpr int kClientHeight = 645;
 FieldId polygonTitleLabel(int p);
 FieldId cornerColumnLabel(int p);
 
-// Every control of the window in creation order (a later control lies over an earlier one).
+// Every control of the window in creation order (a later control lies over an earlier one), which is
+// the order Tab takes through them: the point column, the preview column, then the polygon blocks,
+// each row by row from the top.
 const std::vector<ControlSpec>& layoutTable();
 
 } // namespace vertiloom

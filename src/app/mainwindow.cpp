@@ -2,6 +2,7 @@
 // dispatcher and start-up; see mainwindow.h.
 #include "app/mainwindow.h"
 
+#include "app/accessibility.h"
 #include "app/captions.h"
 #include "app/drawingboard.h"
 #include "app/emulator.h"
@@ -148,6 +149,10 @@ void MainWindow::createControls()
     });
     for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it)
         refresh(it.key());
+    whenScreenReaderActive(this, [this] {
+        nameControls(this, widgets_);
+        describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
+    });
 }
 
 QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
@@ -184,6 +189,8 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case Widget::Memo: {
         auto* memo = new QPlainTextEdit(parent);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The record has no use for a tab character: Tab goes on to the next control.
+        memo->setTabChangesFocus(true);
         return memo;
     }
     case Widget::Panel: {
@@ -204,6 +211,22 @@ void MainWindow::bind(const ControlSpec& spec, QWidget* widget)
     if (auto* edit = qobject_cast<FieldEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, &form, id, key](const QString& text) { step([&] { form.setText(id, text); }, key); });
+        // A text set from outside the keyboard and the mouse (a screen reader's editable text) comes
+        // after no textEdited: it is judged whole as a paste is, and a refused one gives the field the
+        // form's text back.
+        connect(edit, &QLineEdit::textChanged, this, [this, &form, id, key, edit] {
+            const QString text = edit->text();
+            if (text == form.text(id))
+                return;
+            const int limit = form.maxLength(id);
+            if (textAccepted(id, text) && (limit < 0 || text.size() <= limit)) {
+                step([&] { form.setText(id, text); }, key);
+            } else {
+                platform_.beep();
+                QMetaObject::invokeMethod(
+                    this, [this, id] { refresh(id); }, Qt::QueuedConnection);
+            }
+        });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         memo->setUndoRedoEnabled(false);
         memo->installEventFilter(this);
@@ -298,6 +321,7 @@ void MainWindow::showEditorState()
     image1_->update();
     image2_->update();
     setWindowTitle(vertiloom::windowTitle(editor_));
+    describeLetter(editor_.form, {image1_, image2_}, board_ ? board_->canvas() : nullptr);
     if (board_)
         board_->refresh();
     if (font_ && font_->isVisible())
@@ -331,17 +355,18 @@ View* shownView(View*& view, MainWindow& main, Editor& editor, Platform& platfor
 
 } // namespace
 
-void MainWindow::openDrawingBoard() { shownView(board_, *this, editor_, platform_); }
+void MainWindow::openDrawingBoard()
+{
+    shownView(board_, *this, editor_, platform_);
+    describeLetter(editor_.form, {}, board_->canvas());
+}
 
 void MainWindow::addSvgActions(QMenu* menu)
 {
-    const bool english = editor_.language == kEnglish;
-    QAction* out = menu->addAction(english ? QStringLiteral("Export letter to SVG\u2026")
-                                           : QStringLiteral("Экспорт буквы в SVG\u2026"));
+    QAction* out = menu->addAction(tr("Export letter to SVG\u2026"));
     out->setObjectName(QStringLiteral("ExportLetterToSvg"));
     connect(out, &QAction::triggered, this, [this] { run([this] { exportLetterToSvg(editor_, platform_); }); });
-    QAction* in = menu->addAction(english ? QStringLiteral("Import letter from SVG\u2026")
-                                          : QStringLiteral("Импорт буквы из SVG\u2026"));
+    QAction* in = menu->addAction(tr("Import letter from SVG\u2026"));
     in->setObjectName(QStringLiteral("ImportLetterFromSvg"));
     connect(in, &QAction::triggered, this, [this] { step([this] { importLetterFromSvg(editor_, platform_); }); });
 }
@@ -361,14 +386,13 @@ void MainWindow::addPlayActions(QMenu* menu, QWidget* keysIn)
         play->setShortcutContext(Qt::WindowShortcut);
         keysIn->addAction(play);
     }
-    const auto texts = [this, play, emulator, keysIn] {
-        const bool english = editor_.language == kEnglish;
-        const QString words = english ? QStringLiteral("Play") : QStringLiteral("Играть");
+    const auto texts = [play, emulator, keysIn] {
+        const QString words = tr("Play");
         const QString withKey = words + QStringLiteral(" (F9)");
         // A menu that shows the action's own key says it once.
         play->setText(keysIn ? words : withKey);
         play->setToolTip(withKey);
-        emulator->setText(english ? QStringLiteral("Emulator\u2026") : QStringLiteral("Эмулятор\u2026"));
+        emulator->setText(tr("Emulator\u2026"));
     };
     texts();
     connect(menu, &QMenu::aboutToShow, play, texts);
@@ -383,7 +407,7 @@ void MainWindow::play()
         commandLine = found.commandLine;
         if (commandLine.isEmpty()) {
             QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
-            commandLine = askEmulator(parent, editor_.language, QString(), found.failure).value_or(QString());
+            commandLine = askEmulator(parent, QString(), found.failure).value_or(QString());
             if (commandLine.isEmpty())
                 return;
         }
@@ -402,7 +426,7 @@ void MainWindow::chooseEmulator()
         note = found.failure;
     }
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
-    if (const std::optional<QString> chosen = askEmulator(parent, editor_.language, commandLine, note))
+    if (const std::optional<QString> chosen = askEmulator(parent, commandLine, note))
         saveEmulator(*chosen);
 }
 
@@ -592,9 +616,12 @@ void MainWindow::openVertexMenu(int polygon)
 
 void MainWindow::setLanguage(int language)
 {
+    // The translations first: the captions of a language other than Russian and English are theirs.
     editor_.language = language;
-    writeCaptions(editor_.form, language);
     installTranslations(language);
+    writeCaptions(editor_.form, language);
+    if (screenReaderActive())
+        nameControls(this, widgets_);
     if (board_)
         board_->setLanguage(language);
     if (font_)
@@ -622,24 +649,22 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("LanguageMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const std::pair<int, QString> choices[] = {{kEnglish, QStringLiteral("English")},
-                                               {kRussian, QStringLiteral("Русский")}};
-    for (const auto& [language, name] : choices) {
-        QAction* action = menu->addAction(name);
+    // Every language there is, each in its own name.
+    for (const Language& language : kLanguages) {
+        QAction* action = menu->addAction(QString::fromUtf8(language.name));
+        action->setObjectName(QStringLiteral("Language_%1").arg(QLatin1String(language.code)));
         action->setCheckable(true);
-        action->setChecked(editor_.language == language);
-        connect(action, &QAction::triggered, this, [this, language = language] {
-            setLanguage(language);
-            saveLanguage(language);
+        action->setChecked(editor_.language == language.number);
+        connect(action, &QAction::triggered, this, [this, number = language.number] {
+            setLanguage(number);
+            saveLanguage(number);
         });
     }
     menu->addSeparator();
-    QAction* board = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Drawing board (F6)")
-                                                                  : QStringLiteral("Чертёжная доска (F6)"));
+    QAction* board = menu->addAction(tr("Drawing board (F6)"));
     board->setObjectName(QStringLiteral("OpenDrawingBoard"));
     connect(board, &QAction::triggered, this, [this] { openDrawingBoard(); });
-    QAction* font =
-        menu->addAction(editor_.language == kEnglish ? QStringLiteral("Font (F7)") : QStringLiteral("Шрифт (F7)"));
+    QAction* font = menu->addAction(tr("Font (F7)"));
     font->setObjectName(QStringLiteral("OpenFontWindow"));
     connect(font, &QAction::triggered, this, [this] { openFontWindow(); });
     menu->addSeparator();
@@ -653,14 +678,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
             (board_->*fit)();
         });
     };
-    const bool english = editor_.language == kEnglish;
-    fitAction("FitDrawing", english ? QStringLiteral("Fit drawing\u2026") : QStringLiteral("Вписать рисунок\u2026"),
-              &DrawingBoard::fitDrawing);
-    fitAction("LetterFromFont",
-              english ? QStringLiteral("Letter from font\u2026") : QStringLiteral("Буква из шрифта\u2026"),
-              &DrawingBoard::letterFromFont);
-    QAction* patch = menu->addAction(editor_.language == kEnglish ? QStringLiteral("Make patch\u2026")
-                                                                  : QStringLiteral("Сделать патч\u2026"));
+    fitAction("FitDrawing", tr("Fit drawing\u2026"), &DrawingBoard::fitDrawing);
+    fitAction("LetterFromFont", tr("Letter from font\u2026"), &DrawingBoard::letterFromFont);
+    QAction* patch = menu->addAction(tr("Make patch\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));
     connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });
     menu->addSeparator();
@@ -671,8 +691,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 void MainWindow::formCreate(int language)
 {
     editor_.language = language;
-    writeCaptions(editor_.form, language);
     installTranslations(language);
+    writeCaptions(editor_.form, language);
     try {
         startUp(editor_);
     } catch (const Error& error) {

@@ -22,8 +22,8 @@ class PreviewImage;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // language: the caption language that start-up writes, 1 Russian (the program's own setting)
-    // or 2 English.
+    // language: the language that start-up writes the captions in, a number of kLanguages
+    // (model/messages.h); 1, Russian, is the program's own setting.
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr, int language = 1);
     ~MainWindow() override;
 
@@ -72,8 +72,8 @@ public:
     // set), remembered when accepted.
     void chooseEmulator();
 
-    // Switches every caption, Qt's own texts and the editor's messages to the language (1 Russian,
-    // 2 English) at once.
+    // Switches every caption, Qt's own texts, the editor's messages and the views' texts to the
+    // language (a number of kLanguages) at once.
     void setLanguage(int language);
 
     // A file named on the command line, opened as through "Open file": at the catalogue letter at
@@ -82,7 +82,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A right click on a free area of the window offers the two languages.
+    // A right click on a free area of the window offers every language there is, the views and the
+    // letter's actions.
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -1,8 +1,8 @@
 // The board's pen: a new polygon corner by corner; see boardtools.h.
 #include "app/boardtools.h"
 #include "app/drawingboard.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
+#include "model/messages.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -55,9 +55,7 @@ void PenTool::click(QPointF at)
 void PenTool::close()
 {
     if (corners_.size() < 2) {
-        canvas_.setWarning(canvas_.editor().language == kEnglish
-                               ? QStringLiteral("A polygon needs two corners or more.")
-                               : QStringLiteral("Многоугольнику нужно не меньше двух углов."));
+        canvas_.setWarning(vertiloom::tr("A polygon needs two corners or more."));
         return;
     }
     Editor& editor = canvas_.editor();
@@ -157,17 +155,13 @@ void PenTool::paint(QPainter& painter) const
     painter.drawPolyline(line);
 }
 
-QString PenTool::status(bool english) const
+QString PenTool::status() const
 {
     if (corners_.isEmpty())
-        return english ? QStringLiteral("pen: click to place the first corner")
-                       : QStringLiteral("перо: щелчок ставит первый угол");
+        return vertiloom::tr("pen: click to place the first corner");
     if (intent() == Intent::Close)
-        return english ? QStringLiteral("pen: %1 corners, click closes the polygon").arg(corners_.size())
-                       : QStringLiteral("перо: углов %1, щелчок замыкает многоугольник").arg(corners_.size());
-    return english
-               ? QStringLiteral("pen: %1 corners (Enter closes, Backspace takes the last back)").arg(corners_.size())
-               : QStringLiteral("перо: углов %1 (Enter замыкает, Backspace убирает последний)").arg(corners_.size());
+        return vertiloom::tr("pen: %1 corners, click closes the polygon").arg(corners_.size());
+    return vertiloom::tr("pen: %1 corners (Enter closes, Backspace takes the last back)").arg(corners_.size());
 }
 
 } // namespace vertiloom

@@ -35,6 +35,29 @@ void print(FILE* stream, const QString& text)
 
 void printOut(const QString& text) { print(stdout, text); }
 void printErr(const QString& text) { print(stderr, text); }
+void printWarning(const QString& message)
+{
+    printErr(vertiloom::tr("vertiloom-cli: warning: %1").arg(message) + u'\n');
+}
+
+QString environmentLanguage()
+{
+    QStringList names = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        names << qEnvironmentVariable(variable);
+    for (const QString& name : names) {
+        // language[_territory][.codeset][@modifier]
+        const QString locale = name.section(u'.', 0, 0).section(u'@', 0, 0);
+        if (locale.isEmpty())
+            continue;
+        if (locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
+            break;
+        for (const QString& code : {locale, locale.section(u'_', 0, 0)})
+            if (const Language* language = languageOfCode(code))
+                return QString::fromLatin1(language->code);
+    }
+    return QStringLiteral("en");
+}
 
 // --- Arguments ------------------------------------------------------------------------------
 
@@ -43,7 +66,7 @@ Arguments::Arguments(const QString& command, const QString& description) : comma
     parser.setApplicationDescription(description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")));
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, vertiloom::tr("Displays this help.")));
 }
 
 void Arguments::addPositional(const QString& name, const QString& description)
@@ -63,23 +86,24 @@ bool Arguments::parse(const QStringList& args, int least, int most)
     }
     const qsizetype count = parser.positionalArguments().size();
     if (count < least)
-        wrong(QStringLiteral("Missing arguments."));
+        wrong(vertiloom::tr("Missing arguments."));
     if (count > most)
-        wrong(QStringLiteral("Too many arguments: \"%1\".").arg(parser.positionalArguments().mid(most).join(u' ')));
+        wrong(vertiloom::tr("Too many arguments: \"%1\".").arg(parser.positionalArguments().mid(most).join(u' ')));
     if (parser.positionalArguments().contains(QString()))
-        wrong(QStringLiteral("An argument is empty: give the name of a file."));
+        wrong(vertiloom::tr("An argument is empty: give the name of a file."));
     return true;
 }
 
 QString Arguments::usage() const
 {
-    // Qt's help text names the program as it was started; the usage names the sub-command too.
+    // Qt's help text names the program as it was started; the usage names the sub-command too. Its
+    // first line is "Usage: PROGRAM [options] ..." in the language of Qt's own translation.
     QString text = parser.helpText();
     const qsizetype end = text.indexOf(u'\n');
     QString first = text.left(end);
-    const qsizetype options = first.indexOf(QStringLiteral(" [options]"));
-    if (first.startsWith(QStringLiteral("Usage: ")) && options > 0)
-        first = QStringLiteral("Usage: vertiloom-cli ") + command_ + first.mid(options);
+    const QString started = QCoreApplication::arguments().value(0) + u' ';
+    if (const qsizetype at = first.indexOf(started); at > 0)
+        first.replace(at, started.size(), QStringLiteral("vertiloom-cli ") + command_ + u' ');
     return first + text.mid(end);
 }
 
@@ -93,7 +117,7 @@ int Arguments::number(const QCommandLineOption& option, int low, int high, int f
     const QString text = parser.value(option);
     const int value = text.toInt(&ok);
     if (!ok || value < low || value > high)
-        wrong(QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\".")
+        wrong(vertiloom::tr("--%1 takes a whole number from %2 to %3, not \"%4\".")
                   .arg(option.names().constLast())
                   .arg(low)
                   .arg(high)
@@ -105,11 +129,11 @@ QString Arguments::fileName(const QCommandLineOption& option) const
 {
     const QString name = parser.value(option);
     if (name.isEmpty())
-        wrong(QStringLiteral("--%1 is empty: give the name of the file to write.").arg(option.names().constLast()));
+        wrong(vertiloom::tr("--%1 is empty: give the name of the file to write.").arg(option.names().constLast()));
     return name;
 }
 
-QCommandLineOption jsonOption() { return {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")}; }
+QCommandLineOption jsonOption() { return {QStringLiteral("json"), vertiloom::tr("Print JSON instead of text.")}; }
 
 void printJson(const QJsonObject& object)
 {
@@ -178,7 +202,7 @@ void CliPlatform::showWarning(const QString& message)
     if (warned.contains(message))
         return;
     warned << message;
-    printErr(QStringLiteral("vertiloom-cli: warning: %1\n").arg(message));
+    printWarning(message);
 }
 
 // --- Files ----------------------------------------------------------------------------------
@@ -187,8 +211,8 @@ QByteArray readRomImage(const QString& path, const QString& after)
 {
     QByteArray image = readWholeFile(path);
     if (!isRomImage(image.size()))
-        throw Error(QStringLiteral("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
-                                   "2,000,000 bytes).%3")
+        throw Error(vertiloom::tr("%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than "
+                                  "2,000,000 bytes).%3")
                         .arg(shownPath(path), groupedNumber(image.size()), after));
     return image;
 }
@@ -199,7 +223,7 @@ QByteArray pngBytes(const QImage& image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        throw Error(QStringLiteral("Cannot encode the picture as PNG."));
+        throw Error(vertiloom::tr("Cannot encode the picture as PNG."));
     return bytes;
 }
 
@@ -265,17 +289,17 @@ QImage contactSheet(const QList<SheetCell>& cells, int scale)
 QCommandLineOption fontOption()
 {
     return QCommandLineOption(QStringLiteral("font"),
-                              QStringLiteral("The font: an installed family with its style after a colon "
-                                             "(\"DejaVu Sans:Bold\"), or a .ttf or .otf file."),
+                              vertiloom::tr("The font: an installed family with its style after a colon "
+                                            "(\"DejaVu Sans:Bold\"), or a .ttf or .otf file."),
                               QStringLiteral("F"));
 }
 
 QCommandLineOption styleOption()
 {
     return QCommandLineOption(QStringLiteral("style"),
-                              QStringLiteral("pieces (convex polygons sharing their corner points, as the game's own "
-                                             "letters are built; the default) or outline (one polygon per contour, "
-                                             "holes included)."),
+                              vertiloom::tr("pieces (convex polygons sharing their corner points, as the game's own "
+                                            "letters are built; the default) or outline (one polygon per contour, "
+                                            "holes included)."),
                               QStringLiteral("STYLE"));
 }
 
@@ -283,8 +307,8 @@ QCommandLineOption boxOption()
 {
     return QCommandLineOption(
         QStringLiteral("box"),
-        QStringLiteral("The box the letter is fitted into, in units from -128 to 127: left, top, right and foot "
-                       "(y grows downwards). The letter keeps its aspect, is centred across and stands on the foot."),
+        vertiloom::tr("The box the letter is fitted into, in units from -128 to 127: left, top, right and foot "
+                      "(y grows downwards). The letter keeps its aspect, is centred across and stands on the foot."),
         QStringLiteral("X0,Y0,X1,Y1"));
 }
 
@@ -297,7 +321,7 @@ FitStyle fitStyle(const Arguments& arguments)
         return FitStyle::Pieces;
     if (style == QLatin1String("outline"))
         return FitStyle::Outline;
-    arguments.wrong(QStringLiteral("--style takes pieces or outline, not \"%1\".").arg(style));
+    arguments.wrong(vertiloom::tr("--style takes pieces or outline, not \"%1\".").arg(style));
 }
 
 std::optional<FitBox> fitBox(const Arguments& arguments)
@@ -315,8 +339,8 @@ std::optional<FitBox> fitBox(const Arguments& arguments)
         }
     }
     if (values.size() != 4 || std::any_of(values.cbegin(), values.cend(), [](int v) { return v < -128 || v > 127; }))
-        arguments.wrong(QStringLiteral("--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter's "
-                                       "square (such as -60,-90,60,0), not \"%1\".")
+        arguments.wrong(vertiloom::tr("--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter's "
+                                      "square (such as -60,-90,60,0), not \"%1\".")
                             .arg(text));
     return FitBox{values[0], values[1], values[2], values[3]};
 }
@@ -344,22 +368,22 @@ Dump chooseDump(const QByteArray& image, const Recognition& recognition, int num
 QCommandLineOption dumpOption()
 {
     return QCommandLineOption(QStringLiteral("dump"),
-                              QStringLiteral("The dump to read the image as, 1 to 5 in the order of the ROM panel "
-                                             "(default: the best fitting one, else 1)."),
+                              vertiloom::tr("The dump to read the image as, 1 to 5 in the order of the ROM panel "
+                                            "(default: the best fitting one, else 1)."),
                               QStringLiteral("N"));
 }
 
 QCommandLineOption letterOption()
 {
     return QCommandLineOption(QStringLiteral("letter"),
-                              QStringLiteral("The catalogue letter: its label (\"A (57) 84\") or its glyph (A)."),
+                              vertiloom::tr("The catalogue letter: its label (\"A (57) 84\") or its glyph (A)."),
                               QStringLiteral("LABEL"));
 }
 
 QCommandLineOption offsetOption()
 {
-    return QCommandLineOption(QStringLiteral("offset"),
-                              QStringLiteral("The letter record's file offset (hexadecimal)."), QStringLiteral("HEX"));
+    return QCommandLineOption(QStringLiteral("offset"), vertiloom::tr("The letter record's file offset (hexadecimal)."),
+                              QStringLiteral("HEX"));
 }
 
 LetterChoice letterChoice(const Arguments& arguments)
@@ -368,13 +392,13 @@ LetterChoice letterChoice(const Arguments& arguments)
     const bool letter = parser.isSet(QStringLiteral("letter"));
     const bool offset = parser.isSet(QStringLiteral("offset"));
     if (letter && offset)
-        arguments.wrong(QStringLiteral("Give --letter or --offset, not both."));
+        arguments.wrong(vertiloom::tr("Give --letter or --offset, not both."));
     LetterChoice choice;
     if (letter) {
         const QString label = parser.value(QStringLiteral("letter"));
         choice.position = cataloguePosition(label);
         if (choice.position == 0)
-            arguments.wrong(QStringLiteral("No catalogue letter is labelled \"%1\".").arg(label));
+            arguments.wrong(vertiloom::tr("No catalogue letter is labelled \"%1\".").arg(label));
     }
     if (offset) {
         const QString text = parser.value(QStringLiteral("offset"));
@@ -382,7 +406,7 @@ LetterChoice letterChoice(const Arguments& arguments)
             choice.offset = offsetFromAddr(text);
         } catch (const Error&) {
             arguments.wrong(
-                QStringLiteral("--offset takes a hexadecimal file offset such as 476E2, not \"%1\".").arg(text));
+                vertiloom::tr("--offset takes a hexadecimal file offset such as 476E2, not \"%1\".").arg(text));
         }
     }
     return choice;
@@ -425,7 +449,7 @@ void load(Editor& editor, CliPlatform& platform, const QString& path)
 {
     openDroppedFile(editor, platform, path);
     if (editor.currentRom != path)
-        throw Error(QStringLiteral("%1 was not opened.").arg(shownPath(path)));
+        throw Error(vertiloom::tr("%1 was not opened.").arg(shownPath(path)));
 }
 
 QString fileNameGlyph(const QString& label)

@@ -6,6 +6,7 @@
 #include "commands/editor.h"
 #include "commands/platform.h"
 #include "fit/fit.h"
+#include "model/messages.h"
 #include "rom/recognition.h"
 
 #include <QCommandLineParser>
@@ -47,6 +48,14 @@ struct UsageError {
 
 void printOut(const QString& text);
 void printErr(const QString& text);
+// "vertiloom-cli: warning: MESSAGE" on stderr.
+void printWarning(const QString& message);
+
+// The code of the language the messages are given in, as gettext's tools choose it: the first of
+// LANGUAGE (a list parted by colons), LC_ALL, LC_MESSAGES and LANG that names a language the program
+// speaks ("ru_RU.UTF-8" names ru, "pt_BR" pt_BR, a plain "pt" none), where "C" and "POSIX" name
+// English; English when none does.
+QString environmentLanguage();
 
 // One sub-command's parser: --help, its options and positional arguments, the usage named
 // "vertiloom-cli COMMAND".

@@ -61,25 +61,25 @@ int fit(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("fit"),
-        QStringLiteral("Fits letters into the game's limits (at most 20 points, 8 polygons, 11 corners each) "
-                       "without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, "
-                       "curves and strokes included; any other a picture, whose dark shape is traced), then "
-                       "one for each character of --chars in --font. Each letter is placed in the box "
-                       "(--box, else the default letter's), and its line says how close it came. OUT by its "
-                       "name: *.svg the letter's SVG drawing, *.png the letter as the preview draws it, a "
-                       "folder (one that exists, or a name ending in /) a letter file per letter and "
-                       "sheet.png, a contact sheet of them all with their figures; any other name a letter "
-                       "file. Several letters need a folder. When any letter can't be fitted, nothing is "
-                       "written."));
+        vertiloom::tr("Fits letters into the game's limits (at most 20 points, 8 polygons, 11 corners each) "
+                      "without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, "
+                      "curves and strokes included; any other a picture, whose dark shape is traced), then "
+                      "one for each character of --chars in --font. Each letter is placed in the box "
+                      "(--box, else the default letter's), and its line says how close it came. OUT by its "
+                      "name: *.svg the letter's SVG drawing, *.png the letter as the preview draws it, a "
+                      "folder (one that exists, or a name ending in /) a letter file per letter and "
+                      "sheet.png, a contact sheet of them all with their figures; any other name a letter "
+                      "file. Several letters need a folder. When any letter can't be fitted, nothing is "
+                      "written."));
     arguments.addPositional(QStringLiteral("SOURCE"),
-                            QStringLiteral("A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number."));
+                            vertiloom::tr("A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number."));
     const QCommandLineOption chars(
         QStringLiteral("chars"),
-        QStringLiteral("The characters of --font to fit, a letter each (white space and repeats passed over)."),
+        vertiloom::tr("The characters of --font to fit, a letter each (white space and repeats passed over)."),
         QStringLiteral("TEXT"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The letter file, drawing (*.svg), picture (*.png) or folder "
-                                                   "(DIR/) to write."),
+                                    vertiloom::tr("The letter file, drawing (*.svg), picture (*.png) or folder "
+                                                  "(DIR/) to write."),
                                     QStringLiteral("OUT"));
     for (const QCommandLineOption& option : {fontOption(), chars, styleOption(), boxOption(), output})
         arguments.addOption(option);
@@ -87,11 +87,11 @@ int fit(const QStringList& args)
         return kDone;
     const bool font = arguments.parser.isSet(QStringLiteral("font"));
     if (font != arguments.parser.isSet(chars))
-        arguments.wrong(font ? QStringLiteral("--font needs --chars: give the characters to fit.")
-                             : QStringLiteral("--chars needs --font: give the font to take the characters from."));
+        arguments.wrong(font ? vertiloom::tr("--font needs --chars: give the characters to fit.")
+                             : vertiloom::tr("--chars needs --font: give the font to take the characters from."));
     if (!arguments.parser.isSet(output))
-        arguments.wrong(QStringLiteral("Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture "
-                                       "(*.png) or a folder (DIR/)."));
+        arguments.wrong(vertiloom::tr("Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture "
+                                      "(*.png) or a folder (DIR/)."));
     const FitStyle style = fitStyle(arguments);
     const std::optional<FitBox> box = fitBox(arguments);
     const QString out = arguments.fileName(output);
@@ -108,11 +108,11 @@ int fit(const QStringList& args)
         }
     }
     if (sources.isEmpty())
-        arguments.wrong(QStringLiteral("Give a drawing or picture to fit, or --font F with --chars TEXT."));
+        arguments.wrong(vertiloom::tr("Give a drawing or picture to fit, or --font F with --chars TEXT."));
     const bool folder = out.endsWith(u'/') || QFileInfo(out).isDir();
     if (!folder && sources.size() > 1)
-        arguments.wrong(QStringLiteral("%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that "
-                                       "exists), where each letter gets its letter file, and sheet.png.")
+        arguments.wrong(vertiloom::tr("%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that "
+                                      "exists), where each letter gets its letter file, and sheet.png.")
                             .arg(sources.size()));
 
     // Where each file goes, none of them a source being read.
@@ -141,7 +141,8 @@ int fit(const QStringList& args)
         }
     }
     if (!failures.isEmpty())
-        throw Error(QStringLiteral("Nothing was written: not every letter can be fitted.\n") + failureLines(failures));
+        throw Error(vertiloom::tr("Nothing was written: not every letter can be fitted.") + u'\n'
+                    + failureLines(failures));
 
     QList<WholeFile> files;
     if (folder) {
@@ -153,14 +154,14 @@ int fit(const QStringList& args)
             cells << SheetCell{
                 letter.picture,
                 {fitSourceName(sources[i]),
-                 QStringLiteral("%1 points, %2 polygons").arg(report.points).arg(report.polygons),
-                 QStringLiteral("IoU %1 %, distance \u2264 %2")
+                 vertiloom::tr("%1 points, %2 polygons").arg(report.points).arg(report.polygons),
+                 vertiloom::tr("IoU %1 %, distance ≤ %2")
                      .arg(QString::number(report.iou, 'f', 1), QString::number(report.largestDistance, 'f', 1))},
                 false};
         }
         files << WholeFile{sheetPath, pngBytes(contactSheet(cells, 1))};
         if (!QDir().mkpath(out))
-            throw Error(QStringLiteral("Cannot make the folder %1. Nothing was written.").arg(shownPath(out)));
+            throw Error(vertiloom::tr("Cannot make the folder %1. Nothing was written.").arg(shownPath(out)));
         // The names are the fit's, in a folder that may hold anything: a link there is not followed out of it.
         saveWholeFiles(files, Links::Refuse);
     } else {
@@ -179,7 +180,7 @@ int fit(const QStringList& args)
     for (qsizetype i = 0; i < sources.size(); ++i)
         printOut(QStringLiteral("%1: %2\n").arg(fitSourceName(sources[i]), fitReportText(results[i].report)));
     for (const WholeFile& file : files)
-        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(file.path)).arg(file.content.size()));
+        printOut(vertiloom::tr("%1 (%2 bytes)").arg(shownPath(file.path)).arg(file.content.size()) + u'\n');
     return kDone;
 }
 

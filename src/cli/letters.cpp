@@ -27,9 +27,7 @@ namespace vertiloom::cli {
 
 namespace {
 
-const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The file to write."),
-                                 QStringLiteral("FILE"));
-const QCommandLineOption kAll(QStringLiteral("all"), QStringLiteral("All 24 catalogue letters."));
+QCommandLineOption allOption() { return {QStringLiteral("all"), vertiloom::tr("All 24 catalogue letters.")}; }
 
 // What a sub-command reads a letter from: a ROM image read as a dump, or a letter file.
 struct Source {
@@ -48,8 +46,8 @@ Source source(const Arguments& arguments, const QString& path, const LetterChoic
     if (!source.romImage) {
         if (choice.given() || all || arguments.parser.isSet(dump))
             arguments.wrong(
-                QStringLiteral("%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, "
-                               "--dump and --all are for a ROM image.")
+                vertiloom::tr("%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, "
+                              "--dump and --all are for a ROM image.")
                     .arg(shownPath(path), groupedNumber(bytes.size())));
         return source;
     }
@@ -87,7 +85,7 @@ void sweep(const Source& source, const std::function<void(int, Editor&, CliPlatf
                 platform.forget();
                 reloadLetter(editor, platform);
                 if (!platform.declined.isEmpty())
-                    throw Error(QStringLiteral("Not read: %1").arg(platform.declined.front()));
+                    throw Error(vertiloom::tr("Not read: %1").arg(platform.declined.front()));
             }
         } catch (const Error& error) {
             // Without the image open no letter can be reloaded.
@@ -110,8 +108,8 @@ QImage sheet(const Source& source, const View& view, int scale)
             loadLetter(editor, platform, source, {position, std::nullopt}, view);
             cells << SheetCell{enlarged(composedPreview(editor), scale), {label}, false};
         } catch (const Error& error) {
-            printErr(QStringLiteral("vertiloom-cli: warning: %1: %2\n").arg(label, error.message()));
-            cells << SheetCell{{}, {label + QStringLiteral(": no record")}, true};
+            printWarning(QStringLiteral("%1: %2").arg(label, error.message()));
+            cells << SheetCell{{}, {vertiloom::tr("%1: no record").arg(label)}, true};
         }
     }
     return contactSheet(cells, scale);
@@ -123,56 +121,59 @@ int render(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("render"),
-        QStringLiteral("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
-                       "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
-                       "six across, each labelled. An output named *.svg is the letter's SVG drawing "
-                       "instead, as \"Export letter to SVG\" writes it (--scale, --no-numbers, --no-axes "
-                       "and --all are for a PNG picture)."));
+        vertiloom::tr("Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), "
+                      "and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, "
+                      "six across, each labelled. An output named *.svg is the letter's SVG drawing "
+                      "instead, as \"Export letter to SVG\" writes it (--scale, --no-numbers, --no-axes "
+                      "and --all are for a PNG picture)."));
     arguments.addPositional(QStringLiteral("FILE"),
-                            QStringLiteral("A ROM image (the letter at --letter or --offset, else the "
-                                           "first catalogue letter) or a letter file."));
-    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Enlarge every pixel to N x N (1 to 16)."),
+                            vertiloom::tr("A ROM image (the letter at --letter or --offset, else the "
+                                          "first catalogue letter) or a letter file."));
+    const QCommandLineOption scale(QStringLiteral("scale"), vertiloom::tr("Enlarge every pixel to N x N (1 to 16)."),
                                    QStringLiteral("N"));
-    const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), QStringLiteral("Without the point numbers."));
-    const QCommandLineOption noAxes(QStringLiteral("no-axes"), QStringLiteral("Without the axes."));
+    const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), vertiloom::tr("Without the point numbers."));
+    const QCommandLineOption noAxes(QStringLiteral("no-axes"), vertiloom::tr("Without the axes."));
+    const QCommandLineOption every = allOption();
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    vertiloom::tr("The file to write."), QStringLiteral("FILE"));
     for (const QCommandLineOption& option :
-         {letterOption(), offsetOption(), kAll, dumpOption(), kOutput, scale, noNumbers, noAxes})
+         {letterOption(), offsetOption(), every, dumpOption(), output, scale, noNumbers, noAxes})
         arguments.addOption(option);
     if (!arguments.parse(args, 1, 1))
         return kDone;
     const LetterChoice choice = letterChoice(arguments);
-    const bool all = arguments.parser.isSet(kAll);
+    const bool all = arguments.parser.isSet(every);
     if (all && choice.given())
-        arguments.wrong(QStringLiteral("Give --all, or one letter with --letter or --offset."));
-    if (!arguments.parser.isSet(kOutput))
-        arguments.wrong(QStringLiteral("Give the picture to write with -o FILE."));
+        arguments.wrong(vertiloom::tr("Give --all, or one letter with --letter or --offset."));
+    if (!arguments.parser.isSet(output))
+        arguments.wrong(vertiloom::tr("Give the picture to write with -o FILE."));
     const int factor = arguments.number(scale, 1, 16, 1);
     const View view{!arguments.parser.isSet(noNumbers), !arguments.parser.isSet(noAxes)};
     const QString input = arguments.positional().front();
-    const QString output = arguments.fileName(kOutput);
-    const bool drawing = output.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QString target = arguments.fileName(output);
+    const bool drawing = target.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     if (drawing) {
-        for (const QCommandLineOption& option : {scale, noNumbers, noAxes, kAll}) {
+        for (const QCommandLineOption& option : {scale, noNumbers, noAxes, every}) {
             if (arguments.parser.isSet(option))
                 arguments.wrong(
-                    QStringLiteral("--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG "
-                                   "drawing holds one letter at its units, with its point numbers."));
+                    vertiloom::tr("--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG "
+                                  "drawing holds one letter at its units, with its point numbers."));
         }
     }
 
     const Source from = source(arguments, input, choice, all);
-    checkNotInput(output, input);
+    checkNotInput(target, input);
     if (drawing) {
         // The window's export after a load: a file there is replaced, a ROM image never.
         Editor editor;
         CliPlatform platform;
         loadLetter(editor, platform, from, choice, kBytesOnly);
         platform.forget();
-        platform.savePath = output;
+        platform.savePath = target;
         platform.answer = [](Question about) { return about == Question::ReplaceLetterFile; };
         exportLetterToSvg(editor, platform);
         if (!platform.declined.isEmpty())
-            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+            throw Error(vertiloom::tr("Not written: %1").arg(platform.declined.front()));
         return kDone;
     }
     QImage picture;
@@ -184,7 +185,7 @@ int render(const QStringList& args)
         loadLetter(editor, platform, from, choice, view);
         picture = enlarged(composedPreview(editor), factor);
     }
-    savePng(picture, output);
+    savePng(picture, target);
     return kDone;
 }
 
@@ -192,24 +193,25 @@ int extract(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("extract"),
-        QStringLiteral("Writes a letter file of one letter of a ROM image, or with --all one letter file per "
-                       "catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as "
-                       "\"Export letter to file\" writes them after a load."));
-    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image."));
+        vertiloom::tr("Writes a letter file of one letter of a ROM image, or with --all one letter file per "
+                      "catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as "
+                      "\"Export letter to file\" writes them after a load."));
+    arguments.addPositional(QStringLiteral("IMAGE"), vertiloom::tr("The ROM image."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The letter file to write; with --all, the folder."),
+                                    vertiloom::tr("The letter file to write; with --all, the folder."),
                                     QStringLiteral("PATH"));
-    for (const QCommandLineOption& option : {letterOption(), offsetOption(), kAll, dumpOption(), output})
+    const QCommandLineOption every = allOption();
+    for (const QCommandLineOption& option : {letterOption(), offsetOption(), every, dumpOption(), output})
         arguments.addOption(option);
     if (!arguments.parse(args, 1, 1))
         return kDone;
     const LetterChoice choice = letterChoice(arguments);
-    const bool all = arguments.parser.isSet(kAll);
+    const bool all = arguments.parser.isSet(every);
     if (all == choice.given())
-        arguments.wrong(QStringLiteral("Give one letter with --letter or --offset, or --all."));
+        arguments.wrong(vertiloom::tr("Give one letter with --letter or --offset, or --all."));
     if (!arguments.parser.isSet(output))
-        arguments.wrong(all ? QStringLiteral("Give the folder to write into with -o DIR.")
-                            : QStringLiteral("Give the letter file to write with -o FILE."));
+        arguments.wrong(all ? vertiloom::tr("Give the folder to write into with -o DIR.")
+                            : vertiloom::tr("Give the letter file to write with -o FILE."));
     const QString image = arguments.positional().front();
     const QString target = arguments.fileName(output);
     const Source from = source(arguments, image, choice, all);
@@ -226,8 +228,8 @@ int extract(const QStringList& args)
         platform.answer = replacesLetterFile;
         exportLetterToFile(editor, platform);
         if (!platform.declined.isEmpty())
-            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
-        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(target)).arg(QFileInfo(target).size()));
+            throw Error(vertiloom::tr("Not written: %1").arg(platform.declined.front()));
+        printOut(vertiloom::tr("%1 (%2 bytes)").arg(shownPath(target)).arg(QFileInfo(target).size()) + u'\n');
         return kDone;
     }
 
@@ -242,29 +244,29 @@ int extract(const QStringList& args)
         }
     }
     if (!failures.isEmpty())
-        throw Error(QStringLiteral("Nothing was written: not every letter can be read.\n") + failures.join(u'\n'));
+        throw Error(vertiloom::tr("Nothing was written: not every letter can be read.") + u'\n' + failures.join(u'\n'));
     if (!QDir().mkpath(target))
-        throw Error(QStringLiteral("Cannot make the folder %1.").arg(shownPath(target)));
+        throw Error(vertiloom::tr("Cannot make the folder %1.").arg(shownPath(target)));
     // The 24 files are written together: none replaces its file before all are on the disk.
     QList<WholeFile> files;
     sweep(from, [&](int position, Editor& editor, CliPlatform& platform, const Error* error) {
         const QString name = letterFileName(position, letterOffset({position, std::nullopt}, from.dump));
         if (error)
-            throw Error(QStringLiteral("%1: %2 Nothing was written.").arg(name, error->message()));
+            throw Error(vertiloom::tr("%1: %2 Nothing was written.").arg(name, error->message()));
         const QString path = QDir(target).filePath(name);
         checkNotInput(path, image);
         const QByteArray bytes = memoRecord(editor.form.text(FieldId::memo()));
         platform.forget();
         platform.answer = replacesLetterFile;
         if (!mayWriteLetterFile(platform, path, bytes))
-            throw Error(QStringLiteral("Not written: %1 Nothing was written.").arg(platform.declined.front()));
+            throw Error(vertiloom::tr("Not written: %1 Nothing was written.").arg(platform.declined.front()));
         files << WholeFile{path, bytes};
     });
     // The names are the editor's, in a folder that may hold anything: a link there is not followed
     // out of it.
     saveWholeFiles(files, Links::Refuse);
     for (const WholeFile& file : files)
-        printOut(QStringLiteral("%1 (%2 bytes)\n").arg(shownPath(file.path)).arg(file.content.size()));
+        printOut(vertiloom::tr("%1 (%2 bytes)").arg(shownPath(file.path)).arg(file.content.size()) + u'\n');
     return kDone;
 }
 
@@ -282,14 +284,14 @@ QList<Import> lettersIn(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        throw Error(QStringLiteral("%1 is not a folder: with --all, give the folder of letter files that extract --all "
-                                   "wrote. Nothing was written.")
+        throw Error(vertiloom::tr("%1 is not a folder: with --all, give the folder of letter files that extract --all "
+                                  "wrote. Nothing was written.")
                         .arg(shownPath(folder)));
     // A folder that can't be listed is not an empty one.
     if (DIR* dir = ::opendir(QFile::encodeName(folder).constData()))
         ::closedir(dir);
     else
-        throw Error(QStringLiteral("Cannot read the folder %1: %2. Nothing was written.")
+        throw Error(vertiloom::tr("Cannot read the folder %1: %2. Nothing was written.")
                         .arg(shownPath(folder), QString::fromLocal8Bit(std::strerror(errno))));
     QList<Import> imports;
     for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name)) {
@@ -298,13 +300,13 @@ QList<Import> lettersIn(const QString& folder)
         const qint64 offset = name.section(u'_', -1).toLongLong(&ok, 16);
         if (!name.contains(u'_') || !ok || offset < 0)
             throw Error(
-                QStringLiteral("%1: a letter file's name must end in _ and its offset, as extract --all names them "
-                               "(P_476E2.bin). Nothing was written.")
+                vertiloom::tr("%1: a letter file's name must end in _ and its offset, as extract --all names them "
+                              "(P_476E2.bin). Nothing was written.")
                     .arg(shownPath(file.filePath())));
         imports << Import{file.filePath(), offset};
     }
     if (imports.isEmpty())
-        throw Error(QStringLiteral("%1 holds no letter files (*.bin). Nothing was written.").arg(shownPath(folder)));
+        throw Error(vertiloom::tr("%1 holds no letter files (*.bin). Nothing was written.").arg(shownPath(folder)));
     return imports;
 }
 
@@ -314,9 +316,9 @@ QString recordAt(const QByteArray& image, qint64 offset)
     try {
         qsizetype length = 0;
         parseRecord(image, offset, offset, &length);
-        return QStringLiteral("a %1-byte record").arg(length);
+        return vertiloom::tr("a %1-byte record").arg(length);
     } catch (const Error&) {
-        return QStringLiteral("no letter record");
+        return vertiloom::tr("no letter record");
     }
 }
 
@@ -341,21 +343,32 @@ QString growth(const QByteArray& image, qint64 offset, const QByteArray& record)
             corners += polygon.vertexRefs.size();
         return corners;
     };
-    QStringList changes;
-    const auto change = [&](qsizetype more, const char* one, const char* many) {
-        if (more != 0)
-            changes << QStringLiteral("%1 %2 %3")
-                           .arg(QString::number(std::abs(more)), QLatin1String(more > 0 ? "more" : "fewer"),
-                                QLatin1String(std::abs(more) == 1 ? one : many));
+    // Each difference as a whole phrase, one, more and fewer: a translation words each as its
+    // language counts.
+    struct Phrases {
+        QString oneMore, more, oneFewer, fewer;
     };
-    change(now.points.size() - old.points.size(), "point", "points");
-    change(now.polygons.size() - old.polygons.size(), "polygon", "polygons");
-    change(cornersOf(now) - cornersOf(old), "corner", "corners");
+    QStringList changes;
+    const auto change = [&](qsizetype more, const Phrases& phrases) {
+        const qsizetype n = std::abs(more);
+        if (more != 0)
+            changes << (more > 0 ? (n == 1 ? phrases.oneMore : phrases.more)
+                                 : (n == 1 ? phrases.oneFewer : phrases.fewer))
+                           .arg(n);
+    };
+    change(now.points.size() - old.points.size(), {vertiloom::tr("%1 more point"), vertiloom::tr("%1 more points"),
+                                                   vertiloom::tr("%1 fewer point"), vertiloom::tr("%1 fewer points")});
+    change(now.polygons.size() - old.polygons.size(),
+           {vertiloom::tr("%1 more polygon"), vertiloom::tr("%1 more polygons"), vertiloom::tr("%1 fewer polygon"),
+            vertiloom::tr("%1 fewer polygons")});
+    change(cornersOf(now) - cornersOf(old), {vertiloom::tr("%1 more corner"), vertiloom::tr("%1 more corners"),
+                                             vertiloom::tr("%1 fewer corner"), vertiloom::tr("%1 fewer corners")});
     if (changes.isEmpty())
         return {};
     const QString last = changes.takeLast();
-    const QString all = changes.isEmpty() ? last : changes.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("The new record has %1 than the one there.").arg(all);
+    const QString all =
+        changes.isEmpty() ? last : vertiloom::tr("%1 and %2").arg(changes.join(QStringLiteral(", ")), last);
+    return vertiloom::tr("The new record has %1 than the one there.").arg(all);
 }
 
 } // namespace
@@ -364,38 +377,38 @@ int import(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("import"),
-        QStringLiteral("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
-                       "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
-                       "longer than the one there is refused unless --allow-longer is given, an image of "
-                       "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
-                       "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
-                       "reads it, the bytes a drawing can't show taken from the record at that offset. "
-                       "With --fit, the letter is fitted into the game's limits from a drawing (curves "
-                       "and strokes included) or a picture (its dark shape traced), and with --font and "
-                       "--char (and no LETTERFILE) from a font's character: in the box of the record "
-                       "there (--box to choose another), over that record. "
-                       "With --all, every letter file of a folder goes to the offset in its name (as "
-                       "extract --all names them), all checked before any is written, in one write "
-                       "and one backup."));
-    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image to write into."));
+        vertiloom::tr("Writes the letter of a letter file into a ROM image at a catalogue letter or an "
+                      "offset, as \"Export letter to Rom\" does: the record is checked first, a record "
+                      "longer than the one there is refused unless --allow-longer is given, an image of "
+                      "none of the known dumps is refused, and the image is first copied to IMAGE.bak. "
+                      "A file named *.svg is a drawing: its letter is read as \"Import letter from SVG\" "
+                      "reads it, the bytes a drawing can't show taken from the record at that offset. "
+                      "With --fit, the letter is fitted into the game's limits from a drawing (curves "
+                      "and strokes included) or a picture (its dark shape traced), and with --font and "
+                      "--char (and no LETTERFILE) from a font's character: in the box of the record "
+                      "there (--box to choose another), over that record. "
+                      "With --all, every letter file of a folder goes to the offset in its name (as "
+                      "extract --all names them), all checked before any is written, in one write "
+                      "and one backup."));
+    arguments.addPositional(QStringLiteral("IMAGE"), vertiloom::tr("The ROM image to write into."));
     arguments.addPositional(
         QStringLiteral("LETTERFILE"),
-        QStringLiteral("The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, "
-                       "the folder of letter files; none with --font."));
-    const QCommandLineOption all(
-        QStringLiteral("all"), QStringLiteral("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
-                                              "in its name."));
+        vertiloom::tr("The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, "
+                      "the folder of letter files; none with --font."));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 vertiloom::tr("Write every letter file (*.bin) of the folder LETTERFILE at the offset "
+                                               "in its name."));
     const QCommandLineOption allowLonger(
         QStringLiteral("allow-longer"),
-        QStringLiteral("Write a record longer than the one there, over the bytes after it."));
+        vertiloom::tr("Write a record longer than the one there, over the bytes after it."));
     const QCommandLineOption dryRun(
         QStringLiteral("dry-run"),
-        QStringLiteral("Say what would change (offset, old and new length) and write nothing."));
+        vertiloom::tr("Say what would change (offset, old and new length) and write nothing."));
     const QCommandLineOption fit(QStringLiteral("fit"),
-                                 QStringLiteral("Fit the drawing or picture LETTERFILE into the game's limits, in the "
-                                                "box of the record there."));
+                                 vertiloom::tr("Fit the drawing or picture LETTERFILE into the game's limits, in the "
+                                               "box of the record there."));
     const QCommandLineOption character(QStringLiteral("char"),
-                                       QStringLiteral("The character of --font to fit in place of LETTERFILE."),
+                                       vertiloom::tr("The character of --font to fit in place of LETTERFILE."),
                                        QStringLiteral("C"));
     for (const QCommandLineOption& option : {letterOption(), offsetOption(), dumpOption(), all, allowLonger, dryRun,
                                              fit, fontOption(), character, styleOption(), boxOption()})
@@ -405,30 +418,29 @@ int import(const QStringList& args)
     const LetterChoice choice = letterChoice(arguments);
     const bool many = arguments.parser.isSet(all);
     if (many == choice.given())
-        arguments.wrong(many
-                            ? QStringLiteral("With --all, the offsets are in the letter files' names: give no --letter "
+        arguments.wrong(many ? vertiloom::tr("With --all, the offsets are in the letter files' names: give no --letter "
                                              "or --offset.")
-                            : QStringLiteral("Give the letter to replace with --letter or --offset."));
+                             : vertiloom::tr("Give the letter to replace with --letter or --offset."));
     // The fitted letter: from a file with --fit, or from a font's character.
     const bool font = arguments.parser.isSet(QStringLiteral("font"));
     if (font != arguments.parser.isSet(character))
-        arguments.wrong(font ? QStringLiteral("--font needs --char: give the character to fit.")
-                             : QStringLiteral("--char needs --font: give the font to take the character from."));
+        arguments.wrong(font ? vertiloom::tr("--font needs --char: give the character to fit.")
+                             : vertiloom::tr("--char needs --font: give the font to take the character from."));
     const bool fitted = font || arguments.parser.isSet(fit);
     if (arguments.positional().size() != (font ? 1 : 2))
-        arguments.wrong(font ? QStringLiteral("With --font and --char the letter comes from the font: give no "
-                                              "LETTERFILE.")
-                             : QStringLiteral("Missing arguments."));
+        arguments.wrong(font ? vertiloom::tr("With --font and --char the letter comes from the font: give no "
+                                             "LETTERFILE.")
+                             : vertiloom::tr("Missing arguments."));
     if (fitted && many)
-        arguments.wrong(QStringLiteral("--fit, --font and --char fit one letter: not with --all."));
+        arguments.wrong(vertiloom::tr("--fit, --font and --char fit one letter: not with --all."));
     if (!fitted && (arguments.parser.isSet(QStringLiteral("style")) || arguments.parser.isSet(QStringLiteral("box"))))
-        arguments.wrong(QStringLiteral("--style and --box are for a fitted letter: give --fit, or --font and --char."));
+        arguments.wrong(vertiloom::tr("--style and --box are for a fitted letter: give --fit, or --font and --char."));
     std::optional<FitSource> fitSource;
     if (font) {
         const QList<uint> codes = arguments.parser.value(character).toUcs4();
         if (codes.size() != 1)
             arguments.wrong(
-                QStringLiteral("--char takes one character, not \"%1\".").arg(arguments.parser.value(character)));
+                vertiloom::tr("--char takes one character, not \"%1\".").arg(arguments.parser.value(character)));
         fitSource = FitSource{{}, arguments.parser.value(QStringLiteral("font")), codes.front()};
     } else if (fitted) {
         fitSource = FitSource{arguments.positional().at(1), {}, 0};
@@ -440,7 +452,7 @@ int import(const QStringList& args)
     const QString letters = font ? QString() : arguments.positional().at(1);
     const bool dry = arguments.parser.isSet(dryRun);
 
-    const QByteArray bytes = readRomImage(image, QStringLiteral(" Nothing was written."));
+    const QByteArray bytes = readRomImage(image, u' ' + vertiloom::tr("Nothing was written."));
     const Dump dump = chooseDump(bytes, recognise(bytes, Crc::Skip), number);
     const QList<Import> imports = many ? lettersIn(letters) : QList<Import>{{letters, letterOffset(choice, dump)}};
 
@@ -452,9 +464,9 @@ int import(const QStringList& args)
         return arguments.parser.isSet(allowLonger) && about == Question::LongerRecord;
     };
     const auto refusal = [&] {
-        QString message = QStringLiteral("Not written: %1").arg(platform.declined.front());
+        QString message = vertiloom::tr("Not written: %1").arg(platform.declined.front());
         if (platform.declinedKinds.contains(Question::LongerRecord)) {
-            message += QStringLiteral(" (--allow-longer writes it)");
+            message += u' ' + vertiloom::tr("(--allow-longer writes it)");
             const QString why = growth(bytes, offsetFromAddr(editor.form.text(FieldId::addr())),
                                        memoRecord(editor.form.text(FieldId::memo())));
             if (!why.isEmpty())
@@ -489,7 +501,7 @@ int import(const QStringList& args)
                     result = fitInPlaceOf(shapeOf(*fitSource), style, box, there);
                 } catch (const Error& error) {
                     throw Error(
-                        QStringLiteral("%1: %2 Nothing was written.").arg(fitSourceName(*fitSource), error.message()));
+                        vertiloom::tr("%1: %2 Nothing was written.").arg(fitSourceName(*fitSource), error.message()));
                 }
                 // Said before the checks, which may refuse the letter for its length.
                 printOut(QStringLiteral("%1: %2\n").arg(fitSourceName(*fitSource), fitReportText(result.report)));
@@ -505,7 +517,7 @@ int import(const QStringList& args)
                 applyRecord(editor, readLetterSvg(letter.file, there), false);
             } else {
                 if (isRomImage(QFileInfo(letter.file).size()))
-                    throw Error(QStringLiteral("%1 is a ROM image, not a letter file. Nothing was written.")
+                    throw Error(vertiloom::tr("%1 is a ROM image, not a letter file. Nothing was written.")
                                     .arg(shownPath(letter.file)));
                 load(editor, platform, letter.file);
             }
@@ -531,12 +543,12 @@ int import(const QStringList& args)
         const Patch& before = patches[order[k - 1]];
         const Patch& after = patches[order[k]];
         if (before.offset + before.bytes.size() > after.offset)
-            failures << QStringLiteral("%1 and %2: the records at offsets %3 and %4 overlap.")
+            failures << vertiloom::tr("%1 and %2: the records at offsets %3 and %4 overlap.")
                             .arg(patched[order[k - 1]], patched[order[k]], IntToHexText(before.offset),
                                  IntToHexText(after.offset));
     }
     if (!failures.isEmpty())
-        throw Error(QStringLiteral("Nothing was written: not every letter file can be written.\n")
+        throw Error(vertiloom::tr("Nothing was written: not every letter file can be written.") + u'\n'
                     + failures.join(u'\n'));
     if (!dry) {
         if (!writeIntoRom(editor, platform, image, patches))
@@ -555,27 +567,31 @@ int import(const QStringList& args)
             QString why = growth(bytes, patch.offset, patch.bytes);
             if (!why.isEmpty())
                 why.prepend(u' ');
-            printOut(QStringLiteral("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; "
-                                    "%5 bytes would change.%6\n")
-                         .arg(QString::number(patch.bytes.size()), at, shownPath(image), old, QString::number(changed),
-                              why));
+            printOut(
+                vertiloom::tr("Dry run: the %1-byte record would be written at offset %2 of %3, where %4 "
+                              "stands; %5 bytes would change.%6")
+                    .arg(QString::number(patch.bytes.size()), at, shownPath(image), old, QString::number(changed), why)
+                + u'\n');
         } else if (!many)
-            printOut(QStringLiteral(
-                         "Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.\n")
+            printOut(vertiloom::tr("Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was "
+                                   "is in %5.")
                          .arg(patch.bytes.size())
-                         .arg(at, shownPath(image), old, shownPath(image + QStringLiteral(".bak"))));
+                         .arg(at, shownPath(image), old, shownPath(image + QStringLiteral(".bak")))
+                     + u'\n');
         else
-            printOut(QStringLiteral("Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).\n")
+            printOut(vertiloom::tr("Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).")
                          .arg(patch.bytes.size())
                          .arg(at, old)
-                         .arg(changed));
+                         .arg(changed)
+                     + u'\n');
     }
     if (dry)
-        printOut(QStringLiteral("Nothing was written.\n"));
+        printOut(vertiloom::tr("Nothing was written.") + u'\n');
     else if (many)
-        printOut(QStringLiteral("Wrote %1 records into %2; the image as it was is in %3.\n")
+        printOut(vertiloom::tr("Wrote %1 records into %2; the image as it was is in %3.")
                      .arg(patches.size())
-                     .arg(shownPath(image), shownPath(image + QStringLiteral(".bak"))));
+                     .arg(shownPath(image), shownPath(image + QStringLiteral(".bak")))
+                 + u'\n');
     return kDone;
 }
 

@@ -40,26 +40,45 @@ struct SubCommand {
 
 const SubCommand kSubCommands[] = {
     {"info",
-     "What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.",
+     QT_TRANSLATE_NOOP(
+         "vertiloom",
+         "What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words."),
      vertiloom::cli::info},
-    {"list", "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.",
+    {"list",
+     QT_TRANSLATE_NOOP("vertiloom",
+                       "The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads."),
      vertiloom::cli::list},
     {"render",
-     "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.",
+     QT_TRANSLATE_NOOP(
+         "vertiloom",
+         "A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing."),
      vertiloom::cli::render},
-    {"extract", "Letter files of one letter or all 24, as \"Export letter to file\" writes them.",
+    {"extract",
+     QT_TRANSLATE_NOOP("vertiloom", "Letter files of one letter or all 24, as \"Export letter to file\" writes them."),
      vertiloom::cli::extract},
     {"import",
-     "A letter file written into the image as \"Export letter to Rom\" does, an SVG drawing's letter, or one "
-     "fitted from a drawing, picture or font.",
+     QT_TRANSLATE_NOOP(
+         "vertiloom",
+         "A letter file written into the image as \"Export letter to Rom\" does, an SVG drawing's letter, or one "
+         "fitted from a drawing, picture or font."),
      vertiloom::cli::import},
-    {"fit", "Letters fitted from drawings, pictures or a font's characters into the game's limits, with a sheet.",
+    {"fit",
+     QT_TRANSLATE_NOOP(
+         "vertiloom",
+         "Letters fitted from drawings, pictures or a font's characters into the game's limits, with a sheet."),
      vertiloom::cli::fit},
-    {"words", "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.",
+    {"words",
+     QT_TRANSLATE_NOOP("vertiloom",
+                       "The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file."),
      vertiloom::cli::words},
-    {"ips", "An IPS patch between two images, or one applied to an image.", vertiloom::cli::ips},
-    {"checksum", "The cartridge header's checksum against the image's own; --fix sets it.", vertiloom::cli::checksum},
-    {"patch", "A BPS or IPS patch between two images, one applied to an image, or what a patch holds.",
+    {"ips", QT_TRANSLATE_NOOP("vertiloom", "An IPS patch between two images, or one applied to an image."),
+     vertiloom::cli::ips},
+    {"checksum",
+     QT_TRANSLATE_NOOP("vertiloom", "The cartridge header's checksum against the image's own; --fix sets it."),
+     vertiloom::cli::checksum},
+    {"patch",
+     QT_TRANSLATE_NOOP("vertiloom",
+                       "A BPS or IPS patch between two images, one applied to an image, or what a patch holds."),
      vertiloom::cli::patch},
 };
 
@@ -67,23 +86,26 @@ const SubCommand kSubCommands[] = {
 void printNotices()
 {
     for (const QString& notice : vertiloom::takeNotices())
-        vertiloom::cli::printErr(QStringLiteral("vertiloom-cli: warning: %1\n").arg(notice));
+        vertiloom::cli::printWarning(notice);
 }
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: vertiloom-cli COMMAND [options] ARGUMENTS\n"
-                                  "Reads and writes the polygon letters of the game in ROM images and letter files, "
-                                  "without a window.\n\nCommands:\n");
+    QString text = vertiloom::tr("Usage: %1").arg(QStringLiteral("vertiloom-cli COMMAND [options] ARGUMENTS")) + u'\n'
+                   + vertiloom::tr("Reads and writes the polygon letters of the game in ROM images and letter "
+                                   "files, without a window.")
+                   + u'\n' + u'\n' + vertiloom::tr("Commands:") + u'\n';
     qsizetype width = 0;
     for (const SubCommand& command : kSubCommands)
         width = std::max(width, qsizetype(qstrlen(command.name)));
     for (const SubCommand& command : kSubCommands)
         text += QStringLiteral("  %1  %2\n")
                     .arg(QString::fromLatin1(command.name), -static_cast<int>(width))
-                    .arg(QString::fromLatin1(command.summary));
-    text += QStringLiteral("\n\"vertiloom-cli COMMAND --help\" describes a command. Exit status: 0 done, 1 refused or "
-                           "failed (nothing written), 2 wrong usage.\n");
+                    .arg(QCoreApplication::translate(vertiloom::kMessageContext, command.summary));
+    text += u'\n'
+            + vertiloom::tr("\"vertiloom-cli COMMAND --help\" describes a command. Exit status: 0 done, 1 refused "
+                            "or failed (nothing written), 2 wrong usage.")
+            + u'\n';
     return text;
 }
 
@@ -112,12 +134,15 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VERTILOOM_VERSION));
 
     using namespace vertiloom::cli;
+    // The language of the environment, as gettext's tools speak it; English loads nothing.
+    vertiloom::installMessages(environmentLanguage());
     for (int i = 1; i < argc; ++i) {
         if (const QString shown = vertiloom::unnamable(QByteArray(argv[i])); !shown.isEmpty()) {
-            printErr(QStringLiteral("vertiloom-cli: \"%1\" is not text in the system's encoding (UTF-8): a file of "
-                                    "that name would be read or written under another name. Rename the file, or give "
-                                    "another name.\n")
-                         .arg(shown));
+            printErr(vertiloom::tr("vertiloom-cli: \"%1\" is not text in the system's encoding (UTF-8): a file of "
+                                   "that name would be read or written under another name. Rename the file, or give "
+                                   "another name.")
+                         .arg(shown)
+                     + u'\n');
             return kWrongUsage;
         }
     }
@@ -125,7 +150,7 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) {
-        printErr(QStringLiteral("vertiloom-cli: give a command.\n\n") + overview());
+        printErr(vertiloom::tr("vertiloom-cli: give a command.") + QStringLiteral("\n\n") + overview());
         return kWrongUsage;
     }
     const QString first = args.front();
@@ -157,6 +182,7 @@ int main(int argc, char* argv[])
             return kFailed;
         }
     }
-    printErr(QStringLiteral("vertiloom-cli: no command is called \"%1\".\n\n").arg(first) + overview());
+    printErr(vertiloom::tr("vertiloom-cli: no command is called \"%1\".").arg(first) + QStringLiteral("\n\n")
+             + overview());
     return kWrongUsage;
 }

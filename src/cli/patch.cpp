@@ -11,16 +11,37 @@
 #include "rom/recognition.h"
 
 #include <QJsonObject>
+#include <algorithm>
 
 namespace vertiloom::cli {
 
 namespace {
 
-// "1 action", "2,097,151 bytes".
-QString counted(qint64 n, const char* noun)
+// "1 byte", "2,097,151 bytes".
+QString bytesCounted(qint64 n)
 {
-    return QStringLiteral("%1 %2%3").arg(groupedNumber(n), QString::fromLatin1(noun),
-                                         n == 1 ? QString() : QStringLiteral("s"));
+    return (n == 1 ? vertiloom::tr("%1 byte") : vertiloom::tr("%1 bytes")).arg(groupedNumber(n));
+}
+
+QString actionsCounted(qint64 n)
+{
+    return (n == 1 ? vertiloom::tr("%1 action") : vertiloom::tr("%1 actions")).arg(groupedNumber(n));
+}
+
+// One line of info's text: its label, padded to the longest label in the language shown, and the value.
+QString line(const QString& label, const QString& value)
+{
+    static const qsizetype width = [] {
+        qsizetype longest = 0;
+        for (const QString& one : {vertiloom::tr("File:"), vertiloom::tr("Format:"), vertiloom::tr("Size:"),
+                                   vertiloom::tr("Records:"), vertiloom::tr("Size after:"), vertiloom::tr("Source:"),
+                                   vertiloom::tr("Target:"), vertiloom::tr("Metadata:")})
+            longest = std::max(longest, one.size());
+        for (const char* name : kBpsActionNames)
+            longest = std::max(longest, qsizetype(qstrlen(name)) + 1);
+        return longest + 1;
+    }();
+    return label.leftJustified(width) + value + u'\n';
 }
 
 void printReport(const PatchReport& report)
@@ -28,7 +49,7 @@ void printReport(const PatchReport& report)
     for (const QString& line : report.done)
         printOut(line + u'\n');
     for (const QString& line : report.warnings)
-        printErr(QStringLiteral("vertiloom-cli patch: warning: %1\n").arg(line));
+        printErr(vertiloom::tr("vertiloom-cli patch: warning: %1").arg(line) + u'\n');
 }
 
 QString hexDigits(quint32 n, int width) { return QStringLiteral("%1").arg(n, width, 16, QLatin1Char('0')).toUpper(); }
@@ -91,7 +112,7 @@ QString escapedText(const QByteArray& bytes)
 
 QString shownMetadata(const QByteArray& metadata)
 {
-    return metadata.isEmpty() ? QStringLiteral("none") : u'"' + escapedText(metadata) + u'"';
+    return metadata.isEmpty() ? vertiloom::tr("none") : u'"' + escapedText(metadata) + u'"';
 }
 
 int patchInfo(const QString& path, bool json)
@@ -111,12 +132,14 @@ int patchInfo(const QString& path, bool json)
             printJson(object);
             return kDone;
         }
-        QString text = QStringLiteral("File:       %1\nFormat:     IPS\nSize:       %2 bytes\n")
-                           .arg(shownPath(path), groupedNumber(patch.size()));
-        text += QStringLiteral("Records:    %1 (%2 RLE), writing %3\n")
-                    .arg(groupedNumber(ips.records), groupedNumber(ips.rleRecords), counted(ips.bytes, "byte"));
+        QString text = line(vertiloom::tr("File:"), shownPath(path))
+                       + line(vertiloom::tr("Format:"), QStringLiteral("IPS"))
+                       + line(vertiloom::tr("Size:"), vertiloom::tr("%1 bytes").arg(groupedNumber(patch.size())));
+        text += line(vertiloom::tr("Records:"),
+                     vertiloom::tr("%1 (%2 RLE), writing %3")
+                         .arg(groupedNumber(ips.records), groupedNumber(ips.rleRecords), bytesCounted(ips.bytes)));
         if (ips.sizeAfter >= 0)
-            text += QStringLiteral("Size after: %1 bytes\n").arg(groupedNumber(ips.sizeAfter));
+            text += line(vertiloom::tr("Size after:"), vertiloom::tr("%1 bytes").arg(groupedNumber(ips.sizeAfter)));
         printOut(text);
         return kDone;
     }
@@ -140,17 +163,18 @@ int patchInfo(const QString& path, bool json)
                               {QStringLiteral("actions"), actions}});
         return kDone;
     }
-    QString text = QStringLiteral("File:       %1\nFormat:     BPS\nSize:       %2 bytes, CRC32 %3\n")
-                       .arg(shownPath(path), groupedNumber(patch.size()), crc32Text(bps.patchCrc32));
-    text += QStringLiteral("Source:     %1 bytes, CRC32 %2\n")
-                .arg(groupedNumber(bps.sourceSize), crc32Text(bps.sourceCrc32));
-    text += QStringLiteral("Target:     %1 bytes, CRC32 %2\n")
-                .arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32));
-    text += QStringLiteral("Metadata:   %1\n").arg(shownMetadata(bps.metadata));
+    QString text =
+        line(vertiloom::tr("File:"), shownPath(path)) + line(vertiloom::tr("Format:"), QStringLiteral("BPS"))
+        + line(vertiloom::tr("Size:"),
+               vertiloom::tr("%1 bytes, CRC32 %2").arg(groupedNumber(patch.size()), crc32Text(bps.patchCrc32)));
+    text += line(vertiloom::tr("Source:"),
+                 vertiloom::tr("%1 bytes, CRC32 %2").arg(groupedNumber(bps.sourceSize), crc32Text(bps.sourceCrc32)));
+    text += line(vertiloom::tr("Target:"),
+                 vertiloom::tr("%1 bytes, CRC32 %2").arg(groupedNumber(bps.targetSize), crc32Text(bps.targetCrc32)));
+    text += line(vertiloom::tr("Metadata:"), shownMetadata(bps.metadata));
     for (int kind = 0; kind < 4; ++kind)
-        text += QStringLiteral("%1 %2, %3\n")
-                    .arg(QString::fromLatin1(kBpsActionNames[kind]) + u':', -11)
-                    .arg(counted(bps.actions[kind], "action"), counted(bps.bytes[kind], "byte"));
+        text += line(QString::fromLatin1(kBpsActionNames[kind]) + u':',
+                     QStringLiteral("%1, %2").arg(actionsCounted(bps.actions[kind]), bytesCounted(bps.bytes[kind])));
     printOut(text);
     return kDone;
 }
@@ -161,29 +185,29 @@ int patch(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("patch"),
-        QStringLiteral(
+        vertiloom::tr(
             "\"create\" writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o "
             "ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as "
             "they stand); \"apply\" writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after "
             "checking the whole patch and the image's size and CRC32; \"info\" says what PATCH holds."));
-    arguments.addPositional(QStringLiteral("create|apply|info"), QStringLiteral("What to do."));
+    arguments.addPositional(QStringLiteral("create|apply|info"), vertiloom::tr("What to do."));
     arguments.addPositional(QStringLiteral("FILE1"),
-                            QStringLiteral("create: the original image; apply: the image; info: the patch."));
-    arguments.addPositional(QStringLiteral("[FILE2]"), QStringLiteral("create: the modified image; apply: the patch."));
+                            vertiloom::tr("create: the original image; apply: the image; info: the patch."));
+    arguments.addPositional(QStringLiteral("[FILE2]"), vertiloom::tr("create: the modified image; apply: the patch."));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("create: the patch to write (.bps or .ips); apply: the patched image to write."),
+        vertiloom::tr("create: the patch to write (.bps or .ips); apply: the patched image to write."),
         QStringLiteral("FILE"));
     const QCommandLineOption metadata(
         QStringLiteral("metadata"),
-        QStringLiteral("create, BPS: text the patch carries (its metadata), such as its author."),
+        vertiloom::tr("create, BPS: text the patch carries (its metadata), such as its author."),
         QStringLiteral("TEXT"));
     const QCommandLineOption exact(QStringLiteral("exact"),
-                                   QStringLiteral("BPS: take the images as they stand, a copier header included."));
+                                   vertiloom::tr("BPS: take the images as they stand, a copier header included."));
     const QCommandLineOption ignoreChecksum(
         QStringLiteral("ignore-checksum"),
-        QStringLiteral("apply, BPS: apply the patch to an image of another size or CRC32, "
-                       "and keep a result of another CRC32, with a warning."));
+        vertiloom::tr("apply, BPS: apply the patch to an image of another size or CRC32, "
+                      "and keep a result of another CRC32, with a warning."));
     const QCommandLineOption json = jsonOption();
     for (const QCommandLineOption& option : {output, metadata, exact, ignoreChecksum, json})
         arguments.addOption(option);
@@ -191,42 +215,43 @@ int patch(const QStringList& args)
         return kDone;
     const QStringList files = arguments.positional();
     const QString action = files.at(0);
-    const auto refuse = [&](const QCommandLineOption& option, const char* what) {
+    // "--exact is for a BPS patch.": what names the command or the patch the option belongs to.
+    const auto refuse = [&](const QCommandLineOption& option, const QString& what) {
         if (arguments.parser.isSet(option))
-            arguments.wrong(QStringLiteral("--%1 is for %2.").arg(option.names().constLast(), QLatin1String(what)));
+            arguments.wrong(vertiloom::tr("--%1 is for %2.").arg(option.names().constLast(), what));
     };
     if (action == QLatin1String("info")) {
         if (files.size() != 2)
-            arguments.wrong(QStringLiteral("info takes one file, the patch."));
+            arguments.wrong(vertiloom::tr("info takes one file, the patch."));
         for (const QCommandLineOption& option : {output, metadata, exact, ignoreChecksum})
-            refuse(option, "create or apply");
+            refuse(option, vertiloom::tr("create or apply"));
         return patchInfo(files.at(1), arguments.parser.isSet(json));
     }
     if (action != QLatin1String("create") && action != QLatin1String("apply"))
-        arguments.wrong(QStringLiteral("The first argument is create, apply or info, not \"%1\".").arg(action));
+        arguments.wrong(vertiloom::tr("The first argument is create, apply or info, not \"%1\".").arg(action));
     if (files.size() != 3)
-        arguments.wrong(QStringLiteral("%1 takes two files.").arg(action));
-    refuse(json, "info");
+        arguments.wrong(vertiloom::tr("%1 takes two files.").arg(action));
+    refuse(json, QStringLiteral("info"));
     if (!arguments.parser.isSet(output))
-        arguments.wrong(QStringLiteral("Give the file to write with -o FILE."));
+        arguments.wrong(vertiloom::tr("Give the file to write with -o FILE."));
     const QString target = arguments.fileName(output);
 
     if (action == QLatin1String("create")) {
-        refuse(ignoreChecksum, "apply");
+        refuse(ignoreChecksum, QStringLiteral("apply"));
         const std::optional<PatchFormat> format = patchFormatOf(target);
         if (!format)
             arguments.wrong(
-                QStringLiteral("The patch's name ends in .bps or .ips, which says its format: \"%1\" ends in neither.")
+                vertiloom::tr("The patch's name ends in .bps or .ips, which says its format: \"%1\" ends in neither.")
                     .arg(shownPath(target)));
         if (*format == PatchFormat::Ips) {
-            refuse(metadata, "a BPS patch");
-            refuse(exact, "a BPS patch");
+            refuse(metadata, vertiloom::tr("a BPS patch"));
+            refuse(exact, vertiloom::tr("a BPS patch"));
         }
         printReport(makePatch(files.at(1), files.at(2), target, *format, arguments.parser.value(metadata).toUtf8(),
                               arguments.parser.isSet(exact)));
         return kDone;
     }
-    refuse(metadata, "create");
+    refuse(metadata, QStringLiteral("create"));
     printReport(applyPatch(files.at(1), files.at(2), target, arguments.parser.isSet(ignoreChecksum),
                            arguments.parser.isSet(exact)));
     return kDone;

@@ -36,23 +36,22 @@ int words(const QStringList& args)
 {
     Arguments arguments(
         QStringLiteral("words"),
-        QStringLiteral("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
-                       "tile code), or writes new ones as the window does: one character per letter, from "
-                       "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
-                       "image is first copied to IMAGE.bak. With --table, no image: the tile codes as a "
-                       "table file that hex editors load to show and type the game's text (\"00=P\" ... "
-                       "\"19=R\", one line each)."));
-    arguments.addPositional(QStringLiteral("IMAGE"), QStringLiteral("The ROM image (none with --table)."));
-    const QCommandLineOption pause(QStringLiteral("set-pause"), QStringLiteral("The 5 letters of the PAUSE word."),
+        vertiloom::tr("Reads the PAUSE and GAME OVER words of a ROM image (\"?\" stands for a byte that is no "
+                      "tile code), or writes new ones as the window does: one character per letter, from "
+                      "\"PAUSED!0123456789LCT GMOVR\" (\"I\" writes as \"1\", \"_\" as the blank), and the "
+                      "image is first copied to IMAGE.bak. With --table, no image: the tile codes as a "
+                      "table file that hex editors load to show and type the game's text (\"00=P\" ... "
+                      "\"19=R\", one line each)."));
+    arguments.addPositional(QStringLiteral("IMAGE"), vertiloom::tr("The ROM image (none with --table)."));
+    const QCommandLineOption pause(QStringLiteral("set-pause"), vertiloom::tr("The 5 letters of the PAUSE word."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption gameOver(QStringLiteral("set-game-over"),
-                                      QStringLiteral("The 8 letters of the GAME OVER word."), QStringLiteral("TEXT"));
-    const QCommandLineOption table(
-        QStringLiteral("table"),
-        QStringLiteral("Write the tile codes as a table file for hex editors (to -o FILE, else "
-                       "to the standard output)."));
+                                      vertiloom::tr("The 8 letters of the GAME OVER word."), QStringLiteral("TEXT"));
+    const QCommandLineOption table(QStringLiteral("table"),
+                                   vertiloom::tr("Write the tile codes as a table file for hex editors (to -o FILE, "
+                                                 "else to the standard output)."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("With --table, the table file to write."), QStringLiteral("FILE"));
+                                    vertiloom::tr("With --table, the table file to write."), QStringLiteral("FILE"));
     for (const QCommandLineOption& option : {pause, gameOver, dumpOption(), table, output})
         arguments.addOption(option);
     if (!arguments.parse(args, 0, 1))
@@ -62,8 +61,8 @@ int words(const QStringList& args)
         if (!arguments.positional().isEmpty() || arguments.parser.isSet(pause) || arguments.parser.isSet(gameOver)
             || arguments.parser.isSet(dumpOption()))
             arguments.wrong(
-                QStringLiteral("--table writes the game's tile codes, the same for every image: give no IMAGE, "
-                               "--set-pause, --set-game-over or --dump with it."));
+                vertiloom::tr("--table writes the game's tile codes, the same for every image: give no IMAGE, "
+                              "--set-pause, --set-game-over or --dump with it."));
         const QByteArray text = tileTable();
         if (!arguments.parser.isSet(output)) {
             printOut(QString::fromUtf8(text));
@@ -71,17 +70,17 @@ int words(const QStringList& args)
         }
         const QString path = arguments.fileName(output);
         saveWholeFile(path, text, Links::Follow);
-        printOut(QStringLiteral("%1 (%2 tile codes)\n").arg(shownPath(path)).arg(text.count('\n')));
+        printOut(vertiloom::tr("%1 (%2 tile codes)").arg(shownPath(path)).arg(text.count('\n')) + u'\n');
         return kDone;
     }
     if (arguments.parser.isSet(output))
-        arguments.wrong(QStringLiteral("-o is for --table: the words are written into the image."));
+        arguments.wrong(vertiloom::tr("-o is for --table: the words are written into the image."));
     if (arguments.positional().isEmpty())
-        arguments.wrong(QStringLiteral("Missing arguments."));
+        arguments.wrong(vertiloom::tr("Missing arguments."));
     const int number = arguments.number(dumpOption(), 1, static_cast<int>(kRomVariants.size()), 0);
     const auto checkLength = [&](const QCommandLineOption& option, int length) {
         if (arguments.parser.isSet(option) && arguments.parser.value(option).size() != length)
-            arguments.wrong(QStringLiteral("--%1 takes %2 characters, one per letter, not \"%3\".")
+            arguments.wrong(vertiloom::tr("--%1 takes %2 characters, one per letter, not \"%3\".")
                                 .arg(option.names().front())
                                 .arg(length)
                                 .arg(arguments.parser.value(option)));
@@ -119,13 +118,14 @@ int words(const QStringList& args)
         platform.forget();
         writeWords(editor, platform);
         if (!platform.declined.isEmpty())
-            throw Error(QStringLiteral("Not written: %1").arg(platform.declined.front()));
+            throw Error(vertiloom::tr("Not written: %1").arg(platform.declined.front()));
         readWords(editor);
     }
     printOut(shownWord(editor, places[0]) + shownWord(editor, places[1]));
     if (writing)
-        printOut(QStringLiteral("Written into %1; the image as it was is in %2.\n")
-                     .arg(shownPath(path), shownPath(path + QStringLiteral(".bak"))));
+        printOut(vertiloom::tr("Written into %1; the image as it was is in %2.")
+                     .arg(shownPath(path), shownPath(path + QStringLiteral(".bak")))
+                 + u'\n');
     return kDone;
 }
 

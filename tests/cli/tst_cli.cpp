@@ -82,16 +82,28 @@ class CliTest : public QObject {
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
-    // No DISPLAY and no QT_QPA_PLATFORM: the program must choose a platform that needs no display.
-    Run cli(QStringList args)
+    // No DISPLAY and no QT_QPA_PLATFORM: the program must choose a platform that needs no display. It
+    // speaks English (LC_ALL=C.UTF-8, none of the other variables that name a language), or the
+    // language of the variables given as NAME=VALUE in place of those.
+    static QProcessEnvironment environment(const QStringList& language = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QString::fromLatin1(name));
+        if (language.isEmpty())
+            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        for (const QString& variable : language)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        return environment;
+    }
+
+    Run cli(QStringList args, const QStringList& language = {})
     {
         for (QString& arg : args)
             arg.replace(QStringLiteral("@"), dir_.path() + u'/');
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(environment(language));
         process.start(QStringLiteral(VERTILOOM_CLI), args);
         if (!process.waitForFinished(60000))
             qFatal("vertiloom-cli did not finish");
@@ -114,6 +126,34 @@ private slots:
             writeFile(path(QStringLiteral("letter%1.bin").arg(position)), sampleLetter(position).toBytes());
         QFile huge(path(QStringLiteral("huge.smc")));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Q_INT64_C(16) << 30)); // sparse: no disk used
+    }
+
+    // The language of the messages comes from the environment as for gettext's tools: the first of
+    // LANGUAGE (a list), LC_ALL, LC_MESSAGES and LANG that names a language the program speaks, "C"
+    // naming English.
+    void language_data()
+    {
+        QTest::addColumn<QStringList>("language");
+        QTest::addColumn<QString>("err");
+        const QString russian = QStringLiteral("vertiloom-cli checksum: Заголовок картриджа не найден ни по 7FC0, ни "
+                                               "по FFC0: сравнивать нечего.\n");
+        const QString english = QStringLiteral("vertiloom-cli checksum: No cartridge header was found at 7FC0 or "
+                                               "FFC0: there is no checksum to compare.\n");
+        QTest::newRow("LANGUAGE=ru") << QStringList{QStringLiteral("LANGUAGE=ru")} << russian;
+        QTest::newRow("LANG=ru_RU.UTF-8") << QStringList{QStringLiteral("LANG=ru_RU.UTF-8")} << russian;
+        QTest::newRow("LANGUAGE=de:ru, no de yet") << QStringList{QStringLiteral("LANGUAGE=de:ru")} << russian;
+        QTest::newRow("LC_ALL=C before LANG=ru")
+            << QStringList{QStringLiteral("LC_ALL=C"), QStringLiteral("LANG=ru")} << english;
+        QTest::newRow("LANG=pt, no such language") << QStringList{QStringLiteral("LANG=pt")} << english;
+    }
+
+    void language()
+    {
+        QFETCH(QStringList, language);
+        QFETCH(QString, err);
+        const Run run = cli({QStringLiteral("checksum"), QStringLiteral("@sample.smc")}, language);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, err);
     }
 
     void invocations_data()
@@ -907,6 +947,7 @@ private slots:
                       + command;
         }
         QProcess process;
+        process.setProcessEnvironment(environment());
         process.start(command.takeFirst(), command);
         QVERIFY(process.waitForFinished(60000));
         const QString err = QString::fromUtf8(process.readAllStandardError());

@@ -16,7 +16,10 @@
 #      letter, pasted into another and exported into an image are listed there; the pen draws a "Я";
 #   7. closing the window with a changed letter asks first: Cancel keeps the window, Discard ends
 #      the program with status 0;
-#   8. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
+#   8. through the accessibility tree (AT-SPI, in a D-Bus session of its own), as a screen reader
+#      would: the field named "x of point 1" set, the button named "START!" pressed, and the memo
+#      read: its record holds the new coordinate;
+#   9. (vertiloom-cli, no X needed) import --all killed with SIGKILL at random moments, and at
 #      once when its journal appears, leaves the image all old or all new once the next run has
 #      opened it (which puts back what the journal holds), and no temporary file after the next
 #      write into the folder; two imports into one image at once both land, and the backup holds
@@ -44,14 +47,14 @@ sample=$build/sample.smc
 [ -x "$editor" ] || die "$editor is missing or not executable (run make demo first)"
 [ -x "$cli" ] || die "$cli is missing or not executable (run make demo first)"
 [ -f "$sample" ] || die "$sample is missing (run make demo to write it)"
-for tool in Xvfb xdotool xwininfo xprop import convert compare python3; do
+for tool in Xvfb xdotool xwininfo xprop import convert compare python3 dbus-run-session; do
   command -v "$tool" >/dev/null 2>&1 || die "$tool is not installed (scripts/install-deps.sh installs it)"
 done
 
 artifacts=${E2E_ARTIFACTS:-$build/e2e-artifacts}
 mkdir -p "$artifacts" || die "cannot create $artifacts"
 artifacts=$(cd "$artifacts" && pwd)
-rm -f "$artifacts"/[0-9]-*.png "$artifacts"/xvfb.log "$artifacts"/vertiloom-*.log
+rm -f "$artifacts"/[0-9]-*.png "$artifacts"/xvfb.log "$artifacts"/vertiloom-*.log "$artifacts"/accessibility.log
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vertiloom-e2e.XXXXXX") || die "cannot create a temporary folder"
 chmod 700 "$work"
@@ -796,6 +799,27 @@ if [ -n "$app_pid" ] && ! alive "$app_pid"; then
   [ "$status" -eq 0 ] || note+="${note:+; }the editor ended with status $status (see $artifacts/vertiloom-$attempt.log)"
 fi
 if [ -z "$note" ]; then pass "$exit_check"; else fail "$exit_check" "$note"; fi
+
+# --- 8. Through the accessibility tree ---------------------------------------------------------
+# A screen reader's way: a second editor, in English with its accessibility bridge on, in a D-Bus
+# session of its own; the field named "x of point 1" set through AT-SPI, the button named "START!"
+# pressed, and the memo's record read (tests/e2e/accessibility-check.py).
+a11y_check="through the accessibility tree: x of point 1 set, START! pressed, the memo's record follows"
+# The Python of the system's packages, which pyatspi comes with.
+a11y_python=
+for candidate in python3 /usr/bin/python3; do
+  if "$candidate" -c 'import pyatspi' 2>/dev/null; then a11y_python=$candidate; break; fi
+done
+if [ -z "$a11y_python" ]; then
+  fail "$a11y_check" "no python3 with pyatspi (scripts/install-deps.sh installs python3-pyatspi)"
+elif said=$(timeout 120 dbus-run-session -- "$a11y_python" "$here/accessibility-check.py" "$editor" \
+    2>"$artifacts/accessibility.log"); then
+  # The accessibility bus's daemons write on the same output: the check's own line is the last.
+  pass "$a11y_check (${said##*$'\n'})"
+else
+  said=${said##*$'\n'}
+  fail "$a11y_check" "${said:-no answer} (see $artifacts/accessibility.log)"
+fi
 
 # --- Writes that hold when a run is killed or two run at once -----------------------------------
 writes=$work/writes

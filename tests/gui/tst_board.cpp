@@ -268,7 +268,7 @@ private slots:
             if (button->defaultAction() && button->defaultAction()->objectName() == QLatin1String("Scale"))
                 QCOMPARE(button->text(), QStringLiteral("Apply"));
         }
-        board->setLanguage(kRussian);
+        window_->setLanguage(kRussian);
         QCOMPARE(entries().mid(8, 6),
                  QStringList({QStringLiteral("Масштабировать на 100 %\tK"), QStringLiteral("Сдвинуть на \u22123, 0\tM"),
                               QStringLiteral("-"), QStringLiteral("Копировать\tCtrl+C"),

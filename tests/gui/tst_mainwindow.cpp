@@ -1,6 +1,8 @@
 // The window: every control at its place with its caption in both languages, the first state,
 // the binding between widgets and form, START! and the overlay switches, and the error message.
 #include "app/captions.h"
+#include "app/drawingboard.h"
+#include "app/fontwindow.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
@@ -9,6 +11,7 @@
 #include "support/fakeplatform.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -23,6 +26,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 using vertiloom::FieldId;
@@ -60,6 +64,9 @@ private slots:
     void englishCaptions_data();
     void englishCaptions();
     void languageMenuSwitchesBothWays();
+    void languageMenuRetranslatesViews_data();
+    void languageMenuRetranslatesViews();
+    void captionsOfOtherLanguagesAreTranslations();
     void commandLine_data();
     void commandLine();
     void captionsFit_data();
@@ -70,6 +77,10 @@ private slots:
     void formGoesToWidgets();
     void lengthLimitBindsTypingOnly();
     void radioGroups();
+    void accessibleNames_data();
+    void accessibleNames();
+    void tabFollowsLayout();
+    void textFromScreenReader();
 
     void startButtonRedraws();
     void previewShowsLetterThroughOverlay();
@@ -321,17 +332,18 @@ void TestMainWindow::languageMenuSwitchesBothWays()
         QApplication::sendEvent(window_.get(), &free);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        // The two languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
+        // The languages, a line, the board, the font, a line, SVG out and in, the two fits, a patch,
         // a line, Play and the emulator.
-        QCOMPARE(menu->actions().size(), 14);
-        QCOMPARE(menu->actions()[3]->text(),
+        QCOMPARE(menu->actions().size(), qsizetype(std::size(vertiloom::kLanguages)) + 12);
+        const auto entry = [menu](const char* name) { return menu->findChild<QAction*>(QLatin1String(name)); };
+        QCOMPARE(entry("OpenDrawingBoard")->text(),
                  language == 2 ? QStringLiteral("Чертёжная доска (F6)") : QStringLiteral("Drawing board (F6)"));
-        QCOMPARE(menu->actions()[8]->text(),
+        QCOMPARE(entry("FitDrawing")->text(),
                  language == 2 ? QStringLiteral("Вписать рисунок\u2026") : QStringLiteral("Fit drawing\u2026"));
-        QCOMPARE(menu->actions()[9]->text(),
+        QCOMPARE(entry("LetterFromFont")->text(),
                  language == 2 ? QStringLiteral("Буква из шрифта\u2026") : QStringLiteral("Letter from font\u2026"));
         menu->close();
-        menu->actions()[language == 2 ? 0 : 1]->trigger();
+        entry(language == 2 ? "Language_en" : "Language_ru")->trigger();
         QCOMPARE(window_->editor().language, language);
         for (const vertiloom::Caption& row : vertiloom::captionTable())
             QCOMPARE(caption(find(row.id.objectName())), language == 2 ? row.english : row.russian);
@@ -345,6 +357,77 @@ void TestMainWindow::languageMenuSwitchesBothWays()
     QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5), find("Label21")->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(find("Label21"), &onLabel);
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestMainWindow::languageMenuRetranslatesViews_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("boardAction");
+    QTest::addColumn<QString>("fontMenu");
+    QTest::addColumn<QString>("mainEntry");
+    QTest::newRow("ru to en") << 1 << "en"
+                              << "Flip horizontally"
+                              << "&Letter"
+                              << "Play (F9)";
+    QTest::newRow("en to ru") << 2 << "ru"
+                              << "Отразить по горизонтали"
+                              << "&Буква"
+                              << "Играть (F9)";
+}
+
+// The free area's menu lists every language there is in its own name, the one shown checked; a choice
+// re-translates the open views as well as the window.
+void TestMainWindow::languageMenuRetranslatesViews()
+{
+    QFETCH(int, from);
+    QFETCH(QString, code);
+    QFETCH(QString, boardAction);
+    QFETCH(QString, fontMenu);
+    QFETCH(QString, mainEntry);
+    QStandardPaths::setTestModeEnabled(true);
+    window_->setLanguage(from);
+    window_->openDrawingBoard();
+    window_->openFontWindow();
+    const auto openMenu = [this] {
+        QContextMenuEvent free(QContextMenuEvent::Mouse, QPoint(300, 5), window_->mapToGlobal(QPoint(300, 5)));
+        QApplication::sendEvent(window_.get(), &free);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QMenu* menu = openMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Language_ru"))->text(), QStringLiteral("Русский"));
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Language_en"))->text(), QStringLiteral("English"));
+    for (qsizetype i = 0; i < qsizetype(std::size(vertiloom::kLanguages)); ++i) {
+        const vertiloom::Language& language = vertiloom::kLanguages[i];
+        QCOMPARE(menu->actions()[i]->text(), QString::fromUtf8(language.name));
+        QCOMPARE(menu->actions()[i]->isChecked(), language.number == from);
+    }
+    menu->close();
+    menu->findChild<QAction*>(QStringLiteral("Language_") + code)->trigger();
+    QCOMPARE(window_->drawingBoard()->findChild<QAction*>(QStringLiteral("FlipHorizontally"))->text(), boardAction);
+    QCOMPARE(window_->fontWindow()->findChild<QMenu*>(QStringLiteral("FontLetterMenu"))->title(), fontMenu);
+    menu = openMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("Play"))->text(), mainEntry);
+    menu->close();
+}
+
+// A language other than Russian and English shows the translations of the English captions; the
+// Russian translations are the table's Russian captions, so the two never drift apart.
+void TestMainWindow::captionsOfOtherLanguagesAreTranslations()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral(":/i18n/vertiloom_ru.qm")));
+    for (const vertiloom::Caption& row : vertiloom::captionTable()) {
+        const QString translated = russian.translate("vertiloom", row.source);
+        QCOMPARE(row.polygon ? translated.arg(row.polygon) : translated, row.russian);
+    }
+    // The Russian translations are installed (the window is Russian): a third language's captions are
+    // theirs, not the table's English.
+    vertiloom::writeCaptions(window_->editor().form, 3);
+    for (const vertiloom::Caption& row : vertiloom::captionTable())
+        QCOMPARE(caption(find(row.id.objectName())), row.russian);
 }
 
 void TestMainWindow::commandLine_data()
@@ -566,6 +649,150 @@ void TestMainWindow::radioGroups()
     QVERIFY(!form.checked(FieldId::radio(21)));
     QVERIFY(!find<QRadioButton>(FieldId::radio(21))->isChecked());
     QCOMPARE(form.selectedPoint(), 7);
+}
+
+// What a screen reader says of a control: its name in the language shown, its caption where that
+// tells it, and the preview's letter in words.
+void TestMainWindow::accessibleNames_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("x1") << 2 << "x1"
+                        << "x of point 1";
+    QTest::newRow("y20 ru") << 1 << "y20"
+                            << "y точки 20";
+    QTest::newRow("CheckBox1") << 2 << "CheckBox1"
+                               << "point 1 in the letter";
+    QTest::newRow("Pol2_3") << 2 << "Pol2_3"
+                            << "corner 3 of polygon 2: point";
+    QTest::newRow("IPol2_3") << 2 << "IPol2_3"
+                             << "corner 3 of polygon 2: parameter";
+    QTest::newRow("IPol8_11 ru") << 1 << "IPol8_11"
+                                 << "угол 11 полигона 8: параметр";
+    QTest::newRow("Degree2") << 2 << "Degree2"
+                             << "corners of polygon 2";
+    QTest::newRow("Edit3") << 2 << "Edit3"
+                           << "PAUSE, letter 2";
+    QTest::newRow("Edit11 ru") << 1 << "Edit11"
+                               << "GAME OVER, буква 5";
+    QTest::newRow("START!") << 2 << "Button1"
+                            << "START!";
+    QTest::newRow("ПУСК!") << 1 << "Button1"
+                           << "ПУСК!";
+    QTest::newRow("clear") << 2 << "BitBtn2"
+                           << "clear the letter";
+    QTest::newRow("label") << 2 << "Label21"
+                           << "Points";
+    QTest::newRow("ROM variant caption") << 1 << "RadioButton21"
+                                         << "Brindle (U) (V1.0)";
+    QTest::newRow("preview ru") << 1 << "Image1"
+                                << "просмотр буквы";
+}
+
+void TestMainWindow::accessibleNames()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    // Started in the other language before a screen reader comes on, and switched, so that the names
+    // come with it and follow a change.
+    makeWindow(3 - language);
+    QAccessible::setActive(true);
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(find(name));
+    QVERIFY2(control, qPrintable(name));
+    window_->setLanguage(language);
+    QCOMPARE(control->text(QAccessible::Name), expected);
+    if (name == QLatin1String("Image1")) {
+        QVERIFY2(
+            control->text(QAccessible::Description).startsWith(QStringLiteral("Точки (20): 1 (-3, -20), 2 (13, -4),")),
+            qPrintable(control->text(QAccessible::Description)));
+        window_->editor().form.setChecked(FieldId::checkBox(1), false);
+        QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+        QVERIFY(control->text(QAccessible::Description).startsWith(QStringLiteral("Точки (19): 2 (13, -4),")));
+    }
+    window_->setLanguage(1);
+}
+
+// Tab goes through the window in the order of its layout: the point column, the preview column, then
+// the polygon blocks of the upper row and of the lower row, left to right; within each, row by row
+// from the top and left to right in a row.
+void TestMainWindow::tabFollowsLayout()
+{
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    struct Place {
+        QWidget* widget;
+        int area;
+        int middle;
+        int left;
+    };
+    QList<Place> places;
+    for (QWidget* w : window_->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled() || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || w->focusProxy()
+            || w->parentWidget()->focusProxy() == w->parentWidget()
+            || qobject_cast<QAbstractScrollArea*>(w->parentWidget()))
+            continue;
+        // A group of radio buttons is one stop, its chosen button; the arrow keys move within it.
+        if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked())
+            continue;
+        const QRect at(w->mapTo(window_.get(), QPoint(0, 0)), w->size());
+        const int area = at.left() < 172   ? 0
+                         : at.left() < 436 ? 1
+                                           : 2 + (at.top() >= 318 ? 4 : 0) + (at.left() - 436) / 128;
+        places.append({w, area, at.center().y(), at.left()});
+    }
+    // Rows: controls whose middles lie within 8 pixels of the row's first middle.
+    std::sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.area, a.middle, a.left) < std::tie(b.area, b.middle, b.left);
+    });
+    for (int i = 1, rowMiddle = places[0].middle; i < places.size(); ++i) {
+        if (places[i].area != places[i - 1].area || places[i].middle - rowMiddle > 8)
+            rowMiddle = places[i].middle;
+        else
+            places[i].middle = rowMiddle;
+    }
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.area, a.middle, a.left) < std::tie(b.area, b.middle, b.left);
+    });
+    QStringList expected;
+    for (const Place& place : places)
+        expected << place.widget->objectName();
+
+    places[0].widget->setFocus(Qt::TabFocusReason);
+    QStringList walked;
+    for (int i = 0; i < places.size() + 1; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        walked << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(walked.last(), expected.first()); // round the whole window and back to the start
+    walked.removeLast();
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(
+            walked[i] == expected[i],
+            qPrintable(
+                QStringLiteral("Tab step %1 reaches %2, the layout has %3 there").arg(i).arg(walked[i], expected[i])));
+}
+
+// A screen reader sets a field's text through its editable text, with no key pressed: the text
+// reaches the form as typed text does, and one the field refuses leaves the form as it was.
+void TestMainWindow::textFromScreenReader()
+{
+    vertiloom::EditorForm& form = window_->editor().form;
+    auto* x1 = find<QLineEdit>(FieldId::x(1));
+    QAccessibleEditableTextInterface* editable = QAccessible::queryAccessibleInterface(x1)->editableTextInterface();
+    QVERIFY(editable);
+    editable->replaceText(0, 2, QStringLiteral("0A"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QTest::mouseClick(find(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(form.text(FieldId::memo()).mid(2, 2), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 0);
+
+    editable->replaceText(0, 2, QStringLiteral("g0"));
+    QCOMPARE(form.text(FieldId::x(1)), QStringLiteral("0A"));
+    QCOMPARE(platform_.beeps, 1);
+    QTRY_COMPARE(x1->text(), QStringLiteral("0A"));
 }
 
 void TestMainWindow::startButtonRedraws()

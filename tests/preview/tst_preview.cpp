@@ -5,7 +5,9 @@
 #include "commands/commands.h"
 #include "record/compiler.h"
 
+#include "preview/description.h"
 #include "preview/geometry.h"
+#include "model/messages.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -102,6 +104,8 @@ private slots:
     void transforms();
     void hitsBandsAndSnaps();
     void polygonsOnAPointAndMeasures();
+    void letterInWords_data();
+    void letterInWords();
 };
 
 // ---- Canvas ----------------------------------------------------------------------------------
@@ -723,6 +727,48 @@ void PreviewTest::polygonsOnAPointAndMeasures()
     QCOMPARE(measure({10, 10}, {0, 20}), QStringLiteral("14.142 -135.000"));
     QCOMPARE(measure({5, 0}, {-2, 0}), QStringLiteral("7.000 180.000"));
     QCOMPARE(measure({-128, 127}, {-128, 127}), QStringLiteral("0.000 0.000"));
+}
+
+// What a screen reader says of the preview and the board's square: the checked points that have a
+// position, in signed units, and each polygon with a checked corner by the points of its corners.
+void PreviewTest::letterInWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("points");  // "n x y", checked
+    QTest::addColumn<QStringList>("corners"); // "p k reference", checked
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("points, a polygon, one without points")
+        << "en" << QStringList{"1 FD EC", "2 0D FC", "3 G0 10", "5 4D DC"}
+        << QStringList{"2 1 00", "2 2 02", "2 4 08", "4 3 FF"}
+        << "Points (3): 1 (-3, -20), 2 (13, -4), 5 (77, -36). Polygons (2): 2 on points 1 2 5; 4 on no point.";
+    QTest::newRow("Russian, the corners of the square")
+        << "ru" << QStringList{"20 7F 80"} << QStringList{} << "Точки (1): 20 (127, -128). Нет полигонов.";
+    QTest::newRow("nothing") << "en" << QStringList{} << QStringList{} << "No points. No polygons.";
+}
+
+void PreviewTest::letterInWords()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, points);
+    QFETCH(QStringList, corners);
+    QFETCH(QString, expected);
+    Editor editor;
+    uncheckEverything(editor);
+    for (const QString& point : points) {
+        const QStringList f = point.split(u' ');
+        const int n = f[0].toInt();
+        editor.form.setText(FieldId::x(n), f[1]);
+        editor.form.setText(FieldId::y(n), f[2]);
+        editor.form.setChecked(FieldId::checkBox(n), true);
+    }
+    for (const QString& corner : corners) {
+        const QStringList f = corner.split(u' ');
+        useCorner(editor, f[0].toInt(), f[1].toInt(), qPrintable(f[2]));
+    }
+    QVERIFY(installMessages(language));
+    const QString said = letterDescription(editor.form);
+    installMessages(QStringLiteral("en"));
+    QCOMPARE(said, expected);
 }
 
 QTEST_MAIN(PreviewTest)
