@@ -899,5 +899,1373 @@ CRC32 %2</translation>
         <source>Cannot write the words into %1: %2.</source>
         <translation>Não foi possível gravar as palavras em %1: %2.</translation>
     </message>
+    <message>
+        <source>x of point %1</source>
+        <translation>x do ponto %1</translation>
+    </message>
+    <message>
+        <source>y of point %1</source>
+        <translation>y do ponto %1</translation>
+    </message>
+    <message>
+        <source>point %1 in the letter</source>
+        <translation>ponto %1 na letra</translation>
+    </message>
+    <message>
+        <source>place point %1 with a click on the preview</source>
+        <translation>posicionar o ponto %1 com um clique na pré-visualização</translation>
+    </message>
+    <message>
+        <source>number of points, hexadecimal</source>
+        <translation>número de pontos, hexadecimal</translation>
+    </message>
+    <message>
+        <source>number of polygons, hexadecimal</source>
+        <translation>número de polígonos, hexadecimal</translation>
+    </message>
+    <message>
+        <source>corners of polygon %1</source>
+        <translation>vértices do polígono %1</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: point</source>
+        <translation>vértice %1 do polígono %2: ponto</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2: parameter</source>
+        <translation>vértice %1 do polígono %2: parâmetro</translation>
+    </message>
+    <message>
+        <source>corner %1 of polygon %2 in use</source>
+        <translation>vértice %1 do polígono %2 em uso</translation>
+    </message>
+    <message>
+        <source>offset of the letter in the file, hexadecimal</source>
+        <translation>deslocamento da letra no arquivo, hexadecimal</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s record</source>
+        <translation>o registro da letra</translation>
+    </message>
+    <message>
+        <source>PAUSE, letter %1</source>
+        <translation>PAUSE, letra %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER, letter %1</source>
+        <translation>GAME OVER, letra %1</translation>
+    </message>
+    <message>
+        <source>next letter of the catalogue</source>
+        <translation>próxima letra do catálogo</translation>
+    </message>
+    <message>
+        <source>previous letter of the catalogue</source>
+        <translation>letra anterior do catálogo</translation>
+    </message>
+    <message>
+        <source>reload the letter from the file</source>
+        <translation>recarregar a letra do arquivo</translation>
+    </message>
+    <message>
+        <source>clear the letter</source>
+        <translation>limpar a letra</translation>
+    </message>
+    <message>
+        <source>read the words from the ROM image</source>
+        <translation>ler as palavras da imagem ROM</translation>
+    </message>
+    <message>
+        <source>write the words into the ROM image</source>
+        <translation>gravar as palavras na imagem ROM</translation>
+    </message>
+    <message>
+        <source>ROM variant</source>
+        <translation>variante da ROM</translation>
+    </message>
+    <message>
+        <source>preview of the letter</source>
+        <translation>pré-visualização da letra</translation>
+    </message>
+    <message>
+        <source>point numbers and axes over the preview</source>
+        <translation>números dos pontos e eixos sobre a pré-visualização</translation>
+    </message>
+    <message>
+        <source>the drawing board&apos;s square</source>
+        <translation>o quadrado da prancheta</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordenadas:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Polígonos</translation>
+    </message>
+    <message>
+        <source>Total bytes: </source>
+        <translation>Nº de bytes: </translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <translation>INICIAR!</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Export letter to Rom</source>
+        <translation>Gravar letra na Rom</translation>
+    </message>
+    <message>
+        <source>Export letter to file</source>
+        <translation>Salvar letra em arquivo</translation>
+    </message>
+    <message>
+        <source>Convert to Translhextion</source>
+        <translation>Formato Translhextion</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>Mostrar pontos</translation>
+    </message>
+    <message>
+        <source>Display axes</source>
+        <translation>Mostrar eixos</translation>
+    </message>
+    <message>
+        <source>Angles of %1 polygon</source>
+        <translation>Vértices do polígono %1</translation>
+    </message>
+    <message>
+        <source>vertex/parameters</source>
+        <translation>vértice/parâmetros</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Emulador</translation>
+    </message>
+    <message>
+        <source>The command line that starts your emulator. %f stands for the file to play: a copy of the open ROM image with the letter and the words as the fields hold them. Quotes &apos; and &quot; group words as in a shell. Left empty, the first of mednafen, snes9x, bsnes and retroarch on the PATH is used.</source>
+        <translation>A linha de comando que inicia o seu emulador. %f representa o arquivo a jogar: uma cópia da imagem ROM aberta, com a letra e as palavras como estão nos campos. As aspas &apos; e &quot; agrupam palavras como em um shell. Se ficar vazia, é usado o primeiro de mednafen, snes9x, bsnes e retroarch que estiver no PATH.</translation>
+    </message>
+    <message>
+        <source>A polygon needs two corners or more.</source>
+        <translation>Um polígono precisa de dois vértices ou mais.</translation>
+    </message>
+    <message>
+        <source>pen: click to place the first corner</source>
+        <translation>caneta: clique para posicionar o primeiro vértice</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners, click closes the polygon</source>
+        <translation>caneta: %1 vértices, um clique fecha o polígono</translation>
+    </message>
+    <message>
+        <source>pen: %1 corners (Enter closes, Backspace takes the last back)</source>
+        <translation>caneta: %1 vértices (Enter fecha, Backspace desfaz o último)</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: warning: %1</source>
+        <translation>vertiloom-cli: aviso: %1</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Missing arguments.</source>
+        <translation>Faltam argumentos.</translation>
+    </message>
+    <message>
+        <source>Too many arguments: &quot;%1&quot;.</source>
+        <translation>Argumentos demais: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>An argument is empty: give the name of a file.</source>
+        <translation>Um argumento está vazio: informe o nome de um arquivo.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>--%1 recebe um número inteiro de %2 a %3, não &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 is empty: give the name of the file to write.</source>
+        <translation>--%1 está vazio: informe o nome do arquivo a gravar.</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of text.</source>
+        <translation>Imprime JSON em vez de texto.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file of %2 bytes, not a ROM image (a ROM image is larger than 2,000,000 bytes).%3</source>
+        <translation>%1 é um arquivo de letra de %2 bytes, não uma imagem ROM (uma imagem ROM tem mais de 2,000,000 bytes).%3</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture as PNG.</source>
+        <translation>Não foi possível codificar a figura como PNG.</translation>
+    </message>
+    <message>
+        <source>The font: an installed family with its style after a colon (&quot;DejaVu Sans:Bold&quot;), or a .ttf or .otf file.</source>
+        <translation>A fonte: uma família instalada, com o estilo após dois-pontos (&quot;DejaVu Sans:Bold&quot;), ou um arquivo .ttf ou .otf.</translation>
+    </message>
+    <message>
+        <source>pieces (convex polygons sharing their corner points, as the game&apos;s own letters are built; the default) or outline (one polygon per contour, holes included).</source>
+        <translation>pieces (polígonos convexos que compartilham os pontos dos vértices, como são construídas as letras do próprio jogo; o padrão) ou outline (um polígono por contorno, furos incluídos).</translation>
+    </message>
+    <message>
+        <source>The box the letter is fitted into, in units from -128 to 127: left, top, right and foot (y grows downwards). The letter keeps its aspect, is centred across and stands on the foot.</source>
+        <translation>A caixa à qual a letra é ajustada, em unidades de -128 a 127: esquerda, topo, direita e base (y cresce para baixo). A letra mantém suas proporções, fica centralizada na horizontal e apoiada na base.</translation>
+    </message>
+    <message>
+        <source>--style takes pieces or outline, not &quot;%1&quot;.</source>
+        <translation>--style recebe pieces ou outline, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--box takes four whole numbers X0,Y0,X1,Y1 from -128 to 127, the letter&apos;s square (such as -60,-90,60,0), not &quot;%1&quot;.</source>
+        <translation>--box recebe quatro números inteiros X0,Y0,X1,Y1 de -128 a 127, o quadrado da letra (por exemplo -60,-90,60,0), não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The dump to read the image as, 1 to 5 in the order of the ROM panel (default: the best fitting one, else 1).</source>
+        <translation>O dump segundo o qual ler a imagem, de 1 a 5 na ordem do painel ROM (padrão: o que melhor corresponder, senão 1).</translation>
+    </message>
+    <message>
+        <source>The catalogue letter: its label (&quot;A (57) 84&quot;) or its glyph (A).</source>
+        <translation>A letra do catálogo: seu rótulo (&quot;A (57) 84&quot;) ou seu glifo (A).</translation>
+    </message>
+    <message>
+        <source>The letter record&apos;s file offset (hexadecimal).</source>
+        <translation>O deslocamento do registro da letra no arquivo (hexadecimal).</translation>
+    </message>
+    <message>
+        <source>Give --letter or --offset, not both.</source>
+        <translation>Informe --letter ou --offset, não os dois.</translation>
+    </message>
+    <message>
+        <source>No catalogue letter is labelled &quot;%1&quot;.</source>
+        <translation>Nenhuma letra do catálogo tem o rótulo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--offset takes a hexadecimal file offset such as 476E2, not &quot;%1&quot;.</source>
+        <translation>--offset recebe um deslocamento hexadecimal no arquivo, por exemplo 476E2, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 não foi aberto.</translation>
+    </message>
+    <message>
+        <source>Fits letters into the game&apos;s limits (at most 20 points, 8 polygons, 11 corners each) without touching any ROM image: one from each SOURCE (a file named *.svg is a drawing, curves and strokes included; any other a picture, whose dark shape is traced), then one for each character of --chars in --font. Each letter is placed in the box (--box, else the default letter&apos;s), and its line says how close it came. OUT by its name: *.svg the letter&apos;s SVG drawing, *.png the letter as the preview draws it, a folder (one that exists, or a name ending in /) a letter file per letter and sheet.png, a contact sheet of them all with their figures; any other name a letter file. Several letters need a folder. When any letter can&apos;t be fitted, nothing is written.</source>
+        <translation>Ajusta letras aos limites do jogo (no máximo 20 pontos, 8 polígonos, 11 vértices cada) sem tocar em nenhuma imagem ROM: uma de cada SOURCE (um arquivo chamado *.svg é um desenho, curvas e traços incluídos; qualquer outro, uma figura, cuja forma escura é decalcada) e depois uma para cada caractere de --chars em --font. Cada letra é colocada na caixa (--box, senão a da letra padrão), e sua linha diz quão fiel ela ficou. OUT conforme o nome: *.svg, o desenho SVG da letra; *.png, a letra como a pré-visualização a desenha; uma pasta (uma que exista, ou um nome terminado em /), um arquivo de letra por letra e sheet.png, uma folha de contato com todas elas e seus valores; qualquer outro nome, um arquivo de letra. Várias letras precisam de uma pasta. Quando alguma letra não pode ser ajustada, nada é gravado.</translation>
+    </message>
+    <message>
+        <source>A drawing (*.svg) or a picture (PNG, JPEG, BMP...) to fit; any number.</source>
+        <translation>Um desenho (*.svg) ou uma figura (PNG, JPEG, BMP...) a ajustar; quantos quiser.</translation>
+    </message>
+    <message>
+        <source>The characters of --font to fit, a letter each (white space and repeats passed over).</source>
+        <translation>Os caracteres de --font a ajustar, uma letra para cada um (espaços em branco e repetições são ignorados).</translation>
+    </message>
+    <message>
+        <source>The letter file, drawing (*.svg), picture (*.png) or folder (DIR/) to write.</source>
+        <translation>O arquivo de letra, desenho (*.svg), figura (*.png) ou pasta (DIR/) a gravar.</translation>
+    </message>
+    <message>
+        <source>--font needs --chars: give the characters to fit.</source>
+        <translation>--font precisa de --chars: informe os caracteres a ajustar.</translation>
+    </message>
+    <message>
+        <source>--chars needs --font: give the font to take the characters from.</source>
+        <translation>--chars precisa de --font: informe a fonte de onde tirar os caracteres.</translation>
+    </message>
+    <message>
+        <source>Give what to write with -o OUT: a letter file, a drawing (*.svg), a picture (*.png) or a folder (DIR/).</source>
+        <translation>Informe o que gravar com -o OUT: um arquivo de letra, um desenho (*.svg), uma figura (*.png) ou uma pasta (DIR/).</translation>
+    </message>
+    <message>
+        <source>Give a drawing or picture to fit, or --font F with --chars TEXT.</source>
+        <translation>Informe um desenho ou uma figura a ajustar, ou --font F com --chars TEXT.</translation>
+    </message>
+    <message>
+        <source>%1 letters need a folder: give -o DIR/ (a name ending in /, or a folder that exists), where each letter gets its letter file, and sheet.png.</source>
+        <translation>%1 letras precisam de uma pasta: informe -o DIR/ (um nome terminado em /, ou uma pasta que exista), onde cada letra recebe seu arquivo de letra, além de sheet.png.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be fitted.</source>
+        <translation>Nada foi gravado: nem todas as letras podem ser ajustadas.</translation>
+    </message>
+    <message>
+        <source>%1 points, %2 polygons</source>
+        <translation>%1 pontos, %2 polígonos</translation>
+    </message>
+    <message>
+        <source>IoU %1 %, distance ≤ %2</source>
+        <translation>IoU %1 %, distância ≤ %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1. Nothing was written.</source>
+        <translation>Não foi possível criar a pasta %1. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>with a 512-byte header</source>
+        <translation>com cabeçalho de 512 bytes</translation>
+    </message>
+    <message>
+        <source>no header</source>
+        <translation>sem cabeçalho</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Arquivo:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>Copier header:</source>
+        <translation>Cabeçalho de copiadora:</translation>
+    </message>
+    <message>
+        <source>Cartridge:</source>
+        <translation>Cartucho:</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Soma de verificação:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Map mode:</source>
+        <translation>Modo de mapeamento:</translation>
+    </message>
+    <message>
+        <source>ROM size:</source>
+        <translation>Tamanho da ROM:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versão:</translation>
+    </message>
+    <message>
+        <source>Dumps:</source>
+        <translation>Dumps:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Palavras:</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>no header at 7FC0 or FFC0</source>
+        <translation>nenhum cabeçalho em 7FC0 nem em FFC0</translation>
+    </message>
+    <message>
+        <source>the image&apos;s own is %1 (the 16-bit sum of its bytes); no header holds one to compare</source>
+        <translation>a da própria imagem é %1 (a soma de 16 bits dos seus bytes); nenhum cabeçalho contém uma para comparar</translation>
+    </message>
+    <message>
+        <source>header at %1, the high place</source>
+        <translation>cabeçalho em %1, a posição alta</translation>
+    </message>
+    <message>
+        <source>header at %1, the low place</source>
+        <translation>cabeçalho em %1, a posição baixa</translation>
+    </message>
+    <message>
+        <source>(file offset %1, after the copier header)</source>
+        <translation>(deslocamento %1 no arquivo, após o cabeçalho de copiadora)</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they match</source>
+        <translation>armazenada %1, complemento %2; a da própria imagem é %3 (a soma de 16 bits dos seus bytes): conferem</translation>
+    </message>
+    <message>
+        <source>stored %1, complement %2; the image&apos;s own is %3 (the 16-bit sum of its bytes): they do not match</source>
+        <translation>armazenada %1, complemento %2; a da própria imagem é %3 (a soma de 16 bits dos seus bytes): não conferem</translation>
+    </message>
+    <message>
+        <source>Says what a ROM image is: its size, its CRC32, MD5 and SHA-1 (all three of the image without a copier header), whether it has a copier header, its cartridge header when it has one at 7FC0 or FFC0 (title, map mode, ROM size, country, version, and whether the stored checksum is the image&apos;s own), the known dumps whose letters all fit, and its PAUSE and GAME OVER words (read at the best fitting dump&apos;s offsets, else the first dump&apos;s).</source>
+        <translation>Diz o que é uma imagem ROM: seu tamanho, seus CRC32, MD5 e SHA-1 (os três da imagem sem cabeçalho de copiadora), se ela tem cabeçalho de copiadora, seu cabeçalho do cartucho quando houver um em 7FC0 ou FFC0 (título, modo de mapeamento, tamanho da ROM, país, versão e se a soma de verificação armazenada é a da própria imagem), os dumps conhecidos com os quais todas as letras correspondem e suas palavras PAUSE e GAME OVER (lidas nos deslocamentos do dump que melhor corresponder, senão nos do primeiro dump).</translation>
+    </message>
+    <message>
+        <source>The ROM image.</source>
+        <translation>A imagem ROM.</translation>
+    </message>
+    <message>
+        <source>a letter file, not a ROM image: it holds no words</source>
+        <translation>um arquivo de letra, não uma imagem ROM: não contém palavras</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <source>none of the five known dumps fits</source>
+        <translation>nenhum dos cinco dumps conhecidos corresponde</translation>
+    </message>
+    <message>
+        <source>%1, words known</source>
+        <translation>%1, palavras conhecidas</translation>
+    </message>
+    <message>
+        <source>Lists the 24 catalogue letters of a dump in a ROM image: label, file offset, the length the catalogue gives, and the record read there as a load reads it (its length, points and polygons), or why it can&apos;t be read.</source>
+        <translation>Lista as 24 letras do catálogo de um dump em uma imagem ROM: rótulo, deslocamento no arquivo, o comprimento que o catálogo indica e o registro lido ali como um carregamento o lê (seu comprimento, pontos e polígonos), ou por que ele não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>every letter fits</source>
+        <translation>todas as letras correspondem</translation>
+    </message>
+    <message>
+        <source>not every letter fits</source>
+        <translation>nem todas as letras correspondem</translation>
+    </message>
+    <message>
+        <source>longer than the catalogue says</source>
+        <translation>mais longo do que o catálogo indica</translation>
+    </message>
+    <message>
+        <source>no record: %1</source>
+        <translation>sem registro: %1</translation>
+    </message>
+    <message>
+        <source>Compares the checksum and its complement in the image&apos;s cartridge header (at 7FC0 or FFC0, counted after a copier header) with the image&apos;s own checksum: the 16-bit sum of its bytes without the copier header, the remainder of a size that is no power of two repeated as the console sees it. Exit status 0 when they match (or --fix set them), 1 when they do not or no header is found. With --fix, writes the right checksum and complement, those 4 bytes and no other, with import&apos;s safeguards: the image is first copied to IMAGE.bak, and a write cut short is put back.</source>
+        <translation>Compara a soma de verificação e seu complemento no cabeçalho do cartucho da imagem (em 7FC0 ou FFC0, contados após um cabeçalho de copiadora) com a soma de verificação da própria imagem: a soma de 16 bits dos seus bytes sem o cabeçalho de copiadora, com o resto de um tamanho que não é potência de dois repetido como o console o vê. Código de saída 0 quando conferem (ou --fix as definiu), 1 quando não conferem ou nenhum cabeçalho é encontrado. Com --fix, grava a soma de verificação e o complemento corretos, esses 4 bytes e nenhum outro, com as salvaguardas de import: a imagem é primeiro copiada para IMAGE.bak, e uma gravação interrompida é revertida.</translation>
+    </message>
+    <message>
+        <source>Write the image&apos;s own checksum and its complement into the header.</source>
+        <translation>Grava no cabeçalho a soma de verificação da própria imagem e seu complemento.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>No cartridge header was found at 7FC0 or FFC0: there is no checksum to compare.%1</source>
+        <translation>Nenhum cabeçalho do cartucho foi encontrado em 7FC0 nem em FFC0: não há soma de verificação a comparar.%1</translation>
+    </message>
+    <message>
+        <source>Nothing to set: nothing was written.</source>
+        <translation>Nada a definir: nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The header&apos;s checksum does not match the image&apos;s own (--fix sets it).</source>
+        <translation>A soma de verificação do cabeçalho não confere com a da própria imagem (--fix a corrige).</translation>
+    </message>
+    <message>
+        <source>Wrote the checksum %1 and its complement %2 at offset %3 of %4; the image as it was is in %5.</source>
+        <translation>Soma de verificação %1 e seu complemento %2 gravados no deslocamento %3 de %4; a imagem como estava antes está em %5.</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the IPS patch that turns ORIGINAL into MODIFIED (images of the same size); &quot;apply&quot; writes IMAGE with PATCH applied to the file given with -o, after checking the whole patch.</source>
+        <translation>&quot;create&quot; grava o patch IPS que transforma ORIGINAL em MODIFIED (imagens do mesmo tamanho); &quot;apply&quot; grava IMAGE com PATCH aplicado no arquivo indicado com -o, depois de verificar o patch inteiro.</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>O que fazer.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image.</source>
+        <translation>create: a imagem original; apply: a imagem.</translation>
+    </message>
+    <message>
+        <source>create: the modified image; apply: the patch.</source>
+        <translation>create: a imagem modificada; apply: o patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write; apply: the patched image to write.</source>
+        <translation>create: o patch a gravar; apply: a imagem com o patch aplicado a gravar.</translation>
+    </message>
+    <message>
+        <source>The first argument is create or apply, not &quot;%1&quot;.</source>
+        <translation>O primeiro argumento é create ou apply, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give the file to write with -o FILE.</source>
+        <translation>Informe o arquivo a gravar com -o FILE.</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes (the images are the same)</source>
+        <translation>%1: %2 bytes (as imagens são iguais)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1: %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, %3 changed</source>
+        <translation>%1: %2 bytes, %3 alterados</translation>
+    </message>
+    <message>
+        <source>All 24 catalogue letters.</source>
+        <translation>Todas as 24 letras do catálogo.</translation>
+    </message>
+    <message>
+        <source>%1 is a letter file (%2 bytes): it holds one letter, and --letter, --offset, --dump and --all are for a ROM image.</source>
+        <translation>%1 é um arquivo de letra (%2 bytes): contém uma só letra, e --letter, --offset, --dump e --all são para uma imagem ROM.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Não lido: %1</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: sem registro</translation>
+    </message>
+    <message>
+        <source>Draws a letter as the preview shows it after a load, pixel for pixel (255 x 255), and writes it as a PNG picture; with --all, the 24 catalogue letters on one sheet, six across, each labelled. An output named *.svg is the letter&apos;s SVG drawing instead, as &quot;Export letter to SVG&quot; writes it (--scale, --no-numbers, --no-axes and --all are for a PNG picture).</source>
+        <translation>Desenha uma letra como a pré-visualização a mostra após um carregamento, pixel por pixel (255 x 255), e a grava como figura PNG; com --all, as 24 letras do catálogo em uma folha, seis por linha, cada uma com seu rótulo. Uma saída chamada *.svg é, em vez disso, o desenho SVG da letra, como &quot;Exportar letra para SVG&quot; o grava (--scale, --no-numbers, --no-axes e --all são para uma figura PNG).</translation>
+    </message>
+    <message>
+        <source>A ROM image (the letter at --letter or --offset, else the first catalogue letter) or a letter file.</source>
+        <translation>Uma imagem ROM (a letra em --letter ou --offset, senão a primeira letra do catálogo) ou um arquivo de letra.</translation>
+    </message>
+    <message>
+        <source>Enlarge every pixel to N x N (1 to 16).</source>
+        <translation>Amplia cada pixel para N x N (1 a 16).</translation>
+    </message>
+    <message>
+        <source>Without the point numbers.</source>
+        <translation>Sem os números dos pontos.</translation>
+    </message>
+    <message>
+        <source>Without the axes.</source>
+        <translation>Sem os eixos.</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>O arquivo a gravar.</translation>
+    </message>
+    <message>
+        <source>Give --all, or one letter with --letter or --offset.</source>
+        <translation>Informe --all, ou uma letra com --letter ou --offset.</translation>
+    </message>
+    <message>
+        <source>Give the picture to write with -o FILE.</source>
+        <translation>Informe a figura a gravar com -o FILE.</translation>
+    </message>
+    <message>
+        <source>--scale, --no-numbers, --no-axes and --all are for a PNG picture: an SVG drawing holds one letter at its units, with its point numbers.</source>
+        <translation>--scale, --no-numbers, --no-axes e --all são para uma figura PNG: um desenho SVG contém uma letra em suas próprias unidades, com os números dos pontos.</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Não gravado: %1</translation>
+    </message>
+    <message>
+        <source>Writes a letter file of one letter of a ROM image, or with --all one letter file per catalogue letter into a folder (named by glyph and offset, such as P_476E2.bin), as &quot;Export letter to file&quot; writes them after a load.</source>
+        <translation>Grava um arquivo de letra com uma letra de uma imagem ROM ou, com --all, um arquivo de letra por letra do catálogo em uma pasta (nomeado pelo glifo e pelo deslocamento, por exemplo P_476E2.bin), como &quot;Salvar letra em arquivo&quot; os grava após um carregamento.</translation>
+    </message>
+    <message>
+        <source>The letter file to write; with --all, the folder.</source>
+        <translation>O arquivo de letra a gravar; com --all, a pasta.</translation>
+    </message>
+    <message>
+        <source>Give one letter with --letter or --offset, or --all.</source>
+        <translation>Informe uma letra com --letter ou --offset, ou --all.</translation>
+    </message>
+    <message>
+        <source>Give the folder to write into with -o DIR.</source>
+        <translation>Informe a pasta onde gravar com -o DIR.</translation>
+    </message>
+    <message>
+        <source>Give the letter file to write with -o FILE.</source>
+        <translation>Informe o arquivo de letra a gravar com -o FILE.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter can be read.</source>
+        <translation>Nada foi gravado: nem todas as letras podem ser lidas.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não foi possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was written.</source>
+        <translation>%1: %2 Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Not written: %1 Nothing was written.</source>
+        <translation>Não gravado: %1 Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder: with --all, give the folder of letter files that extract --all wrote. Nothing was written.</source>
+        <translation>%1 não é uma pasta: com --all, informe a pasta de arquivos de letra que extract --all gravou. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1: %2. Nothing was written.</source>
+        <translation>Não foi possível ler a pasta %1: %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1: a letter file&apos;s name must end in _ and its offset, as extract --all names them (P_476E2.bin). Nothing was written.</source>
+        <translation>%1: o nome de um arquivo de letra deve terminar em _ seguido do seu deslocamento, como extract --all os nomeia (P_476E2.bin). Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 holds no letter files (*.bin). Nothing was written.</source>
+        <translation>%1 não contém arquivos de letra (*.bin). Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>a %1-byte record</source>
+        <translation>um registro de %1 bytes</translation>
+    </message>
+    <message>
+        <source>no letter record</source>
+        <translation>dados que não formam um registro de letra</translation>
+    </message>
+    <message>
+        <source>%1 more point</source>
+        <translation>%1 ponto a mais</translation>
+    </message>
+    <message>
+        <source>%1 more points</source>
+        <translation>%1 pontos a mais</translation>
+    </message>
+    <message>
+        <source>%1 fewer point</source>
+        <translation>%1 ponto a menos</translation>
+    </message>
+    <message>
+        <source>%1 fewer points</source>
+        <translation>%1 pontos a menos</translation>
+    </message>
+    <message>
+        <source>%1 more polygon</source>
+        <translation>%1 polígono a mais</translation>
+    </message>
+    <message>
+        <source>%1 more polygons</source>
+        <translation>%1 polígonos a mais</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygon</source>
+        <translation>%1 polígono a menos</translation>
+    </message>
+    <message>
+        <source>%1 fewer polygons</source>
+        <translation>%1 polígonos a menos</translation>
+    </message>
+    <message>
+        <source>%1 more corner</source>
+        <translation>%1 vértice a mais</translation>
+    </message>
+    <message>
+        <source>%1 more corners</source>
+        <translation>%1 vértices a mais</translation>
+    </message>
+    <message>
+        <source>%1 fewer corner</source>
+        <translation>%1 vértice a menos</translation>
+    </message>
+    <message>
+        <source>%1 fewer corners</source>
+        <translation>%1 vértices a menos</translation>
+    </message>
+    <message>
+        <source>The new record has %1 than the one there.</source>
+        <translation>O novo registro tem %1 que o existente.</translation>
+    </message>
+    <message>
+        <source>Writes the letter of a letter file into a ROM image at a catalogue letter or an offset, as &quot;Export letter to Rom&quot; does: the record is checked first, a record longer than the one there is refused unless --allow-longer is given, an image of none of the known dumps is refused, and the image is first copied to IMAGE.bak. A file named *.svg is a drawing: its letter is read as &quot;Import letter from SVG&quot; reads it, the bytes a drawing can&apos;t show taken from the record at that offset. With --fit, the letter is fitted into the game&apos;s limits from a drawing (curves and strokes included) or a picture (its dark shape traced), and with --font and --char (and no LETTERFILE) from a font&apos;s character: in the box of the record there (--box to choose another), over that record. With --all, every letter file of a folder goes to the offset in its name (as extract --all names them), all checked before any is written, in one write and one backup.</source>
+        <translation>Grava a letra de um arquivo de letra em uma imagem ROM, em uma letra do catálogo ou em um deslocamento, como faz &quot;Gravar letra na Rom&quot;: o registro é verificado primeiro, um registro mais longo que o existente é recusado, a menos que --allow-longer seja informado, uma imagem que não é de nenhum dos dumps conhecidos é recusada, e a imagem é primeiro copiada para IMAGE.bak. Um arquivo chamado *.svg é um desenho: sua letra é lida como &quot;Importar letra de SVG&quot; a lê, e os bytes que um desenho não consegue representar são tirados do registro nesse deslocamento. Com --fit, a letra é ajustada aos limites do jogo a partir de um desenho (curvas e traços incluídos) ou de uma figura (com sua forma escura decalcada) e, com --font e --char (e sem LETTERFILE), a partir de um caractere de uma fonte: na caixa do registro existente (--box para escolher outra), sobre esse registro. Com --all, cada arquivo de letra de uma pasta vai para o deslocamento indicado em seu nome (como extract --all os nomeia), todos verificados antes de qualquer um ser gravado, em uma só gravação e uma só cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>The ROM image to write into.</source>
+        <translation>A imagem ROM na qual gravar.</translation>
+    </message>
+    <message>
+        <source>The letter file (or SVG drawing; with --fit, a drawing or picture) to write; with --all, the folder of letter files; none with --font.</source>
+        <translation>O arquivo de letra (ou desenho SVG; com --fit, um desenho ou uma figura) a gravar; com --all, a pasta de arquivos de letra; nenhum com --font.</translation>
+    </message>
+    <message>
+        <source>Write every letter file (*.bin) of the folder LETTERFILE at the offset in its name.</source>
+        <translation>Grava cada arquivo de letra (*.bin) da pasta LETTERFILE no deslocamento indicado em seu nome.</translation>
+    </message>
+    <message>
+        <source>Write a record longer than the one there, over the bytes after it.</source>
+        <translation>Grava um registro mais longo que o existente, sobre os bytes que vêm depois dele.</translation>
+    </message>
+    <message>
+        <source>Say what would change (offset, old and new length) and write nothing.</source>
+        <translation>Diz o que mudaria (deslocamento, comprimento antigo e novo) e não grava nada.</translation>
+    </message>
+    <message>
+        <source>Fit the drawing or picture LETTERFILE into the game&apos;s limits, in the box of the record there.</source>
+        <translation>Ajusta o desenho ou a figura LETTERFILE aos limites do jogo, na caixa do registro existente.</translation>
+    </message>
+    <message>
+        <source>The character of --font to fit in place of LETTERFILE.</source>
+        <translation>O caractere de --font a ajustar no lugar de LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>With --all, the offsets are in the letter files&apos; names: give no --letter or --offset.</source>
+        <translation>Com --all, os deslocamentos estão nos nomes dos arquivos de letra: não informe --letter nem --offset.</translation>
+    </message>
+    <message>
+        <source>Give the letter to replace with --letter or --offset.</source>
+        <translation>Informe a letra a substituir com --letter ou --offset.</translation>
+    </message>
+    <message>
+        <source>--font needs --char: give the character to fit.</source>
+        <translation>--font precisa de --char: informe o caractere a ajustar.</translation>
+    </message>
+    <message>
+        <source>--char needs --font: give the font to take the character from.</source>
+        <translation>--char precisa de --font: informe a fonte de onde tirar o caractere.</translation>
+    </message>
+    <message>
+        <source>With --font and --char the letter comes from the font: give no LETTERFILE.</source>
+        <translation>Com --font e --char, a letra vem da fonte: não informe LETTERFILE.</translation>
+    </message>
+    <message>
+        <source>--fit, --font and --char fit one letter: not with --all.</source>
+        <translation>--fit, --font e --char ajustam uma só letra: não com --all.</translation>
+    </message>
+    <message>
+        <source>--style and --box are for a fitted letter: give --fit, or --font and --char.</source>
+        <translation>--style e --box são para uma letra ajustada: informe --fit, ou --font e --char.</translation>
+    </message>
+    <message>
+        <source>--char takes one character, not &quot;%1&quot;.</source>
+        <translation>--char recebe um só caractere, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>(--allow-longer writes it)</source>
+        <translation>(--allow-longer o grava)</translation>
+    </message>
+    <message>
+        <source>%1 is a ROM image, not a letter file. Nothing was written.</source>
+        <translation>%1 é uma imagem ROM, não um arquivo de letra. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: the records at offsets %3 and %4 overlap.</source>
+        <translation>%1 e %2: os registros nos deslocamentos %3 e %4 se sobrepõem.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: not every letter file can be written.</source>
+        <translation>Nada foi gravado: nem todos os arquivos de letra podem ser gravados.</translation>
+    </message>
+    <message>
+        <source>Dry run: the %1-byte record would be written at offset %2 of %3, where %4 stands; %5 bytes would change.%6</source>
+        <translation>Simulação: o registro de %1 bytes seria gravado no deslocamento %2 de %3, onde há %4; %5 bytes mudariam.%6</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2 of %3, where %4 stood; the image as it was is in %5.</source>
+        <translation>Registro de %1 bytes gravado no deslocamento %2 de %3, onde havia %4; a imagem como estava antes está em %5.</translation>
+    </message>
+    <message>
+        <source>Wrote the %1-byte record at offset %2, where %3 stood (%4 bytes changed).</source>
+        <translation>Registro de %1 bytes gravado no deslocamento %2, onde havia %3 (%4 bytes alterados).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 records into %2; the image as it was is in %3.</source>
+        <translation>%1 registros gravados em %2; a imagem como estava antes está em %3.</translation>
+    </message>
+    <message>
+        <source>What an image is: size, CRC32, MD5, SHA-1, copier and cartridge headers, the dumps that fit, the two words.</source>
+        <translation>O que é uma imagem: tamanho, CRC32, MD5, SHA-1, cabeçalhos de copiadora e do cartucho, os dumps que correspondem, as duas palavras.</translation>
+    </message>
+    <message>
+        <source>The 24 catalogue letters of a dump: offsets, lengths, counts, and whether each reads.</source>
+        <translation>As 24 letras do catálogo de um dump: deslocamentos, comprimentos, contagens e se cada uma pode ser lida.</translation>
+    </message>
+    <message>
+        <source>A letter as the preview draws it, or all 24 on one sheet, as a PNG picture; or a letter as an SVG drawing.</source>
+        <translation>Uma letra como a pré-visualização a desenha, ou as 24 em uma folha, como figura PNG; ou uma letra como desenho SVG.</translation>
+    </message>
+    <message>
+        <source>Letter files of one letter or all 24, as &quot;Export letter to file&quot; writes them.</source>
+        <translation>Arquivos de letra de uma letra ou das 24, como &quot;Salvar letra em arquivo&quot; os grava.</translation>
+    </message>
+    <message>
+        <source>A letter file written into the image as &quot;Export letter to Rom&quot; does, an SVG drawing&apos;s letter, or one fitted from a drawing, picture or font.</source>
+        <translation>Um arquivo de letra gravado na imagem como faz &quot;Gravar letra na Rom&quot;, a letra de um desenho SVG, ou uma letra ajustada a partir de um desenho, uma figura ou uma fonte.</translation>
+    </message>
+    <message>
+        <source>Letters fitted from drawings, pictures or a font&apos;s characters into the game&apos;s limits, with a sheet.</source>
+        <translation>Letras ajustadas aos limites do jogo a partir de desenhos, figuras ou caracteres de uma fonte, com uma folha.</translation>
+    </message>
+    <message>
+        <source>The PAUSE and GAME OVER words: read them, or write new ones; the tile codes as a table file.</source>
+        <translation>As palavras PAUSE e GAME OVER: lê-las ou gravar novas; os códigos de tile como arquivo de tabela.</translation>
+    </message>
+    <message>
+        <source>An IPS patch between two images, or one applied to an image.</source>
+        <translation>Um patch IPS entre duas imagens, ou um aplicado a uma imagem.</translation>
+    </message>
+    <message>
+        <source>The cartridge header&apos;s checksum against the image&apos;s own; --fix sets it.</source>
+        <translation>A soma de verificação do cabeçalho do cartucho comparada com a da própria imagem; --fix a corrige.</translation>
+    </message>
+    <message>
+        <source>A BPS or IPS patch between two images, one applied to an image, or what a patch holds.</source>
+        <translation>Um patch BPS ou IPS entre duas imagens, um aplicado a uma imagem, ou o que um patch contém.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the polygon letters of the game in ROM images and letter files, without a window.</source>
+        <translation>Lê e grava as letras poligonais do jogo em imagens ROM e arquivos de letra, sem janela.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>&quot;vertiloom-cli COMMAND --help&quot; describes a command. Exit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.</source>
+        <translation>&quot;vertiloom-cli COMMAND --help&quot; descreve um comando. Código de saída: 0 concluído, 1 recusado ou com falha (nada gravado), 2 uso incorreto.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: &quot;%1&quot; is not text in the system&apos;s encoding (UTF-8): a file of that name would be read or written under another name. Rename the file, or give another name.</source>
+        <translation>vertiloom-cli: &quot;%1&quot; não é texto na codificação do sistema (UTF-8): um arquivo com esse nome seria lido ou gravado com outro nome. Renomeie o arquivo ou informe outro nome.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: give a command.</source>
+        <translation>vertiloom-cli: informe um comando.</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli: no command is called &quot;%1&quot;.</source>
+        <translation>vertiloom-cli: não existe nenhum comando chamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 action</source>
+        <translation>%1 ação</translation>
+    </message>
+    <message>
+        <source>%1 actions</source>
+        <translation>%1 ações</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Registros:</translation>
+    </message>
+    <message>
+        <source>Size after:</source>
+        <translation>Tamanho depois:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Origem:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Metadata:</source>
+        <translation>Metadados:</translation>
+    </message>
+    <message>
+        <source>vertiloom-cli patch: warning: %1</source>
+        <translation>vertiloom-cli patch: aviso: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1 (%2 RLE), writing %3</source>
+        <translation>%1 (%2 RLE), gravando %3</translation>
+    </message>
+    <message>
+        <source>%1 bytes, CRC32 %2</source>
+        <translation>%1 bytes, CRC32 %2</translation>
+    </message>
+    <message>
+        <source>&quot;create&quot; writes the patch that turns ORIGINAL into MODIFIED, in the format the name given with -o ends in: .bps (images of any sizes, a copier header left out) or .ips (images of the same size, as they stand); &quot;apply&quot; writes IMAGE with PATCH (BPS or IPS) applied to the file given with -o, after checking the whole patch and the image&apos;s size and CRC32; &quot;info&quot; says what PATCH holds.</source>
+        <translation>&quot;create&quot; grava o patch que transforma ORIGINAL em MODIFIED, no formato indicado pela terminação do nome dado com -o: .bps (imagens de quaisquer tamanhos, sem o cabeçalho de copiadora) ou .ips (imagens do mesmo tamanho, como estão); &quot;apply&quot; grava IMAGE com PATCH (BPS ou IPS) aplicado no arquivo indicado com -o, depois de verificar o patch inteiro e o tamanho e o CRC32 da imagem; &quot;info&quot; diz o que PATCH contém.</translation>
+    </message>
+    <message>
+        <source>create: the original image; apply: the image; info: the patch.</source>
+        <translation>create: a imagem original; apply: a imagem; info: o patch.</translation>
+    </message>
+    <message>
+        <source>create: the patch to write (.bps or .ips); apply: the patched image to write.</source>
+        <translation>create: o patch a gravar (.bps ou .ips); apply: a imagem com o patch aplicado a gravar.</translation>
+    </message>
+    <message>
+        <source>create, BPS: text the patch carries (its metadata), such as its author.</source>
+        <translation>create, BPS: texto que o patch leva consigo (seus metadados), como o nome do autor.</translation>
+    </message>
+    <message>
+        <source>BPS: take the images as they stand, a copier header included.</source>
+        <translation>BPS: usa as imagens como estão, incluindo um cabeçalho de copiadora.</translation>
+    </message>
+    <message>
+        <source>apply, BPS: apply the patch to an image of another size or CRC32, and keep a result of another CRC32, with a warning.</source>
+        <translation>apply, BPS: aplica o patch a uma imagem de outro tamanho ou CRC32 e mantém um resultado de outro CRC32, com um aviso.</translation>
+    </message>
+    <message>
+        <source>--%1 is for %2.</source>
+        <translation>--%1 é para %2.</translation>
+    </message>
+    <message>
+        <source>info takes one file, the patch.</source>
+        <translation>info recebe um só arquivo, o patch.</translation>
+    </message>
+    <message>
+        <source>create or apply</source>
+        <translation>create ou apply</translation>
+    </message>
+    <message>
+        <source>The first argument is create, apply or info, not &quot;%1&quot;.</source>
+        <translation>O primeiro argumento é create, apply ou info, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes two files.</source>
+        <translation>%1 recebe dois arquivos.</translation>
+    </message>
+    <message>
+        <source>The patch&apos;s name ends in .bps or .ips, which says its format: &quot;%1&quot; ends in neither.</source>
+        <translation>O nome do patch termina em .bps ou .ips, o que indica seu formato: &quot;%1&quot; não termina em nenhum dos dois.</translation>
+    </message>
+    <message>
+        <source>a BPS patch</source>
+        <translation>um patch BPS</translation>
+    </message>
+    <message>
+        <source>Reads the PAUSE and GAME OVER words of a ROM image (&quot;?&quot; stands for a byte that is no tile code), or writes new ones as the window does: one character per letter, from &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; writes as &quot;1&quot;, &quot;_&quot; as the blank), and the image is first copied to IMAGE.bak. With --table, no image: the tile codes as a table file that hex editors load to show and type the game&apos;s text (&quot;00=P&quot; ... &quot;19=R&quot;, one line each).</source>
+        <translation>Lê as palavras PAUSE e GAME OVER de uma imagem ROM (&quot;?&quot; representa um byte que não é código de tile) ou grava novas como a janela faz: um caractere por letra, dentre &quot;PAUSED!0123456789LCT GMOVR&quot; (&quot;I&quot; é gravado como &quot;1&quot;, &quot;_&quot; como o espaço em branco), e a imagem é primeiro copiada para IMAGE.bak. Com --table, sem imagem: os códigos de tile como um arquivo de tabela que os editores hexadecimais carregam para mostrar e digitar o texto do jogo (&quot;00=P&quot; ... &quot;19=R&quot;, um por linha).</translation>
+    </message>
+    <message>
+        <source>The ROM image (none with --table).</source>
+        <translation>A imagem ROM (nenhuma com --table).</translation>
+    </message>
+    <message>
+        <source>The 5 letters of the PAUSE word.</source>
+        <translation>As 5 letras da palavra PAUSE.</translation>
+    </message>
+    <message>
+        <source>The 8 letters of the GAME OVER word.</source>
+        <translation>As 8 letras da palavra GAME OVER.</translation>
+    </message>
+    <message>
+        <source>Write the tile codes as a table file for hex editors (to -o FILE, else to the standard output).</source>
+        <translation>Grava os códigos de tile como arquivo de tabela para editores hexadecimais (em -o FILE, senão na saída padrão).</translation>
+    </message>
+    <message>
+        <source>With --table, the table file to write.</source>
+        <translation>Com --table, o arquivo de tabela a gravar.</translation>
+    </message>
+    <message>
+        <source>--table writes the game&apos;s tile codes, the same for every image: give no IMAGE, --set-pause, --set-game-over or --dump with it.</source>
+        <translation>--table grava os códigos de tile do jogo, os mesmos para toda imagem: não informe IMAGE, --set-pause, --set-game-over nem --dump com ele.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tile codes)</source>
+        <translation>%1 (%2 códigos de tile)</translation>
+    </message>
+    <message>
+        <source>-o is for --table: the words are written into the image.</source>
+        <translation>-o é para --table: as palavras são gravadas na imagem.</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 characters, one per letter, not &quot;%3&quot;.</source>
+        <translation>--%1 recebe %2 caracteres, um por letra, não &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Written into %1; the image as it was is in %2.</source>
+        <translation>Gravado em %1; a imagem como estava antes está em %2.</translation>
+    </message>
+    <message>
+        <source>%1 on no point</source>
+        <translation>%1 sem nenhum ponto</translation>
+    </message>
+    <message>
+        <source>%1 on points %2</source>
+        <translation>%1 nos pontos %2</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Nenhum ponto.</translation>
+    </message>
+    <message>
+        <source>Points (%1): %2.</source>
+        <translation>Pontos (%1): %2.</translation>
+    </message>
+    <message>
+        <source>No polygons.</source>
+        <translation>Nenhum polígono.</translation>
+    </message>
+    <message>
+        <source>Polygons (%1): %2.</source>
+        <translation>Polígonos (%1): %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::BoardCanvas</name>
+    <message>
+        <source>point %1 at x %2, y %3</source>
+        <translation>ponto %1 em x %2, y %3</translation>
+    </message>
+    <message>
+        <source>in polygons %1</source>
+        <translation>nos polígonos %1</translation>
+    </message>
+    <message>
+        <source>point %1 selected</source>
+        <translation>ponto %1 selecionado</translation>
+    </message>
+    <message>
+        <source>%1 points selected</source>
+        <translation>%1 pontos selecionados</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no points of this editor and no SVG drawing.</source>
+        <translation>A área de transferência não contém pontos deste editor nem um desenho SVG.</translation>
+    </message>
+    <message>
+        <source>No point is selected to delete.</source>
+        <translation>Nenhum ponto está selecionado para excluir.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::DrawingBoard</name>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Picture: a drag moves the tracing picture, the wheel sizes it</source>
+        <translation>Figura: arrastar move a figura de decalque, a roda do mouse muda seu tamanho</translation>
+    </message>
+    <message>
+        <source>Flip horizontally</source>
+        <translation>Espelhar na horizontal</translation>
+    </message>
+    <message>
+        <source>Flip vertically</source>
+        <translation>Espelhar na vertical</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar à esquerda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar à direita</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Scale the selection by this percentage</source>
+        <translation>Escalar a seleção por esta porcentagem</translation>
+    </message>
+    <message>
+        <source>Scale by %1 %</source>
+        <translation>Escalar em %1 %</translation>
+    </message>
+    <message>
+        <source>Move the selection by dx, dy</source>
+        <translation>Mover a seleção em dx, dy</translation>
+    </message>
+    <message>
+        <source>Move by %1, %2</source>
+        <translation>Mover em %1, %2</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Encaixar</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Fundo…</translation>
+    </message>
+    <message>
+        <source>Fit picture</source>
+        <translation>Ajustar figura</translation>
+    </message>
+    <message>
+        <source>Fit what the picture shows to the letter&apos;s box</source>
+        <translation>Ajustar o que a figura mostra à caixa da letra</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Remover fundo</translation>
+    </message>
+    <message>
+        <source>Trace picture</source>
+        <translation>Decalcar figura</translation>
+    </message>
+    <message>
+        <source>Fit the picture&apos;s dark shape into a letter where it lies on the square</source>
+        <translation>Ajustar a forma escura da figura a uma letra, onde ela está no quadrado</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Ajustar desenho…</translation>
+    </message>
+    <message>
+        <source>Fit an SVG drawing or a picture into the letter&apos;s limits</source>
+        <translation>Ajustar um desenho SVG ou uma figura aos limites da letra</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Letra de uma fonte…</translation>
+    </message>
+    <message>
+        <source>Fit a character of an installed font into the letter&apos;s limits</source>
+        <translation>Ajustar um caractere de uma fonte instalada aos limites da letra</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>Take the fitted letter (Enter)</source>
+        <translation>Aceitar a letra ajustada (Enter)</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Drop the fitted letter (Esc)</source>
+        <translation>Descartar a letra ajustada (Esc)</translation>
+    </message>
+    <message>
+        <source>Delete points</source>
+        <translation>Excluir pontos</translation>
+    </message>
+    <message>
+        <source>Take the selected points out of the letter and its polygons</source>
+        <translation>Remover os pontos selecionados da letra e de seus polígonos</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Tessarine Vertiloom — drawing board</source>
+        <translation>Tessarine Vertiloom — prancheta</translation>
+    </message>
+    <message>
+        <source>Opacity of the background</source>
+        <translation>Opacidade do fundo</translation>
+    </message>
+    <message>
+        <source>Size of the background (the wheel with the picture tool, T)</source>
+        <translation>Tamanho do fundo (a roda do mouse com a ferramenta Figura, T)</translation>
+    </message>
+    <message>
+        <source>Where the background stands, in units (a drag with the picture tool, T, moves it)</source>
+        <translation>Posição do fundo, em unidades (arrastar com a ferramenta Figura, T, o move)</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Escala:</translation>
+    </message>
+    <message>
+        <source>Move by:</source>
+        <translation>Mover:</translation>
+    </message>
+    <message>
+        <source>Percent to scale the selection by; Apply or K scales</source>
+        <translation>Porcentagem pela qual escalar a seleção; Aplicar ou K escala</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, x (Tab: y); Apply or M moves</source>
+        <translation>Unidades para mover a seleção, x (Tab: y); Aplicar ou M move</translation>
+    </message>
+    <message>
+        <source>Units to move the selection by, y; Apply or M moves</source>
+        <translation>Unidades para mover a seleção, y; Aplicar ou M move</translation>
+    </message>
+    <message>
+        <source>x of the selected point, in units (Tab: y)</source>
+        <translation>x do ponto selecionado, em unidades (Tab: y)</translation>
+    </message>
+    <message>
+        <source>y of the selected point, in units</source>
+        <translation>y do ponto selecionado, em unidades</translation>
+    </message>
+    <message>
+        <source>Fitted letter:</source>
+        <translation>Letra ajustada:</translation>
+    </message>
+    <message>
+        <source>Convex pieces</source>
+        <translation>Peças convexas</translation>
+    </message>
+    <message>
+        <source>Outlines</source>
+        <translation>Contornos</translation>
+    </message>
+    <message>
+        <source>Convex pieces sharing their corners, as the game&apos;s own letters are built, or one polygon per contour, holes included</source>
+        <translation>Peças convexas que compartilham seus vértices, como são construídas as letras do próprio jogo, ou um polígono por contorno, furos incluídos</translation>
+    </message>
+    <message>
+        <source>Box:</source>
+        <translation>Caixa:</translation>
+    </message>
+    <message>
+        <source>Left edge of the box, in units</source>
+        <translation>Borda esquerda da caixa, em unidades</translation>
+    </message>
+    <message>
+        <source>Top edge of the box, in units</source>
+        <translation>Borda superior da caixa, em unidades</translation>
+    </message>
+    <message>
+        <source>Right edge of the box, in units</source>
+        <translation>Borda direita da caixa, em unidades</translation>
+    </message>
+    <message>
+        <source>Foot of the box, in units: the letter stands on it</source>
+        <translation>Base da caixa, em unidades: a letra fica apoiada nela</translation>
+    </message>
+    <message>
+        <source>Point %1:</source>
+        <translation>Ponto %1:</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2:</source>
+        <translation>Pontos %1 e %2:</translation>
+    </message>
+    <message>
+        <source>distance %1, angle %2°</source>
+        <translation>distância %1, ângulo %2°</translation>
+    </message>
+    <message>
+        <source>No tracing picture is placed to trace: open one with “Background…” (B) first.</source>
+        <translation>Não há nenhuma figura de decalque para decalcar: primeiro abra uma com “Fundo…” (B).</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Figuras</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Não foi possível ler a figura %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::FontWindow</name>
+    <message>
+        <source>Tessarine Vertiloom — font</source>
+        <translation>Tessarine Vertiloom — fonte</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Letra</translation>
+    </message>
+</context>
+<context>
+    <name>vertiloom::MainWindow</name>
+    <message>
+        <source>Export letter to SVG…</source>
+        <translation>Exportar letra para SVG…</translation>
+    </message>
+    <message>
+        <source>Import letter from SVG…</source>
+        <translation>Importar letra de SVG…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Emulator…</source>
+        <translation>Emulador…</translation>
+    </message>
+    <message>
+        <source>Drawing board (F6)</source>
+        <translation>Prancheta (F6)</translation>
+    </message>
+    <message>
+        <source>Font (F7)</source>
+        <translation>Fonte (F7)</translation>
+    </message>
+    <message>
+        <source>Fit drawing…</source>
+        <translation>Ajustar desenho…</translation>
+    </message>
+    <message>
+        <source>Letter from font…</source>
+        <translation>Letra de uma fonte…</translation>
+    </message>
+    <message>
+        <source>Make patch…</source>
+        <translation>Criar patch…</translation>
+    </message>
 </context>
 </TS>

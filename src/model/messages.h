@@ -30,6 +30,7 @@ struct Language {
 inline constexpr Language kLanguages[] = {
     {1, "ru", "Русский"},
     {2, "en", "English"},
+    {5, "pt_BR", "Português (Brasil)"},
 };
 // The language of a code or a number; nothing for any other.
 const Language* languageOfCode(const QString& code);

@@ -438,7 +438,7 @@ void TestMainWindow::commandLine_data()
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Tessarine Vertiloom 0.1";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--letter <LABEL>";
     QTest::newRow("unknown language") << QStringList{"--language", "pt"} << 2
-                                      << "--language takes one of ru, en, not \"pt\".";
+                                      << "--language takes one of ru, en, pt_BR, not \"pt\".";
     QTest::newRow("unknown letter") << QStringList{"--letter", "Q", "a.smc"} << 2
                                     << "No catalogue letter is labelled \"Q\".";
     QTest::newRow("letter and offset") << QStringList{"--letter", "A", "--offset", "476E2", "a.smc"} << 2 << "not both";
