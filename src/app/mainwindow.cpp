@@ -670,16 +670,16 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     menu->addSeparator();
     addSvgActions(menu);
     // A fitted letter shows on the drawing board, which opens for it.
-    const auto fitAction = [this, menu](const char* name, const QString& text, void (DrawingBoard::*fit)()) {
+    const auto fitAction = [this, menu](const char* name, const QString& text, auto fit) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, fit] {
             openDrawingBoard();
-            (board_->*fit)();
+            fit(*board_);
         });
     };
-    fitAction("FitDrawing", tr("Fit drawing\u2026"), &DrawingBoard::fitDrawing);
-    fitAction("LetterFromFont", tr("Letter from font\u2026"), &DrawingBoard::letterFromFont);
+    fitAction("FitDrawing", tr("Fit drawing\u2026"), [](DrawingBoard& board) { board.fitDrawing(); });
+    fitAction("LetterFromFont", tr("Letter from font\u2026"), [](DrawingBoard& board) { board.letterFromFont(); });
     QAction* patch = menu->addAction(tr("Make patch\u2026"));
     patch->setObjectName(QStringLiteral("MakePatch"));
     connect(patch, &QAction::triggered, this, [this] { run([this] { makePatchOfCurrentImage(editor_, platform_); }); });

@@ -30,6 +30,9 @@ struct Language {
 inline constexpr Language kLanguages[] = {
     {1, "ru", "Русский"},
     {2, "en", "English"},
+    {3, "de", "Deutsch"},
+    {4, "es", "Español"},
+    {5, "pt_BR", "Português (Brasil)"},
     {6, "fr", "Français"},
 };
 // The language of a code or a number; nothing for any other.
