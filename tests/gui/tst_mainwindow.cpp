@@ -71,6 +71,8 @@ private slots:
     void commandLine();
     void captionsFit_data();
     void captionsFit();
+    void startsInEachLanguage_data();
+    void startsInEachLanguage();
     void startUpState();
 
     void typingGoesToForm();
@@ -517,6 +519,34 @@ void TestMainWindow::captionsFit()
     // The panel's buttons stay inside the panel.
     if (name.startsWith(QLatin1String("RadioButton")))
         QVERIFY(button->x() + room.left() + textWidth <= button->parentWidget()->width());
+}
+
+// The window started in each language shows that language's captions, the table's own for Russian and
+// English, the translation of the English for the others.
+void TestMainWindow::startsInEachLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("polygon3");
+    QTest::newRow("ru") << "ru" << QStringLiteral("ПУСК!") << QStringLiteral("Число углов 3 полигона");
+    QTest::newRow("en") << "en" << QStringLiteral("START!") << QStringLiteral("Angles of 3 polygon");
+    QTest::newRow("de") << "de" << QStringLiteral("START!") << QStringLiteral("Ecken von Polygon 3");
+    QTest::newRow("es") << "es" << QStringLiteral("¡INICIAR!") << QStringLiteral("Vértices del polígono 3");
+    QTest::newRow("pt_BR") << "pt_BR" << QStringLiteral("INICIAR!") << QStringLiteral("Vértices do polígono 3");
+    QTest::newRow("fr") << "fr" << QStringLiteral("LANCER\u00A0!") << QStringLiteral("Sommets du polygone 3");
+}
+
+void TestMainWindow::startsInEachLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, start);
+    QFETCH(QString, polygon3);
+    const vertiloom::Language* language = vertiloom::languageOfCode(code);
+    QVERIFY(language);
+    makeWindow(language->number);
+    QCOMPARE(caption(find(QStringLiteral("Button1"))), start);
+    QCOMPARE(caption(find(vertiloom::polygonTitleLabel(3).objectName())), polygon3);
+    QCOMPARE(window_->editor().language, language->number);
 }
 
 void TestMainWindow::startUpState()
