@@ -62,7 +62,7 @@ QPainterPath tracedPicture(const QImage& picture, const QTransform& placement)
 FitBox unitsCovered(const QPainterPath& shape)
 {
     const QRectF bounds = shape.boundingRect();
-    const auto unit = [](double at) { return std::clamp(static_cast<int>(std::floor(at)), -128, 127); };
+    const auto unit = [](double at) { return std::clamp(static_cast<int>(std::floor(at)), kLowestUnit, kHighestUnit); };
     // The right and bottom edges belong to the unit before them: a shape over 0..21 covers units 0..20.
     const int x0 = unit(bounds.left()), y0 = unit(bounds.top());
     return {x0, y0, std::max(x0, unit(std::ceil(bounds.right()) - 1)),
